@@ -1,0 +1,35 @@
+#include "agent_support.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+quint16 freeUdpPort()
+{
+    int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
+    if (fd < 0)
+        return 0;
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    a.sin_port = 0;
+    quint16 port = 0;
+    if (::bind(fd, reinterpret_cast<sockaddr *>(&a), sizeof a) == 0) {
+        socklen_t len = sizeof a;
+        if (::getsockname(fd, reinterpret_cast<sockaddr *>(&a), &len) == 0)
+            port = ntohs(a.sin_port);
+    }
+    ::close(fd);
+    return port;
+}
+
+QString makeTempDir(const QString &prefix)
+{
+    QTemporaryDir dir(QDir::tempPath() + "/" + prefix + "-XXXXXX");
+    dir.setAutoRemove(false);
+    return dir.path();
+}

@@ -1,0 +1,10 @@
+// Helpers shared by tests that start their own agents on loopback.
+#pragma once
+
+#include <QString>
+
+// A UDP port on 127.0.0.1 that was free a moment ago (bound, read back, released).
+quint16 freeUdpPort();
+// A fresh temporary directory under the system temp folder; removed by the caller or left for
+// inspection on failure.
+QString makeTempDir(const QString &prefix);
