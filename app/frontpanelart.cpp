@@ -15,6 +15,19 @@ int PortLedLeft(int port)
     return 98 + 215 * ((port - 1) / 16) + 13 * ((port - 1) % 16);
 }
 
+int PortAt(int x, int y)
+{
+    struct Block { int firstX, lastX, firstPort; };
+    static constexpr Block blocks[] = {{95, 300, 1}, {311, 516, 17}, {526, 730, 33}};
+    if (y < 25 || y > 66)
+        return 0;
+    const int row = y <= 45 ? 0 : 1;
+    for (const Block &b : blocks)
+        if (x >= b.firstX && x <= b.lastX)
+            return b.firstPort + 2 * ((x - b.firstX) / 26) + row;
+    return 0;
+}
+
 namespace {
 
 // One RJ-45 jack of about 24 x 19 at (x, y); lower-row jacks are mirrored (latch at the bottom).

@@ -13,6 +13,9 @@ constexpr int ModuleHeight = 20;
 int PortLedLeft(int port);
 constexpr int PortLedTop = 15;
 
+// The copper port under image point (x, y), or 0 outside every click region.
+int PortAt(int x, int y);
+
 QPixmap DrawFrontPanel();
 QPixmap DrawGigaModule();
 }
