@@ -1,6 +1,5 @@
 // The descriptor tables of every panel and monitor window, one constant array per MIB group,
-// each ended by the all-zero record. The bounds count that record, so a table that drifts
-// from its declaration does not compile.
+// each ended by the all-zero record. The bounds count that record.
 #pragma once
 
 #include "qvsnmptypes.h"
