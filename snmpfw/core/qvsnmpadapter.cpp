@@ -908,6 +908,9 @@ void CloseAllSessions()
     const QList<Session *> all(S().sessions.begin(), S().sessions.end());
     S().sessions.clear();
     S().usmOwner.clear();
+    // Watchers let go of the sockets before they close.
+    if (S().socketsChanged)
+        S().socketsChanged();
     for (Session *s : all) {
         if (s->handle)
             snmp_sess_close(s->handle);
