@@ -75,6 +75,8 @@ bool SnmpdProcess::start(int waitMs)
                 .arg(QLatin1String(Sha256User)),
             QStringLiteral("rouser %1 noauth").arg(QLatin1String(NoAuthUser)),
             QStringLiteral("rwuser %1 priv").arg(QLatin1String(Md5DesUser)),
+            QStringLiteral("createUser %1 MD5 \"md5password\"").arg(QLatin1String(Md5OnlyUser)),
+            QStringLiteral("rwuser %1 auth").arg(QLatin1String(Md5OnlyUser)),
             QStringLiteral("rwuser %1 priv").arg(QLatin1String(ShaAesUser)),
             QStringLiteral("rwuser %1 priv").arg(QLatin1String(Sha256User)),
             QStringLiteral("sysContact kmv-test"),
@@ -96,8 +98,7 @@ bool SnmpdProcess::start(int waitMs)
         m_proc.setProcessEnvironment(env);
         m_proc.setProcessChannelMode(QProcess::MergedChannels);
         m_proc.start(QStringLiteral(KMV_SNMPD_PATH),
-                     {QStringLiteral("-f"), QStringLiteral("-Lo"), QStringLiteral("-C"), QStringLiteral("-c"), confPath,
-                      QStringLiteral("udp:127.0.0.1:%1").arg(m_port)});
+                     {QStringLiteral("-f"), QStringLiteral("-Lo"), QStringLiteral("-C"), QStringLiteral("-c"), confPath});
         if (!m_proc.waitForStarted(5000)) {
             m_error = QStringLiteral("snmpd did not start: ") + m_proc.errorString();
             return false;

@@ -13,6 +13,7 @@ public:
     static constexpr const char *WriteCommunity = "private";
     static constexpr const char *NoAuthUser = "noauthuser";
     static constexpr const char *Md5DesUser = "md5des";      // MD5 "md5password", DES "despassword"
+    static constexpr const char *Md5OnlyUser = "md5only";    // MD5 "md5password", no privacy
     static constexpr const char *ShaAesUser = "shaaes";      // SHA "shapassword", AES "aespassword"
     static constexpr const char *Sha256User = "sha256aes";   // SHA-256 "sha256password", AES "sha256privpw"
 

@@ -12,6 +12,10 @@
 #include <QThread>
 
 #include <functional>
+#include <ostream>
+
+// Readable QString values in test failure messages.
+inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
 
 inline QString engineTestDir()
 {
