@@ -445,6 +445,8 @@ TEST(Convert, PartialData)
     for (const Short &s : shorts)
         EXPECT_EQ(thrownCode([&] { OctetsToText(record.left(s.size), s.syntax); }), -518) << s.syntax;
     EXPECT_EQ(thrownCode([&] { OctetsToText(record, 100); }), -511);
+    for (const char *bad : {"1.2.3", "1.2.3.4.5", "1.2.3.999"})
+        EXPECT_EQ(thrownCode([&] { TextToOctets(bad, SYN_IPADDRESS); }), -511) << bad;
     EXPECT_EQ(thrownCode([&] { TextToOctets("1", 100); }), -511);
 }
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 const QString initialValue = QStringLiteral("init");
@@ -85,6 +87,15 @@ TEST(VarList, AssignCopiesEverythingButSuffix)
     EXPECT_EQ(copy.Count(), 3);
     target = target;
     EXPECT_EQ(target.Count(), 3);
+
+    // Lists kept in a growing container keep their suffixes.
+    std::vector<QvSNMPVarList> lists;
+    for (int k = 0; k < 20; ++k) {
+        lists.emplace_back(table, MVT_SV, 0);
+        lists.back().instanceSuffix = QString::number(k);
+    }
+    for (int k = 0; k < 20; ++k)
+        EXPECT_EQ(lists[size_t(k)].instanceSuffix, QString::number(k));
 }
 
 TEST(VarList, AccessPredicates)
