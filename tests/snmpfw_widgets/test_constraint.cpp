@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 
@@ -300,12 +301,16 @@ TEST_F(ConstraintTest, ExitCheckReportsViolationsRestoresAndKeepsFocus)
         {"%i{n1x5}", "(NULL)", nullptr},
     };
     const QString caption = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    // The next edit refuses to be empty: putting the focus back must not count as leaving it.
+    QvEditConstraint next(&window);
     for (const auto &r : rows) {
         SCOPED_TRACE(std::string(r.spec) + " " + r.text);
         QvEditConstraint c(&window);
         edits[0]->clear();
         c.Attach(QString::fromLatin1(r.spec), edits[0]);
+        next.Detach(edits[1]);
         edits[0]->setFocus();
+        next.Attach("%i{l2n}", edits[1]);
         edits[0]->setText(QString::fromLatin1(r.text));
         shown.clear();
         leaveFirst();
@@ -627,6 +632,36 @@ TEST_F(ConstraintTest, FailingPreviousHandlerIsReportedNotThrownIntoTheLoop)
     QTest::keyClicks(edits[0], "7");
     EXPECT_EQ(messages(), QStringList{"broken"});
     EXPECT_EQ(edits[0]->text(), "7");
+}
+
+} // namespace
+
+namespace {
+
+// The real modal box: one message per violation (the box taking the focus from the next edit is
+// no exit of that edit), and afterwards the focus is back in the edit.
+TEST_F(ConstraintTest, RealMessageBoxIsModalAndReturnsTheFocus)
+{
+    QvSetMessageHook({});
+    QStringList titles;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (QWidget *box = QApplication::activeModalWidget()) {
+            titles.append(box->windowTitle());
+            box->close();
+        }
+    });
+    closer.start(10);
+    QvEditConstraint c(&window);
+    c.Attach("%i{n1x4094}", edits[0]);
+    c.Attach("%i{l2n}", edits[1]);
+    edits[0]->setText("0");
+    leaveFirst();
+    closer.stop();
+    EXPECT_EQ(titles, QStringList{QFileInfo(QCoreApplication::applicationFilePath()).fileName()});
+    // The edit is the window's focus again, which it gets once the window is active again.
+    EXPECT_EQ(window.focusWidget(), edits[0]);
+    EXPECT_EQ(edits[0]->text(), "");
 }
 
 } // namespace
