@@ -75,9 +75,11 @@ using QvSNMPAsyncHandler = std::function<void(int status, const QvSNMPResponse &
 
 namespace QvSNMPAdapter {
 
-// Starts the engine with no configuration or persistent files and no MIBs, the given local
-// engine ID and boot count. Returns false when the engine cannot be started.
-bool Init(const QByteArray &localEngineId, quint32 boots);
+// Starts the engine with no configuration or persistent files and no MIBs. Returns false when
+// the engine cannot be started.
+bool Init();
+// Starts SNMPv3 message processing with the local engine ID and boot count.
+bool SetLocalEngine(const QByteArray &localEngineId, quint32 boots);
 bool IsInitialised();
 
 // The security protocol codes the engine can serve.
@@ -103,5 +105,7 @@ int PendingCount();
 // Closes every session: outstanding requests complete with LIBSTAT_SESSION_CLOSING.
 void CloseAllSessions();
 int OpenSessionCount();
+// Called whenever a session (and so a socket) is opened, so that a watcher can follow.
+void SetSocketsChangedHook(void (*hook)());
 
 } // namespace QvSNMPAdapter

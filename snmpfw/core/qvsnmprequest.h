@@ -34,6 +34,8 @@ struct QvSNMPCompletionRecord {
     quint8 readBack = 0;
     QvSNMPRequestCallback callback = nullptr;
     void *data = nullptr;
+    bool write = false;
+    QList<int> sent;  // variable positions of the bindings sent, in order
 };
 
 class QvSNMPRequest {
@@ -111,12 +113,15 @@ public:
 private:
     enum BuildMode { BuildFirstRead, BuildNextRead, BuildWrite };
     struct Prepared;
-    void BuildPdu(BuildMode mode, Prepared *out);
+    void Prepare(BuildMode mode, Prepared *out);
     QString Base(int i) const;
-    int SendKind(bool firstRead) const;
-    // Stores a read answer's bindings; returns the outcome of the read algorithm.
-    bool ProcessReadResponse(int code, const void *response, QvSNMPError *outcome, bool async);
+    // Stores a read answer into the value texts. Returns true when at least one readable
+    // variable is not done; *walkEnded when a no-such-name answer returned the request unchanged.
+    bool StoreReadResponse(int code, const void *response, bool *walkEnded);
     void DecodeRowSuffix(const QString &rowSuffix);
     void SelectForWrite(const QString &varSelection, const QStringList *values);
-    void SendAsync(int kind, Prepared &prepared, QvSNMPRequestCallback callback, void *data, bool readBack);
+    void StoreReadBack(const QList<int> &sent, const void *response);
+    void SendAsync(Prepared &prepared, QvSNMPRequestCallback callback, void *data, bool readBack);
+
+    QList<QvSNMPCompletionRecord *> m_records;  // outstanding asynchronous sends
 };
