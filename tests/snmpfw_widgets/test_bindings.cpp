@@ -1,5 +1,6 @@
 // Request-to-edits binding without an agent: value texts are set directly, controls filled and
 // collected back, list-view layout and selection, report lines and the binding failures.
+#include "qveditconstraint.h"
 #include "qvmessage.h"
 #include "qvoptionlist.h"
 #include "qvradiogroup.h"
@@ -195,6 +196,19 @@ TEST(Bindings, IpAddressThroughBuiltPanel)
     qobject_cast<QLineEdit *>(f.binding.Associations().first().controls[3].data())->setText(QStringLiteral("254"));
     f.binding.CollectControls(0);
     EXPECT_EQ(f.binding.Vars().Item(0).valueText, QStringLiteral("10.0.0.254"));
+}
+
+TEST(Bindings, EditsWithoutFormatAreBoundUnconstrained)
+{
+    Fixture f;
+    f.add(SYN_IPADDRESS).valueText = QStringLiteral("172.16.5.9");
+    const QList<QLineEdit *> edits = f.edits(4);
+    f.binding.BindEdits(0, QString(), edits);
+    EXPECT_EQ(f.binding.Constraint()->Count(), 0);
+    f.binding.FillControls(-1);
+    EXPECT_EQ(Fixture::texts(edits), QStringList({"172", "16", "5", "9"}));
+    f.binding.BindEdits(0, QStringLiteral("%i{n0x255}"), edits);
+    EXPECT_EQ(f.binding.Constraint()->Count(), 1) << "one specifier constrains one edit";
 }
 
 // Whole values in one control: what is shown and what comes back after the user's change.

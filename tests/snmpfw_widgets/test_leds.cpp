@@ -111,12 +111,15 @@ TEST(LedBinding, ByteIndexSelectsTheOctetAndMissingBytes)
     leds.AddLed(0, 1, &map, &second);
     leds.AddLed(0, 5, &map, &beyond);
     leds.AddLed(0, 0, &masked, &low);
+    QvLed unknown(&owner);
+    leds.AddLed(3, 0, &map, &unknown);
     leds.Vars().Item(0).valueText = QStringLiteral("ABCD");
     leds.RowReceived();
     EXPECT_EQ(first.BrushColor(), Red);
     EXPECT_EQ(second.BrushColor(), Black);
     EXPECT_EQ(beyond.BrushColor(), Grey);
     EXPECT_EQ(low.BrushColor(), Black) << "0xAB under mask 0x0F is 0x0B, which no entry holds";
+    EXPECT_EQ(unknown.BrushColor(), Grey) << "an item the list does not hold has no bytes";
     leds.Vars().Item(0).valueText = QStringLiteral("12");
     leds.RowReceived();
     EXPECT_EQ(low.BrushColor(), Green);
