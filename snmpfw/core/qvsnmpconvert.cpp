@@ -1016,8 +1016,9 @@ QByteArray TextToOctets(const QString &text, quint32 syntax)
     }
     case SYN_IPADDRESS:
     case SYN_NSAPADDR:
-        for (const QString &part : text.split(QLatin1Char('.')))
-            o.append(char(QvReadDecimal(part)));
+        // Exactly four octets, or the part would shift the fields after it.
+        if (!parseIpAddress(text, &o))
+            badSyntax();
         break;
     case SYN_COUNTER64: {
         const quint64 v = QvReadCounter64(text);

@@ -30,6 +30,8 @@ QvSNMPVarList &QvSNMPVarList::operator=(const QvSNMPVarList &other)
     return *this;
 }
 
+QvSNMPVarList::QvSNMPVarList(QvSNMPVarList &&other) noexcept = default;
+QvSNMPVarList &QvSNMPVarList::operator=(QvSNMPVarList &&other) noexcept = default;
 QvSNMPVarList::~QvSNMPVarList() = default;
 
 int QvSNMPVarList::DescCount(const QvSNMPVarDesc *table)

@@ -38,6 +38,10 @@ public:
     // option lists; assigning keeps the destination's suffix.
     QvSNMPVarList(const QvSNMPVarList &other);
     QvSNMPVarList &operator=(const QvSNMPVarList &other);
+    // Moving hands over everything, suffix and owned option lists included, so that lists
+    // kept in containers survive the containers' growth unchanged.
+    QvSNMPVarList(QvSNMPVarList &&other) noexcept;
+    QvSNMPVarList &operator=(QvSNMPVarList &&other) noexcept;
     ~QvSNMPVarList();
 
     // Number of records before the ending null-oid record; a null table counts as empty.

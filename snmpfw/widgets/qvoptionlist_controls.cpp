@@ -30,6 +30,8 @@ void QvOptionList::FillItems(QComboBox *control) const
         return;
     control->clear();
     control->addItems(labels(*this));
+    // A fresh list shows no choice until a value selects one, as a radio group does.
+    control->setCurrentIndex(-1);
 }
 
 void QvOptionList::SelectItem(QComboBox *control, const QString &text) const
