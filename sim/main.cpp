@@ -100,7 +100,8 @@ const char kHelp[] =
     "  --silent               start without answering (SIGUSR2 wakes it)\n"
     "  --scenario MODE        'running' (links change every step, default) or 'static'\n"
     "  --scenario-step SEC    length of one scenario step (10)\n"
-    "  --wrap-soon            start Counter32 values close to 2^32 so that they wrap within 30 s\n"
+    "  --wrap-soon            start Counter32 values close to 2^32 so that they wrap soon\n"
+    "  --wrap-seconds SEC     how soon: about this many seconds (30)\n"
     "  --save-time MS         duration of a configuration save (1000)\n"
     "  --reboot-time MS       silence after a reboot write (1000)\n"
     "  --verbose              log agent messages to stderr\n"
@@ -373,6 +374,8 @@ int parseArgs(int argc, char **argv, Options *o)
             o->verbose = true;
         else if (a == "--wrap-soon")
             o->model.wrapSoon = true;
+        else if (a == "--wrap-seconds")
+            ok = intArg(1, 86400, &o->model.wrapSeconds);
         else if (a == "--scenario-step")
             ok = intArg(1, 86400, &o->model.scenarioStepSeconds);
         else if (a == "--save-time")
@@ -649,6 +652,7 @@ int main(int argc, char **argv)
             // A reboot write: answer it, go silent, come back with uptime and counters restarted.
             if (model.rebootRequested() && !rebooting) {
                 rebooting = true;
+                front.flushAnswers();
                 rebootDone = SimFront::Clock::now() + std::chrono::milliseconds(opt.model.rebootMs);
                 front.silenceUntil(rebootDone);
             }
