@@ -31,6 +31,11 @@ Reply run(const QString &tool, const QStringList &auth, const KmvSimProcess &sim
     args << QStringLiteral("-M") << QStringLiteral("/dev/null") << QStringLiteral("-m") << QString() << QStringLiteral("-On")
          << QStringLiteral("-t") << QString::number(timeoutSec) << QStringLiteral("-r") << QString::number(retries)
          << sim.endpoint() << rest;
+    // Keep the tools away from the machine's SNMP configuration and persistent files.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("SNMPCONFPATH"), sim.stateDir() + QStringLiteral("/tools"));
+    env.insert(QStringLiteral("SNMP_PERSISTENT_DIR"), sim.stateDir() + QStringLiteral("/tools"));
+    p.setProcessEnvironment(env);
     QElapsedTimer clock;
     clock.start();
     p.start(tool, args);
