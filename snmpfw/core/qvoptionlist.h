@@ -8,6 +8,7 @@
 #include <QString>
 
 class QComboBox;
+class QvRadioGroup;
 
 struct QvOptionItem {
     qint32 value = 0;  // value type 1
@@ -39,6 +40,8 @@ public:
     // are served there through the same lookups.
     void FillItems(QComboBox *control) const;
     void SelectItem(QComboBox *control, const QString &text) const;
+    void FillItems(QvRadioGroup *control) const;
+    void SelectItem(QvRadioGroup *control, const QString &text) const;
 
 private:
     quint32 m_valueType;

@@ -1,0 +1,23 @@
+// Shorthands for writing descriptor tables; private to the catalogue's table files.
+#pragma once
+
+#include "qvsnmptypes.h"
+
+namespace {
+
+// The access values the tables use.
+constexpr quint32 IDX = ACC_NOTACCESS;
+constexpr quint32 IDX_IMPLIED = ACC_NOTACCESS | ACC_IMPLIED;
+constexpr quint32 RO = ACC_READONLY;
+constexpr quint32 RW = ACC_READWRITE;
+
+// One column or scalar; the expression, extra-text and initial-value fields stay empty.
+constexpr QvSNMPVarDesc Desc(const char *oid, const char *name, quint32 syntax, quint32 access,
+                             const QvOptionList *options = nullptr)
+{
+    return {oid, name, syntax, access, options, nullptr, nullptr, nullptr, nullptr, nullptr};
+}
+
+constexpr QvSNMPVarDesc EndOfTable = {nullptr, nullptr, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};
+
+} // namespace

@@ -1,0 +1,41 @@
+// The 11-octet date-and-time value (DateAndTime layout): year, month, day, hour, minutes,
+// seconds, deci-seconds, direction from UTC, hours and minutes from UTC. The year is held in
+// machine order and sent most significant octet first.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+
+class QvDateTime {
+public:
+    enum { WireSize = 11 };
+
+    // The current local date and time, deci-seconds 0, direction '+', offset 0:0.
+    QvDateTime();
+    QvDateTime(quint16 year, quint8 month, quint8 day, quint8 hour, quint8 minutes, quint8 seconds,
+               quint8 deciSeconds = 0, char direction = '+', quint8 utcHours = 0, quint8 utcMinutes = 0);
+
+    // From wire octets; octets missing from a short value count as 0, extra ones are ignored.
+    static QvDateTime FromOctets(const QByteArray &octets);
+    QByteArray ToOctets() const;
+
+    // "y-m-d,h:m:s.d" or "y-m-d,h:m:s.d,+h:m"; the offset is left out when it is 0:0 or the
+    // direction is neither '+' nor '-'.
+    QString ToText() const;
+    // The three text forms tried in turn; fields a partial match leaves unread are 0.
+    static QvDateTime FromText(const QString &text);
+
+    bool operator==(const QvDateTime &) const = default;
+
+    quint16 year = 0;
+    quint8 month = 0;
+    quint8 day = 0;
+    quint8 hour = 0;
+    quint8 minutes = 0;
+    quint8 seconds = 0;
+    quint8 deciSeconds = 0;
+    char direction = '+';
+    quint8 utcHours = 0;
+    quint8 utcMinutes = 0;
+};

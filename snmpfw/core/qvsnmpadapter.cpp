@@ -1,0 +1,925 @@
+// Net-SNMP behind the framework's own types. One single-session handle per target
+// configuration; SNMPv3 engine IDs are discovered with an unauthenticated probe (asynchronous
+// for asynchronous sends, so the GUI thread never waits), and the engine's global USM user
+// cache is kept in step with the session that uses it, so changed passwords take effect.
+// Completions are queued and handed out from ProcessEvents, never from inside the library.
+#include "qvsnmpadapter.h"
+
+#include <net-snmp/net-snmp-config.h>
+#include <net-snmp/net-snmp-includes.h>
+#include <net-snmp/library/large_fd_set.h>
+#include <net-snmp/library/snmpusm.h>
+#include <net-snmp/library/snmpv3.h>
+#include <net-snmp/library/transform_oids.h>
+
+#include <QHash>
+#include <QMap>
+
+#include <poll.h>
+#include <cstdlib>
+#include <cstring>
+#include <deque>
+#include <memory>
+
+namespace {
+
+struct Session;
+
+// One outstanding asynchronous exchange.
+struct AsyncCall {
+    quint64 id = 0;
+    QvSNMPAsyncHandler handler;
+    Session *session = nullptr;
+    QvSNMPPduKind kind = PDU_GET;
+    QList<QvSNMPVb> vbs;
+    bool done = false;
+    int status = 0;
+    QvSNMPResponse response;
+};
+
+struct Session {
+    QString key;
+    QvSNMPTarget target;
+    void *handle = nullptr;        // the real session
+    void *probe = nullptr;         // v3 engine discovery in progress
+    QByteArray engineId;           // v3: the agent's authoritative engine ID
+    bool ready = false;            // handle open and usable
+    int failStatus = 0;            // discovery failed: every queued call completes with it
+    std::deque<AsyncCall *> waiting;  // calls queued until discovery ends
+    int outstanding = 0;
+    bool probeAnswered = false;    // discovery ended; finished on the next round
+};
+
+struct State {
+    bool initialised = false;
+    QHash<QString, Session *> sessions;
+    // (engine ID, user) -> session whose keys are in the engine's user cache.
+    QHash<QByteArray, Session *> usmOwner;
+    QMap<quint64, AsyncCall *> calls;
+    std::deque<AsyncCall *> finished;
+    quint64 nextId = 1;
+    void (*socketsChanged)() = nullptr;
+};
+
+State &S()
+{
+    static State s;
+    return s;
+}
+
+QString targetKey(const QvSNMPTarget &t)
+{
+    QStringList k{t.address, QString::number(t.port), QString::number(t.version), QString::number(t.timeout),
+                  QString::number(t.retries)};
+    if (t.version == 3)
+        k << t.securityName << QString::number(t.securityLevel) << QString::number(t.authProtocol)
+          << QString::number(t.privProtocol) << t.authPassword << t.privPassword << t.contextName
+          << t.contextEngineID;
+    else
+        k << t.community;
+    // Unit separators cannot be confused with any field's text boundaries.
+    return k.join(QChar(0x1f)) + QChar(0x1f) + QString::number(k.size());
+}
+
+const oid *authOid(qint32 code, size_t *len)
+{
+    switch (code) {
+    case 1: *len = OID_LENGTH(usmNoAuthProtocol); return usmNoAuthProtocol;
+    case 2: *len = OID_LENGTH(usmHMACMD5AuthProtocol); return usmHMACMD5AuthProtocol;
+    case 3: *len = OID_LENGTH(usmHMACSHA1AuthProtocol); return usmHMACSHA1AuthProtocol;
+    case 4: *len = OID_LENGTH(usmHMAC128SHA224AuthProtocol); return usmHMAC128SHA224AuthProtocol;
+    case 5: *len = OID_LENGTH(usmHMAC192SHA256AuthProtocol); return usmHMAC192SHA256AuthProtocol;
+    case 6: *len = OID_LENGTH(usmHMAC256SHA384AuthProtocol); return usmHMAC256SHA384AuthProtocol;
+    case 7: *len = OID_LENGTH(usmHMAC384SHA512AuthProtocol); return usmHMAC384SHA512AuthProtocol;
+    default: return nullptr;
+    }
+}
+
+const oid *privOid(qint32 code, size_t *len)
+{
+    switch (code) {
+    case 1: *len = OID_LENGTH(usmNoPrivProtocol); return usmNoPrivProtocol;
+    case 2: *len = OID_LENGTH(usmDESPrivProtocol); return usmDESPrivProtocol;
+    case 4: *len = OID_LENGTH(usmAESPrivProtocol); return usmAESPrivProtocol;
+    case 20: *len = OID_LENGTH(usmAES192PrivProtocol); return usmAES192PrivProtocol;
+    case 21: *len = OID_LENGTH(usmAES256PrivProtocol); return usmAES256PrivProtocol;
+    default: return nullptr;
+    }
+}
+
+// Net-SNMP error numbers to the error mapping's numbering.
+int translateErrno(int e)
+{
+    switch (e) {
+    case SNMPERR_SUCCESS: return LIBSTAT_SUCCESS;
+    case SNMPERR_TIMEOUT: return LIBSTAT_TIMEOUT;
+    case SNMPERR_BAD_ADDRESS: return LIBSTAT_INVALID_ADDRESS;
+    case SNMPERR_BAD_SENDTO: return LIBSTAT_TRANSPORT_FAILED;
+    case SNMPERR_BAD_LOCPORT: return LIBSTAT_TRANSPORT_IN_USE;
+    case SNMPERR_NO_SOCKET: return LIBSTAT_TRANSPORT_NO_SOCKET;
+    case SNMPERR_BAD_SESSION:
+    case SNMPERR_ABORT: return LIBSTAT_SESSION_CLOSING;
+    case SNMPERR_MALLOC: return LIBSTAT_RESOURCE;
+    case SNMPERR_MAX_SUBID:
+    case SNMPERR_BAD_SUBID:
+    case SNMPERR_LONG_OID:
+    case SNMPERR_BAD_NAME:
+    case SNMPERR_UNKNOWN_OBJID: return LIBSTAT_INVALID_OID;
+    case SNMPERR_TOO_LONG:
+    case SNMPERR_BAD_ASN1_BUILD:
+    case SNMPERR_VALUE:
+    case SNMPERR_NULL_PDU:
+    case SNMPERR_NO_VARS:
+    case SNMPERR_VAR_TYPE: return LIBSTAT_INVALID_PDU;
+    case SNMPERR_V2_IN_V1:
+    case SNMPERR_V1_IN_V2: return LIBSTAT_UNSUPPORTED_ON_TARGET;
+    case SNMPERR_UNKNOWN_USER_NAME:
+    case SNMPERR_USM_UNKNOWNSECURITYNAME: return LIBSTAT_USM_UNKNOWN_SECNAME;
+    case SNMPERR_UNSUPPORTED_SEC_LEVEL:
+    case SNMPERR_USM_UNSUPPORTEDSECURITYLEVEL: return LIBSTAT_USM_UNSUPPORTED_SECLEVEL;
+    case SNMPERR_AUTHENTICATION_FAILURE:
+    case SNMPERR_USM_AUTHENTICATIONFAILURE: return LIBSTAT_USM_AUTH_FAILURE;
+    case SNMPERR_DECRYPTION_ERR:
+    case SNMPERR_USM_DECRYPTIONERROR: return LIBSTAT_USM_DECRYPTION_ERROR;
+    case SNMPERR_UNKNOWN_ENG_ID:
+    case SNMPERR_USM_UNKNOWNENGINEID: return LIBSTAT_USM_UNKNOWN_ENGINEID;
+    case SNMPERR_NOT_IN_TIME_WINDOW:
+    case SNMPERR_USM_NOTINTIMEWINDOW: return LIBSTAT_USM_NOT_IN_TIME_WINDOW;
+    case SNMPERR_UNKNOWN_SEC_MODEL: return LIBSTAT_MP_UNSUPPORTED_SECMODEL;
+    case SNMPERR_INVALID_MSG: return LIBSTAT_MP_INVALID_MESSAGE;
+    default: return LIBSTAT_ERROR;
+    }
+}
+
+// The report's first binding names its cause precisely.
+int reportStatus(netsnmp_pdu *pdu)
+{
+    static const oid usmStats[] = {1, 3, 6, 1, 6, 3, 15, 1, 1};
+    static const oid mpdStats[] = {1, 3, 6, 1, 6, 3, 11, 2, 1};
+    static const oid targetStats[] = {1, 3, 6, 1, 6, 3, 12, 1};
+    if (pdu && pdu->variables) {
+        const netsnmp_variable_list *v = pdu->variables;
+        if (v->name_length == 11 && snmp_oid_compare(v->name, 9, usmStats, 9) == 0) {
+            switch (v->name[9]) {
+            case 1: return LIBSTAT_USM_UNSUPPORTED_SECLEVEL;
+            case 2: return LIBSTAT_USM_NOT_IN_TIME_WINDOW;
+            case 3: return LIBSTAT_USM_UNKNOWN_SECNAME;
+            case 4: return LIBSTAT_USM_UNKNOWN_ENGINEID;
+            case 5: return LIBSTAT_USM_AUTH_FAILURE;
+            case 6: return LIBSTAT_USM_DECRYPTION_ERROR;
+            default: break;
+            }
+        }
+        if (v->name_length == 11 && snmp_oid_compare(v->name, 9, mpdStats, 9) == 0) {
+            switch (v->name[9]) {
+            case 1: return LIBSTAT_MP_UNSUPPORTED_SECMODEL;
+            case 2: return LIBSTAT_MP_INVALID_MESSAGE;
+            case 3: return LIBSTAT_MP_UNKNOWN_PDU_HANDLERS;
+            default: break;
+            }
+        }
+        if (v->name_length == 10 && snmp_oid_compare(v->name, 8, targetStats, 8) == 0) {
+            if (v->name[8] == 4)
+                return LIBSTAT_MP_UNAVAILABLE_CONTEXT;
+            if (v->name[8] == 5)
+                return LIBSTAT_MP_UNKNOWN_CONTEXT;
+        }
+    }
+    return translateErrno(snmpv3_get_report_type(pdu));
+}
+
+QvSNMPValue fromVariable(const netsnmp_variable_list *v)
+{
+    auto octets = [v] { return QByteArray(reinterpret_cast<const char *>(v->val.string), int(v->val_len)); };
+    switch (v->type) {
+    case ASN_INTEGER: return QvSNMPValue::integer(qint32(*v->val.integer));
+    case ASN_OCTET_STR: return QvSNMPValue::string(octets());
+    case ASN_OPAQUE: return QvSNMPValue::string(octets(), QvSNMPValue::Opaque);
+    case ASN_IPADDRESS: return QvSNMPValue::string(octets(), QvSNMPValue::IpAddress);
+    case ASN_OBJECT_ID: {
+        QvOid o;
+        const size_t n = v->val_len / sizeof(oid);
+        o.reserve(int(n));
+        for (size_t k = 0; k < n; ++k)
+            o.append(quint32(v->val.objid[k]));
+        return QvSNMPValue::objectId(o);
+    }
+    case ASN_COUNTER: return QvSNMPValue::unsigned32(QvSNMPValue::Counter32, quint32(*v->val.integer));
+    case ASN_GAUGE: return QvSNMPValue::unsigned32(QvSNMPValue::Gauge32, quint32(*v->val.integer));
+    case ASN_TIMETICKS: return QvSNMPValue::unsigned32(QvSNMPValue::TimeTicks, quint32(*v->val.integer));
+    case ASN_COUNTER64:
+        return QvSNMPValue::counter64((quint64(v->val.counter64->high) << 32) | quint32(v->val.counter64->low));
+    case SNMP_NOSUCHOBJECT: return QvSNMPValue::exception(QvSNMPValue::NoSuchObject);
+    case SNMP_NOSUCHINSTANCE: return QvSNMPValue::exception(QvSNMPValue::NoSuchInstance);
+    case SNMP_ENDOFMIBVIEW: return QvSNMPValue::exception(QvSNMPValue::EndOfMibView);
+    default: return QvSNMPValue::null();
+    }
+}
+
+// Appends one binding; false when the engine refuses the value.
+bool addVariable(netsnmp_pdu *pdu, const QvSNMPVb &vb, bool withValue)
+{
+    std::vector<oid> name(vb.oid.begin(), vb.oid.end());
+    if (name.empty() || name.size() > MAX_OID_LEN)
+        return false;
+    if (!withValue)
+        return snmp_add_null_var(pdu, name.data(), name.size()) != nullptr;
+    const QvSNMPValue &x = vb.value;
+    switch (x.type) {
+    case QvSNMPValue::Integer: {
+        long l = x.i;
+        return snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_INTEGER, &l, sizeof l) != nullptr;
+    }
+    case QvSNMPValue::Counter32:
+    case QvSNMPValue::Gauge32:
+    case QvSNMPValue::TimeTicks: {
+        u_long u = x.u;
+        const u_char t = x.type == QvSNMPValue::Counter32 ? ASN_COUNTER
+                         : x.type == QvSNMPValue::Gauge32 ? ASN_GAUGE : ASN_TIMETICKS;
+        return snmp_pdu_add_variable(pdu, name.data(), name.size(), t, &u, sizeof u) != nullptr;
+    }
+    case QvSNMPValue::Counter64: {
+        counter64 c;
+        c.high = u_long(x.u64 >> 32);
+        c.low = u_long(x.u64 & 0xffffffffu);
+        return snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_COUNTER64, &c, sizeof c) != nullptr;
+    }
+    case QvSNMPValue::OctetString:
+    case QvSNMPValue::Opaque:
+        return snmp_pdu_add_variable(pdu, name.data(), name.size(),
+                                     x.type == QvSNMPValue::Opaque ? ASN_OPAQUE : ASN_OCTET_STR,
+                                     x.octets.constData(), size_t(x.octets.size())) != nullptr;
+    case QvSNMPValue::IpAddress: {
+        if (x.octets.size() != 4)
+            return false;
+        return snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_IPADDRESS, x.octets.constData(), 4) !=
+               nullptr;
+    }
+    case QvSNMPValue::ObjectId: {
+        std::vector<oid> val(x.oid.begin(), x.oid.end());
+        if (val.size() > MAX_OID_LEN)
+            return false;
+        return snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_OBJECT_ID, val.data(),
+                                     val.size() * sizeof(oid)) != nullptr;
+    }
+    default:
+        return snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_NULL, nullptr, 0) != nullptr;
+    }
+}
+
+netsnmp_pdu *buildPdu(QvSNMPPduKind kind, const QList<QvSNMPVb> &vbs, int *status)
+{
+    const int cmd = kind == PDU_GET ? SNMP_MSG_GET : kind == PDU_GETNEXT ? SNMP_MSG_GETNEXT : SNMP_MSG_SET;
+    netsnmp_pdu *pdu = snmp_pdu_create(cmd);
+    if (!pdu) {
+        *status = LIBSTAT_RESOURCE;
+        return nullptr;
+    }
+    for (const QvSNMPVb &vb : vbs) {
+        if (!addVariable(pdu, vb, kind == PDU_SET)) {
+            snmp_free_pdu(pdu);
+            *status = vb.oid.isEmpty() || vb.oid.size() > MAX_OID_LEN ? LIBSTAT_INVALID_OID : LIBSTAT_INVALID_PDU;
+            return nullptr;
+        }
+    }
+    *status = 0;
+    return pdu;
+}
+
+void fillResponse(const Session *s, netsnmp_pdu *pdu, QvSNMPResponse *r)
+{
+    r->agentAddress = s->target.address;
+    r->agentPort = s->target.port;
+    r->vbs.clear();
+    if (!pdu)
+        return;
+    r->errorStatus = int(pdu->errstat);
+    r->errorIndex = int(pdu->errindex);
+    for (netsnmp_variable_list *v = pdu->variables; v; v = v->next_variable) {
+        QvSNMPVb vb;
+        vb.oid.reserve(int(v->name_length));
+        for (size_t k = 0; k < v->name_length; ++k)
+            vb.oid.append(quint32(v->name[k]));
+        vb.value = fromVariable(v);
+        r->vbs.append(vb);
+    }
+}
+
+QByteArray peerName(const QvSNMPTarget &t)
+{
+    const bool v6 = t.address.contains(QLatin1Char(':'));
+    const QString p = v6 ? QStringLiteral("udp6:[%1]:%2") : QStringLiteral("udp:%1:%2");
+    return p.arg(t.address).arg(t.port).toLatin1();
+}
+
+void baseSession(netsnmp_session *ss, const QvSNMPTarget &t, const QByteArray &peer)
+{
+    snmp_sess_init(ss);
+    ss->peername = const_cast<char *>(peer.constData());
+    ss->timeout = long(qMax(1, t.timeout)) * 10000L;
+    ss->retries = qMax(0, t.retries);
+}
+
+// Opens the engine's session for a community target, or a v3 target whose engine ID is known.
+int openSession(Session *s)
+{
+    const QvSNMPTarget &t = s->target;
+    const QByteArray peer = peerName(t);
+    netsnmp_session ss;
+    baseSession(&ss, t, peer);
+    QByteArray community = t.community.toLatin1();
+    QByteArray name = t.securityName.toLatin1();
+    QByteArray ctxName = t.contextName.toLatin1();
+    QByteArray ctxEngine = t.contextEngineID.toLatin1();
+    if (t.version != 3) {
+        ss.version = t.version == 1 ? SNMP_VERSION_2c : SNMP_VERSION_1;
+        ss.community = reinterpret_cast<u_char *>(community.data());
+        ss.community_len = size_t(community.size());
+    } else {
+        ss.version = SNMP_VERSION_3;
+        ss.securityModel = SNMP_SEC_MODEL_USM;
+        ss.securityName = name.data();
+        ss.securityNameLen = size_t(name.size());
+        ss.securityLevel = t.securityLevel == 3 ? SNMP_SEC_LEVEL_AUTHPRIV
+                           : t.securityLevel == 2 ? SNMP_SEC_LEVEL_AUTHNOPRIV : SNMP_SEC_LEVEL_NOAUTH;
+        ss.securityEngineID = reinterpret_cast<u_char *>(s->engineId.data());
+        ss.securityEngineIDLen = size_t(s->engineId.size());
+        ss.contextName = ctxName.data();
+        ss.contextNameLen = size_t(ctxName.size());
+        if (!ctxEngine.isEmpty()) {
+            ss.contextEngineID = reinterpret_cast<u_char *>(ctxEngine.data());
+            ss.contextEngineIDLen = size_t(ctxEngine.size());
+        }
+        size_t alen = 0, plen = 0;
+        const oid *a = authOid(t.securityLevel >= 2 ? t.authProtocol : 1, &alen);
+        const oid *p = privOid(t.securityLevel >= 3 ? t.privProtocol : 1, &plen);
+        if (!a)
+            return LIBSTAT_USM_UNSUPPORTED_AUTHPROT;
+        if (!p)
+            return LIBSTAT_USM_UNSUPPORTED_PRIVPROT;
+        ss.securityAuthProto = const_cast<oid *>(a);
+        ss.securityAuthProtoLen = alen;
+        ss.securityPrivProto = const_cast<oid *>(p);
+        ss.securityPrivProtoLen = plen;
+        if (t.securityLevel >= 2) {
+            if (t.authProtocol == 1)
+                return LIBSTAT_USM_UNSUPPORTED_SECLEVEL;
+            QByteArray pw = t.authPassword.toLatin1();
+            ss.securityAuthKeyLen = USM_AUTH_KU_LEN;
+            if (pw.size() < 1 || generate_Ku(a, u_int(alen), reinterpret_cast<const u_char *>(pw.constData()),
+                                             size_t(pw.size()), ss.securityAuthKey,
+                                             &ss.securityAuthKeyLen) != SNMPERR_SUCCESS)
+                return LIBSTAT_USM_AUTH_FAILURE;
+        }
+        if (t.securityLevel >= 3) {
+            if (t.privProtocol == 1)
+                return LIBSTAT_USM_UNSUPPORTED_SECLEVEL;
+            QByteArray pw = t.privPassword.toLatin1();
+            ss.securityPrivKeyLen = USM_PRIV_KU_LEN;
+            if (pw.size() < 1 || generate_Ku(a, u_int(alen), reinterpret_cast<const u_char *>(pw.constData()),
+                                             size_t(pw.size()), ss.securityPrivKey,
+                                             &ss.securityPrivKeyLen) != SNMPERR_SUCCESS)
+                return LIBSTAT_USM_DECRYPTION_ERROR;
+        }
+        // The engine keeps users per (engine ID, name) and would silently reuse stale keys.
+        const QByteArray owner = s->engineId + '\0' + name;
+        struct usmUser *old = usm_get_user(reinterpret_cast<const u_char *>(s->engineId.constData()),
+                                           size_t(s->engineId.size()), name.data());
+        if (old) {
+            usm_remove_user(old);
+            usm_free_user(old);
+        }
+        S().usmOwner.insert(owner, s);
+    }
+    ss.flags |= SNMP_FLAGS_DONT_PROBE;
+    s->handle = snmp_sess_open(&ss);
+    if (!s->handle) {
+        int liberr = 0, syserr = 0;
+        char *msg = nullptr;
+        snmp_error(&ss, &syserr, &liberr, &msg);
+        free(msg);
+        return translateErrno(liberr ? liberr : SNMPERR_BAD_ADDRESS);
+    }
+    if (t.version == 3) {
+        netsnmp_session *sp = snmp_sess_session(s->handle);
+        if (!usm_get_user(reinterpret_cast<const u_char *>(s->engineId.constData()), size_t(s->engineId.size()),
+                          name.data()))
+            usm_create_user_from_session(sp);
+    }
+    s->ready = true;
+    if (S().socketsChanged)
+        S().socketsChanged();
+    return 0;
+}
+
+// Before a v3 session sends, its keys must be the ones in the engine's user cache.
+void claimUser(Session *s)
+{
+    if (s->target.version != 3 || !s->handle)
+        return;
+    const QByteArray name = s->target.securityName.toLatin1();
+    const QByteArray owner = s->engineId + '\0' + name;
+    if (S().usmOwner.value(owner) == s)
+        return;
+    struct usmUser *old = usm_get_user(reinterpret_cast<const u_char *>(s->engineId.constData()),
+                                       size_t(s->engineId.size()), const_cast<char *>(name.constData()));
+    if (old) {
+        usm_remove_user(old);
+        usm_free_user(old);
+    }
+    usm_create_user_from_session(snmp_sess_session(s->handle));
+    S().usmOwner.insert(owner, s);
+}
+
+void *openProbe(const QvSNMPTarget &t, int *status)
+{
+    const QByteArray peer = peerName(t);
+    netsnmp_session ss;
+    baseSession(&ss, t, peer);
+    ss.version = SNMP_VERSION_3;
+    ss.securityModel = SNMP_SEC_MODEL_USM;
+    ss.securityLevel = SNMP_SEC_LEVEL_NOAUTH;
+    ss.securityName = const_cast<char *>("");
+    ss.securityNameLen = 0;
+    ss.flags |= SNMP_FLAGS_DONT_PROBE;
+    void *h = snmp_sess_open(&ss);
+    if (!h) {
+        int liberr = 0, syserr = 0;
+        char *msg = nullptr;
+        snmp_error(&ss, &syserr, &liberr, &msg);
+        free(msg);
+        *status = translateErrno(liberr ? liberr : SNMPERR_BAD_ADDRESS);
+    }
+    return h;
+}
+
+netsnmp_pdu *probePdu()
+{
+    netsnmp_pdu *pdu = snmp_pdu_create(SNMP_MSG_GET);
+    pdu->version = SNMP_VERSION_3;
+    pdu->securityModel = SNMP_SEC_MODEL_USM;
+    pdu->securityLevel = SNMP_SEC_LEVEL_NOAUTH;
+    pdu->securityName = strdup("");
+    pdu->securityNameLen = 0;
+    return pdu;
+}
+
+QByteArray engineIdOf(netsnmp_pdu *pdu, void *probe)
+{
+    if (pdu && pdu->securityEngineIDLen)
+        return QByteArray(reinterpret_cast<const char *>(pdu->securityEngineID), int(pdu->securityEngineIDLen));
+    netsnmp_session *sp = probe ? snmp_sess_session(probe) : nullptr;
+    if (sp && sp->securityEngineIDLen)
+        return QByteArray(reinterpret_cast<const char *>(sp->securityEngineID), int(sp->securityEngineIDLen));
+    return {};
+}
+
+void finish(AsyncCall *c, int status, netsnmp_pdu *pdu)
+{
+    if (c->done)
+        return;
+    c->done = true;
+    c->status = status;
+    if (pdu)
+        fillResponse(c->session, pdu, &c->response);
+    else {
+        c->response.agentAddress = c->session->target.address;
+        c->response.agentPort = c->session->target.port;
+    }
+    S().finished.push_back(c);
+}
+
+int asyncCallback(int op, netsnmp_session *, int, netsnmp_pdu *pdu, void *magic)
+{
+    auto it = S().calls.find(reinterpret_cast<quintptr>(magic));
+    if (it == S().calls.end())
+        return 1;
+    AsyncCall *c = it.value();
+    switch (op) {
+    case NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE:
+        if (pdu && pdu->command == SNMP_MSG_REPORT)
+            finish(c, reportStatus(pdu), nullptr);
+        else
+            finish(c, 0, pdu);
+        break;
+    case NETSNMP_CALLBACK_OP_TIMED_OUT: finish(c, LIBSTAT_TIMEOUT, nullptr); break;
+    case NETSNMP_CALLBACK_OP_SEND_FAILED: finish(c, LIBSTAT_TRANSPORT_FAILED, nullptr); break;
+    case NETSNMP_CALLBACK_OP_DISCONNECT: finish(c, LIBSTAT_SESSION_CLOSING, nullptr); break;
+    case NETSNMP_CALLBACK_OP_SEC_ERROR: finish(c, LIBSTAT_USM_AUTH_FAILURE, nullptr); break;
+    default: break;  // RESEND and CONNECT are informational
+    }
+    return 1;
+}
+
+// Sends a queued call on a ready session; on failure completes it with the status.
+void dispatch(AsyncCall *c)
+{
+    Session *s = c->session;
+    if (s->failStatus) {
+        finish(c, s->failStatus, nullptr);
+        return;
+    }
+    int st = 0;
+    netsnmp_pdu *pdu = buildPdu(c->kind, c->vbs, &st);
+    if (!pdu) {
+        finish(c, st, nullptr);
+        return;
+    }
+    claimUser(s);
+    if (snmp_sess_async_send(s->handle, pdu, asyncCallback, reinterpret_cast<void *>(quintptr(c->id))) == 0) {
+        snmp_free_pdu(pdu);
+        finish(c, translateErrno(snmp_sess_session(s->handle)->s_snmp_errno), nullptr);
+    }
+}
+
+void endDiscovery(Session *s, int status)
+{
+    if (s->probe) {
+        void *p = s->probe;
+        s->probe = nullptr;
+        snmp_sess_close(p);
+    }
+    if (status == 0 && !s->engineId.isEmpty())
+        status = openSession(s);
+    else if (status == 0)
+        status = LIBSTAT_USM_UNKNOWN_ENGINEID;
+    s->failStatus = status;
+    while (!s->waiting.empty()) {
+        AsyncCall *c = s->waiting.front();
+        s->waiting.pop_front();
+        dispatch(c);
+    }
+    if (status != 0) {
+        // A later send tries the discovery again.
+        s->failStatus = 0;
+        s->engineId.clear();
+    }
+}
+
+int probeCallback(int op, netsnmp_session *, int, netsnmp_pdu *pdu, void *magic)
+{
+    Session *s = nullptr;
+    for (Session *x : std::as_const(S().sessions))
+        if (x == magic)
+            s = x;
+    if (!s || !s->probe)
+        return 1;
+    if (op == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE) {
+        s->engineId = engineIdOf(pdu, s->probe);
+        // Closing a session inside its own callback is not allowed: finish on the next round.
+        s->failStatus = s->engineId.isEmpty() ? LIBSTAT_USM_UNKNOWN_ENGINEID : 0;
+        s->probeAnswered = true;
+    } else if (op == NETSNMP_CALLBACK_OP_TIMED_OUT || op == NETSNMP_CALLBACK_OP_SEND_FAILED ||
+               op == NETSNMP_CALLBACK_OP_DISCONNECT) {
+        s->failStatus = op == NETSNMP_CALLBACK_OP_TIMED_OUT ? LIBSTAT_TIMEOUT : LIBSTAT_TRANSPORT_FAILED;
+        s->probeAnswered = true;
+    }
+    return 1;
+}
+
+Session *sessionFor(const QvSNMPTarget &t)
+{
+    const QString key = targetKey(t);
+    Session *s = S().sessions.value(key);
+    if (!s) {
+        s = new Session;
+        s->key = key;
+        s->target = t;
+        S().sessions.insert(key, s);
+    }
+    return s;
+}
+
+int checkProtocols(const QvSNMPTarget &t)
+{
+    if (t.version != 3)
+        return 0;
+    if (t.securityLevel >= 2 && !QvSNMPAdapter::AuthProtocolSupported(t.authProtocol))
+        return LIBSTAT_USM_UNSUPPORTED_AUTHPROT;
+    if (t.securityLevel >= 3 && !QvSNMPAdapter::PrivProtocolSupported(t.privProtocol))
+        return LIBSTAT_USM_UNSUPPORTED_PRIVPROT;
+    return 0;
+}
+
+// Blocking preparation of a session: discovery with a synchronous probe when needed.
+int prepareBlocking(Session *s)
+{
+    if (s->ready)
+        return 0;
+    if (s->probe)
+        return LIBSTAT_TRANSPORT_IN_USE;  // an asynchronous discovery owns it right now
+    if (s->target.version != 3)
+        return openSession(s);
+    int st = 0;
+    void *probe = openProbe(s->target, &st);
+    if (!probe)
+        return st;
+    netsnmp_pdu *resp = nullptr;
+    const int r = snmp_sess_synch_response(probe, probePdu(), &resp);
+    QByteArray eid = engineIdOf(resp, probe);
+    if (resp)
+        snmp_free_pdu(resp);
+    int err = snmp_sess_session(probe)->s_snmp_errno;
+    snmp_sess_close(probe);
+    if (eid.isEmpty())
+        return r == STAT_TIMEOUT ? LIBSTAT_TIMEOUT : translateErrno(err ? err : SNMPERR_UNKNOWN_ENG_ID);
+    s->engineId = eid;
+    return openSession(s);
+}
+
+void serviceProbes()
+{
+    for (Session *s : std::as_const(S().sessions)) {
+        if (s->probe && s->probeAnswered) {
+            s->probeAnswered = false;
+            endDiscovery(s, s->failStatus);
+        }
+    }
+}
+
+void drainFinished()
+{
+    serviceProbes();
+    while (!S().finished.empty()) {
+        AsyncCall *c = S().finished.front();
+        S().finished.pop_front();
+        S().calls.remove(c->id);
+        if (c->session)
+            --c->session->outstanding;
+        QvSNMPAsyncHandler h = std::move(c->handler);
+        const int status = c->status;
+        const QvSNMPResponse resp = c->response;
+        delete c;
+        if (h)
+            h(status, resp);
+    }
+}
+
+} // namespace
+
+namespace QvSNMPAdapter {
+
+bool Init()
+{
+    if (S().initialised)
+        return true;
+    // No configuration, persistent state or MIB files, numeric OIDs.
+    qputenv("MIBS", "");
+    qputenv("MIBDIRS", "/nonexistent-kmv-mibs");
+    qputenv("SNMPCONFPATH", "/nonexistent-kmv-conf");
+    qputenv("SNMP_PERSISTENT_DIR", "/nonexistent-kmv-persist");
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_READ_CONFIGS, 1);
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_PERSIST_STATE, 1);
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_LOAD, 1);
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_SAVE, 1);
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_LOAD_HOST_FILES, 1);
+    netsnmp_ds_set_int(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_OID_OUTPUT_FORMAT, NETSNMP_OID_OUTPUT_NUMERIC);
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_QUICK_PRINT, 1);
+    init_snmp("kmv7040qx");
+    S().initialised = true;
+    return true;
+}
+
+bool SetLocalEngine(const QByteArray &localEngineId, quint32 boots)
+{
+    if (!S().initialised)
+        return false;
+    if (!localEngineId.isEmpty() &&
+        set_exact_engineID(reinterpret_cast<const u_char *>(localEngineId.constData()),
+                           size_t(localEngineId.size())) != SNMPERR_SUCCESS)
+        return false;
+    // The engine adds one to the stored value.
+    QByteArray b = QByteArray::number(boots == 0 ? 0 : boots - 1);
+    engineBoots_conf("engineBoots", b.data());
+    return true;
+}
+
+bool IsInitialised() { return S().initialised; }
+
+bool AuthProtocolSupported(qint32 code)
+{
+    size_t n = 0;
+    return authOid(code, &n) != nullptr;
+}
+
+bool PrivProtocolSupported(qint32 code)
+{
+    size_t n = 0;
+    return privOid(code, &n) != nullptr;
+}
+
+int SendBlocking(const QvSNMPTarget &target, QvSNMPPduKind kind, const QList<QvSNMPVb> &vbs,
+                 QvSNMPResponse *response)
+{
+    if (!S().initialised)
+        return LIBSTAT_SESSION_CLOSING;
+    if (int st = checkProtocols(target))
+        return st;
+    Session *s = sessionFor(target);
+    if (int st = prepareBlocking(s))
+        return st;
+    int st = 0;
+    netsnmp_pdu *pdu = buildPdu(kind, vbs, &st);
+    if (!pdu)
+        return st;
+    claimUser(s);
+    netsnmp_pdu *resp = nullptr;
+    const int r = snmp_sess_synch_response(s->handle, pdu, &resp);
+    int status = 0;
+    if (r == STAT_SUCCESS && resp) {
+        fillResponse(s, resp, response);
+        status = resp->errstat == SNMP_ERR_NOERROR ? 0 : int(resp->errstat);
+    } else if (r == STAT_TIMEOUT) {
+        status = LIBSTAT_TIMEOUT;
+    } else {
+        status = translateErrno(snmp_sess_session(s->handle)->s_snmp_errno);
+        if (status == 0)
+            status = LIBSTAT_ERROR;
+    }
+    if (resp)
+        snmp_free_pdu(resp);
+    return status;
+}
+
+int SendAsync(const QvSNMPTarget &target, QvSNMPPduKind kind, const QList<QvSNMPVb> &vbs,
+              QvSNMPAsyncHandler handler, quint64 *requestId)
+{
+    if (!S().initialised)
+        return LIBSTAT_SESSION_CLOSING;
+    if (int st = checkProtocols(target))
+        return st;
+    for (const QvSNMPVb &vb : vbs)
+        if (vb.oid.isEmpty() || vb.oid.size() > MAX_OID_LEN)
+            return LIBSTAT_INVALID_OID;
+    Session *s = sessionFor(target);
+    if (!s->ready && !s->probe) {
+        if (target.version != 3) {
+            if (int st = openSession(s))
+                return st;
+        } else {
+            int st = 0;
+            s->probe = openProbe(target, &st);
+            if (!s->probe)
+                return st;
+            if (S().socketsChanged)
+                S().socketsChanged();
+            netsnmp_pdu *p = probePdu();
+            if (snmp_sess_async_send(s->probe, p, probeCallback, s) == 0) {
+                snmp_free_pdu(p);
+                snmp_sess_close(s->probe);
+                s->probe = nullptr;
+                return LIBSTAT_TRANSPORT_FAILED;
+            }
+        }
+    }
+    auto *c = new AsyncCall;
+    c->id = S().nextId++;
+    c->handler = std::move(handler);
+    c->session = s;
+    c->kind = kind;
+    c->vbs = vbs;
+    S().calls.insert(c->id, c);
+    ++s->outstanding;
+    if (requestId)
+        *requestId = c->id;
+    if (s->probe) {
+        s->waiting.push_back(c);
+        return 0;
+    }
+    int st = 0;
+    netsnmp_pdu *pdu = buildPdu(kind, vbs, &st);
+    if (!pdu) {
+        S().calls.remove(c->id);
+        --s->outstanding;
+        delete c;
+        return st;
+    }
+    claimUser(s);
+    if (snmp_sess_async_send(s->handle, pdu, asyncCallback, reinterpret_cast<void *>(quintptr(c->id))) == 0) {
+        snmp_free_pdu(pdu);
+        const int err = translateErrno(snmp_sess_session(s->handle)->s_snmp_errno);
+        // The callback may already have run: only a call not yet completed fails here.
+        if (!c->done) {
+            S().calls.remove(c->id);
+            --s->outstanding;
+            delete c;
+            return err ? err : LIBSTAT_TRANSPORT_FAILED;
+        }
+    }
+    return 0;
+}
+
+void ProcessEvents()
+{
+    QList<void *> handles;
+    QList<pollfd> fds;
+    for (Session *s : std::as_const(S().sessions)) {
+        for (void *h : {s->handle, s->probe}) {
+            if (!h)
+                continue;
+            netsnmp_transport *t = snmp_sess_transport(h);
+            if (!t || t->sock < 0)
+                continue;
+            handles.append(h);
+            fds.append(pollfd{t->sock, POLLIN, 0});
+        }
+    }
+    if (!fds.isEmpty() && ::poll(fds.data(), nfds_t(fds.size()), 0) > 0) {
+        for (int k = 0; k < fds.size(); ++k) {
+            if (!(fds[k].revents & (POLLIN | POLLERR)))
+                continue;
+            netsnmp_large_fd_set set;
+            netsnmp_large_fd_set_init(&set, fds[k].fd + 1);
+            NETSNMP_LARGE_FD_ZERO(&set);
+            NETSNMP_LARGE_FD_SET(fds[k].fd, &set);
+            snmp_sess_read2(handles[k], &set);
+            netsnmp_large_fd_set_cleanup(&set);
+        }
+    }
+    // Time-outs after reading, so that an answer that arrived counts.
+    for (Session *s : QList<Session *>(S().sessions.begin(), S().sessions.end())) {
+        if (s->handle)
+            snmp_sess_timeout(s->handle);
+        if (s->probe)
+            snmp_sess_timeout(s->probe);
+    }
+    drainFinished();
+}
+
+QList<int> Sockets()
+{
+    QList<int> out;
+    for (Session *s : std::as_const(S().sessions))
+        for (void *h : {s->handle, s->probe})
+            if (h)
+                if (netsnmp_transport *t = snmp_sess_transport(h); t && t->sock >= 0)
+                    out.append(t->sock);
+    return out;
+}
+
+int NextTimeoutMs()
+{
+    int best = -1;
+    for (Session *s : std::as_const(S().sessions)) {
+        for (void *h : {s->handle, s->probe}) {
+            if (!h)
+                continue;
+            int numfds = 0, block = 1;
+            netsnmp_large_fd_set set;
+            netsnmp_large_fd_set_init(&set, FD_SETSIZE);
+            timeval tv{0, 0};
+            snmp_sess_select_info2_flags(h, &numfds, &set, &tv, &block, NETSNMP_SELECT_NOALARMS);
+            netsnmp_large_fd_set_cleanup(&set);
+            if (!block) {
+                const int ms = int(tv.tv_sec * 1000 + tv.tv_usec / 1000);
+                best = best < 0 ? ms : qMin(best, ms);
+            }
+        }
+    }
+    for (Session *s : std::as_const(S().sessions))
+        if (s->probeAnswered)
+            best = 0;
+    if (!S().finished.empty())
+        best = 0;
+    return best;
+}
+
+void SetSocketsChangedHook(void (*hook)()) { S().socketsChanged = hook; }
+
+int PendingCount() { return S().calls.size(); }
+
+int OpenSessionCount()
+{
+    int n = 0;
+    for (Session *s : std::as_const(S().sessions))
+        n += (s->handle ? 1 : 0) + (s->probe ? 1 : 0);
+    return n;
+}
+
+void CloseAllSessions()
+{
+    // Closing makes the engine time out what is outstanding; report it as session closing.
+    for (AsyncCall *c : std::as_const(S().calls))
+        if (!c->done) {
+            c->done = true;
+            c->status = LIBSTAT_SESSION_CLOSING;
+            S().finished.push_back(c);
+        }
+    const QList<Session *> all(S().sessions.begin(), S().sessions.end());
+    S().sessions.clear();
+    S().usmOwner.clear();
+    for (Session *s : all) {
+        if (s->handle)
+            snmp_sess_close(s->handle);
+        if (s->probe)
+            snmp_sess_close(s->probe);
+        s->handle = s->probe = nullptr;
+    }
+    // Completions still name their session for the bookkeeping above; detach them.
+    for (AsyncCall *c : S().finished)
+        c->session = nullptr;
+    drainFinished();
+    qDeleteAll(all);
+}
+
+} // namespace QvSNMPAdapter

@@ -1,0 +1,111 @@
+// The one thin adapter between the framework and the protocol engine. Speaks only the
+// framework's own types; the engine's headers stay in its source file. Statuses are given in
+// the numbering the error mapping works on (see MapStatus).
+#pragma once
+
+#include "qvsnmpvalue.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <functional>
+
+// Everything that identifies a session: requests with equal settings share one.
+struct QvSNMPTarget {
+    QString address;
+    quint16 port = 161;
+    qint8 version = 0;        // 0 v1, 1 v2c, 3 v3
+    QString community;        // v1, v2c
+    qint32 securityModel = 3; // v3
+    qint32 securityLevel = 1;
+    QString securityName;
+    QString authPassword;
+    QString privPassword;
+    qint32 authProtocol = 1;
+    qint32 privProtocol = 1;
+    QString contextName;
+    QString contextEngineID;  // octets as Latin-1
+    qint32 timeout = 100;     // hundredths of a second
+    qint32 retries = 1;
+};
+
+enum QvSNMPPduKind { PDU_GET, PDU_GETNEXT, PDU_SET };
+
+struct QvSNMPResponse {
+    qint32 errorStatus = 0;
+    qint32 errorIndex = 0;
+    QList<QvSNMPVb> vbs;
+    QString agentAddress;
+    quint16 agentPort = 0;
+};
+
+// Library statuses used by the engine (the error mapping's numbering).
+enum QvSNMPLibStatus {
+    LIBSTAT_SUCCESS = 0,
+    LIBSTAT_ERROR = -1,
+    LIBSTAT_RESOURCE = -2,
+    LIBSTAT_TIMEOUT = -5,
+    LIBSTAT_SESSION_CLOSING = -8,
+    LIBSTAT_INVALID_PDU = -11,
+    LIBSTAT_INVALID_TARGET = -12,
+    LIBSTAT_UNSUPPORTED_ON_TARGET = -16,
+    LIBSTAT_INVALID_OID = -17,
+    LIBSTAT_INVALID_ADDRESS = -18,
+    LIBSTAT_TRANSPORT_NO_SOCKET = -20,
+    LIBSTAT_TRANSPORT_IN_USE = -21,
+    LIBSTAT_TRANSPORT_FAILED = -22,
+    LIBSTAT_USM_UNSUPPORTED_SECLEVEL = 1403,
+    LIBSTAT_USM_UNKNOWN_SECNAME = 1404,
+    LIBSTAT_USM_DECRYPTION_ERROR = 1406,
+    LIBSTAT_USM_AUTH_FAILURE = 1408,
+    LIBSTAT_USM_UNKNOWN_ENGINEID = 1410,
+    LIBSTAT_USM_NOT_IN_TIME_WINDOW = 1411,
+    LIBSTAT_USM_UNSUPPORTED_AUTHPROT = 1412,
+    LIBSTAT_USM_UNSUPPORTED_PRIVPROT = 1413,
+    LIBSTAT_MP_UNSUPPORTED_SECMODEL = -1402,
+    LIBSTAT_MP_INVALID_MESSAGE = -1405,
+    LIBSTAT_MP_UNKNOWN_PDU_HANDLERS = -1415,
+    LIBSTAT_MP_UNAVAILABLE_CONTEXT = -1416,
+    LIBSTAT_MP_UNKNOWN_CONTEXT = -1417,
+};
+
+// Called once per asynchronous send with the final library status (0 when a response
+// arrived; its error status is in the response) unless the send failed at once.
+using QvSNMPAsyncHandler = std::function<void(int status, const QvSNMPResponse &response)>;
+
+namespace QvSNMPAdapter {
+
+// Starts the engine with no configuration or persistent files and no MIBs. Returns false when
+// the engine cannot be started.
+bool Init();
+// Starts SNMPv3 message processing with the local engine ID and boot count.
+bool SetLocalEngine(const QByteArray &localEngineId, quint32 boots);
+bool IsInitialised();
+
+// The security protocol codes the engine can serve.
+bool AuthProtocolSupported(qint32 code);
+bool PrivProtocolSupported(qint32 code);
+
+// Blocking exchange; returns the library status, fills response on 0.
+int SendBlocking(const QvSNMPTarget &target, QvSNMPPduKind kind, const QList<QvSNMPVb> &vbs,
+                 QvSNMPResponse *response);
+// Asynchronous exchange; returns the status of the send itself. On 0 the handler runs exactly
+// once, from ProcessEvents or from a later blocking call, never from inside this call.
+int SendAsync(const QvSNMPTarget &target, QvSNMPPduKind kind, const QList<QvSNMPVb> &vbs,
+              QvSNMPAsyncHandler handler, quint64 *requestId = nullptr);
+
+// Reads what arrived and runs time-outs and retransmissions of every session.
+void ProcessEvents();
+// Sockets of the open sessions, to watch for readability.
+QList<int> Sockets();
+// Milliseconds until the earliest retransmission or time-out, -1 when nothing is pending.
+int NextTimeoutMs();
+// Requests sent and not yet completed.
+int PendingCount();
+// Closes every session: outstanding requests complete with LIBSTAT_SESSION_CLOSING.
+void CloseAllSessions();
+int OpenSessionCount();
+// Called whenever a session (and so a socket) is opened, so that a watcher can follow.
+void SetSocketsChangedHook(void (*hook)());
+
+} // namespace QvSNMPAdapter

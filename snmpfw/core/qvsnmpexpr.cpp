@@ -1,0 +1,341 @@
+#include "qvsnmpexpr.h"
+
+#include "qvoptionlist.h"
+#include "qvsnmpconvert.h"
+#include "qvsnmperrors.h"
+#include "qvsnmptypes.h"
+#include "qvsnmpvarlist.h"
+
+#include <QDateTime>
+
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+namespace QvExpr {
+
+namespace {
+
+[[noreturn]] void failArith() { QvThrow(-513); }
+[[noreturn]] void failLogic() { QvThrowCommon(1); }
+
+// The leading decimal real of t: blanks, sign, digits, fraction, exponent. No "inf", "nan" or
+// hexadecimal forms.
+double leadingReal(const QString &t)
+{
+    const QByteArray b = t.toLatin1();
+    int p = 0;
+    const int n = b.size();
+    while (p < n && (b[p] == ' ' || b[p] == '\t' || b[p] == '\r' || b[p] == '\n'))
+        ++p;
+    const int start = p;
+    if (p < n && (b[p] == '+' || b[p] == '-'))
+        ++p;
+    int digits = 0;
+    while (p < n && b[p] >= '0' && b[p] <= '9')
+        ++p, ++digits;
+    if (p < n && b[p] == '.') {
+        ++p;
+        while (p < n && b[p] >= '0' && b[p] <= '9')
+            ++p, ++digits;
+    }
+    if (digits == 0)
+        return 0;
+    if (p < n && (b[p] == 'e' || b[p] == 'E')) {
+        int q = p + 1;
+        if (q < n && (b[q] == '+' || b[q] == '-'))
+            ++q;
+        if (q < n && b[q] >= '0' && b[q] <= '9') {
+            while (q < n && b[q] >= '0' && b[q] <= '9')
+                ++q;
+            p = q;
+        }
+    }
+    const QByteArray num = b.mid(start, p - start);
+    const double v = std::strtod(num.constData(), nullptr);
+    if (!std::isfinite(v))
+        failArith();
+    return v;
+}
+
+double number(const QString &t)
+{
+    if (t.compare(QLatin1String("NOW"), Qt::CaseInsensitive) == 0)
+        return NowReal();
+    return leadingReal(t);
+}
+
+// A "+" or "-" that is a sign rather than an operator: at the start, after another operator,
+// or in the exponent of a number ("1e+5").
+bool isSign(const QString &t, int i)
+{
+    if (i == 0)
+        return true;
+    int j = i - 1;
+    while (j >= 0 && t[j] == QLatin1Char(' '))
+        --j;
+    if (j < 0)
+        return true;
+    const QChar c = t[j];
+    if (c == QLatin1Char('+') || c == QLatin1Char('-') || c == QLatin1Char('*') || c == QLatin1Char('/'))
+        return true;
+    if ((c == QLatin1Char('e') || c == QLatin1Char('E')) && j > 0 && (t[j - 1].isDigit() || t[j - 1] == QLatin1Char('.')))
+        return true;
+    return false;
+}
+
+int findOperator(const QString &t, QChar op)
+{
+    for (int i = 0; i < t.size(); ++i)
+        if (t[i] == op && !((op == QLatin1Char('+') || op == QLatin1Char('-')) && isSign(t, i)))
+            return i;
+    return -1;
+}
+
+// Position of the ")" matching the first "(" of t (characters where skip(i) is true do not
+// count), or -1; *open receives the "(".
+template <typename Skip>
+int matchingParen(const QString &t, int *open, Skip skip)
+{
+    int depth = 0;
+    *open = -1;
+    for (int i = 0; i < t.size(); ++i) {
+        if (skip(i))
+            continue;
+        if (t[i] == QLatin1Char('(')) {
+            if (depth++ == 0 && *open < 0)
+                *open = i;
+        } else if (t[i] == QLatin1Char(')') && depth > 0) {
+            if (--depth == 0)
+                return i;
+        }
+    }
+    return -1;
+}
+
+double evaluate(QString text, int depth)
+{
+    if (depth > MaxDepth || text.size() > MaxLength)
+        failArith();
+    // Parentheses innermost-first by recursion on their content, outer text by iteration.
+    for (;;) {
+        int open = -1;
+        const int close = matchingParen(text, &open, [](int) { return false; });
+        if (close < 0)
+            break;
+        const double inner = evaluate(text.mid(open + 1, close - open - 1), depth + 1);
+        text = text.left(open) + RealText(inner) + text.mid(close + 1);
+        if (text.size() > MaxLength)
+            failArith();
+    }
+    int p;
+    double v;
+    if ((p = findOperator(text, QLatin1Char('+'))) >= 0)
+        v = evaluate(text.left(p), depth + 1) + evaluate(text.mid(p + 1), depth + 1);
+    else if ((p = findOperator(text, QLatin1Char('-'))) >= 0)
+        v = evaluate(text.left(p), depth + 1) - evaluate(text.mid(p + 1), depth + 1);
+    else if ((p = findOperator(text, QLatin1Char('*'))) >= 0)
+        v = number(text.left(p)) * evaluate(text.mid(p + 1), depth + 1);
+    else if ((p = findOperator(text, QLatin1Char('/'))) >= 0) {
+        const double d = evaluate(text.mid(p + 1), depth + 1);
+        if (d == 0)
+            failArith();
+        v = number(text.left(p)) / d;
+    } else
+        v = number(text);
+    if (!std::isfinite(v))
+        failArith();
+    return v;
+}
+
+// Quoted sections: each pair of double quotes encloses one; an unpaired quote runs to the end.
+QVector<bool> quotedMask(const QString &t)
+{
+    QVector<bool> m(t.size(), false);
+    bool in = false;
+    for (int i = 0; i < t.size(); ++i) {
+        if (t[i] == QLatin1Char('"')) {
+            m[i] = true;
+            in = !in;
+        } else {
+            m[i] = in;
+        }
+    }
+    return m;
+}
+
+int findOutside(const QString &t, const QVector<bool> &mask, const QString &op)
+{
+    for (int i = 0; i + op.size() <= t.size(); ++i) {
+        bool clear = true;
+        for (int k = 0; k < op.size() && clear; ++k)
+            clear = !mask[i + k] && t[i + k] == op[k];
+        if (clear)
+            return i;
+    }
+    return -1;
+}
+
+QString operand(QString s)
+{
+    s = s.trimmed();
+    if (s.size() >= 2 && s.startsWith(QLatin1Char('"')) && s.endsWith(QLatin1Char('"')))
+        s = s.mid(1, s.size() - 2);
+    if (s.compare(QLatin1String("NOW"), Qt::CaseInsensitive) == 0)
+        s = RealText(NowReal());
+    return s;
+}
+
+bool test(QString text, int depth)
+{
+    if (depth > MaxDepth || text.size() > MaxLength)
+        failLogic();
+    for (;;) {
+        const QVector<bool> mask = quotedMask(text);
+        int open = -1;
+        const int close = matchingParen(text, &open, [&mask](int i) { return mask[i]; });
+        if (close < 0)
+            break;
+        const bool inner = test(text.mid(open + 1, close - open - 1), depth + 1);
+        text = text.left(open) + QLatin1String(inner ? "true" : "false") + text.mid(close + 1);
+    }
+    const QVector<bool> mask = quotedMask(text);
+    int p;
+    if ((p = findOutside(text, mask, QStringLiteral("|"))) >= 0)
+        return test(text.left(p), depth + 1) || test(text.mid(p + 1), depth + 1);
+    if ((p = findOutside(text, mask, QStringLiteral("&"))) >= 0)
+        return test(text.left(p), depth + 1) && test(text.mid(p + 1), depth + 1);
+    if (findOutside(text, mask, QStringLiteral("!")) >= 0)
+        return !test(text.mid(1), depth + 1);
+    static const char *const ops[] = {"<>", ">=", "<=", ">", "<", "="};
+    for (const char *o : ops) {
+        const QString op = QLatin1String(o);
+        if ((p = findOutside(text, mask, op)) < 0)
+            continue;
+        const QString a = operand(text.left(p));
+        const QString b = operand(text.mid(p + op.size()));
+        const int c = QString::compare(a, b, Qt::CaseSensitive);
+        switch (o[0] == '<' ? (o[1] == '>' ? 0 : o[1] == '=' ? 2 : 4) : o[0] == '>' ? (o[1] == '=' ? 1 : 3) : 5) {
+        case 0: return c != 0;
+        case 1: return c >= 0;
+        case 2: return c <= 0;
+        case 3: return c > 0;
+        case 4: return c < 0;
+        default: return c == 0;
+        }
+    }
+    if (text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (text.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
+        return false;
+    failLogic();
+}
+
+} // namespace
+
+double NowReal()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    return double(QDate(1899, 12, 30).daysTo(now.date())) + now.time().msecsSinceStartOfDay() / 86400000.0;
+}
+
+QString RealText(double value) { return QString::number(value, 'g', 15); }
+
+double Evaluate(const QString &text) { return evaluate(text, 0); }
+
+bool Test(const QString &text) { return test(text, 0); }
+
+QString SubstituteVars(const QString &expression, bool quoteStrings, const QString &marker,
+                       const QvSNMPVarList &vars)
+{
+    if (marker.isEmpty() || expression.size() > MaxLength)
+        return expression;
+    QString out = expression;
+    int from = 0;
+    for (;;) {
+        const int m = out.indexOf(marker, from);
+        if (m < 0)
+            break;
+        int e = m + marker.size();
+        qint64 n = 0;
+        while (e < out.size() && out[e].isDigit() && out[e].unicode() < 128) {
+            n = n * 10 + (out[e].unicode() - '0');
+            if (n > 1000000)
+                QvThrow(-512);
+            ++e;
+        }
+        if (n >= vars.Count())
+            QvThrow(-512);
+        const QvSNMPVar &v = vars.Item(int(n));
+        QString t = v.options ? v.options->LabelToValue(v.valueText) : v.valueText;
+        if (t == QvNullText)
+            QvThrow(-512);
+        QString ins;
+        switch (v.syntax) {
+        case SYN_BOOLEAN:
+        case SYN_BOOL8:
+        case SYN_BOOL16: ins = t == QLatin1String("true") ? QStringLiteral("1") : QStringLiteral("0"); break;
+        case SYN_INTEGER:
+        case SYN_COUNTER:
+        case SYN_GAUGE:
+        case SYN_COUNTER64:
+        case SYN_UINTEGER:
+        case SYN_DOUBLE:
+        case SYN_INT8:
+        case SYN_UINT8:
+        case SYN_INT16:
+        case SYN_UINT16: ins = t; break;
+        case SYN_TIMETICKS: ins = QString::number(QvReadTimeTicks(t)); break;
+        case SYN_BCDATETIME: {
+            double d = 0;
+            if (!QvReadDateTimeReal(t, &d))
+                QvThrow(-513);
+            ins = RealText(d);
+            break;
+        }
+        default:
+            if (!quoteStrings)
+                QvThrow(-513);
+            ins = QLatin1Char('"') + t + QLatin1Char('"');
+            break;
+        }
+        out = out.left(m) + ins + out.mid(e);
+        if (out.size() > MaxLength)
+            QvThrow(-513);
+        from = m + ins.size();
+    }
+    return out;
+}
+
+QString ResultText(double value, quint32 syntax)
+{
+    if (!std::isfinite(value))
+        QvThrow(-513);
+    const double t = std::trunc(value);
+    switch (syntax) {
+    case SYN_BOOLEAN: return value != 0 ? QStringLiteral("true") : QStringLiteral("false");
+    case SYN_INTEGER:
+        if (t < double(std::numeric_limits<qint32>::min()) || t > double(std::numeric_limits<qint32>::max()))
+            QvThrow(-513);
+        return QString::number(qint32(t));
+    case SYN_COUNTER:
+    case SYN_GAUGE:
+    case SYN_UINTEGER:
+        if (t < 0 || t > 4294967295.0)
+            QvThrow(-513);
+        return QString::number(quint32(t));
+    case SYN_TIMETICKS:
+        if (t < 0 || t > 4294967295.0)
+            QvThrow(-513);
+        return QvTimeTicksText(quint32(t));
+    case SYN_COUNTER64:
+        if (t < 0 || t >= 18446744073709551616.0)
+            QvThrow(-513);
+        return QvCounter64Text(quint64(t));
+    case SYN_DOUBLE: return QvRealText(value);
+    case SYN_BCDATETIME: return QvDateTimeRealText(value);
+    default: QvThrow(-513);
+    }
+}
+
+} // namespace QvExpr

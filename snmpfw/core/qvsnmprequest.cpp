@@ -1,0 +1,492 @@
+#include "qvsnmprequest.h"
+
+#include "qvoptionlist.h"
+#include "qvsnmpadapter.h"
+#include "qvsnmpconvert.h"
+#include "qvsnmperrors.h"
+#include "qvsnmpexpr.h"
+#include "qvsnmpsession.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+
+#include <arpa/inet.h>
+
+namespace {
+
+constexpr int kDestructionWaitMs = 6000;
+
+bool validHostName(const QString &a)
+{
+    if (a.isEmpty() || a.size() > 253 || a.startsWith(QLatin1Char('.')) || a.startsWith(QLatin1Char('-')))
+        return false;
+    for (QChar c : a)
+        if (!(c.isLetterOrNumber() && c.unicode() < 128) && c != QLatin1Char('.') && c != QLatin1Char('-'))
+            return false;
+    return true;
+}
+
+bool validAddress(const QString &a)
+{
+    const QByteArray b = a.toLatin1();
+    unsigned char buf[16];
+    if (inet_pton(AF_INET, b.constData(), buf) == 1 || inet_pton(AF_INET6, b.constData(), buf) == 1)
+        return true;
+    return validHostName(a);
+}
+
+// Lexicographic order of sub-identifiers.
+int compareOid(const QvOid &a, const QvOid &b)
+{
+    const int n = qMin(a.size(), b.size());
+    for (int k = 0; k < n; ++k)
+        if (a[k] != b[k])
+            return a[k] < b[k] ? -1 : 1;
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+QvOid parseOidOrThrow(const QString &text)
+{
+    QvOid o;
+    if (!QvParseOid(text, &o) || o.isEmpty())
+        QvThrow(MapStatus(LIBSTAT_INVALID_OID).code);
+    return o;
+}
+
+[[noreturn]] void throwStatus(int status)
+{
+    if (status == LIBSTAT_INVALID_ADDRESS)
+        QvThrow(-509);
+    const QvStatus s = MapStatus(status);
+    throw QvSNMPException(s.code, s.text);
+}
+
+} // namespace
+
+struct QvSNMPRequest::Prepared {
+    QvSNMPTarget target;
+    QvSNMPPduKind kind = PDU_GET;
+    QList<QvSNMPVb> vbs;
+    QList<int> sent;
+};
+
+QvSNMPRequest::QvSNMPRequest() { LoadSessionParams(); }
+
+QvSNMPRequest::~QvSNMPRequest()
+{
+    alive = 0;
+    QElapsedTimer t;
+    t.start();
+    while (pending > 0 && t.elapsed() < kDestructionWaitMs) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        if (pending > 0)
+            SNMPProcessPendingEvents();
+        if (pending > 0)
+            QThread::msleep(1);
+    }
+    // Completions that arrive later must not touch this request.
+    for (QvSNMPCompletionRecord *r : std::as_const(m_records))
+        r->request = nullptr;
+}
+
+void QvSNMPRequest::LoadSessionParams()
+{
+    const QvSNMPSessionParams &p = SessionParams();
+    timeout = p.Timeout;
+    agentAddress = p.Device.Address;
+    agentPort = p.Device.Port;
+    contextEngineID = p.Scope.ContextEngineID;
+    contextName = p.Scope.ContextName;
+    version = p.Security.Version;
+    readCommunity = p.Security.ReadCommunity;
+    writeCommunity = p.Security.WriteCommunity;
+    securityModel = p.Security.SecurityModel;
+    securityLevel = p.Security.SecurityLevel;
+    securityName = p.Security.SecurityName;
+    authPassword = p.Security.AuthPassword;
+    privPassword = p.Security.PrivPassword;
+    authProtocol = p.Security.AuthProtocol;
+    privProtocol = p.Security.PrivProtocol;
+}
+
+QString QvSNMPRequest::SubstituteVars(const QString &expression, bool quoteStrings, const QString &marker)
+{
+    return QvExpr::SubstituteVars(expression, quoteStrings, marker, vars);
+}
+
+QString QvSNMPRequest::DecodeIndex(int i, const QString &suffix) { return QvDecodeIndex(vars, i, suffix); }
+
+QString QvSNMPRequest::EncodeIndex(int i) { return QvEncodeIndex(vars, i); }
+
+void QvSNMPRequest::StoreValue(int i, const QvSNMPVb &binding) { QvStoreValue(vars, i, binding.value); }
+
+void QvSNMPRequest::LoadValue(int i, QvSNMPVb &binding) { binding.value = QvLoadValue(vars, i); }
+
+void QvSNMPRequest::ApplyExpression(int i, bool afterRead)
+{
+    QvSNMPVar &v = vars.Item(i);
+    const QString &expr = afterRead ? v.readExpr : v.writeExpr;
+    if (expr.isEmpty())
+        return;
+    const double value = QvExpr::Evaluate(SubstituteVars(expr, false, QStringLiteral("$")));
+    const QString text = QvExpr::ResultText(value, v.syntax);
+    v.valueText = v.options ? v.options->ValueToLabel(text) : text;
+}
+
+bool QvSNMPRequest::MatchesFilter(const QString &expression)
+{
+    if (expression.isEmpty())
+        return true;
+    return QvExpr::Test(SubstituteVars(expression, true, QStringLiteral("$")));
+}
+
+bool QvSNMPRequest::IsColumnDone(const QString &base, const QString &previous, const QString &received)
+{
+    if (!vars.IsTable())
+        return false;
+    QvOid b, r;
+    if (!QvParseOid(base, &b) || !QvParseOid(received, &r))
+        return true;
+    // Below base: begins with base followed by a further sub-identifier.
+    if (r.size() <= b.size() || compareOid(r.mid(0, b.size()), b) != 0)
+        return true;
+    if (previous.isEmpty())
+        return false;
+    QvOid p;
+    if (!QvParseOid(previous, &p))
+        return false;
+    // An answer that does not advance (a looping or broken agent) ends the column too.
+    return compareOid(r, p) <= 0;
+}
+
+QString QvSNMPRequest::RowIndex()
+{
+    QStringList parts;
+    for (int i = 0; i < vars.indexCount && i < vars.Count(); ++i)
+        parts << EncodeIndex(i);
+    return parts.join(QLatin1Char('.'));
+}
+
+QString QvSNMPRequest::Base(int i) const
+{
+    const QString &o = vars.Item(i).oid;
+    return vars.instanceSuffix.isEmpty() ? o : o + QLatin1Char('.') + vars.instanceSuffix;
+}
+
+void QvSNMPRequest::Prepare(BuildMode mode, Prepared *out)
+{
+    if (vars.itemType > MVT_UMV)
+        QvThrow(-515);
+    if (mode == BuildNextRead && (vars.itemType == SVT_SV || vars.itemType == MVT_SV))
+        QvThrow(-510);
+    // Targets.
+    if (!validAddress(agentAddress))
+        QvThrow(-509);
+    QvSNMPTarget &t = out->target;
+    t.address = agentAddress;
+    t.port = agentPort;
+    t.version = version == 3 ? 3 : (version == 1 ? 1 : 0);
+    t.community = mode == BuildWrite ? writeCommunity : readCommunity;
+    t.securityModel = securityModel;
+    t.securityLevel = securityLevel;
+    t.securityName = securityName;
+    t.authPassword = authPassword;
+    t.privPassword = privPassword;
+    t.authProtocol = authProtocol;
+    t.privProtocol = privProtocol;
+    t.contextName = contextName;
+    t.contextEngineID = contextEngineID;
+    t.timeout = timeout;
+    t.retries = retries;
+    // The request PDU.
+    if (mode == BuildWrite)
+        out->kind = PDU_SET;
+    else if (vars.itemType == SVT_SV)
+        out->kind = PDU_GET;
+    else if (vars.itemType == MVT_SV)
+        out->kind = useGetNext && mode == BuildFirstRead ? PDU_GETNEXT : PDU_GET;
+    else
+        out->kind = PDU_GETNEXT;
+    const QString row = mode == BuildWrite && vars.IsTable() ? RowIndex() : QString();
+    for (int i = 0; i < vars.Count(); ++i) {
+        QvSNMPVb vb;
+        if (mode == BuildWrite) {
+            if (!vars.IsWritable(i) || (vars.IsTable() && i < vars.indexCount))
+                continue;
+            QString o = Base(i);
+            if (vars.itemType == SVT_SV)
+                o += QLatin1String(".0");
+            else if (vars.IsTable())
+                o += QLatin1Char('.') + row;
+            vb.oid = parseOidOrThrow(o);
+            LoadValue(i, vb);
+        } else {
+            if (!vars.IsReadable(i))
+                continue;
+            if (mode == BuildFirstRead) {
+                vars.Item(i).currentOid.clear();
+                vb.oid = parseOidOrThrow(vars.itemType == SVT_SV ? Base(i) + QLatin1String(".0") : Base(i));
+            } else {
+                vb.oid = parseOidOrThrow(vars.Item(i).currentOid);
+            }
+        }
+        out->vbs.append(vb);
+        out->sent.append(i);
+    }
+}
+
+void QvSNMPRequest::DecodeRowSuffix(const QString &rowSuffix)
+{
+    QString rest = rowSuffix;
+    for (int i = 0; i < vars.indexCount && i < vars.Count(); ++i) {
+        if (rest.isEmpty())
+            QvThrow(-514);
+        if (!vars.IsReadable(i))
+            vars.Item(i).currentOid = Base(i) + QLatin1Char('.') + rowSuffix;
+        rest = DecodeIndex(i, rest);
+    }
+}
+
+bool QvSNMPRequest::StoreReadResponse(int code, const void *response, bool *walkEnded)
+{
+    const auto *resp = static_cast<const QvSNMPResponse *>(response);
+    *walkEnded = false;
+    QString rowSuffix;
+    int readable = 0, done = 0, k = 0;
+    for (int i = 0; i < vars.Count(); ++i) {
+        if (!vars.IsReadable(i))
+            continue;
+        ++readable;
+        if (k >= resp->vbs.size())
+            QvThrow(MapStatus(LIBSTAT_INVALID_PDU).code);
+        const QvSNMPVb &vb = resp->vbs[k++];
+        const QString received = QvOidToText(vb.oid);
+        QvSNMPVar &v = vars.Item(i);
+        if (code == -102) {
+            if (v.currentOid == received) {
+                *walkEnded = true;
+                return false;
+            }
+            QvThrow(-102);
+        }
+        const QString base = Base(i);
+        if (IsColumnDone(base, v.currentOid, received)) {
+            ++done;
+            v.valueText = QvNotDoneText;
+            v.currentOid = base + QLatin1Char('.') + RowIndex();
+            continue;
+        }
+        StoreValue(i, vb);
+        v.currentOid = received;
+        // The row's instance comes from a column still inside its subtree.
+        if (rowSuffix.isEmpty() && received.size() > base.size())
+            rowSuffix = received.mid(base.size() + 1);
+    }
+    if (readable == done)
+        return false;
+    if (vars.IsTable())
+        DecodeRowSuffix(rowSuffix);
+    for (int i = 0; i < vars.Count(); ++i)
+        ApplyExpression(i, true);
+    return true;
+}
+
+bool QvSNMPRequest::Read(bool first)
+{
+    if (!alive)
+        return false;
+    Prepared p;
+    Prepare(first ? BuildFirstRead : BuildNextRead, &p);
+    if (p.vbs.isEmpty())
+        return false;
+    QvSNMPResponse resp;
+    const int status = QvSNMPAdapter::SendBlocking(p.target, p.kind, p.vbs, &resp);
+    if (status == LIBSTAT_INVALID_ADDRESS)
+        QvThrow(-509);
+    const QvStatus mapped = MapStatus(status);
+    if (mapped.code != 0 && !(mapped.code == -102 && vars.IsTable()))
+        throw QvSNMPException(mapped.code, mapped.text);
+    bool ended = false;
+    const bool row = StoreReadResponse(mapped.code, &resp, &ended);
+    return row && vars.IsTable();
+}
+
+void QvSNMPRequest::SelectForWrite(const QString &varSelection, const QStringList *values)
+{
+    if (varSelection.isEmpty())
+        return;
+    QvNumList sel(',');
+    sel.Parse(varSelection);
+    for (int i = 0; i < vars.Count(); ++i) {
+        QvSNMPVar &v = vars.Item(i);
+        const int p = sel.IndexOf(i);
+        if (p < 0) {
+            v.setInvalid(true);
+            continue;
+        }
+        v.setInvalid(false);
+        if (values && p < values->size())
+            v.valueText = values->at(p);
+    }
+}
+
+void QvSNMPRequest::StoreReadBack(const QList<int> &sent, const void *response)
+{
+    // The response's bindings follow the written variables.
+    const auto *resp = static_cast<const QvSNMPResponse *>(response);
+    for (int k = 0; k < sent.size() && k < resp->vbs.size(); ++k)
+        if (sent[k] < vars.Count())
+            StoreValue(sent[k], resp->vbs[k]);
+}
+
+bool QvSNMPRequest::Write(bool readBack, const QString &varSelection, const QStringList *values)
+{
+    if (!alive)
+        return false;
+    const QvSNMPVarList saved(vars);
+    Prepared p;
+    int status = 0;
+    QvSNMPResponse resp;
+    try {
+        SelectForWrite(varSelection, values);
+        for (int i = 0; i < vars.Count(); ++i)
+            ApplyExpression(i, false);
+        Prepare(BuildWrite, &p);
+        if (!p.vbs.isEmpty())
+            status = QvSNMPAdapter::SendBlocking(p.target, p.kind, p.vbs, &resp);
+    } catch (...) {
+        vars.Assign(saved);
+        throw;
+    }
+    vars.Assign(saved);
+    if (status != 0)
+        throwStatus(status);
+    if (readBack)
+        StoreReadBack(p.sent, &resp);
+    return false;
+}
+
+void QvSNMPRequest::SendAsync(Prepared &p, QvSNMPRequestCallback callback, void *data, bool readBack)
+{
+    auto *rec = new QvSNMPCompletionRecord;
+    rec->complete = &QvSNMPRequest::Complete;
+    rec->request = this;
+    rec->readBack = readBack ? 1 : 0;
+    rec->callback = callback;
+    rec->data = data;
+    rec->write = p.kind == PDU_SET;
+    rec->sent = p.sent;
+    const int status = QvSNMPAdapter::SendAsync(
+        p.target, p.kind, p.vbs, [rec](int st, const QvSNMPResponse &r) { rec->complete(rec, st, &r); });
+    if (status != 0) {
+        delete rec;
+        throwStatus(status);
+    }
+    m_records.append(rec);
+    ++pending;
+}
+
+void QvSNMPRequest::ReadAsync(QvSNMPRequestCallback callback, void *data, bool first)
+{
+    if (!alive)
+        return;
+    Prepared p;
+    Prepare(first ? BuildFirstRead : BuildNextRead, &p);
+    SendAsync(p, callback, data, true);
+}
+
+void QvSNMPRequest::WriteAsync(QvSNMPRequestCallback callback, void *data, bool readBack,
+                               const QString &varSelection, const QStringList *values)
+{
+    if (!alive)
+        return;
+    const QvSNMPVarList saved(vars);
+    Prepared p;
+    try {
+        SelectForWrite(varSelection, values);
+        for (int i = 0; i < vars.Count(); ++i)
+            ApplyExpression(i, false);
+        Prepare(BuildWrite, &p);
+    } catch (...) {
+        vars.Assign(saved);
+        throw;
+    }
+    vars.Assign(saved);
+    SendAsync(p, callback, data, readBack);
+}
+
+void QvSNMPRequest::Complete(QvSNMPCompletionRecord *record, int reason, const void *response)
+{
+    QvSNMPRequest *req = record->request;
+    if (!req) {
+        delete record;
+        return;
+    }
+    req->m_records.removeOne(record);
+    const auto *resp = static_cast<const QvSNMPResponse *>(response);
+    if (reason == LIBSTAT_SESSION_CLOSING) {
+        --req->pending;
+        delete record;
+        return;
+    }
+    QvSNMPError outcome;
+    const int status = reason != 0 ? reason : resp->errorStatus;
+    QvStatus mapped = MapStatus(status);
+    outcome.code = mapped.code;
+    outcome.text = mapped.text;
+    outcome.errorIndex = resp ? resp->errorIndex : 0;
+    outcome.agentAddress = req->agentAddress;
+    outcome.agentPort = req->agentPort;
+    outcome.finished = 0;
+    const bool table = req->vars.IsTable();
+    try {
+        if (record->write) {
+            outcome.finished = 1;
+            if (outcome.code == 0 && record->readBack && req->alive)
+                req->StoreReadBack(record->sent, resp);
+        } else if ((outcome.code == 0 && record->readBack) || (outcome.code == -102 && table)) {
+            if (!req->alive) {
+                outcome.finished = 1;
+            } else if (outcome.code == -102) {
+                // The first readable variable decides: the request came back unchanged at the end.
+                outcome.finished = 1;
+                for (int i = 0, k = 0; i < req->vars.Count(); ++i) {
+                    if (!req->vars.IsReadable(i))
+                        continue;
+                    if (k < resp->vbs.size() && req->vars.Item(i).currentOid == QvOidToText(resp->vbs[k].oid)) {
+                        outcome.code = 0;
+                        outcome.text = QvErrorText(0);
+                    }
+                    break;
+                }
+            } else {
+                bool ended = false;
+                const bool row = req->StoreReadResponse(0, resp, &ended);
+                outcome.finished = (!row || !table) ? 1 : 0;
+            }
+        } else {
+            outcome.finished = 1;
+        }
+    } catch (const QvSNMPException &e) {
+        outcome.code = e.code();
+        outcome.text = e.text();
+        outcome.finished = 1;
+    } catch (...) {
+        const QvStatus s = MapStatus(LIBSTAT_ERROR);
+        outcome.code = s.code;
+        outcome.text = s.text;
+        outcome.finished = 1;
+    }
+    QvSNMPRequestCallback cb = record->callback;
+    void *data = record->data;
+    delete record;
+    // A request being destroyed no longer calls back into its owner.
+    if (cb && req->alive) {
+        try {
+            cb(data, &outcome, &req->vars);
+        } catch (...) {
+        }
+    }
+    --req->pending;
+}

@@ -1,0 +1,127 @@
+// The request engine: turns a variable list into SNMP traffic over the global session and the
+// answers back into value texts. Reads scalar groups, single instances and tables (one row
+// per request), writes values and rows, blocking or with a completion callback run by the
+// event pump on the GUI thread.
+#pragma once
+
+#include "qvsnmpvalue.h"
+#include "qvsnmpvarlist.h"
+
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+class QvSNMPRequest;
+
+// Outcome handed to an asynchronous caller.
+struct QvSNMPError {
+    qint32 code = 0;         // framework code, 0 for success
+    qint32 errorIndex = 0;   // the response's error index
+    QString text;            // message text of the code
+    QString agentAddress;    // target address up to the "/"
+    quint16 agentPort = 0;   // the number after the "/"
+    quint8 finished = 1;     // 1: no further row follows or nothing was read
+};
+
+// The caller's callback: (caller's data, outcome, the request's variable list). Runs on the GUI
+// thread inside the message loop; it must not destroy the request that calls it.
+using QvSNMPRequestCallback = void (*)(void *data, QvSNMPError *outcome, QvSNMPVarList *vars);
+
+// One record per asynchronous send; freed after its completion has run.
+struct QvSNMPCompletionRecord {
+    void (*complete)(QvSNMPCompletionRecord *record, int reason, const void *response);
+    QvSNMPRequest *request = nullptr;
+    quint8 readBack = 0;
+    QvSNMPRequestCallback callback = nullptr;
+    void *data = nullptr;
+    bool write = false;
+    QList<int> sent;  // variable positions of the bindings sent, in order
+};
+
+class QvSNMPRequest {
+public:
+    QvSNMPRequest();
+    QvSNMPRequest(const QvSNMPRequest &) = delete;
+    QvSNMPRequest &operator=(const QvSNMPRequest &) = delete;
+
+    // The eight operations a subclass may refine, in slot order.
+    // Replaces marker + variable number by that variable's value (see qvsnmpexpr.h).
+    virtual QString SubstituteVars(const QString &expression, bool quoteStrings, const QString &marker);
+    // Sets index column i's value text from the front of suffix; returns the rest.
+    virtual QString DecodeIndex(int i, const QString &suffix);
+    // The dotted instance sub-identifiers of index column i's value text.
+    virtual QString EncodeIndex(int i);
+    // Received binding to variable i's value text.
+    virtual void StoreValue(int i, const QvSNMPVb &binding);
+    // Variable i's value text into binding (its OID already set).
+    virtual void LoadValue(int i, QvSNMPVb &binding);
+    // readExpr after a read, writeExpr before a write.
+    virtual void ApplyExpression(int i, bool afterRead);
+    // True for an empty expression, else its boolean value.
+    virtual bool MatchesFilter(const QString &expression);
+    // End-of-column test of a table walk.
+    virtual bool IsColumnDone(const QString &base, const QString &previous, const QString &received);
+
+    // Waits (processing messages) up to 6000 ms for outstanding completions.
+    virtual ~QvSNMPRequest();
+
+    // Copies the session parameters, time-out included.
+    void LoadSessionParams();
+
+    // Blocking read; true when a table row was read. Throws QvSNMPException.
+    bool Read(bool first);
+    // Non-blocking read; throws only for failures found before the request leaves.
+    void ReadAsync(QvSNMPRequestCallback callback, void *data, bool first);
+    // Blocking write of the selected variables (positions separated by ","), with optional
+    // values in selection order; the list is restored afterwards. Returns false.
+    bool Write(bool readBack, const QString &varSelection = QString(), const QStringList *values = nullptr);
+    void WriteAsync(QvSNMPRequestCallback callback, void *data, bool readBack,
+                    const QString &varSelection = QString(), const QStringList *values = nullptr);
+
+    bool MatchesRowFilter() { return MatchesFilter(rowFilter); }
+    bool MatchesFilterText(const QString &expression) { return MatchesFilter(expression); }
+    // Instance of the current row: the encoded index columns joined with ".".
+    QString RowIndex();
+
+    // Fields.
+    quint8 useGetNext = 0;
+    qint32 timeout = 100;  // hundredths of a second
+    qint32 retries = 1;
+    QString agentAddress;
+    quint16 agentPort = 161;
+    QString contextEngineID;
+    QString contextName;
+    qint8 version = 0;
+    QString readCommunity;
+    QString writeCommunity;
+    qint32 securityModel = 1;
+    qint32 securityLevel = 1;
+    QString securityName;
+    QString authPassword;
+    QString privPassword;
+    qint32 authProtocol = 1;
+    qint32 privProtocol = 1;
+    QvSNMPVarList vars;
+    QString rowFilter;
+    quint8 alive = 1;
+    qint32 pending = 0;
+
+    // Runs a completion as the event pump does (reason: library status, -5 time-out,
+    // -8 session closing). Public so that the engine's adapter and tests can drive it.
+    static void Complete(QvSNMPCompletionRecord *record, int reason, const void *response);
+
+private:
+    enum BuildMode { BuildFirstRead, BuildNextRead, BuildWrite };
+    struct Prepared;
+    void Prepare(BuildMode mode, Prepared *out);
+    QString Base(int i) const;
+    // Stores a read answer into the value texts. Returns true when at least one readable
+    // variable is not done; *walkEnded when a no-such-name answer returned the request unchanged.
+    bool StoreReadResponse(int code, const void *response, bool *walkEnded);
+    void DecodeRowSuffix(const QString &rowSuffix);
+    void SelectForWrite(const QString &varSelection, const QStringList *values);
+    void StoreReadBack(const QList<int> &sent, const void *response);
+    void SendAsync(Prepared &prepared, QvSNMPRequestCallback callback, void *data, bool readBack);
+
+    QList<QvSNMPCompletionRecord *> m_records;  // outstanding asynchronous sends
+};
