@@ -105,6 +105,7 @@ const char kHelp[] =
     "  --save-time MS         duration of a configuration save (1000)\n"
     "  --reboot-time MS       silence after a reboot write (1000)\n"
     "  --verbose              log agent messages to stderr\n"
+    "  --check                check the object definitions and exit\n"
     "  --help                 this text\n"
     "\n"
     "Run-time control: SIGUSR1 stops answering, SIGUSR2 answers again and clears every fault;\n"
@@ -325,7 +326,7 @@ bool parseInt(const char *text, int lo, int hi, int *out)
     return true;
 }
 
-// 0 = run, 1 = exit with success (help), 2 = bad arguments.
+// 0 = run, 1 = exit with success (help, a sound check), 2 = bad arguments, 3 = failed check.
 int parseArgs(int argc, char **argv, Options *o)
 {
     for (int i = 1; i < argc; ++i) {
@@ -372,6 +373,15 @@ int parseArgs(int argc, char **argv, Options *o)
             o->silent = true;
         else if (a == "--verbose")
             o->verbose = true;
+        else if (a == "--check") {
+            // Checks the object definitions and exits: 0 when sound.
+            SimStore store(simObjects(), simTables());
+            const std::vector<std::string> problems = store.selfCheck();
+            for (const std::string &p : problems)
+                std::printf("%s\n", p.c_str());
+            std::printf("%zu values, %zu problems\n", store.cells().size(), problems.size());
+            return problems.empty() ? 1 : 3;
+        }
         else if (a == "--wrap-soon")
             o->model.wrapSoon = true;
         else if (a == "--wrap-seconds")
@@ -475,7 +485,7 @@ int main(int argc, char **argv)
     Options opt;
     const int parsed = parseArgs(argc, argv, &opt);
     if (parsed)
-        return parsed == 1 ? 0 : 2;
+        return parsed == 1 ? 0 : parsed;
 
     bool ownState = false;
     if (opt.stateDir.empty()) {

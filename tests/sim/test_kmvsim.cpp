@@ -99,6 +99,7 @@ TEST(KmvSim, HelpListsOptionsAndBadArgumentsFail)
         const char *text;
     } cases[] = {
         {"help", {QStringLiteral("--help")}, 0, "--listen"},
+        {"object definitions are sound", {QStringLiteral("--check")}, 0, " values, 0 problems"},
         {"no listen address", {}, 2, "required"},
         {"not loopback", {QStringLiteral("--listen"), QStringLiteral("10.1.2.3:1161")}, 3, "loopback"},
         {"no port", {QStringLiteral("--listen"), QStringLiteral("127.0.0.1")}, 3, "port"},
