@@ -39,8 +39,12 @@ Reply run(const QString &tool, const QStringList &auth, const KmvSimProcess &sim
     QElapsedTimer clock;
     clock.start();
     p.start(tool, args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed(),
+    if (!p.waitForFinished(60000)) {
+        p.kill();
+        p.waitForFinished(1000);
+        return {-1, QString(), QStringLiteral("tool did not finish"), clock.elapsed()};
+    }
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed(),
             QString::fromLocal8Bit(p.readAllStandardError()).trimmed(), clock.elapsed()};
 }
 
@@ -472,4 +476,101 @@ TEST(KmvSim, InjectsFaults)
     EXPECT_FALSE(sim.answers(500));
     sim.resumeAnswering();
     EXPECT_TRUE(eventually(2000, [&] { return sim.answers(200); }));
+}
+
+TEST(KmvSim, TablesHoldTheirRowsUnderEveryIndexEncoding)
+{
+    KmvSimProcess sim({QStringLiteral("--scenario"), QStringLiteral("static")});
+    ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
+    struct Case {
+        const char *name;
+        const char *column; // walked
+        int rows;
+        const char *firstInstance; // suffix of the first row
+    } cases[] = {
+        {"ifTable, integer", "1.3.6.1.2.1.2.2.1.8", 50, "1"},
+        {"ifXTable, integer", "1.3.6.1.2.1.31.1.1.1.1", 50, "1"},
+        {"ipAddrTable, address", "1.3.6.1.2.1.4.20.1.2", 2, "10.90.90.90"},
+        {"ipRouteTable, address", "1.3.6.1.2.1.4.21.1.7", 3, "0.0.0.0"},
+        {"IGMP groups, integer and address", "1.3.6.1.4.1.171.11.2.11.5.1.5", 2, "1.239.1.1.1"},
+        {"forwarding database, integer and MAC", "1.3.6.1.2.1.17.7.1.2.2.1.2", 4, "1.0.80.186.17.34.1"},
+        {"static routes, two addresses and an integer", "1.3.6.1.4.1.171.11.3.2.5.1.6", 1, "0.0.0.0.0.0.0.0.1"},
+        {"regenerated priorities, port by priority", "1.3.6.1.2.1.17.6.1.2.2.1.2", 400, "1.0"},
+        {"VLAN current table, time mark and VLAN", "1.3.6.1.2.1.17.7.1.4.2.1.4", 2, "0.1"},
+        {"community table, implied string", "1.3.6.1.6.3.18.1.1.1.2", 2, "99.111.114.118.101.116"},
+        {"RMON statistics", "1.3.6.1.2.1.16.1.1.1.21", 10, "1"},
+        {"entity containment", "1.3.6.1.2.1.47.1.3.3.1.1", 4, "1.2"},
+        {"802.1X authenticator", "1.0.8802.1.1.1.1.2.1.1.1", 50, "1"},
+        {"USM users from the engine", "1.3.6.1.6.3.15.1.2.2.1.3", 15, nullptr},
+    };
+    for (const Case &c : cases) {
+        const Reply r = run(QStringLiteral("snmpwalk"), v2c(), sim, {QString::fromLatin1(c.column)}, 2);
+        const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        EXPECT_EQ(lines.size(), c.rows) << c.name << ": " << r.err.toStdString();
+        if (c.firstInstance && !lines.isEmpty()) {
+            EXPECT_TRUE(lines.first().startsWith(QLatin1Char('.') + QString::fromLatin1(c.column) + QLatin1Char('.')
+                                                 + QString::fromLatin1(c.firstInstance) + QStringLiteral(" ")))
+                << c.name << ": " << lines.first().toStdString();
+        }
+    }
+}
+
+TEST(KmvSim, WrittenValuesOfEveryTypeReadBack)
+{
+    KmvSimProcess sim;
+    ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
+    struct Case {
+        const char *name;
+        const char *oid;
+        const char *type;
+        const char *value;
+        const char *readBack; // "" when the write must fail with wrongType
+    } cases[] = {
+        {"integer", "1.3.6.1.2.1.17.2.15.1.2.4", "i", "64", "INTEGER: 64"},
+        {"negative integer", "1.3.6.1.4.1.171.12.10.10.4.0", "i", "-300", "INTEGER: -300"},
+        {"gauge", "1.3.6.1.2.1.17.7.1.4.5.1.1.6", "u", "2", "Gauge32: 2"},
+        {"address", "1.3.6.1.4.1.171.12.3.2.4.1.2.1", "a", "10.1.2.3", "IpAddress: 10.1.2.3"},
+        {"object identifier", "1.3.6.1.2.1.16.3.1.1.3.1", "o", "1.3.6.1.2.1.16.1.1.1.4.2", "OID: .1.3.6.1.2.1.16.1.1.1.4.2"},
+        {"text", "1.3.6.1.2.1.47.1.1.1.1.14.1", "s", "rack-7", "STRING: \"rack-7\""},
+        {"every octet value", "1.3.6.1.4.1.171.11.2.14.1.1.2.3", "x", "00FF7F80C001", "Hex-STRING: 00 FF 7F 80 C0 01"},
+        {"MAC", "1.3.6.1.4.1.171.12.4.1.2.1.1.8.2", "x", "0050BA0102FE", "Hex-STRING: 00 50 BA 01 02 FE"},
+        {"gauge where an integer is due", "1.3.6.1.2.1.17.2.15.1.2.4", "u", "64", ""},
+        {"integer where an address is due", "1.3.6.1.4.1.171.12.3.2.4.1.2.1", "i", "5", ""},
+        {"text where an identifier is due", "1.3.6.1.2.1.16.3.1.1.3.1", "s", "1.3", ""},
+    };
+    for (const Case &c : cases) {
+        // RMON entries change only while under creation.
+        const bool rmon = QByteArray(c.oid).startsWith("1.3.6.1.2.1.16.3.1.1.");
+        if (rmon) {
+            ASSERT_EQ(set(sim, {"1.3.6.1.2.1.16.3.1.1.12.1", "i", "3"}).exitCode, 0);
+        }
+        const Reply w = set(sim, {QString::fromLatin1(c.oid), QString::fromLatin1(c.type), QString::fromLatin1(c.value)});
+        if (!*c.readBack) {
+            EXPECT_TRUE(w.err.contains(QStringLiteral("wrongType"))) << c.name << ": " << w.err.toStdString();
+            continue;
+        }
+        EXPECT_EQ(w.exitCode, 0) << c.name << ": " << w.err.toStdString();
+        EXPECT_EQ(valueOf(get(sim, QString::fromLatin1(c.oid))).trimmed(), QString::fromLatin1(c.readBack)) << c.name;
+        if (rmon) {
+            ASSERT_EQ(set(sim, {"1.3.6.1.2.1.16.3.1.1.12.1", "i", "1"}).exitCode, 0);
+        }
+    }
+}
+
+TEST(KmvSim, EngineKeepsItsIdentityAndCountsBoots)
+{
+    KmvSimProcess sim;
+    ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
+    const QString engineId = QStringLiteral("1.3.6.1.6.3.10.2.1.1.0"), boots = QStringLiteral("1.3.6.1.6.3.10.2.1.2.0");
+    const QString idBefore = valueOf(get(sim, engineId));
+    const qint64 bootsBefore = numberOf(get(sim, boots));
+    ASSERT_FALSE(idBefore.isEmpty());
+    ASSERT_TRUE(sim.restart());
+    EXPECT_EQ(valueOf(get(sim, engineId)), idBefore) << "same engine for the same state folder";
+    EXPECT_EQ(numberOf(get(sim, boots)), bootsBefore + 1);
+    // A user's keys are localised to that engine: SNMPv3 still works after the restart.
+    const Reply r = run(QStringLiteral("snmpget"),
+                        {"-v3", "-u", "SHA_DES_User", "-l", "authPriv", "-a", "SHA", "-A", "kmvauth7040", "-x", "DES", "-X", "kmvpriv7040"},
+                        sim, {kSysUpTime});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
 }
