@@ -222,6 +222,16 @@ int simHandler(netsnmp_mib_handler *, netsnmp_handler_registration *reg, netsnmp
     try {
         const SimOid root = toSimOid(reg->rootoid, reg->rootoid_len);
         const bool v1 = reqinfo->asp && reqinfo->asp->pdu && reqinfo->asp->pdu->version == SNMP_VERSION_1;
+        static const SimOid rmon = simParseOid("1.3.6.1.2.1.16");
+        if (root == rmon && !g_model->rmonEnabled()) {
+            for (netsnmp_request_info *r = requests; r; r = r->next) {
+                if (reqinfo->mode == MODE_GET)
+                    netsnmp_set_request_error(reqinfo, r, SNMP_NOSUCHOBJECT);
+                else if (reqinfo->mode == MODE_SET_RESERVE1)
+                    netsnmp_set_request_error(reqinfo, r, SNMP_ERR_NOTWRITABLE);
+            }
+            return SNMP_ERR_NOERROR;
+        }
         switch (reqinfo->mode) {
         case MODE_GET:
             g_model->advance();

@@ -353,6 +353,14 @@ TEST(KmvSim, RmonEntriesFollowEntryStatusAndSample)
     ASSERT_EQ(set(sim, {al + "12.5", "i", "1"}).exitCode, 0);
     EXPECT_TRUE(eventually(5000, [&] { return valueOf(get(sim, QStringLiteral("1.3.6.1.2.1.16.9.2.1.4.5.1"))).contains(QStringLiteral("rising")); }));
     EXPECT_GT(numberOf(get(sim, al + "5.5")), 0) << "the alarm shows its last sample";
+
+    // RMON switched off in the device control: the RMON groups are gone until it is switched on.
+    const QString rmonState = QStringLiteral("1.3.6.1.4.1.171.11.2.1.2.3.0");
+    ASSERT_EQ(set(sim, {rmonState, "i", "2"}).exitCode, 0);
+    EXPECT_TRUE(absent(get(sim, stats + "21.1")));
+    EXPECT_FALSE(run(QStringLiteral("snmpwalk"), v2c(), sim, {QStringLiteral("1.3.6.1.2.1.16")}).out.contains(QStringLiteral(".1.3.6.1.2.1.16.")));
+    ASSERT_EQ(set(sim, {rmonState, "i", "3"}).exitCode, 0);
+    EXPECT_EQ(numberOf(get(sim, stats + "21.1")), 1);
 }
 
 TEST(KmvSim, CountersGrowWithLinksAndWrapOnRequest)
