@@ -297,7 +297,8 @@ void QvSNMPRequest2Edits::BindListView(QTreeWidget *listView, bool enableOnSelec
     listView->header()->setMinimumSectionSize(0);
     // Grid lines between cells, and the selection as visible without focus as with it.
     listView->setStyleSheet(QStringLiteral(
-        "QTreeView::item { border-right: 1px solid palette(midlight); border-bottom: 1px solid palette(midlight); }"));
+        "QTreeView::item { border-right: 1px solid palette(midlight); border-bottom: 1px solid palette(midlight); }"
+        "QTreeView::item:selected { background: palette(highlight); color: palette(highlighted-text); }"));
     QPalette pal = listView->palette();
     pal.setColor(QPalette::Inactive, QPalette::Highlight, pal.color(QPalette::Active, QPalette::Highlight));
     pal.setColor(QPalette::Inactive, QPalette::HighlightedText, pal.color(QPalette::Active, QPalette::HighlightedText));
