@@ -45,16 +45,8 @@ const QvOptionList &OidPrefix()
     return list;
 }
 
-// Exposes the steps a refresh runs, so rows can be fed without an agent.
-class Edits : public QvSNMPRequest2Edits {
-public:
-    using QvSNMPRequest2Edits::QvSNMPRequest2Edits;
-    using QvSNMPRequest2Edits::AfterRefresh;
-    using QvSNMPRequest2Edits::BeforeRefresh;
-    using QvSNMPRequest2Edits::CollectValues;
-    using QvSNMPRequest2Edits::RefreshFailed;
-    using QvSNMPRequest2Edits::RowReceived;
-};
+// The steps a refresh runs are public, so rows can be fed without an agent.
+using Edits = QvSNMPRequest2Edits;
 
 struct Fixture {
     QWidget form;

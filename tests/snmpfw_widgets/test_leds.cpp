@@ -18,12 +18,7 @@ constexpr qint32 Grey = 0x00404040;
 const QvLedColorEntry PortEntries[] = {{1, Green}, {2, Black}, {3, Black}, {0, -1}};
 const QvLedColorEntry PowerEntries[] = {{1, Green}, {2, Green}, {3, Green}, {0, -1}};
 
-class Leds : public QvSNMPRequest2Leds {
-public:
-    using QvSNMPRequest2Leds::QvSNMPRequest2Leds;
-    using QvSNMPRequest2Leds::RefreshFailed;
-    using QvSNMPRequest2Leds::RowReceived;
-};
+using Leds = QvSNMPRequest2Leds;
 
 TEST(LedColorMap, LookUpUsesTheLowByteAndFirstMatch)
 {
