@@ -145,6 +145,7 @@ public:
     virtual void ListViewSelectItem();
 
 private:
+    quint32 ItemSyntax(int item) const;
     QvSNMPAssociation MakeRecord(int item, int partOffset, quint32 partSyntax, const QvOptionList *options) const;
     void AddRecord(QvSNMPAssociation rec);
     QList<QLineEdit *> AttachEdits(const QString &format, const QList<QLineEdit *> &edits);

@@ -171,6 +171,14 @@ void QvSNMPRequest2Edits::AddRecord(QvSNMPAssociation rec)
     m_assocs.append(std::move(rec));
 }
 
+quint32 QvSNMPRequest2Edits::ItemSyntax(int item) const
+{
+    // A position the list does not hold would index past its end.
+    if (item < 0 || item >= Vars().Count())
+        QvThrow(-519);
+    return Vars().Item(item).syntax;
+}
+
 QvSNMPAssociation QvSNMPRequest2Edits::MakeRecord(int item, int partOffset, quint32 partSyntax,
                                                  const QvOptionList *options) const
 {
@@ -193,14 +201,14 @@ void QvSNMPRequest2Edits::PrepareCombo(QComboBox *combo, const QvOptionList *opt
 
 void QvSNMPRequest2Edits::BindText(int item, QWidget *label)
 {
-    QvSNMPAssociation rec = MakeRecord(item, 0, Vars().Item(item).syntax, nullptr);
+    QvSNMPAssociation rec = MakeRecord(item, 0, ItemSyntax(item), nullptr);
     rec.controls.append(label);
     AddRecord(std::move(rec));
 }
 
 void QvSNMPRequest2Edits::BindControl(int item, QWidget *control)
 {
-    BindOptionControl(item, 0, Vars().Item(item).syntax, nullptr, control);
+    BindOptionControl(item, 0, ItemSyntax(item), nullptr, control);
 }
 
 void QvSNMPRequest2Edits::BindOptionControl(int item, int partOffset, quint32 partSyntax, const QvOptionList *options,
@@ -234,7 +242,7 @@ QList<QLineEdit *> QvSNMPRequest2Edits::AttachEdits(const QString &format, const
 
 void QvSNMPRequest2Edits::BindEdits(int item, const QString &format, const QList<QLineEdit *> &edits)
 {
-    QvSNMPAssociation rec = MakeRecord(item, 0, Vars().Item(item).syntax, nullptr);
+    QvSNMPAssociation rec = MakeRecord(item, 0, ItemSyntax(item), nullptr);
     for (QLineEdit *e : AttachEdits(format, edits))
         rec.controls.append(e);
     AddRecord(std::move(rec));
@@ -255,7 +263,7 @@ void QvSNMPRequest2Edits::BindCombo(int item, int partOffset, quint32 partSyntax
 
 void QvSNMPRequest2Edits::BindPanel(int item, const QString &format, QWidget *panel)
 {
-    QvSNMPAssociation rec = MakeRecord(item, 0, Vars().Item(item).syntax, nullptr);
+    QvSNMPAssociation rec = MakeRecord(item, 0, ItemSyntax(item), nullptr);
     QList<QLineEdit *> edits;
     m_constraint->BuildEdits(panel, format, &edits);
     for (QLineEdit *e : std::as_const(edits))
@@ -265,7 +273,7 @@ void QvSNMPRequest2Edits::BindPanel(int item, const QString &format, QWidget *pa
 
 void QvSNMPRequest2Edits::BindCheckBoxes(int item, const QString &bitList, const QList<QCheckBox *> &boxes)
 {
-    QvSNMPAssociation rec = MakeRecord(item, 0, Vars().Item(item).syntax, nullptr);
+    QvSNMPAssociation rec = MakeRecord(item, 0, ItemSyntax(item), nullptr);
     QvNumList bits(',');
     bits.Parse(bitList);
     if (bits.Count() < boxes.size())
@@ -365,7 +373,9 @@ void QvSNMPRequest2Edits::BuildColumns()
     if (!m_listView)
         return;
     const QvSNMPVarList &vars = Vars();
-    if (m_listView->columnCount() >= vars.DisplayedCount() + vars.HiddenCount() && m_listView->columnCount() > 0)
+    // A list view nobody gave columns still shows Qt's one default column, captioned "1".
+    const bool untouched = m_listView->columnCount() == 1 && m_listView->headerItem()->text(0) == QLatin1String("1");
+    if (m_listView->columnCount() >= vars.DisplayedCount() + vars.HiddenCount() && !untouched)
         return;
     const QList<int> order = RowColumnOrder();
     QStringList headers;

@@ -405,6 +405,11 @@ TEST(Bindings, BindingFailuresCarryTheirCodes)
              f.binding.BindOptionControl(0, 0, SYN_OBJECTID, &OidPrefix(), new QComboBox(&f.form));
              f.binding.FillControls(-1);
          }},
+        {"item the list does not hold", -519,
+         [](Fixture &f) {
+             f.add(SYN_INTEGER);
+             f.binding.BindControl(1, new QLineEdit(&f.form));
+         }},
         {"fewer bit numbers than boxes", -522,
          [](Fixture &f) {
              f.add(SYN_BITSTR);
@@ -500,6 +505,19 @@ TEST(Bindings, ListViewColumnsRowsAndSelection)
     f.binding.BeforeRefresh();
     EXPECT_EQ(lv->topLevelItemCount(), 0);
     EXPECT_EQ(lv->columnWidth(2), 77);
+}
+
+TEST(Bindings, OneColumnTableReplacesTheDefaultColumnButKeepsDesignedOnes)
+{
+    Fixture f;
+    f.binding.Vars().itemType = MVT_FMV;
+    f.add(SYN_DISPLAYSTR, ACC_READONLY);
+    QTreeWidget fresh(&f.form), designed(&f.form);
+    designed.setHeaderLabels({QStringLiteral("Designed ")});
+    f.binding.BindListView(&fresh, false);
+    EXPECT_EQ(fresh.headerItem()->text(0), QStringLiteral("V0"));
+    f.binding.BindListView(&designed, false);
+    EXPECT_EQ(designed.headerItem()->text(0), QStringLiteral("Designed "));
 }
 
 TEST(Bindings, SelectionFailureIsReportedNotThrown)
