@@ -485,6 +485,8 @@ void QvSNMPRequest2Edits::FillRecord(const QvSNMPAssociation &rec)
             return;
         const QByteArray bytes = TextToOctets(raw, var.syntax);
         for (int k = 0; k < rec.controls.size(); ++k) {
+            if (!rec.controls.at(k))
+                continue;
             auto *box = qobject_cast<QCheckBox *>(rec.controls.at(k).data());
             if (!box)
                 QvThrow(-521);
@@ -505,7 +507,8 @@ void QvSNMPRequest2Edits::FillRecord(const QvSNMPAssociation &rec)
     if (IsWholeValue(rec)) {
         value = raw;
     } else {
-        const QByteArray bytes = TextToOctets(IsPlaceholder(raw) ? QString() : raw, var.syntax);
+        // A placeholder has no octets, so every part of it is absent too.
+        const QByteArray bytes = IsPlaceholder(raw) ? QByteArray() : TextToOctets(raw, var.syntax);
         value = OctetsToText(ExtractPart(bytes, rec.partOffset, rec.partSyntax), rec.partSyntax);
     }
     const QString text = options ? options->ValueToLabel(value) : value;

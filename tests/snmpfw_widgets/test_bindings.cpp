@@ -316,6 +316,11 @@ TEST(Bindings, PartialDataFieldsOfOneOctetString)
     EXPECT_TRUE(bool8->isChecked());
     EXPECT_EQ(signed16->text(), QStringLiteral("-2"));
 
+    f.binding.Vars().Item(0).valueText = QStringLiteral("(NOTDONE)");
+    f.binding.FillControls(-1);
+    EXPECT_EQ(uint8->text(), QStringLiteral("(NULL)")) << "a placeholder's parts are absent, not zero";
+    f.binding.Vars().Item(0).valueText = QStringLiteral("0001FF02FFFE");
+
     int16->setText(QStringLiteral("258"));
     uint8->setText(QStringLiteral("16"));
     bool8->setChecked(false);
