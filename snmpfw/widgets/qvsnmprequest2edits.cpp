@@ -556,12 +556,13 @@ void QvSNMPRequest2Edits::PutText(const QvSNMPAssociation &rec, const QString &t
             matched = idx >= 0 ? options->ValueText(idx).size() : 0;
         }
         if (auto *combo = qobject_cast<QComboBox *>(first)) {
-            if (combo->count() != options->Count())
+            // Filled when bound; a window may take entries out for a while, which stays so.
+            if (combo->count() == 0)
                 options->FillItems(combo);
             combo->setCurrentIndex(idx);
         } else {
             auto *radio = static_cast<QvRadioGroup *>(first);
-            if (radio->count() != options->Count())
+            if (radio->count() == 0)
                 options->FillItems(radio);
             radio->setItemIndex(idx);
         }
