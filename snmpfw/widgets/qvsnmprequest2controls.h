@@ -13,7 +13,6 @@
 #include <QString>
 #include <QTreeWidget>
 
-#include <functional>
 #include <memory>
 
 class QCheckBox;

@@ -575,7 +575,11 @@ TEST(Bindings, ReportLinesReachEachTargetKind)
     binding.SetReportTarget(nullptr);
     binding.Report(QStringLiteral("dropped"));
     binding.RefreshFailed(failure);
-    EXPECT_EQ(boxes, QStringList{failure.text});
+    QPushButton button;
+    binding.SetReportTarget(&button);
+    EXPECT_EQ(binding.ReportTarget(), nullptr) << "a button cannot show a report line";
+    binding.RefreshFailed(failure);
+    EXPECT_EQ(boxes, QStringList({failure.text, failure.text}));
     QvSetMessageHook(old);
 }
 
