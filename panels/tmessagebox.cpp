@@ -1,9 +1,8 @@
 #include "tmessagebox.h"
 
+#include "qvmessage.h"
 #include "qvsnmpexception.h"
 
-#include <QCoreApplication>
-#include <QFileInfo>
 
 namespace {
 TMessageBoxFunc &currentFunc()
@@ -32,8 +31,7 @@ TMessageBoxFunc SetMessageBoxFunc(TMessageBoxFunc func)
 
 QString ExecutableCaption()
 {
-    const QString path = QCoreApplication::applicationFilePath();
-    return path.isEmpty() ? QCoreApplication::applicationName() : QFileInfo(path).fileName();
+    return QvAppCaption();
 }
 
 void ThrowPanelError(const QString &text)

@@ -78,6 +78,8 @@ public:
     void EditExit(QLineEdit *edit);
 
     QWidget *owner() const { return m_owner; }
+    // Dialogs that borrow the constrained edits hand the owner over while they are open.
+    void SetOwner(QWidget *owner) { m_owner = owner; }
     bool remember() const { return m_remember; }
     // The edit's record, or null.
     const EditConstraint_s *Find(const QLineEdit *edit) const;

@@ -148,11 +148,15 @@ void QvSNMPRequest2Leds::UpdateLedStates()
 
 void QvSNMPRequest2Leds::UpdateLedState(QvSNMPLedRecord &led)
 {
-    const QvSNMPVar &var = Vars().Item(led.item);
-    QString text = var.valueText;
-    if (var.options)
-        text = var.options->LabelToValue(text);
-    const QByteArray octets = TextToOctets(text, var.syntax);
+    // An LED on an item the list does not hold has no bytes, like a value never read.
+    QByteArray octets;
+    if (led.item >= 0 && led.item < Vars().Count()) {
+        const QvSNMPVar &var = Vars().Item(led.item);
+        QString text = var.valueText;
+        if (var.options)
+            text = var.options->LabelToValue(text);
+        octets = TextToOctets(text, var.syntax);
+    }
     if (led.byteIndex >= 0 && led.byteIndex < octets.size()) {
         const quint8 b = quint8(octets.at(led.byteIndex));
         led.colour = led.map->LookUp(b & led.map->ValueMask());

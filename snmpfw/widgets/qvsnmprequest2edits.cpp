@@ -217,16 +217,17 @@ void QvSNMPRequest2Edits::BindOptionControl(int item, int partOffset, quint32 pa
 
 QList<QLineEdit *> QvSNMPRequest2Edits::AttachEdits(const QString &format, const QList<QLineEdit *> &edits)
 {
+    // Without specifiers the edits are bound as given, unconstrained.
     const int need = CountSpecifiers(format);
     if (edits.size() < need)
         QvThrow(-522);
-    QList<QLineEdit *> used = edits.mid(0, need);
+    QList<QLineEdit *> used = need > 0 ? edits.mid(0, need) : edits;
     for (QLineEdit *e : used) {
         if (!e)
             QvThrow(-521);
         m_constraint->Detach(e);
     }
-    if (!used.isEmpty())
+    if (need > 0)
         m_constraint->AttachEach(format, used);
     return used;
 }

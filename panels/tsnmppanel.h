@@ -1,0 +1,130 @@
+// Generic SNMP panels: a work area beside the button bar with the message strip below it.
+// TSNMPEditorPanel edits a scalar group in rows and sends the ticked rows with one SET;
+// TSNMPListViewPanel shows a table and edits single rows in modal Add and Edit dialogs.
+#pragma once
+
+#include "qvsnmprequest2controls.h"
+
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+
+class QDialog;
+class QPushButton;
+class QSplitter;
+class QTreeWidgetItem;
+class TCtrlBtnPanel;
+class TEditsPanel;
+class TListViewPanel;
+class TMsgPanel;
+
+class TSNMPPanel : public QWidget {
+    Q_OBJECT
+public:
+    TSNMPPanel(QWidget *parent, TMsgPanel *sharedStrip, QvSNMPRequest2Edits *binding);
+
+    void SetWorkArea(QWidget *control);
+    void FitForm(QWidget *form);
+
+    QvSNMPRequest2Edits *Binding() const { return m_binding; }
+    QWidget *WorkArea() const { return m_workArea; }
+    QWidget *Form() const { return m_form; }
+    // The strip this panel reports into: its own or the shared one.
+    TMsgPanel *Strip() const { return m_strip; }
+    bool OwnsStrip() const { return m_ownStrip; }
+
+    static constexpr int MaxClientWidth = 800;
+    static constexpr int MaxClientHeight = 550;
+
+    TCtrlBtnPanel *CtrlBtn;
+    QSplitter *Splitter;       // between client area and button bar
+    QWidget *ClientArea;
+    QSplitter *LowerSplitter;  // between work area and message strip
+    QWidget *WorkHost;         // holds the work area
+
+protected slots:
+    virtual void RefreshClick();
+    void CloseClick();
+
+protected:
+    QPointer<QvSNMPRequest2Edits> m_binding;
+    TMsgPanel *m_strip = nullptr;
+    bool m_ownStrip = false;
+    QPointer<QWidget> m_workArea;
+    QPointer<QWidget> m_form;
+};
+
+class TSNMPEditorPanel : public TSNMPPanel {
+    Q_OBJECT
+public:
+    TSNMPEditorPanel(QWidget *parent, QvSNMPRequest2Edits *binding);
+
+    void SetEditWidth(int width);
+    // Re-binds an edit row with a constraint string such as "%i{n1x4094}".
+    void SetItemConstraint(int row, const QString &constraint);
+
+    // The Set action: sends the ticked rows. sender's tag 1 closes dialog afterwards.
+    void Set(QPushButton *sender, QDialog *dialog = nullptr);
+    void CheckAll(QPushButton *setButton);
+    void ClearChecks(QPushButton *setButton);
+
+    TEditsPanel *EditsPanel;
+
+protected:
+    void UpdateSetButton(QPushButton *setButton);
+};
+
+using TPanelHook = std::function<void(void *data, QObject *sender)>;
+
+class TSNMPListViewPanel : public TSNMPEditorPanel {
+    Q_OBJECT
+public:
+    TSNMPListViewPanel(QWidget *parent, QvSNMPRequest2Edits *binding);
+    ~TSNMPListViewPanel() override;
+
+    void SetAddStatus(int row, const QString &text);
+    void SetDeleteStatus(int row, const QString &text);
+
+    void AddClick();
+    void EditClick();
+    void DeleteClick();
+
+    // The hint over a row: one line per column, caption, tabs to the longest caption, two blanks
+    // and the value.
+    static QString HintText(const QStringList &captions, const QStringList &values);
+
+    TListViewPanel *ListPanel;
+    TPanelHook OnBeforeAdd;
+    TPanelHook OnAfterAdd;
+    TPanelHook OnBeforeEdit;
+    TPanelHook OnAfterEdit;
+    void *OnBeforeAddData = nullptr;
+    void *OnAfterAddData = nullptr;
+    void *OnBeforeEditData = nullptr;
+    void *OnAfterEditData = nullptr;
+
+    // The dialog currently open (Add or Edit), or none; tests reach its panel through it.
+    QDialog *ActiveDialog() const { return m_dialog; }
+    TSNMPPanel *DialogPanel() const { return m_dialogPanel; }
+
+protected slots:
+    void RefreshClick() override;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void ListClicked();
+    void UpdateCount();
+    QString ParentCaption() const;
+    QString ItemHint(QTreeWidgetItem *item) const;
+    // Builds the dialog around the borrowed edits panel; returns its panel.
+    TSNMPPanel *OpenDialog(QDialog *dialog);
+    void CloseDialog(QDialog *dialog);
+    void SetStatus(int row, const QString &text, bool add);
+
+    QPointer<QDialog> m_dialog;
+    TSNMPPanel *m_dialogPanel = nullptr;
+};

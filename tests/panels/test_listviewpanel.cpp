@@ -1,0 +1,212 @@
+// The list panel without an agent: its size rule, the buttons it shows, the status setters,
+// the row hint and what a click on empty space does.
+#include "qvoptionlist.h"
+#include "qvsnmpexception.h"
+#include "qvsnmprequest2controls.h"
+#include "tctrlbtnpanel.h"
+#include "teditspanel.h"
+#include "tlistviewpanel.h"
+#include "tsnmppanel.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+const QvOptionDesc statusDesc[] = {{1, "Active"}, {4, "CreateAndGo"}, {6, "Destroy"}, {0, nullptr}};
+const QvOptionList statusOptions(statusDesc);
+
+const QvSNMPVarDesc threeColumns[] = {
+    {"1.3.6.1.4.1.9999.5.1", "Index", SYN_INTEGER, ACC_NOTACCESS, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
+    {"1.3.6.1.4.1.9999.5.2", "Name", SYN_DISPLAYSTR, ACC_READWRITE, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
+    {"1.3.6.1.4.1.9999.5.3", "Status", SYN_INTEGER, ACC_READWRITE, &statusOptions, nullptr, nullptr, nullptr, nullptr, nullptr},
+    {nullptr, nullptr, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
+};
+
+const QvSNMPVarDesc readOnlyTable[] = {
+    {"1.3.6.1.4.1.9999.6.1", "Index", SYN_INTEGER, ACC_NOTACCESS, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
+    {"1.3.6.1.4.1.9999.6.2", "Packets", SYN_COUNTER, ACC_READONLY, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
+    {nullptr, nullptr, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
+};
+
+struct ListFixture {
+    QWidget form;
+    std::unique_ptr<QvSNMPRequest2Edits> binding;
+    std::unique_ptr<TSNMPListViewPanel> panel;
+    explicit ListFixture(const QvSNMPVarDesc *table)
+    {
+        binding = std::make_unique<QvSNMPRequest2Edits>(&form);
+        binding->Vars() = QvSNMPVarList(table, MVT_UMV, 1);
+        panel = std::make_unique<TSNMPListViewPanel>(&form, binding.get());
+    }
+    ~ListFixture()
+    {
+        panel.reset();
+        binding.reset();
+    }
+};
+}
+
+TEST(ListViewPanel, WidthFromCaptions)
+{
+    struct Case {
+        const char *name;
+        QStringList captions;
+        int border;
+        int expected;
+    };
+    const Case cases[] = {
+        {"5, 4 and 6 characters", {"Index", "Name", "Status"}, 2, 8 * 15 + 4},
+        {"no border", {"Index", "Name", "Status"}, 0, 120},
+        {"60 characters capped", {QString(20, 'a'), QString(20, 'b'), QString(20, 'c')}, 1, 450},
+        {"just under the cap", {QString(56, 'a')}, 0, 448},
+        {"no columns", {}, 3, 6},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(TListViewPanel::WidthFor(c.captions, c.border), c.expected) << c.name;
+}
+
+TEST(ListViewPanel, BoundListTakesSizeRuleAndButtons)
+{
+    QWidget form;
+    QvSNMPRequest2Edits binding(&form);
+    binding.Vars() = QvSNMPVarList(threeColumns, MVT_UMV, 1);
+    TListViewPanel p(&form, &binding);
+    QStringList captions;
+    for (int c = 0; c < p.ListView->columnCount(); ++c)
+        captions << p.ListView->headerItem()->text(c);
+    ASSERT_EQ(captions.size(), 3);
+    EXPECT_EQ(p.size(), QSize(TListViewPanel::WidthFor(captions, p.ListView->frameWidth()), 350));
+
+    TCtrlBtnPanel bar;
+    p.ArrangeCtrlBtn(&bar);
+    EXPECT_FALSE(bar.ST_Count->isHidden());
+    EXPECT_FALSE(bar.BT_Edit->isHidden());
+    EXPECT_FALSE(bar.BT_Edit->isEnabled());
+    EXPECT_TRUE(bar.BT_Add->isHidden());
+    EXPECT_TRUE(bar.BT_Delete->isHidden());
+    EXPECT_TRUE(bar.BT_SetChecked->isHidden());
+    p.addStatusRow = 2;
+    p.deleteStatusRow = 2;
+    p.ArrangeCtrlBtn(&bar);
+    EXPECT_FALSE(bar.BT_Add->isHidden());
+    EXPECT_FALSE(bar.BT_Delete->isHidden());
+    EXPECT_FALSE(bar.BT_Delete->isEnabled());
+}
+
+TEST(SNMPListViewPanel, StatusSetters)
+{
+    ListFixture f(threeColumns);
+    TSNMPListViewPanel &p = *f.panel;
+    EXPECT_TRUE(p.CtrlBtn->BT_Add->isHidden());
+    struct Case {
+        const char *name;
+        bool add;
+        int row;
+        QString text;
+        QString error;  // empty: accepted
+    };
+    const Case cases[] = {
+        {"text not among the entries", true, 2, "Bogus", "TSNMPListViewPanel::SetAddStatus - Wrong AddStatusValue:Bogus"},
+        {"edit row", true, 1, "Active", "TSNMPListViewPanel::SetAddStatus - Wrong AddStatusValue:Active"},
+        {"row out of range", false, 7, "Destroy", "TSNMPListViewPanel::SetDeleteStatus - Wrong DeleteStatusValue:Destroy"},
+        {"add, other case", true, 2, "createandgo", ""},
+        {"delete", false, 2, "Destroy", ""},
+    };
+    for (const Case &c : cases) {
+        try {
+            if (c.add)
+                p.SetAddStatus(c.row, c.text);
+            else
+                p.SetDeleteStatus(c.row, c.text);
+            EXPECT_TRUE(c.error.isEmpty()) << c.name;
+        } catch (const QvSNMPException &e) {
+            EXPECT_EQ(e.text(), c.error) << c.name;
+        }
+    }
+    EXPECT_EQ(p.ListPanel->addStatusRow, 2);
+    EXPECT_EQ(p.ListPanel->addStatusText, "createandgo");
+    EXPECT_EQ(p.ListPanel->deleteStatusText, "Destroy");
+    EXPECT_FALSE(p.CtrlBtn->BT_Add->isHidden());
+    EXPECT_FALSE(p.CtrlBtn->BT_Delete->isHidden());
+    EXPECT_FALSE(p.CtrlBtn->BT_Edit->isHidden());
+    EXPECT_TRUE(p.EditsPanel->isHidden());
+}
+
+TEST(SNMPListViewPanel, ReadOnlyTableHasNoEdit)
+{
+    ListFixture f(readOnlyTable);
+    EXPECT_TRUE(f.panel->CtrlBtn->BT_Edit->isHidden());
+}
+
+TEST(SNMPListViewPanel, ItemConstraintOnlyOnEdits)
+{
+    ListFixture f(threeColumns);
+    struct Case {
+        int row;
+        QString error;
+    };
+    const Case cases[] = {{2, "Can not set Var format to a ComboBox!"}, {9, "Unknow UI Control type!"}, {1, ""}};
+    for (const Case &c : cases) {
+        try {
+            f.panel->SetItemConstraint(c.row, "%s{l4}");
+            EXPECT_TRUE(c.error.isEmpty()) << c.row;
+        } catch (const QvSNMPException &e) {
+            EXPECT_EQ(e.text(), c.error) << c.row;
+        }
+    }
+    // The new constraint is in force on the row's edit.
+    auto *edit = qobject_cast<QLineEdit *>(f.panel->EditsPanel->Item(1).control);
+    EXPECT_EQ(edit->maxLength(), 4);
+    EXPECT_EQ(f.panel->EditsPanel->Item(1).format, "%s{l4}");
+}
+
+TEST(SNMPListViewPanel, HintLines)
+{
+    struct Case {
+        const char *name;
+        QStringList captions, values;
+        QString expected;
+    };
+    const Case cases[] = {
+        {"tabs pad to the longest caption",
+         {"ID", "Name", "Status"},
+         {"7", "office", "Active"},
+         "ID\t\t\t\t  7\nName\t\t  office\nStatus  Active\n"},
+        {"equal captions", {"A", "B"}, {"1", ""}, "A  1\nB  \n"},
+        {"no columns", {}, {}, ""},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(TSNMPListViewPanel::HintText(c.captions, c.values), c.expected) << c.name;
+}
+
+TEST(SNMPListViewPanel, ClickOnEmptySpaceClearsSelectionAndRows)
+{
+    ListFixture f(threeColumns);
+    TSNMPListViewPanel &p = *f.panel;
+    f.form.resize(600, 400);
+    p.resize(600, 400);
+    f.form.show();
+    QTreeWidget *lv = p.ListPanel->ListView;
+    auto *row = new QTreeWidgetItem(lv, QStringList{"1", "hq", "Active"});
+    QTest::mouseClick(lv->viewport(), Qt::LeftButton, {}, lv->visualItemRect(row).center());
+    EXPECT_TRUE(row->isSelected());
+    EXPECT_TRUE(p.CtrlBtn->BT_Edit->isEnabled());
+    EXPECT_TRUE(p.CtrlBtn->BT_Delete->isEnabled());
+    EXPECT_EQ(p.CtrlBtn->ST_Count->text(), "1");
+
+    p.EditsPanel->SetItemText(1, "typed");
+    QTest::mouseClick(lv->viewport(), Qt::LeftButton, {}, QPoint(5, lv->viewport()->height() - 5));
+    EXPECT_FALSE(row->isSelected());
+    EXPECT_FALSE(p.CtrlBtn->BT_Edit->isEnabled());
+    EXPECT_FALSE(p.CtrlBtn->BT_Delete->isEnabled());
+    EXPECT_TRUE(p.EditsPanel->IsItemEmpty(1));
+    delete row;
+    EXPECT_EQ(p.CtrlBtn->ST_Count->text(), "0");
+}
