@@ -7,6 +7,7 @@
 #include "qvsnmpexception.h"
 #include "qvsnmpledbinding.h"
 #include "qvsnmprequest.h"
+#include "tconfigform.h"
 #include "tmessagebox.h"
 
 #include <QApplication>
@@ -25,6 +26,8 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QUrl>
+
+#include <memory>
 
 const QString TMainForm::DesignedCaption = QStringLiteral("KMV-7040QX");
 
@@ -58,9 +61,9 @@ TModalRunner &modalRunner()
 QString VersionLabel(qint8 version)
 {
     switch (version) {
-    case SNMP_VERSION_V1: return QStringLiteral("SNMPv1");
-    case SNMP_VERSION_V2C: return QStringLiteral("SNMPv2c");
-    case SNMP_VERSION_V3: return QStringLiteral("SNMPv3");
+    case SNMP_VERSION_V1: return QStringLiteral("v1");
+    case SNMP_VERSION_V2C: return QStringLiteral("v2c");
+    case SNMP_VERSION_V3: return QStringLiteral("v3");
     default: return QStringLiteral("v%1").arg(version);
     }
 }
@@ -286,6 +289,7 @@ void TMainForm::SetupFrontPanel()
     QvSNMPVarList &ports = m_portBinding->Vars();
     ports.itemType = MVT_SV;
     ports.instanceSuffix.clear();
+    ports.title = QStringLiteral("Port Link Status");
     for (int n = 1; n <= 50; ++n)
         ports.AddVar(QStringLiteral("1.3.6.1.2.1.2.2.1.8.%1").arg(n), QStringLiteral("ifOperStatus.%1").arg(n),
                      SYN_INTEGER, ACC_READONLY);
@@ -300,6 +304,7 @@ void TMainForm::SetupFrontPanel()
     m_consoleBinding = new QvSNMPRequest2Leds(this);
     QvSNMPVarList &console = m_consoleBinding->Vars();
     console.itemType = SVT_SV;
+    console.title = QStringLiteral("Console Status");
     console.AddVar(QStringLiteral("1.3.6.1.4.1.171.12.1.1.3"), QStringLiteral("Console In Use"), SYN_INTEGER,
                    ACC_READONLY);
     m_consoleBinding->AddLed(0, 0, &ConsoleMap, ConsoleLed);
@@ -343,7 +348,26 @@ void TMainForm::ImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, in
     const int port = FrontPanelArt::PortAt(x, y);
     if (port == 0)
         return;
-    Q_UNUSED(port);
+    auto *form = new TConfigForm(nullptr);
+    form->setAttribute(Qt::WA_DeleteOnClose, false);
+    std::unique_ptr<TConfigForm> owner(form);
+    form->setWindowTitle(QStringLiteral("Port %1").arg(port));
+    form->InitAsPages();
+    const struct { const char *title; const QvSNMPVarDesc *table; } pages[] = {
+        {"Port Information", PortInformationTableVars},
+        {"Port Control", PortControlVars},
+        {"Port Security", PortSecurityControlVars},
+    };
+    for (const auto &page : pages) {
+        auto binding = std::make_unique<QvSNMPRequest2Edits>(form);
+        QvSNMPVarList &vars = binding->Vars();
+        vars.Assign(QvSNMPVarList(page.table, MVT_SV, 0));
+        vars.Item(0).access = ACC_READONLY;
+        vars.instanceSuffix = QString::number(port);
+        form->AddEditorPage(QLatin1String(page.title), binding.get());
+        binding.release();  // the window owns it now
+    }
+    RunModal(form);
 }
 
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
