@@ -330,7 +330,7 @@ constinit const TWindowDef Defs[] = {
     ListWindow("VACMSecurityToGroupTableClick", "VACM Security To Group Table",
                List("VacmSecurityToGroupTableVars", MVT_UMV, 2).Status(4, kCreate, 4, kDestroy)).d,
     ListWindow("VACMAccessTableClick", "VACM Access Table",
-               List("VacmAccessTableVars", MVT_UMV, 4).Status(8, kCreate, 8, kDestroy)).d,
+               List("VacmAccessTableVars", MVT_UMV, 4).Status(9, kCreate, 9, kDestroy)).d,
     PagesWindow("VACMMIBViews1Click", "VACM MIB Views",
                 {EditorPage("View Spin Lock", "ViewSpinLockVars").Adjust(&SpinLockPageAdjust),
                  ListPage("View Tree Family Table", "ViewTreeFamilyTableVars", MVT_UMV, 2)
