@@ -261,6 +261,12 @@ TEST(KmvSim, WritesFailAsASwitchDoes)
     const Reply mixed = set(sim, {"1.3.6.1.4.1.171.11.2.3.2.1.6.4", "s", "uplink", "1.3.6.1.2.1.2.2.1.7.4", "i", "9"});
     EXPECT_TRUE(mixed.err.contains(QStringLiteral("wrongValue"))) << mixed.err.toStdString();
     EXPECT_EQ(valueOf(get(sim, QStringLiteral("1.3.6.1.4.1.171.11.2.3.2.1.6.4"))), QStringLiteral("\"\""));
+    // One request over two subtrees writes both, and a failure in one undoes the other.
+    ASSERT_EQ(set(sim, {"1.3.6.1.2.1.17.7.1.4.3.1.1.2", "s", "lab2", "1.3.6.1.4.1.171.11.2.3.2.1.6.5", "s", "port five"}).exitCode, 0);
+    EXPECT_EQ(valueOf(get(sim, QStringLiteral("1.3.6.1.2.1.17.7.1.4.3.1.1.2"))), QStringLiteral("STRING: \"lab2\""));
+    EXPECT_EQ(valueOf(get(sim, QStringLiteral("1.3.6.1.4.1.171.11.2.3.2.1.6.5"))), QStringLiteral("STRING: \"port five\""));
+    EXPECT_NE(set(sim, {"1.3.6.1.2.1.17.7.1.4.3.1.1.2", "s", "lab3", "1.3.6.1.4.1.171.11.2.3.2.1.4.5", "i", "99"}).exitCode, 0);
+    EXPECT_EQ(valueOf(get(sim, QStringLiteral("1.3.6.1.2.1.17.7.1.4.3.1.1.2"))), QStringLiteral("STRING: \"lab2\""));
     // A good write reads back.
     ASSERT_EQ(set(sim, {"1.3.6.1.2.1.17.2.12.0", "i", "2000", "1.3.6.1.2.1.17.2.14.0", "i", "1500"}).exitCode, 0);
     EXPECT_EQ(numberOf(get(sim, QStringLiteral("1.3.6.1.2.1.17.2.12.0"))), 2000);
