@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDeadlineTimer>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
@@ -25,6 +26,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QStatusBar>
+#include <QThread>
 #include <QUrl>
 
 #include <memory>
@@ -327,6 +329,40 @@ void TMainForm::SetupFrontPanel()
     }
 }
 
+namespace {
+
+bool IsTransportInUse(int code)
+{
+    static const int inUse = [] {
+        for (int c = -401; c >= -423; --c)
+            if (QvErrorText(c) == QLatin1String("Transport is in use!"))
+                return c;
+        return 0;
+    }();
+    return inUse != 0 && code == inUse;
+}
+
+// A blocking read. Under SNMPv3 the panel's first polls may still be discovering the agent's
+// engine when the probe starts; the read waits for that (within the request's own time-out)
+// instead of failing at once.
+void ReadWhileDiscovering(QvSNMPRequest &request)
+{
+    QDeadlineTimer deadline(qint64(request.timeout) * 10 * (request.retries + 1) + 1000);
+    for (;;) {
+        try {
+            request.Read(true);
+            return;
+        } catch (const QvSNMPException &e) {
+            if (!IsTransportInUse(e.code()) || deadline.hasExpired())
+                throw;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+    }
+}
+
+} // namespace
+
 void TMainForm::ProbeGigabitPorts()
 {
     QvSNMPRequest request;
@@ -335,7 +371,7 @@ void TMainForm::ProbeGigabitPorts()
     const struct { const char *suffix; QLabel *picture; } probes[] = {{"49", IMG_GigaPort1}, {"50", IMG_GigaPort2}};
     for (const auto &slot : probes) {
         request.vars.instanceSuffix = QLatin1String(slot.suffix);
-        request.Read(true);
+        ReadWhileDiscovering(request);
         if (request.vars.Item(2).valueText == QLatin1String("link-pass"))
             slot.picture->show();
     }
@@ -488,7 +524,6 @@ void TMainForm::FormClose(QCloseEvent *event)
     for (const QPointer<QEventLoop> &wait : std::as_const(m_toolWaits))
         if (wait)
             wait->quit();
-    QCoreApplication::quit();
 }
 
 void TMainForm::FormDestroy()
