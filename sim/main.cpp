@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <optional>
@@ -499,6 +500,17 @@ int main(int argc, char **argv)
     if (parsed)
         return parsed == 1 ? 0 : parsed;
 
+    SimFaults faults;
+    faults.dropPercent = opt.dropPercent;
+    faults.delayMs = opt.delayMs;
+    faults.silent = opt.silent;
+    SimFront front(faults);
+    std::string error;
+    if (!front.open(opt.listen, &error)) {
+        std::fprintf(stderr, "kmvsim: %s\n", error.c_str());
+        return 3;
+    }
+
     bool ownState = false;
     if (opt.stateDir.empty()) {
         char templ[] = "/tmp/kmvsim-XXXXXX";
@@ -516,18 +528,9 @@ int main(int argc, char **argv)
         return 1;
     }
     opt.model.stateDir = opt.stateDir;
+    ::mkdir((opt.stateDir + "/cert_indexes").c_str(), 0700); // made by the library otherwise, with a message
     const std::string mibDir = opt.stateDir + "/no-mibs";
 
-    SimFaults faults;
-    faults.dropPercent = opt.dropPercent;
-    faults.delayMs = opt.delayMs;
-    faults.silent = opt.silent;
-    SimFront front(faults);
-    std::string error;
-    if (!front.open(opt.listen, &error)) {
-        std::fprintf(stderr, "kmvsim: %s\n", error.c_str());
-        return 3;
-    }
 
     std::string engineId = opt.engineId;
     if (engineId.empty())
@@ -701,10 +704,8 @@ int main(int argc, char **argv)
     snmp_shutdown("kmvsim");
     shutdown_agent();
     if (ownState) {
-        const std::string cmd = opt.stateDir;
-        for (const char *f : {"/kmvsim.conf", "/engine-id", "/engine-boots", "/saved-config.txt"})
-            std::remove((cmd + f).c_str());
-        ::rmdir(cmd.c_str());
+        std::error_code ignored;
+        std::filesystem::remove_all(opt.stateDir, ignored);
     }
     return 0;
 }
