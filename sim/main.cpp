@@ -131,9 +131,11 @@ void onSignal(int sig)
 
 SimStore *g_store = nullptr;
 SimModel *g_model = nullptr;
+// A SET that reaches several subtrees comes as one call per subtree and phase: keep each subtree's
+// part, and one snapshot of the store taken before the first change.
 std::optional<std::map<SimOid, SimCell>> g_undo;
-std::vector<SimVarBind> g_setVbs;
-std::vector<SimWrite> g_writes;
+std::map<SimOid, std::vector<SimVarBind>> g_setVbs;
+std::map<SimOid, std::vector<SimWrite>> g_writes;
 
 SimOid toSimOid(const oid *o, size_t len)
 {
@@ -278,32 +280,33 @@ int simHandler(netsnmp_mib_handler *, netsnmp_handler_registration *reg, netsnmp
                 e = g_model->checkSet(vbs, &failed);
             if (e != SimError::NoError)
                 netsnmp_set_request_error(reqinfo, order[failed], int(e));
-            g_setVbs = std::move(vbs);
+            g_setVbs[root] = std::move(vbs);
             break;
         }
         case MODE_SET_RESERVE2:
             break;
         case MODE_SET_ACTION:
-            g_undo = g_store->cells();
-            g_writes = g_store->apply(g_setVbs);
+            if (!g_undo)
+                g_undo = g_store->cells();
+            g_writes[root] = g_store->apply(g_setVbs[root]);
             break;
         case MODE_SET_COMMIT:
             g_undo.reset();
-            g_model->written(g_writes);
-            g_writes.clear();
-            g_setVbs.clear();
+            g_model->written(g_writes[root]);
+            g_writes.erase(root);
+            g_setVbs.erase(root);
             break;
         case MODE_SET_UNDO:
             if (g_undo)
                 g_store->cells() = std::move(*g_undo);
             g_undo.reset();
-            g_writes.clear();
-            g_setVbs.clear();
+            g_writes.erase(root);
+            g_setVbs.erase(root);
             break;
         case MODE_SET_FREE:
             g_undo.reset();
-            g_writes.clear();
-            g_setVbs.clear();
+            g_writes.erase(root);
+            g_setVbs.erase(root);
             break;
         default:
             break;
