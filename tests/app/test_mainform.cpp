@@ -363,3 +363,33 @@ TEST_F(MainFormTest, ExitAsksFirst)
 }
 
 } // namespace
+
+namespace {
+
+// What each front-panel map makes of the values its LEDs may see.
+TEST(ColourMaps, FrontPanelMeanings)
+{
+    const struct { const char *map; const QvSNMPLedColorMapList *list; int value; qint32 colour; bool blinks; } cases[] = {
+        {"port up", &PortMap, 1, LedGreen, true},
+        {"port down", &PortMap, 2, LedBlack, false},
+        {"port testing", &PortMap, 3, LedBlack, true},
+        {"port unknown state", &PortMap, 7, LedBlack, true},
+        {"port status past a byte", &PortMap, 257, LedGreen, true},
+        {"power on any answer 1", &PowerMap, 1, LedGreen, false},
+        {"power on any answer 2", &PowerMap, 2, LedGreen, false},
+        {"power on any answer 3", &PowerMap, 3, LedGreen, false},
+        {"console other", &ConsoleMap, 1, LedBlack, false},
+        {"console in use", &ConsoleMap, 2, LedGreen, false},
+        {"console not in use", &ConsoleMap, 3, LedBlack, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.map);
+        const quint8 b = quint8(c.value & 0xFF);  // the LED's byte 0, least significant first
+        EXPECT_EQ(c.list->LookUp(b & c.list->ValueMask()), c.colour);
+        EXPECT_EQ((b & c.list->BlinkMask()) != 0, c.blinks);
+        EXPECT_EQ(c.list->OffColour(), LedBlack);
+        EXPECT_EQ(c.list->MissingColour(), LedBlack);
+    }
+}
+
+} // namespace
