@@ -577,6 +577,9 @@ int main(int argc, char **argv)
     front.setAgentPort(agentPort);
 
     netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_DONT_LOG_TCPWRAPPERS_CONNECTS, 1);
+    // no SMUX master: it would bind TCP port 199, shared by every simulator on the machine
+    static char noSmux[] = "-smux";
+    add_to_init_list(noSmux);
     init_agent("kmvsim");
     if (!opt.verbose)
         snmp_disable_log();
