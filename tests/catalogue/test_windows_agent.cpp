@@ -510,3 +510,30 @@ TEST_F(WindowsAgent, SpinLockAlwaysSent)
         EXPECT_FALSE(page->EditsPanel->GetItemText(0).isEmpty()) << "the lock value was not read";
     }
 }
+
+// Pictures of a sample of windows for a person to look at, taken only when KMV_WINDOW_SHOTS
+// names a folder (run under a real display server for real rendering).
+TEST_F(WindowsAgent, SampleScreenshots)
+{
+    const QString folder = qEnvironmentVariable("KMV_WINDOW_SHOTS");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "KMV_WINDOW_SHOTS not set";
+    const char *const sample[] = {"N8021QVLAN1Click", "InfoClick", "PortList1Click", "TrunkControlClick",
+                                  "EntityPhysical2Click", "PaeAuthenticatorClick", "SSHContrl1Click",
+                                  "ConfigFileTableClick"};
+    for (const char *handler : sample) {
+        SCOPED_TRACE(handler);
+        std::unique_ptr<TConfigForm> form = Open(handler);
+        ASSERT_TRUE(form);
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(form->grab().save(folder + '/' + QLatin1String(handler) + QStringLiteral(".png")));
+        if (QLatin1String(handler) == QLatin1String("N8021QVLAN1Click")) {
+            TSNMPListViewPanel *list = ListOf(form.get(), 0);
+            bool ran = false;
+            InDialog(list, [&] { list->AddClick(); }, [&](QDialog *dialog) {
+                QCoreApplication::processEvents();
+                EXPECT_TRUE(dialog->grab().save(folder + QStringLiteral("/N8021QVLAN1Click-add.png")));
+            }, &ran);
+        }
+    }
+}
