@@ -587,6 +587,9 @@ void TSNMPListViewPanel::EditClick()
         if (!m_binding)
             return;
         b->Request().alive = 1;
+        // A refresh that ended meanwhile has emptied the list: there is no row left to edit.
+        if (ListPanel->ListView->selectedItems().isEmpty())
+            return;
     }
 
     auto *dialog = new QDialog(window());

@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <optional>
@@ -100,10 +101,12 @@ const char kHelp[] =
     "  --silent               start without answering (SIGUSR2 wakes it)\n"
     "  --scenario MODE        'running' (links change every step, default) or 'static'\n"
     "  --scenario-step SEC    length of one scenario step (10)\n"
-    "  --wrap-soon            start Counter32 values close to 2^32 so that they wrap within 30 s\n"
+    "  --wrap-soon            start Counter32 values close to 2^32 so that they wrap soon\n"
+    "  --wrap-seconds SEC     how soon: about this many seconds (30)\n"
     "  --save-time MS         duration of a configuration save (1000)\n"
     "  --reboot-time MS       silence after a reboot write (1000)\n"
     "  --verbose              log agent messages to stderr\n"
+    "  --check                check the object definitions and exit\n"
     "  --help                 this text\n"
     "\n"
     "Run-time control: SIGUSR1 stops answering, SIGUSR2 answers again and clears every fault;\n"
@@ -129,9 +132,11 @@ void onSignal(int sig)
 
 SimStore *g_store = nullptr;
 SimModel *g_model = nullptr;
+// A SET that reaches several subtrees comes as one call per subtree and phase: keep each subtree's
+// part, and one snapshot of the store taken before the first change.
 std::optional<std::map<SimOid, SimCell>> g_undo;
-std::vector<SimVarBind> g_setVbs;
-std::vector<SimWrite> g_writes;
+std::map<SimOid, std::vector<SimVarBind>> g_setVbs;
+std::map<SimOid, std::vector<SimWrite>> g_writes;
 
 SimOid toSimOid(const oid *o, size_t len)
 {
@@ -220,6 +225,16 @@ int simHandler(netsnmp_mib_handler *, netsnmp_handler_registration *reg, netsnmp
     try {
         const SimOid root = toSimOid(reg->rootoid, reg->rootoid_len);
         const bool v1 = reqinfo->asp && reqinfo->asp->pdu && reqinfo->asp->pdu->version == SNMP_VERSION_1;
+        static const SimOid rmon = simParseOid("1.3.6.1.2.1.16");
+        if (root == rmon && !g_model->rmonEnabled()) {
+            for (netsnmp_request_info *r = requests; r; r = r->next) {
+                if (reqinfo->mode == MODE_GET)
+                    netsnmp_set_request_error(reqinfo, r, SNMP_NOSUCHOBJECT);
+                else if (reqinfo->mode == MODE_SET_RESERVE1)
+                    netsnmp_set_request_error(reqinfo, r, SNMP_ERR_NOTWRITABLE);
+            }
+            return SNMP_ERR_NOERROR;
+        }
         switch (reqinfo->mode) {
         case MODE_GET:
             g_model->advance();
@@ -266,32 +281,33 @@ int simHandler(netsnmp_mib_handler *, netsnmp_handler_registration *reg, netsnmp
                 e = g_model->checkSet(vbs, &failed);
             if (e != SimError::NoError)
                 netsnmp_set_request_error(reqinfo, order[failed], int(e));
-            g_setVbs = std::move(vbs);
+            g_setVbs[root] = std::move(vbs);
             break;
         }
         case MODE_SET_RESERVE2:
             break;
         case MODE_SET_ACTION:
-            g_undo = g_store->cells();
-            g_writes = g_store->apply(g_setVbs);
+            if (!g_undo)
+                g_undo = g_store->cells();
+            g_writes[root] = g_store->apply(g_setVbs[root]);
             break;
         case MODE_SET_COMMIT:
             g_undo.reset();
-            g_model->written(g_writes);
-            g_writes.clear();
-            g_setVbs.clear();
+            g_model->written(g_writes[root]);
+            g_writes.erase(root);
+            g_setVbs.erase(root);
             break;
         case MODE_SET_UNDO:
             if (g_undo)
                 g_store->cells() = std::move(*g_undo);
             g_undo.reset();
-            g_writes.clear();
-            g_setVbs.clear();
+            g_writes.erase(root);
+            g_setVbs.erase(root);
             break;
         case MODE_SET_FREE:
             g_undo.reset();
-            g_writes.clear();
-            g_setVbs.clear();
+            g_writes.erase(root);
+            g_setVbs.erase(root);
             break;
         default:
             break;
@@ -324,7 +340,7 @@ bool parseInt(const char *text, int lo, int hi, int *out)
     return true;
 }
 
-// 0 = run, 1 = exit with success (help), 2 = bad arguments.
+// 0 = run, 1 = exit with success (help, a sound check), 2 = bad arguments, 3 = failed check.
 int parseArgs(int argc, char **argv, Options *o)
 {
     for (int i = 1; i < argc; ++i) {
@@ -371,8 +387,19 @@ int parseArgs(int argc, char **argv, Options *o)
             o->silent = true;
         else if (a == "--verbose")
             o->verbose = true;
+        else if (a == "--check") {
+            // Checks the object definitions and exits: 0 when sound.
+            SimStore store(simObjects(), simTables());
+            const std::vector<std::string> problems = store.selfCheck();
+            for (const std::string &p : problems)
+                std::printf("%s\n", p.c_str());
+            std::printf("%zu values, %zu problems\n", store.cells().size(), problems.size());
+            return problems.empty() ? 1 : 3;
+        }
         else if (a == "--wrap-soon")
             o->model.wrapSoon = true;
+        else if (a == "--wrap-seconds")
+            ok = intArg(1, 86400, &o->model.wrapSeconds);
         else if (a == "--scenario-step")
             ok = intArg(1, 86400, &o->model.scenarioStepSeconds);
         else if (a == "--save-time")
@@ -428,12 +455,11 @@ bool writeFile(const std::string &path, const std::string &text)
 }
 
 // The private configuration the library reads: nothing of the machine's own is consulted.
-bool writeConfig(const Options &o, const std::string &path, const std::string &engineId, long boots)
+bool writeConfig(const Options &o, const std::string &path, const std::string &engineId)
 {
     std::ofstream c(path, std::ios::trunc);
     c << "# generated by kmvsim at every start\n";
     c << "exactEngineID 0x" << engineId << "\n";
-    c << "engineBoots " << boots << "\n";
     c << "sysdescr KMV-7040QX Managed Layer-3 Switch (48 x 10/100 + 2 x gigabit) simulated\n";
     c << "sysobjectid 1.3.6.1.4.1.171.10.7040.1\n";
     c << "sysservices 6\n";
@@ -472,7 +498,18 @@ int main(int argc, char **argv)
     Options opt;
     const int parsed = parseArgs(argc, argv, &opt);
     if (parsed)
-        return parsed == 1 ? 0 : 2;
+        return parsed == 1 ? 0 : parsed;
+
+    SimFaults faults;
+    faults.dropPercent = opt.dropPercent;
+    faults.delayMs = opt.delayMs;
+    faults.silent = opt.silent;
+    SimFront front(faults);
+    std::string error;
+    if (!front.open(opt.listen, &error)) {
+        std::fprintf(stderr, "kmvsim: %s\n", error.c_str());
+        return 3;
+    }
 
     bool ownState = false;
     if (opt.stateDir.empty()) {
@@ -491,18 +528,9 @@ int main(int argc, char **argv)
         return 1;
     }
     opt.model.stateDir = opt.stateDir;
+    ::mkdir((opt.stateDir + "/cert_indexes").c_str(), 0700); // made by the library otherwise, with a message
     const std::string mibDir = opt.stateDir + "/no-mibs";
 
-    SimFaults faults;
-    faults.dropPercent = opt.dropPercent;
-    faults.delayMs = opt.delayMs;
-    faults.silent = opt.silent;
-    SimFront front(faults);
-    std::string error;
-    if (!front.open(opt.listen, &error)) {
-        std::fprintf(stderr, "kmvsim: %s\n", error.c_str());
-        return 3;
-    }
 
     std::string engineId = opt.engineId;
     if (engineId.empty())
@@ -515,7 +543,7 @@ int main(int argc, char **argv)
     writeFile(opt.stateDir + "/engine-id", engineId + "\n");
     writeFile(opt.stateDir + "/engine-boots", std::to_string(boots + 1) + "\n");
     const std::string confPath = opt.stateDir + "/kmvsim.conf";
-    if (!writeConfig(opt, confPath, engineId, boots)) {
+    if (!writeConfig(opt, confPath, engineId)) {
         std::fprintf(stderr, "kmvsim: cannot write %s\n", confPath.c_str());
         return 1;
     }
@@ -549,6 +577,9 @@ int main(int argc, char **argv)
     front.setAgentPort(agentPort);
 
     netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_DONT_LOG_TCPWRAPPERS_CONNECTS, 1);
+    // no SMUX master: it would bind TCP port 199, shared by every simulator on the machine
+    static char noSmux[] = "-smux";
+    add_to_init_list(noSmux);
     init_agent("kmvsim");
     if (!opt.verbose)
         snmp_disable_log();
@@ -586,6 +617,16 @@ int main(int argc, char **argv)
     }
 
     init_snmp("kmvsim");
+    // The boot count of this state folder (the library's own persistence is off): this start is one
+    // more. The engine's own time-window entry must carry the same count it reports.
+    std::string previousBoots = std::to_string(boots);
+    engineBoots_conf("engineBoots", previousBoots.data());
+    {
+        u_char id[64];
+        const size_t idLen = snmpv3_get_engineID(id, sizeof id);
+        if (idLen > 0)
+            set_enginetime(id, u_int(idLen), u_int(snmpv3_local_snmpEngineBoots()), u_int(snmpv3_local_snmpEngineTime()), TRUE);
+    }
     if (init_master_agent() != 0) {
         std::fprintf(stderr, "kmvsim: the agent engine cannot listen on %s\n", agentAddress.c_str());
         return 3;
@@ -649,6 +690,7 @@ int main(int argc, char **argv)
             // A reboot write: answer it, go silent, come back with uptime and counters restarted.
             if (model.rebootRequested() && !rebooting) {
                 rebooting = true;
+                front.flushAnswers();
                 rebootDone = SimFront::Clock::now() + std::chrono::milliseconds(opt.model.rebootMs);
                 front.silenceUntil(rebootDone);
             }
@@ -665,10 +707,8 @@ int main(int argc, char **argv)
     snmp_shutdown("kmvsim");
     shutdown_agent();
     if (ownState) {
-        const std::string cmd = opt.stateDir;
-        for (const char *f : {"/kmvsim.conf", "/engine-id", "/engine-boots", "/saved-config.txt"})
-            std::remove((cmd + f).c_str());
-        ::rmdir(cmd.c_str());
+        std::error_code ignored;
+        std::filesystem::remove_all(opt.stateDir, ignored);
     }
     return 0;
 }

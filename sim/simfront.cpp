@@ -153,6 +153,12 @@ void SimFront::service(const std::vector<int> &readable)
         expireClients();
 }
 
+void SimFront::flushAnswers()
+{
+    for (auto &[key, c] : m_clients)
+        fromAgent(c);
+}
+
 void SimFront::fromClient()
 {
     for (;;) {

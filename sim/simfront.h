@@ -36,6 +36,8 @@ public:
     // Requests before this moment get no answer (restart in progress).
     void silenceUntil(Clock::time_point t) { m_silentUntil = t; }
     bool silencedNow() const;
+    // Passes on the answers the agent engine has already given.
+    void flushAnswers();
 
     uint64_t received() const { return m_received; }
     uint64_t dropped() const { return m_dropped; }

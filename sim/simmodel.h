@@ -47,6 +47,8 @@ public:
     void reboot();
 
     SimFaults &faults() { return m_faults; }
+    // RMON switched off in the device control hides the RMON groups.
+    bool rmonEnabled() const { return intAt("1.3.6.1.4.1.171.11.2.1.2.3.0", 3) == 3; }
     bool portUp(int port) const { return port >= 1 && port <= kPorts && m_linkUp[port]; }
     void setCountersNearWrap();
 

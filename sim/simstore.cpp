@@ -637,3 +637,31 @@ std::vector<SimWrite> SimStore::apply(const std::vector<SimVarBind> &vbs)
         removeRow(entry, suffix);
     return writes;
 }
+
+std::vector<std::string> SimStore::selfCheck() const
+{
+    std::vector<std::string> problems;
+    for (const auto &[inst, def] : m_scalars) {
+        const SimOid object(inst.begin(), inst.end() - 1);
+        for (const Table &t : m_tables)
+            if (simOidStartsWith(object, t.entry))
+                problems.push_back(std::string(def->oid) + " lies in table " + t.def->entry + " but is not one of its columns");
+    }
+    for (const Table &t : m_tables) {
+        if (t.columns.empty())
+            problems.push_back(std::string("table ") + t.def->entry + " has no columns");
+        if (t.def->control != SimRowControl::None && !t.columns.count(t.def->statusColumn))
+            problems.push_back(std::string("table ") + t.def->entry + " lacks its status column");
+        if (t.index.empty())
+            problems.push_back(std::string("table ") + t.def->entry + " has no index");
+    }
+    size_t rows = 0;
+    for (const auto &[oid, cell] : m_cells) {
+        ++rows;
+        if (cell.def && cell.def->access == SimAccess::ReadWrite && simCheckValue(*cell.def, cell.value) != SimError::NoError)
+            problems.push_back(simOidText(oid) + " starts with a value its own SET would refuse");
+    }
+    if (rows == 0)
+        problems.push_back("no values at all");
+    return problems;
+}

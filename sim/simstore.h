@@ -141,6 +141,10 @@ public:
     void set(const SimOid &oid, const SimValue &value); // model writes, no checks
     const SimObjectDef *objectDef(const SimOid &columnOrScalar) const;
 
+    // Faults in the definitions themselves: objects outside every table that lie inside one, tables
+    // without columns or without their status column, initial values a SET of them would refuse.
+    std::vector<std::string> selfCheck() const;
+
     std::map<SimOid, SimCell> &cells() { return m_cells; }
     const std::map<SimOid, SimCell> &cells() const { return m_cells; }
 

@@ -7,7 +7,9 @@
 
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
+#include <net-snmp/library/keytools.h>
 #include <net-snmp/library/large_fd_set.h>
+#include <net-snmp/library/scapi.h>
 #include <net-snmp/library/snmpusm.h>
 #include <net-snmp/library/snmpv3.h>
 #include <net-snmp/library/transform_oids.h>
@@ -320,6 +322,62 @@ void baseSession(netsnmp_session *ss, const QvSNMPTarget &t, const QByteArray &p
     ss->retries = qMax(0, t.retries);
 }
 
+// The engine keeps one user per (engine ID, name) and would silently reuse stale keys with
+// changed passwords: the existing entry gets this session's protocols and keys in place.
+void installUser(Session *s, netsnmp_session *sp)
+{
+    const QByteArray name = s->target.securityName.toLatin1();
+    u_char *eid = reinterpret_cast<u_char *>(s->engineId.data());
+    const size_t eidLen = size_t(s->engineId.size());
+    struct usmUser *u = usm_get_user(eid, eidLen, const_cast<char *>(name.constData()));
+    if (!u) {
+        usm_create_user_from_session(sp);
+        return;
+    }
+    auto setOid = [](oid **dst, size_t *dstLen, const oid *src, size_t len) {
+        free(*dst);
+        *dst = snmp_duplicate_objid(src, len);
+        *dstLen = len;
+    };
+    auto setBytes = [](u_char **dst, size_t *dstLen, const u_char *src, size_t len) {
+        free(*dst);
+        *dst = nullptr;
+        *dstLen = 0;
+        if (len) {
+            *dst = static_cast<u_char *>(malloc(len));
+            memcpy(*dst, src, len);
+            *dstLen = len;
+        }
+    };
+    setOid(&u->authProtocol, &u->authProtocolLen, sp->securityAuthProto, sp->securityAuthProtoLen);
+    setOid(&u->privProtocol, &u->privProtocolLen, sp->securityPrivProto, sp->securityPrivProtoLen);
+    setBytes(&u->authKey, &u->authKeyLen, nullptr, 0);
+    setBytes(&u->privKey, &u->privKeyLen, nullptr, 0);
+    setBytes(&u->authKeyKu, &u->authKeyKuLen, sp->securityAuthKey, sp->securityAuthKeyLen);
+    setBytes(&u->privKeyKu, &u->privKeyKuLen, sp->securityPrivKey, sp->securityPrivKeyLen);
+    if (sp->securityAuthKeyLen) {
+        u_char kul[USM_AUTH_KU_LEN];
+        size_t kl = sizeof kul;
+        if (generate_kul(sp->securityAuthProto, u_int(sp->securityAuthProtoLen), eid, eidLen, sp->securityAuthKey,
+                         sp->securityAuthKeyLen, kul, &kl) == SNMPERR_SUCCESS)
+            setBytes(&u->authKey, &u->authKeyLen, kul, kl);
+    }
+    if (sp->securityPrivKeyLen) {
+        u_char buf[2 * USM_PRIV_KU_LEN];
+        size_t kl = sizeof buf;
+        if (generate_kul(sp->securityAuthProto, u_int(sp->securityAuthProtoLen), eid, eidLen, sp->securityPrivKey,
+                         sp->securityPrivKeyLen, buf, &kl) == SNMPERR_SUCCESS) {
+            const int need = sc_get_proper_priv_length(sp->securityPrivProto, u_int(sp->securityPrivProtoLen));
+            u_char *kp = buf;
+            if (need > 0 && size_t(need) > kl)
+                netsnmp_extend_kul(u_int(need), sp->securityAuthProto, u_int(sp->securityAuthProtoLen),
+                                   sc_get_privtype(sp->securityPrivProto, u_int(sp->securityPrivProtoLen)), eid,
+                                   u_int(eidLen), &kp, &kl, sizeof buf);
+            setBytes(&u->privKey, &u->privKeyLen, kp, need > 0 ? qMin(size_t(need), kl) : kl);
+        }
+    }
+}
+
 // Opens the engine's session for a community target, or a v3 target whose engine ID is known.
 int openSession(Session *s)
 {
@@ -381,30 +439,27 @@ int openSession(Session *s)
                                              &ss.securityPrivKeyLen) != SNMPERR_SUCCESS)
                 return LIBSTAT_USM_DECRYPTION_ERROR;
         }
-        // The engine keeps users per (engine ID, name) and would silently reuse stale keys.
-        const QByteArray owner = s->engineId + '\0' + name;
-        struct usmUser *old = usm_get_user(reinterpret_cast<const u_char *>(s->engineId.constData()),
-                                           size_t(s->engineId.size()), name.data());
-        if (old) {
-            usm_remove_user(old);
-            usm_free_user(old);
-        }
-        S().usmOwner.insert(owner, s);
     }
     ss.flags |= SNMP_FLAGS_DONT_PROBE;
+    if (t.version == 3) {
+        // A user entry left by another session with other credentials gets this one's keys.
+        Session *prev = S().usmOwner.value(s->engineId + '\0' + name);
+        if (prev && prev != s &&
+            usm_get_user(reinterpret_cast<u_char *>(s->engineId.data()), size_t(s->engineId.size()), name.data()))
+            installUser(s, &ss);
+    }
     s->handle = snmp_sess_open(&ss);
     if (!s->handle) {
         int liberr = 0, syserr = 0;
         char *msg = nullptr;
         snmp_error(&ss, &syserr, &liberr, &msg);
         free(msg);
-        return translateErrno(liberr ? liberr : SNMPERR_BAD_ADDRESS);
+        return liberr ? translateErrno(liberr) : LIBSTAT_ERROR;
     }
     if (t.version == 3) {
-        netsnmp_session *sp = snmp_sess_session(s->handle);
-        if (!usm_get_user(reinterpret_cast<const u_char *>(s->engineId.constData()), size_t(s->engineId.size()),
-                          name.data()))
-            usm_create_user_from_session(sp);
+        if (!usm_get_user(reinterpret_cast<u_char *>(s->engineId.data()), size_t(s->engineId.size()), name.data()))
+            usm_create_user_from_session(snmp_sess_session(s->handle));
+        S().usmOwner.insert(s->engineId + '\0' + name, s);
     }
     s->ready = true;
     if (S().socketsChanged)
@@ -417,21 +472,14 @@ void claimUser(Session *s)
 {
     if (s->target.version != 3 || !s->handle)
         return;
-    const QByteArray name = s->target.securityName.toLatin1();
-    const QByteArray owner = s->engineId + '\0' + name;
+    const QByteArray owner = s->engineId + '\0' + s->target.securityName.toLatin1();
     if (S().usmOwner.value(owner) == s)
         return;
-    struct usmUser *old = usm_get_user(reinterpret_cast<const u_char *>(s->engineId.constData()),
-                                       size_t(s->engineId.size()), const_cast<char *>(name.constData()));
-    if (old) {
-        usm_remove_user(old);
-        usm_free_user(old);
-    }
-    usm_create_user_from_session(snmp_sess_session(s->handle));
+    installUser(s, snmp_sess_session(s->handle));
     S().usmOwner.insert(owner, s);
 }
 
-void *openProbe(const QvSNMPTarget &t, int *status)
+void *openProbe(const QvSNMPTarget &t, int *status, bool withPlaceholderEngine)
 {
     const QByteArray peer = peerName(t);
     netsnmp_session ss;
@@ -442,6 +490,13 @@ void *openProbe(const QvSNMPTarget &t, int *status)
     ss.securityName = const_cast<char *>("");
     ss.securityNameLen = 0;
     ss.flags |= SNMP_FLAGS_DONT_PROBE;
+    // A placeholder authoritative engine keeps the library from probing on its own (which
+    // blocks); the agent answers with a report naming its real engine ID.
+    static u_char placeholder[] = {0x80, 0x00, 0x00, 0x00, 0x04, 'k', 'm', 'v'};
+    if (withPlaceholderEngine) {
+        ss.securityEngineID = placeholder;
+        ss.securityEngineIDLen = sizeof placeholder;
+    }
     void *h = snmp_sess_open(&ss);
     if (!h) {
         int liberr = 0, syserr = 0;
@@ -453,7 +508,7 @@ void *openProbe(const QvSNMPTarget &t, int *status)
     return h;
 }
 
-netsnmp_pdu *probePdu()
+netsnmp_pdu *probePdu(bool withPlaceholderEngine)
 {
     netsnmp_pdu *pdu = snmp_pdu_create(SNMP_MSG_GET);
     pdu->version = SNMP_VERSION_3;
@@ -461,6 +516,14 @@ netsnmp_pdu *probePdu()
     pdu->securityLevel = SNMP_SEC_LEVEL_NOAUTH;
     pdu->securityName = strdup("");
     pdu->securityNameLen = 0;
+    if (withPlaceholderEngine) {
+        // A placeholder authoritative engine keeps the library from probing on its own (which
+        // blocks); the agent answers with a report naming its real engine ID.
+        static const u_char placeholder[] = {0x80, 0x00, 0x00, 0x00, 0x04, 'k', 'm', 'v'};
+        pdu->securityEngineID = static_cast<u_char *>(malloc(sizeof placeholder));
+        memcpy(pdu->securityEngineID, placeholder, sizeof placeholder);
+        pdu->securityEngineIDLen = sizeof placeholder;
+    }
     return pdu;
 }
 
@@ -489,7 +552,7 @@ void finish(AsyncCall *c, int status, netsnmp_pdu *pdu)
     S().finished.push_back(c);
 }
 
-int asyncCallback(int op, netsnmp_session *, int, netsnmp_pdu *pdu, void *magic)
+int asyncCallback(int op, netsnmp_session *sess, int, netsnmp_pdu *pdu, void *magic)
 {
     auto it = S().calls.find(reinterpret_cast<quintptr>(magic));
     if (it == S().calls.end())
@@ -505,7 +568,12 @@ int asyncCallback(int op, netsnmp_session *, int, netsnmp_pdu *pdu, void *magic)
     case NETSNMP_CALLBACK_OP_TIMED_OUT: finish(c, LIBSTAT_TIMEOUT, nullptr); break;
     case NETSNMP_CALLBACK_OP_SEND_FAILED: finish(c, LIBSTAT_TRANSPORT_FAILED, nullptr); break;
     case NETSNMP_CALLBACK_OP_DISCONNECT: finish(c, LIBSTAT_SESSION_CLOSING, nullptr); break;
-    case NETSNMP_CALLBACK_OP_SEC_ERROR: finish(c, LIBSTAT_USM_AUTH_FAILURE, nullptr); break;
+    case NETSNMP_CALLBACK_OP_SEC_ERROR: {
+        int st = pdu && pdu->command == SNMP_MSG_REPORT ? reportStatus(pdu)
+                                                         : translateErrno(sess ? sess->s_snmp_errno : 0);
+        finish(c, st == 0 || st == LIBSTAT_ERROR ? LIBSTAT_USM_AUTH_FAILURE : st, nullptr);
+        break;
+    }
     default: break;  // RESEND and CONNECT are informational
     }
     return 1;
@@ -611,11 +679,11 @@ int prepareBlocking(Session *s)
     if (s->target.version != 3)
         return openSession(s);
     int st = 0;
-    void *probe = openProbe(s->target, &st);
+    void *probe = openProbe(s->target, &st, false);
     if (!probe)
         return st;
     netsnmp_pdu *resp = nullptr;
-    const int r = snmp_sess_synch_response(probe, probePdu(), &resp);
+    const int r = snmp_sess_synch_response(probe, probePdu(false), &resp);
     QByteArray eid = engineIdOf(resp, probe);
     if (resp)
         snmp_free_pdu(resp);
@@ -758,12 +826,12 @@ int SendAsync(const QvSNMPTarget &target, QvSNMPPduKind kind, const QList<QvSNMP
                 return st;
         } else {
             int st = 0;
-            s->probe = openProbe(target, &st);
+            s->probe = openProbe(target, &st, true);
             if (!s->probe)
                 return st;
             if (S().socketsChanged)
                 S().socketsChanged();
-            netsnmp_pdu *p = probePdu();
+            netsnmp_pdu *p = probePdu(true);
             if (snmp_sess_async_send(s->probe, p, probeCallback, s) == 0) {
                 snmp_free_pdu(p);
                 snmp_sess_close(s->probe);
@@ -908,6 +976,9 @@ void CloseAllSessions()
     const QList<Session *> all(S().sessions.begin(), S().sessions.end());
     S().sessions.clear();
     S().usmOwner.clear();
+    // Watchers let go of the sockets before they close.
+    if (S().socketsChanged)
+        S().socketsChanged();
     for (Session *s : all) {
         if (s->handle)
             snmp_sess_close(s->handle);

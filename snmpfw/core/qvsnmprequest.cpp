@@ -76,6 +76,10 @@ QvSNMPRequest::QvSNMPRequest() { LoadSessionParams(); }
 QvSNMPRequest::~QvSNMPRequest()
 {
     alive = 0;
+    // A request being destroyed no longer calls back into its owner; one whose alive flag was
+    // merely cleared still does, so that its caller sees the walk end.
+    for (QvSNMPCompletionRecord *r : std::as_const(m_records))
+        r->callback = nullptr;
     QElapsedTimer t;
     t.start();
     while (pending > 0 && t.elapsed() < kDestructionWaitMs) {
@@ -496,8 +500,7 @@ void QvSNMPRequest::Complete(QvSNMPCompletionRecord *record, int reason, const v
     QvSNMPRequestCallback cb = record->callback;
     void *data = record->data;
     delete record;
-    // A request being destroyed no longer calls back into its owner.
-    if (cb && req->alive) {
+    if (cb) {
         try {
             cb(data, &outcome, &req->vars);
         } catch (...) {

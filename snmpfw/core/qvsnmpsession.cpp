@@ -30,8 +30,10 @@ void socketsChanged()
 {
     // The pump picks new sockets up at its next round; a send made outside a round would
     // otherwise wait up to one tick for its answer.
-    if (SnmpEventProcessor *p = G().params.EventProcessor)
+    if (SnmpEventProcessor *p = G().params.EventProcessor) {
+        p->SyncNotifiers();
         QMetaObject::invokeMethod(p, [p] { p->ProcessPendingEvents(); }, Qt::QueuedConnection);
+    }
 }
 
 } // namespace

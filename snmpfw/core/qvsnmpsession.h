@@ -95,9 +95,10 @@ public:
     bool ProcessPendingEvents();
     // Number of completed pump rounds (diagnostics, tests).
     quint64 Rounds() const { return m_rounds; }
+    // Follows the engine's sockets: one read notifier per open session.
+    void SyncNotifiers();
 
 private:
-    void SyncNotifiers();
 
     QTimer *m_timer = nullptr;
     bool m_running = false;

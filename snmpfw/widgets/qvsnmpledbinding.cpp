@@ -27,7 +27,8 @@ void QvLed::Paint(qint32 colour)
         m_pen = colour;
         update();
     }
-    if (!isVisible() && parentWidget())
+    // Only an LED hidden on purpose needs showing; one inside a hidden window shows with it.
+    if (isHidden() && parentWidget())
         show();
 }
 

@@ -95,7 +95,6 @@ public:
     int BlinkLimit() const { return m_blinkLimit; }
     int BlinkCounter() const { return m_blinkCounter; }
 
-protected:
     void RowReceived() override;
     void RefreshFailed(const QvSNMPError &result) override;
     virtual void UpdateLedState(QvSNMPLedRecord &led);

@@ -38,7 +38,10 @@ bool QvSNMPRequest2Controls::IsTable() const
 
 void QvSNMPRequest2Controls::SetReportTarget(QWidget *target)
 {
-    m_reportTarget = target;
+    // A widget that cannot show a line is no target: failures then still reach a message box.
+    const bool shows = qobject_cast<QPlainTextEdit *>(target) || qobject_cast<QTextEdit *>(target) ||
+                       qobject_cast<QStatusBar *>(target) || qobject_cast<QLabel *>(target);
+    m_reportTarget = shows ? target : nullptr;
 }
 
 void QvSNMPRequest2Controls::Report(const QString &text)

@@ -13,7 +13,6 @@
 #include <QString>
 #include <QTreeWidget>
 
-#include <functional>
 #include <memory>
 
 class QCheckBox;
@@ -53,8 +52,8 @@ public:
     void Apply(bool refreshAfterApply = true, bool collectFirst = true);
     void Report(const QString &text);
 
-protected:
-    // The virtual steps, in the order of the framework's slots.
+    // The virtual steps, in the order of the framework's slots. Public so that panels can run
+    // a single step (collecting, say) on their own.
     virtual void BeforeRefresh() {}
     virtual void BeforeApply() {}
     virtual void RowReceived() = 0;
@@ -64,6 +63,7 @@ protected:
     virtual void AfterRefresh() {}
     virtual void AfterApply() {}
 
+protected:
     void ReportFailure(const QvSNMPError &result);
     bool IsTable() const;
 
@@ -136,7 +136,6 @@ public:
     // Copies the selected list-view row into the items' value texts.
     void CopySelectedRow();
 
-protected:
     void BeforeRefresh() override;
     void RowReceived() override;
     void CollectValues() override;
@@ -145,6 +144,7 @@ protected:
     virtual void ListViewSelectItem();
 
 private:
+    quint32 ItemSyntax(int item) const;
     QvSNMPAssociation MakeRecord(int item, int partOffset, quint32 partSyntax, const QvOptionList *options) const;
     void AddRecord(QvSNMPAssociation rec);
     QList<QLineEdit *> AttachEdits(const QString &format, const QList<QLineEdit *> &edits);

@@ -171,6 +171,14 @@ void QvSNMPRequest2Edits::AddRecord(QvSNMPAssociation rec)
     m_assocs.append(std::move(rec));
 }
 
+quint32 QvSNMPRequest2Edits::ItemSyntax(int item) const
+{
+    // A position the list does not hold would index past its end.
+    if (item < 0 || item >= Vars().Count())
+        QvThrow(-519);
+    return Vars().Item(item).syntax;
+}
+
 QvSNMPAssociation QvSNMPRequest2Edits::MakeRecord(int item, int partOffset, quint32 partSyntax,
                                                  const QvOptionList *options) const
 {
@@ -193,14 +201,14 @@ void QvSNMPRequest2Edits::PrepareCombo(QComboBox *combo, const QvOptionList *opt
 
 void QvSNMPRequest2Edits::BindText(int item, QWidget *label)
 {
-    QvSNMPAssociation rec = MakeRecord(item, 0, Vars().Item(item).syntax, nullptr);
+    QvSNMPAssociation rec = MakeRecord(item, 0, ItemSyntax(item), nullptr);
     rec.controls.append(label);
     AddRecord(std::move(rec));
 }
 
 void QvSNMPRequest2Edits::BindControl(int item, QWidget *control)
 {
-    BindOptionControl(item, 0, Vars().Item(item).syntax, nullptr, control);
+    BindOptionControl(item, 0, ItemSyntax(item), nullptr, control);
 }
 
 void QvSNMPRequest2Edits::BindOptionControl(int item, int partOffset, quint32 partSyntax, const QvOptionList *options,
@@ -234,7 +242,7 @@ QList<QLineEdit *> QvSNMPRequest2Edits::AttachEdits(const QString &format, const
 
 void QvSNMPRequest2Edits::BindEdits(int item, const QString &format, const QList<QLineEdit *> &edits)
 {
-    QvSNMPAssociation rec = MakeRecord(item, 0, Vars().Item(item).syntax, nullptr);
+    QvSNMPAssociation rec = MakeRecord(item, 0, ItemSyntax(item), nullptr);
     for (QLineEdit *e : AttachEdits(format, edits))
         rec.controls.append(e);
     AddRecord(std::move(rec));
@@ -255,7 +263,7 @@ void QvSNMPRequest2Edits::BindCombo(int item, int partOffset, quint32 partSyntax
 
 void QvSNMPRequest2Edits::BindPanel(int item, const QString &format, QWidget *panel)
 {
-    QvSNMPAssociation rec = MakeRecord(item, 0, Vars().Item(item).syntax, nullptr);
+    QvSNMPAssociation rec = MakeRecord(item, 0, ItemSyntax(item), nullptr);
     QList<QLineEdit *> edits;
     m_constraint->BuildEdits(panel, format, &edits);
     for (QLineEdit *e : std::as_const(edits))
@@ -265,7 +273,7 @@ void QvSNMPRequest2Edits::BindPanel(int item, const QString &format, QWidget *pa
 
 void QvSNMPRequest2Edits::BindCheckBoxes(int item, const QString &bitList, const QList<QCheckBox *> &boxes)
 {
-    QvSNMPAssociation rec = MakeRecord(item, 0, Vars().Item(item).syntax, nullptr);
+    QvSNMPAssociation rec = MakeRecord(item, 0, ItemSyntax(item), nullptr);
     QvNumList bits(',');
     bits.Parse(bitList);
     if (bits.Count() < boxes.size())
@@ -297,7 +305,8 @@ void QvSNMPRequest2Edits::BindListView(QTreeWidget *listView, bool enableOnSelec
     listView->header()->setMinimumSectionSize(0);
     // Grid lines between cells, and the selection as visible without focus as with it.
     listView->setStyleSheet(QStringLiteral(
-        "QTreeView::item { border-right: 1px solid palette(midlight); border-bottom: 1px solid palette(midlight); }"));
+        "QTreeView::item { border-right: 1px solid palette(midlight); border-bottom: 1px solid palette(midlight); }"
+        "QTreeView::item:selected { background: palette(highlight); color: palette(highlighted-text); }"));
     QPalette pal = listView->palette();
     pal.setColor(QPalette::Inactive, QPalette::Highlight, pal.color(QPalette::Active, QPalette::Highlight));
     pal.setColor(QPalette::Inactive, QPalette::HighlightedText, pal.color(QPalette::Active, QPalette::HighlightedText));
@@ -364,7 +373,9 @@ void QvSNMPRequest2Edits::BuildColumns()
     if (!m_listView)
         return;
     const QvSNMPVarList &vars = Vars();
-    if (m_listView->columnCount() >= vars.DisplayedCount() + vars.HiddenCount() && m_listView->columnCount() > 0)
+    // A list view nobody gave columns still shows Qt's one default column, captioned "1".
+    const bool untouched = m_listView->columnCount() == 1 && m_listView->headerItem()->text(0) == QLatin1String("1");
+    if (m_listView->columnCount() >= vars.DisplayedCount() + vars.HiddenCount() && !untouched)
         return;
     const QList<int> order = RowColumnOrder();
     QStringList headers;
@@ -474,6 +485,8 @@ void QvSNMPRequest2Edits::FillRecord(const QvSNMPAssociation &rec)
             return;
         const QByteArray bytes = TextToOctets(raw, var.syntax);
         for (int k = 0; k < rec.controls.size(); ++k) {
+            if (!rec.controls.at(k))
+                continue;
             auto *box = qobject_cast<QCheckBox *>(rec.controls.at(k).data());
             if (!box)
                 QvThrow(-521);
@@ -494,7 +507,8 @@ void QvSNMPRequest2Edits::FillRecord(const QvSNMPAssociation &rec)
     if (IsWholeValue(rec)) {
         value = raw;
     } else {
-        const QByteArray bytes = TextToOctets(IsPlaceholder(raw) ? QString() : raw, var.syntax);
+        // A placeholder has no octets, so every part of it is absent too.
+        const QByteArray bytes = IsPlaceholder(raw) ? QByteArray() : TextToOctets(raw, var.syntax);
         value = OctetsToText(ExtractPart(bytes, rec.partOffset, rec.partSyntax), rec.partSyntax);
     }
     const QString text = options ? options->ValueToLabel(value) : value;
@@ -542,12 +556,13 @@ void QvSNMPRequest2Edits::PutText(const QvSNMPAssociation &rec, const QString &t
             matched = idx >= 0 ? options->ValueText(idx).size() : 0;
         }
         if (auto *combo = qobject_cast<QComboBox *>(first)) {
-            if (combo->count() != options->Count())
+            // Filled when bound; a window may take entries out for a while, which stays so.
+            if (combo->count() == 0)
                 options->FillItems(combo);
             combo->setCurrentIndex(idx);
         } else {
             auto *radio = static_cast<QvRadioGroup *>(first);
-            if (radio->count() != options->Count())
+            if (radio->count() == 0)
                 options->FillItems(radio);
             radio->setItemIndex(idx);
         }

@@ -5,12 +5,14 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QHostAddress>
 #include <QProcess>
-#include <QThread>
-#include <QUdpSocket>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
 #include <signal.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 
@@ -138,20 +140,28 @@ bool KmvSimProcess::answers(int timeoutMs) const
 {
     if (!m_process || m_process->state() != QProcess::Running)
         return false;
-    QUdpSocket socket;
-    if (!socket.bind(QHostAddress::LocalHost, 0))
+    const int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
         return false;
+    sockaddr_in agent{};
+    agent.sin_family = AF_INET;
+    agent.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    agent.sin_port = htons(m_port);
     const QByteArray packet =
         probePacket(optionValue(m_extraArgs, QStringLiteral("--read-community"), QStringLiteral("corvet")).toLatin1());
+    bool answered = false;
     QElapsedTimer clock;
     clock.start();
-    while (clock.elapsed() < timeoutMs) {
-        socket.writeDatagram(packet, QHostAddress::LocalHost, m_port);
-        if (socket.waitForReadyRead(100)) {
-            while (socket.hasPendingDatagrams())
-                if (socket.receiveDatagram().data().size() > 0)
-                    return true;
+    if (::connect(fd, reinterpret_cast<sockaddr *>(&agent), sizeof agent) == 0) {
+        while (!answered && clock.elapsed() < timeoutMs) {
+            (void)::send(fd, packet.constData(), size_t(packet.size()), 0);
+            pollfd p{fd, POLLIN, 0};
+            if (::poll(&p, 1, 100) > 0) {
+                char buf[2048];
+                answered = ::recv(fd, buf, sizeof buf, 0) > 0;
+            }
         }
     }
-    return false;
+    ::close(fd);
+    return answered;
 }

@@ -75,10 +75,7 @@ private:
     bool m_paused = false;
 };
 
-class Edits : public QvSNMPRequest2Edits {
-public:
-    using QvSNMPRequest2Edits::QvSNMPRequest2Edits;
-};
+using Edits = QvSNMPRequest2Edits;
 
 bool WaitIdle(const QvSNMPRequest2Controls &b, int ms = 8000)
 {

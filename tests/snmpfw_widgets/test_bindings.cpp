@@ -45,16 +45,8 @@ const QvOptionList &OidPrefix()
     return list;
 }
 
-// Exposes the steps a refresh runs, so rows can be fed without an agent.
-class Edits : public QvSNMPRequest2Edits {
-public:
-    using QvSNMPRequest2Edits::QvSNMPRequest2Edits;
-    using QvSNMPRequest2Edits::AfterRefresh;
-    using QvSNMPRequest2Edits::BeforeRefresh;
-    using QvSNMPRequest2Edits::CollectValues;
-    using QvSNMPRequest2Edits::RefreshFailed;
-    using QvSNMPRequest2Edits::RowReceived;
-};
+// The steps a refresh runs are public, so rows can be fed without an agent.
+using Edits = QvSNMPRequest2Edits;
 
 struct Fixture {
     QWidget form;
@@ -324,6 +316,11 @@ TEST(Bindings, PartialDataFieldsOfOneOctetString)
     EXPECT_TRUE(bool8->isChecked());
     EXPECT_EQ(signed16->text(), QStringLiteral("-2"));
 
+    f.binding.Vars().Item(0).valueText = QStringLiteral("(NOTDONE)");
+    f.binding.FillControls(-1);
+    EXPECT_EQ(uint8->text(), QStringLiteral("(NULL)")) << "a placeholder's parts are absent, not zero";
+    f.binding.Vars().Item(0).valueText = QStringLiteral("0001FF02FFFE");
+
     int16->setText(QStringLiteral("258"));
     uint8->setText(QStringLiteral("16"));
     bool8->setChecked(false);
@@ -412,6 +409,11 @@ TEST(Bindings, BindingFailuresCarryTheirCodes)
              f.add(SYN_OBJECTID).valueText = QStringLiteral("1.3.6.1.4.1.9");
              f.binding.BindOptionControl(0, 0, SYN_OBJECTID, &OidPrefix(), new QComboBox(&f.form));
              f.binding.FillControls(-1);
+         }},
+        {"item the list does not hold", -519,
+         [](Fixture &f) {
+             f.add(SYN_INTEGER);
+             f.binding.BindControl(1, new QLineEdit(&f.form));
          }},
         {"fewer bit numbers than boxes", -522,
          [](Fixture &f) {
@@ -510,6 +512,19 @@ TEST(Bindings, ListViewColumnsRowsAndSelection)
     EXPECT_EQ(lv->columnWidth(2), 77);
 }
 
+TEST(Bindings, OneColumnTableReplacesTheDefaultColumnButKeepsDesignedOnes)
+{
+    Fixture f;
+    f.binding.Vars().itemType = MVT_FMV;
+    f.add(SYN_DISPLAYSTR, ACC_READONLY);
+    QTreeWidget fresh(&f.form), designed(&f.form);
+    designed.setHeaderLabels({QStringLiteral("Designed ")});
+    f.binding.BindListView(&fresh, false);
+    EXPECT_EQ(fresh.headerItem()->text(0), QStringLiteral("V0"));
+    f.binding.BindListView(&designed, false);
+    EXPECT_EQ(designed.headerItem()->text(0), QStringLiteral("Designed "));
+}
+
 TEST(Bindings, SelectionFailureIsReportedNotThrown)
 {
     Fixture f;
@@ -560,7 +575,11 @@ TEST(Bindings, ReportLinesReachEachTargetKind)
     binding.SetReportTarget(nullptr);
     binding.Report(QStringLiteral("dropped"));
     binding.RefreshFailed(failure);
-    EXPECT_EQ(boxes, QStringList{failure.text});
+    QPushButton button;
+    binding.SetReportTarget(&button);
+    EXPECT_EQ(binding.ReportTarget(), nullptr) << "a button cannot show a report line";
+    binding.RefreshFailed(failure);
+    EXPECT_EQ(boxes, QStringList({failure.text, failure.text}));
     QvSetMessageHook(old);
 }
 

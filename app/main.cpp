@@ -1,0 +1,26 @@
+// Process entry: the catalogue's enumerations, the main window (whose creation runs the whole
+// start-up) and the message loop.
+#include "mibenums.h"
+#include "qvsnmpexception.h"
+#include "tmainform.h"
+#include "tmessagebox.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    try {
+        QvCatalogueListsScope lists;
+        TMainForm form(TStartupEnv::FromProcess(argc, argv));
+        if (form.TerminateRequested())
+            return 0;
+        form.show();
+        return app.exec();
+    } catch (const QvSNMPException &e) {
+        TMessageBox(nullptr, e.text(), ExecutableCaption());
+    } catch (const std::exception &e) {
+        TMessageBox(nullptr, QString::fromLatin1(e.what()), ExecutableCaption());
+    }
+    return 1;
+}

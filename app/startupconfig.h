@@ -1,0 +1,68 @@
+// Start-up configuration of the device manager: the command-line switches the suite passes, the
+// main window's text copies of the session parameters, the executable-folder rule and the
+// per-agent device configuration file. Plain functions over a parameter record, so that every
+// rule can be exercised without a window.
+#pragma once
+
+#include "qvsnmpsession.h"
+
+#include <QString>
+#include <QStringList>
+
+// Thrown (as a QvSNMPException) for a numeric switch whose value is no decimal number or does not
+// fit its field.
+constexpr int CONVERT_ERROR = -900;
+
+// The folder name that marks an installation inside the suite's own program folder.
+inline const QString EmsFolderName = QStringLiteral("quorvane_ems");
+// Where the suite publishes its program folder (a system-scope setting).
+inline const QString SuiteOrganization = QStringLiteral("Quorvane");
+inline const QString SuiteApplication = QStringLiteral("Meridan5.1");
+inline const QString SuitePathKey = QStringLiteral("ExePath/Path");
+inline const QString DeviceConfigSection = QStringLiteral("Program Information");
+
+// The main window's text copy of fourteen session parameters; numbers as decimal text.
+struct TSessionTexts {
+    QString Address;
+    QString ReadCommunity;
+    QString WriteCommunity;
+    QString Port;
+    QString Version;
+    QString SecurityName;
+    QString AuthPassword;
+    QString PrivPassword;
+    QString AuthProtocol;
+    QString PrivProtocol;
+    QString ContextEngineID;
+    QString SecurityLevel;
+    QString ContextName;
+    QString SecurityModel;
+
+    bool operator==(const TSessionTexts &) const = default;
+};
+
+TSessionTexts SessionTexts(const QvSNMPSessionParams &params);
+
+// Applies every argument: the first switch of the fixed order found anywhere in the argument
+// claims it, its value being the rest of the argument. Throws QvSNMPException(CONVERT_ERROR)
+// for a bad number; the arguments before the bad one stay applied.
+void ParseCommandLine(const QStringList &arguments, QvSNMPSessionParams &params);
+
+// A path that may use backslashes (as the suite writes them) in the platform's own form.
+QString NativePath(const QString &path);
+// The last folder component of the executable's full path ("" when it has none).
+QString ExeFolderName(const QString &exePath);
+// True when the executable's folder is named exactly "quorvane_ems".
+bool InEmsFolder(const QString &exePath);
+
+// The suite's program folder from the system-scope setting; false when the key or value is missing.
+bool SuiteProgramFolder(QString *folder);
+
+// Where the device configuration file of address lives, or "" when there is none to read: the
+// suite's folder is unknown, or the address is no plain host text (empty, or holding a path
+// separator, which would name a file outside the configuration folder).
+QString DeviceConfigPath(const QString &address, bool inEmsFolder, const QString &exeDir);
+
+// Overlays the eleven keys of the file on params; false (params untouched) when the file does not
+// exist. A missing key or a value that is no number yields the key's default.
+bool ReadDeviceConfig(const QString &path, QvSNMPSessionParams &params);

@@ -1,0 +1,531 @@
+#include "tmainform.h"
+
+#include "frontpanelart.h"
+#include "ledmaps.h"
+#include "menutree.h"
+#include "mibtables.h"
+#include "qvsnmperrors.h"
+#include "qvsnmpexception.h"
+#include "qvsnmpledbinding.h"
+#include "qvsnmprequest.h"
+#include "tconfigform.h"
+#include "tmessagebox.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDeadlineTimer>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QProcess>
+#include <QScreen>
+#include <QStatusBar>
+#include <QThread>
+#include <QUrl>
+
+#include <memory>
+
+const QString TMainForm::DesignedCaption = QStringLiteral("KMV-7040QX");
+
+namespace {
+
+const QString ConfigToolName = QStringLiteral("SNMPV3CFG.EXE");
+const QString HelpFileName = QStringLiteral("KMV-7040QX draft 3.hlp");
+constexpr qint32 DesignGrey = 0x00808080;
+
+// A port's link LED: a square well-filled shape; fill and outline follow the binding together.
+class TSquareLed : public QvLed {
+public:
+    using QvLed::QvLed;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setPen(ToQColor(PenColor()));
+        p.setBrush(ToQColor(BrushColor()));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+TModalRunner &modalRunner()
+{
+    static TModalRunner runner;
+    return runner;
+}
+
+QString VersionLabel(qint8 version)
+{
+    switch (version) {
+    case SNMP_VERSION_V1: return QStringLiteral("v1");
+    case SNMP_VERSION_V2C: return QStringLiteral("v2c");
+    case SNMP_VERSION_V3: return QStringLiteral("v3");
+    default: return QStringLiteral("v%1").arg(version);
+    }
+}
+
+} // namespace
+
+TStartupEnv TStartupEnv::FromProcess(int argc, char **argv)
+{
+    TStartupEnv env;
+    // One character per octet, so that communities and passwords keep every byte.
+    for (int i = 1; i < argc; ++i)
+        env.Arguments << QString::fromLatin1(argv[i]);
+    env.ExePath = QCoreApplication::applicationFilePath();
+    env.WorkDir = QDir::currentPath();
+    return env;
+}
+
+TMainForm::TMainForm(const TStartupEnv &env, QWidget *parent) : QMainWindow(parent), m_env(env)
+{
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(DesignedCaption);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    BuildMainMenu();
+    BuildPanel();
+    FormCreate();
+}
+
+TMainForm::~TMainForm()
+{
+    FormDestroy();
+}
+
+QString TMainForm::ExeDir() const
+{
+    const QString p = NativePath(m_env.ExePath);
+    const qsizetype last = p.lastIndexOf(QLatin1Char('/'));
+    return last < 0 ? QString() : p.left(last);
+}
+
+void TMainForm::BuildMainMenu()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu"));
+    // The whole tree comes from the window catalogue; the entries of the shell are handled here.
+    const TMenuHandlers handlers = {
+        {QStringLiteral("SNMPConfigClick"), [this](QObject *) { SNMPConfigClick(); }},
+        {QStringLiteral("RefreshClick"), [this](QObject *) { RefreshClick(); }},
+        {QStringLiteral("ExitClick"), [this](QObject *) { ExitClick(); }},
+        {QStringLiteral("H1Click"), [this](QObject *) { H1Click(); }},
+        {QStringLiteral("About1Click"), [this](QObject *) { About1Click(); }},
+    };
+    ::BuildMainMenu(bar, this, handlers);
+    Device = bar->findChild<QMenu *>(QStringLiteral("Device"));
+    SNMPV3 = bar->findChild<QMenu *>(QStringLiteral("SNMPV3"));
+    Help1 = bar->findChild<QMenu *>(QStringLiteral("Help1"));
+    SNMPConfig = bar->findChild<QAction *>(QStringLiteral("SNMPConfig"));
+    Refresh = bar->findChild<QAction *>(QStringLiteral("Refresh"));
+    Exit = bar->findChild<QAction *>(QStringLiteral("Exit"));
+    SNMPConfigure1 = bar->findChild<QAction *>(QStringLiteral("SNMPConfigure1"));
+    H1 = bar->findChild<QAction *>(QStringLiteral("H1"));
+    About1 = bar->findChild<QAction *>(QStringLiteral("About1"));
+    Q_ASSERT(Device && SNMPV3 && Help1 && SNMPConfig && Refresh && Exit && SNMPConfigure1 && H1 && About1);
+    Refresh->setVisible(false);
+}
+
+void TMainForm::BuildPanel()
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("ClientArea"));
+    client->setFixedSize(ClientWidth, PanelHeight);
+    setCentralWidget(client);
+
+    Panel1 = new QWidget(client);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(0, 0, 873, PanelHeight);
+
+    Image = new QLabel(Panel1);
+    Image->setObjectName(QStringLiteral("Image"));
+    Image->setGeometry(1, 1, FrontPanelArt::Width, FrontPanelArt::Height);
+    Image->setFixedSize(FrontPanelArt::Width, FrontPanelArt::Height);
+    Image->setPixmap(FrontPanelArt::DrawFrontPanel());
+    Image->installEventFilter(this);
+
+    // The LEDs sit on the picture, so that their positions are those of the wells drawn in it.
+    for (int n = 1; n <= 50; ++n) {
+        QvLed *led = new TSquareLed(Image);
+        led->setObjectName(QStringLiteral("LinkShape_Port%1").arg(n));
+        led->setFixedSize(7, 7);
+        led->move(FrontPanelArt::PortLedLeft(n), FrontPanelArt::PortLedTop);
+        led->setAttribute(Qt::WA_TransparentForMouseEvents);
+        LinkShape_Port[n - 1] = led;
+    }
+    PowerLed = new QvLed(Image);
+    PowerLed->setObjectName(QStringLiteral("PowerLed"));
+    PowerLed->setFixedSize(11, 11);
+    PowerLed->move(76, 32);
+    PowerLed->setAttribute(Qt::WA_TransparentForMouseEvents);
+    ConsoleLed = new QvLed(Image);
+    ConsoleLed->setObjectName(QStringLiteral("ConsoleLed"));
+    ConsoleLed->setFixedSize(11, 11);
+    ConsoleLed->move(76, 43);
+    ConsoleLed->setAttribute(Qt::WA_TransparentForMouseEvents);
+    ConsoleLed->Paint(DesignGrey);
+
+    const QPixmap module = FrontPanelArt::DrawGigaModule();
+    IMG_GigaPort1 = new QLabel(Image);
+    IMG_GigaPort1->setObjectName(QStringLiteral("IMG_GigaPort1"));
+    IMG_GigaPort1->setPixmap(module);
+    IMG_GigaPort1->setGeometry(745, 25, module.width(), module.height());
+    IMG_GigaPort1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    IMG_GigaPort1->hide();
+    IMG_GigaPort2 = new QLabel(Image);
+    IMG_GigaPort2->setObjectName(QStringLiteral("IMG_GigaPort2"));
+    IMG_GigaPort2->setPixmap(module);
+    IMG_GigaPort2->setGeometry(777, 25, module.width(), module.height());
+    IMG_GigaPort2->setAttribute(Qt::WA_TransparentForMouseEvents);
+    IMG_GigaPort2->hide();
+
+    StatusBar = new QStatusBar(Panel1);
+    StatusBar->setObjectName(QStringLiteral("StatusBar"));
+    StatusBar->setSizeGripEnabled(false);
+    StatusBar->setGeometry(1, 78, 871, 22);
+    StatusPanel = new QLabel(StatusBar);
+    StatusPanel->setObjectName(QStringLiteral("StatusPanel"));
+    StatusPanel->setFixedWidth(50);
+    StatusPanel->setAlignment(Qt::AlignCenter);
+    StatusBar->addPermanentWidget(StatusPanel);
+
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TMainForm::ShowFailure(const QString &text)
+{
+    TMessageBox(this, text, ExecutableCaption(), QMessageBox::Ok);
+}
+
+void TMainForm::FormCreate()
+{
+    try {
+        OpenGlobalSession(QString());
+        // Start-up writes the defaults even where the session was opened earlier in the process.
+        {
+            QvSNMPSessionParams &p = SessionParams();
+            SnmpEventProcessor *pump = p.EventProcessor;
+            p = QvSNMPSessionParams();
+            p.EventProcessor = pump;
+        }
+        SNMPConfig->setVisible(ConfigToolPresent(m_env.WorkDir));
+        m_inEmsFolder = InEmsFolder(m_env.ExePath);
+        SNMPConfigure1->setVisible(m_inEmsFolder);
+        LoadCatalogues(QDir(ExeDir()).filePath(QStringLiteral("errMSg")));
+        SessionParams().Timeout = 200;
+        if (m_env.Arguments.isEmpty()) {
+            ShowFailure(QStringLiteral("No parameter input"));
+            m_terminate = true;
+        }
+        ParseCommandLine();
+        m_texts = SessionTexts(SessionParams());
+        LoadDeviceConfig(m_texts.Address);
+        SetupFrontPanel();
+        setWindowTitle(DesignedCaption + QStringLiteral(" : ") + m_texts.Address);
+        // No horizontal scroll bar ever shows, so the client area gets its extra pixel.
+        centralWidget()->setFixedHeight(PanelHeight + 1);
+        SNMPV3->setEnabled(SessionParams().Security.Version == SNMP_VERSION_V3);
+        SNMPV3->menuAction()->setEnabled(SNMPV3->isEnabled());
+        UpdateStatusPanel();
+        // The window of a run without arguments never shows; its gigabit pictures would not either.
+        if (!m_terminate)
+            ProbeGigabitPorts();
+    } catch (const QvSNMPException &e) {
+        ShowFailure(e.text());
+    } catch (const std::exception &e) {
+        ShowFailure(QString::fromLatin1(e.what()));
+    }
+    adjustSize();
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+}
+
+void TMainForm::ParseCommandLine()
+{
+    ::ParseCommandLine(m_env.Arguments, SessionParams());
+}
+
+void TMainForm::LoadDeviceConfig(const QString &address)
+{
+    QvSNMPSessionParams &p = SessionParams();
+    if (!ReadDeviceConfig(DeviceConfigPath(address, m_inEmsFolder, ExeDir()), p))
+        return;
+    // The communities and the address never come from the file, so their copies stay.
+    const TSessionTexts fresh = SessionTexts(p);
+    m_texts.Port = fresh.Port;
+    m_texts.Version = fresh.Version;
+    m_texts.ContextName = fresh.ContextName;
+    m_texts.ContextEngineID = fresh.ContextEngineID;
+    m_texts.SecurityModel = fresh.SecurityModel;
+    m_texts.SecurityLevel = fresh.SecurityLevel;
+    m_texts.SecurityName = fresh.SecurityName;
+    m_texts.AuthProtocol = fresh.AuthProtocol;
+    m_texts.PrivProtocol = fresh.PrivProtocol;
+    m_texts.AuthPassword = fresh.AuthPassword;
+    m_texts.PrivPassword = fresh.PrivPassword;
+}
+
+void TMainForm::DestroyBindings()
+{
+    delete m_portBinding;
+    m_portBinding = nullptr;
+    delete m_consoleBinding;
+    m_consoleBinding = nullptr;
+}
+
+void TMainForm::SetupFrontPanel()
+{
+    DestroyBindings();
+
+    m_portBinding = new QvSNMPRequest2Leds(this);
+    QvSNMPVarList &ports = m_portBinding->Vars();
+    ports.itemType = MVT_SV;
+    ports.instanceSuffix.clear();
+    ports.title = QStringLiteral("Port Link Status");
+    for (int n = 1; n <= 50; ++n)
+        ports.AddVar(QStringLiteral("1.3.6.1.2.1.2.2.1.8.%1").arg(n), QStringLiteral("ifOperStatus.%1").arg(n),
+                     SYN_INTEGER, ACC_READONLY);
+    for (int n = 1; n <= 50; ++n) {
+        auto *led = Image->findChild<QvLed *>(QStringLiteral("LinkShape_Port%1").arg(n));
+        Q_ASSERT(led);
+        if (led)
+            m_portBinding->AddLed(n - 1, 0, &PortMap, led);
+    }
+    m_portBinding->AddLed(0, 0, &PowerMap, PowerLed);
+
+    m_consoleBinding = new QvSNMPRequest2Leds(this);
+    QvSNMPVarList &console = m_consoleBinding->Vars();
+    console.itemType = SVT_SV;
+    console.title = QStringLiteral("Console Status");
+    console.AddVar(QStringLiteral("1.3.6.1.4.1.171.12.1.1.3"), QStringLiteral("Console In Use"), SYN_INTEGER,
+                   ACC_READONLY);
+    m_consoleBinding->AddLed(0, 0, &ConsoleMap, ConsoleLed);
+
+    PowerLed->move(76, 32);
+    ConsoleLed->move(76, 43);
+    for (int n = 1; n <= 50; ++n)
+        if (auto *led = Image->findChild<QvLed *>(QStringLiteral("LinkShape_Port%1").arg(n)))
+            led->move(FrontPanelArt::PortLedLeft(n), FrontPanelArt::PortLedTop);
+
+    m_portBinding->SetReportTarget(StatusBar);
+    m_consoleBinding->SetReportTarget(StatusBar);
+
+    // A first poll that fails leaves its LEDs dark; later polls go on. A failure of the port
+    // binding's first poll leaves the console binding unstarted until the next rebuild.
+    try {
+        m_portBinding->Start(500);
+        m_consoleBinding->Start(500);
+    } catch (const QvSNMPException &) {
+    }
+}
+
+namespace {
+
+bool IsTransportInUse(int code)
+{
+    static const int inUse = [] {
+        for (int c = -401; c >= -423; --c)
+            if (QvErrorText(c) == QLatin1String("Transport is in use!"))
+                return c;
+        return 0;
+    }();
+    return inUse != 0 && code == inUse;
+}
+
+// A blocking read. Under SNMPv3 the panel's first polls may still be discovering the agent's
+// engine when the probe starts; the read waits for that (within the request's own time-out)
+// instead of failing at once.
+void ReadWhileDiscovering(QvSNMPRequest &request)
+{
+    QDeadlineTimer deadline(qint64(request.timeout) * 10 * (request.retries + 1) + 1000);
+    for (;;) {
+        try {
+            request.Read(true);
+            return;
+        } catch (const QvSNMPException &e) {
+            if (!IsTransportInUse(e.code()) || deadline.hasExpired())
+                throw;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+    }
+}
+
+} // namespace
+
+void TMainForm::ProbeGigabitPorts()
+{
+    QvSNMPRequest request;
+    request.LoadSessionParams();
+    request.vars.Assign(QvSNMPVarList(PortInformationTableVars, MVT_SV, 0));
+    const struct { const char *suffix; QLabel *picture; } probes[] = {{"49", IMG_GigaPort1}, {"50", IMG_GigaPort2}};
+    for (const auto &slot : probes) {
+        request.vars.instanceSuffix = QLatin1String(slot.suffix);
+        ReadWhileDiscovering(request);
+        if (request.vars.Item(2).valueText == QLatin1String("link-pass"))
+            slot.picture->show();
+    }
+}
+
+void TMainForm::ImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y)
+{
+    if (button != Qt::LeftButton)
+        return;
+    const int port = FrontPanelArt::PortAt(x, y);
+    if (port == 0)
+        return;
+    auto *form = new TConfigForm(nullptr);
+    form->setAttribute(Qt::WA_DeleteOnClose, false);
+    std::unique_ptr<TConfigForm> owner(form);
+    form->setWindowTitle(QStringLiteral("Port %1").arg(port));
+    form->InitAsPages();
+    const struct { const char *title; const QvSNMPVarDesc *table; } pages[] = {
+        {"Port Information", PortInformationTableVars},
+        {"Port Control", PortControlVars},
+        {"Port Security", PortSecurityControlVars},
+    };
+    for (const auto &page : pages) {
+        auto binding = std::make_unique<QvSNMPRequest2Edits>(form);
+        QvSNMPVarList &vars = binding->Vars();
+        vars.Assign(QvSNMPVarList(page.table, MVT_SV, 0));
+        vars.Item(0).access = ACC_READONLY;
+        vars.instanceSuffix = QString::number(port);
+        form->AddEditorPage(QLatin1String(page.title), binding.get());
+        binding.release();  // the window owns it now
+    }
+    RunModal(form);
+}
+
+bool TMainForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Image && event->type() == QEvent::MouseButtonPress) {
+        const auto *me = static_cast<QMouseEvent *>(event);
+        const QPoint pos = me->position().toPoint();
+        try {
+            ImageMouseDown(me->button(), me->modifiers(), pos.x(), pos.y());
+        } catch (const QvSNMPException &e) {
+            StatusBar->showMessage(e.text());
+        } catch (const std::exception &e) {
+            StatusBar->showMessage(QString::fromLatin1(e.what()));
+        }
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::UpdateStatusPanel()
+{
+    StatusPanel->setText(VersionLabel(SessionParams().Security.Version));
+    StatusPanel->setToolTip(QStringLiteral("SNMP version of the session"));
+}
+
+TModalRunner TMainForm::SetModalRunner(TModalRunner runner)
+{
+    return std::exchange(modalRunner(), std::move(runner));
+}
+
+int TMainForm::RunModal(QDialog *dialog)
+{
+    if (const TModalRunner &run = modalRunner())
+        return run(dialog);
+    return dialog->exec();
+}
+
+void TMainForm::SNMPConfigClick()
+{
+    try {
+        // Not parented: a tool still open when the main window goes keeps running.
+        auto *tool = new QProcess;
+        // The tool's file name may be spelt in any case, as on the platform it comes from.
+        const QStringList found = QDir(m_env.WorkDir).entryList({ConfigToolName}, QDir::Files);
+        tool->setProgram(QDir(m_env.WorkDir).filePath(found.value(0, ConfigToolName)));
+        tool->setArguments({QStringLiteral("/I") + m_texts.Address, QStringLiteral("/S") + ExeDir() + QLatin1Char('/')});
+        tool->setWorkingDirectory(m_env.WorkDir);
+        tool->setProcessChannelMode(QProcess::ForwardedChannels);
+        tool->start();
+        if (!tool->waitForStarted(5000)) {
+            StatusBar->showMessage(QStringLiteral("Cannot start %1: %2").arg(ConfigToolName, tool->errorString()));
+            delete tool;
+            return;
+        }
+        // The window keeps painting and polling while the tool runs.
+        QEventLoop wait;
+        connect(tool, &QProcess::finished, &wait, &QEventLoop::quit);
+        m_toolWaits.append(&wait);
+        if (tool->state() != QProcess::NotRunning)
+            wait.exec();
+        m_toolWaits.removeAll(&wait);
+        if (tool->state() != QProcess::NotRunning) {
+            tool->disconnect();
+            connect(tool, &QProcess::finished, tool, &QObject::deleteLater);
+            return;  // the main window is closing
+        }
+        delete tool;
+        LoadDeviceConfig(m_texts.Address);
+        SetupFrontPanel();
+        UpdateStatusPanel();
+    } catch (const QvSNMPException &e) {
+        StatusBar->showMessage(e.text());
+    } catch (const std::exception &e) {
+        StatusBar->showMessage(QString::fromLatin1(e.what()));
+    }
+}
+
+void TMainForm::RefreshClick()
+{
+    try {
+        SetupFrontPanel();
+    } catch (const QvSNMPException &e) {
+        StatusBar->showMessage(e.text());
+    }
+}
+
+void TMainForm::ExitClick()
+{
+    close();
+}
+
+void TMainForm::H1Click()
+{
+    const QString path = QDir(ExeDir()).filePath(HelpFileName);
+    if (!QFileInfo(path).isFile() || !QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        StatusBar->showMessage(QStringLiteral("Cannot open the help file %1").arg(QDir::toNativeSeparators(path)));
+}
+
+void TMainForm::About1Click()
+{
+    TMessageBox(this,
+                QStringLiteral("Quorvane KMV-7040QX Management Module\nVersion 3.02R02(Build 2005/3/31)"),
+                QStringLiteral("About KMV-7040QX Management Module"), QMessageBox::Ok);
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    FormClose(event);
+}
+
+void TMainForm::FormClose(QCloseEvent *event)
+{
+    if (TMessageBox(this, QStringLiteral("Are you sure to exit?"), QStringLiteral("Exit"),
+                    QMessageBox::Yes | QMessageBox::No)
+        != QMessageBox::Yes) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    for (const QPointer<QEventLoop> &wait : std::as_const(m_toolWaits))
+        if (wait)
+            wait->quit();
+}
+
+void TMainForm::FormDestroy()
+{
+    DestroyBindings();
+}

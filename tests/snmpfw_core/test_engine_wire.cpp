@@ -1,0 +1,569 @@
+// The request engine against a scripted loopback responder: what goes on the wire for each
+// list kind, walks over agents that loop or go backwards, the SNMPv1 no-such-name ending,
+// time-outs, destruction and session closing with requests outstanding, the event pump.
+#include "engine_support.h"
+#include "fake_udp_agent.h"
+#include "qvsnmpadapter.h"
+#include "qvsnmpexception.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kCol = QStringLiteral("1.3.6.1.4.1.99.1.1");
+
+class EngineWire : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { openTestSession(); }
+
+    static void aim(QvSNMPRequest &r, quint16 port, qint8 version = 1)
+    {
+        r.agentAddress = QStringLiteral("127.0.0.1");
+        r.agentPort = port;
+        r.version = version;
+        r.readCommunity = QStringLiteral("public");
+        r.writeCommunity = QStringLiteral("private");
+        r.timeout = 30;
+    }
+};
+
+// Echoes every binding with an INTEGER 7.
+FakeResponse echo(const FakeRequest &q)
+{
+    FakeResponse r;
+    for (FakeVb v : q.vbs) {
+        if (q.pduType != 0xa3)
+            v.value = FakeUdpAgent::integer(7);
+        r.vbs << v;
+    }
+    return r;
+}
+
+int throwCode(const std::function<void()> &f)
+{
+    try {
+        f();
+    } catch (const QvSNMPException &e) {
+        return e.code();
+    }
+    return 0;
+}
+
+TEST_F(EngineWire, ScalarGroupSendsOneGetWithDotZeroBindings)
+{
+    FakeUdpAgent agent(echo);
+    ASSERT_TRUE(agent.ok());
+    QvSNMPRequest r;
+    aim(r, agent.port());
+    for (int k = 1; k <= 3; ++k)
+        r.vars.AddVar(kCol + QLatin1Char('.') + QString::number(k), QStringLiteral("v"), SYN_INTEGER, ACC_READONLY);
+    r.vars.AddVar(kCol + QStringLiteral(".9"), QStringLiteral("w"), SYN_INTEGER, ACC_WRITEONLY);
+    EXPECT_FALSE(r.Read(true));
+    const QList<FakeRequest> reqs = agent.requests();
+    ASSERT_EQ(reqs.size(), 1);
+    EXPECT_EQ(reqs[0].pduType, 0xa0);
+    ASSERT_EQ(reqs[0].vbs.size(), 3);
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_EQ(FakeUdpAgent::text(reqs[0].vbs[k].oid), kCol + QStringLiteral(".%1.0").arg(k + 1));
+        EXPECT_EQ(r.vars.Item(k).valueText, QStringLiteral("7"));
+    }
+    try {
+        r.Read(false);
+        ADD_FAILURE() << "continued read of a scalar list must fail";
+    } catch (const QvSNMPException &e) {
+        EXPECT_EQ(e.code(), -510);
+        EXPECT_EQ(e.text(), QStringLiteral("Can't send get-next command for a SNMP variable list with single value!"));
+    }
+}
+
+TEST_F(EngineWire, InstanceListAppendsTheSuffix)
+{
+    FakeUdpAgent agent(echo);
+    QvSNMPRequest r;
+    aim(r, agent.port());
+    r.vars.itemType = MVT_SV;
+    r.vars.instanceSuffix = QStringLiteral("49");
+    r.vars.AddVar(QStringLiteral("1.3.6.1.4.1.171.11.2.3.1.1.4"), QStringLiteral("x"), SYN_INTEGER, ACC_READONLY);
+    r.Read(true);
+    ASSERT_EQ(agent.requests().size(), 1);
+    EXPECT_EQ(agent.requests()[0].pduType, 0xa0);
+    EXPECT_EQ(FakeUdpAgent::text(agent.requests()[0].vbs[0].oid), QStringLiteral("1.3.6.1.4.1.171.11.2.3.1.1.4.49"));
+}
+
+TEST_F(EngineWire, WriteSendsOnlyTheSelectionAndRestoresTheList)
+{
+    FakeUdpAgent agent(echo);
+    QvSNMPRequest r;
+    aim(r, agent.port());
+    for (int k = 0; k < 4; ++k)
+        r.vars.AddVar(kCol + QLatin1Char('.') + QString::number(k), QStringLiteral("v"), SYN_INTEGER, ACC_READWRITE)
+            .valueText = QString::number(100 + k);
+    const QStringList values{QStringLiteral("5"), QStringLiteral("7")};
+    EXPECT_FALSE(r.Write(false, QStringLiteral("0,2"), &values));
+    const QList<FakeRequest> reqs = agent.requests();
+    ASSERT_EQ(reqs.size(), 1);
+    EXPECT_EQ(reqs[0].pduType, 0xa3);
+    EXPECT_EQ(reqs[0].community, QByteArray("private"));
+    ASSERT_EQ(reqs[0].vbs.size(), 2);
+    EXPECT_EQ(FakeUdpAgent::text(reqs[0].vbs[0].oid), kCol + QStringLiteral(".0.0"));
+    EXPECT_EQ(FakeUdpAgent::intOf(reqs[0].vbs[0].value), 5);
+    EXPECT_EQ(FakeUdpAgent::text(reqs[0].vbs[1].oid), kCol + QStringLiteral(".2.0"));
+    EXPECT_EQ(FakeUdpAgent::intOf(reqs[0].vbs[1].value), 7);
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_EQ(r.vars.Item(k).valueText, QString::number(100 + k));
+        EXPECT_FALSE(r.vars.Item(k).isInvalid());
+    }
+}
+
+TEST_F(EngineWire, FailedWriteStillRestoresTheList)
+{
+    QvSNMPRequest r;
+    aim(r, freeUdpPort());
+    r.timeout = 5;
+    r.vars.AddVar(kCol, QStringLiteral("v"), SYN_INTEGER, ACC_READWRITE).valueText = QStringLiteral("1");
+    r.vars.AddVar(kCol + QStringLiteral(".1"), QStringLiteral("v"), SYN_INTEGER, ACC_READWRITE).valueText =
+        QStringLiteral("2");
+    const QStringList values{QStringLiteral("9")};
+    EXPECT_EQ(throwCode([&] { r.Write(false, QStringLiteral("1"), &values); }), -405);
+    EXPECT_EQ(r.vars.Item(0).valueText, QStringLiteral("1"));
+    EXPECT_EQ(r.vars.Item(1).valueText, QStringLiteral("2"));
+    EXPECT_FALSE(r.vars.Item(0).isInvalid());
+}
+
+TEST_F(EngineWire, RowWriteLeavesIndexColumnsOutAndUsesTheirInstance)
+{
+    FakeUdpAgent agent(echo);
+    QvSNMPRequest r;
+    aim(r, agent.port());
+    r.vars.itemType = MVT_UMV;
+    r.vars.indexCount = 2;
+    r.vars.AddVar(kCol + QStringLiteral(".1"), QStringLiteral("i"), SYN_INTEGER, ACC_NOTACCESS).valueText =
+        QStringLiteral("3");
+    r.vars.AddVar(kCol + QStringLiteral(".2"), QStringLiteral("n"), SYN_DISPLAYSTR, ACC_NOTACCESS).valueText =
+        QStringLiteral("ab");
+    r.vars.AddVar(kCol + QStringLiteral(".3"), QStringLiteral("s"), SYN_DISPLAYSTR, ACC_READWRITE).valueText =
+        QStringLiteral("hello");
+    r.vars.AddVar(kCol + QStringLiteral(".4"), QStringLiteral("st"), SYN_INTEGER, ACC_READWRITE, &rowStatusOptions())
+        .valueText = QStringLiteral("createAndGo");
+    r.Write(false);
+    ASSERT_EQ(agent.requests().size(), 1);
+    const FakeRequest q = agent.requests()[0];
+    ASSERT_EQ(q.vbs.size(), 2);
+    EXPECT_EQ(FakeUdpAgent::text(q.vbs[0].oid), kCol + QStringLiteral(".3.3.2.97.98"));
+    EXPECT_EQ(FakeUdpAgent::octetsOf(q.vbs[0].value), QByteArray("hello"));
+    EXPECT_EQ(FakeUdpAgent::text(q.vbs[1].oid), kCol + QStringLiteral(".4.3.2.97.98"));
+    EXPECT_EQ(FakeUdpAgent::intOf(q.vbs[1].value), 4);
+}
+
+// A table of rows 1..3 under two columns; the mode decides what row 2's successor is.
+enum class WalkMode { Normal, Loop, Backwards };
+
+FakeResponse walkAnswer(const FakeRequest &q, WalkMode mode)
+{
+    FakeResponse r;
+    for (const FakeVb &v : q.vbs) {
+        QList<quint32> o = v.oid;
+        const QList<quint32> col = FakeUdpAgent::oid(kCol);
+        FakeVb a;
+        if (o.size() == col.size() + 1) {  // a column: first row
+            a.oid = o << 1;
+        } else {
+            const quint32 row = o.last();
+            if (row == 2 && mode == WalkMode::Loop)
+                a.oid = o;
+            else if (row == 2 && mode == WalkMode::Backwards)
+                a.oid = o.mid(0, o.size() - 1) << 1;
+            else if (row < 3)
+                a.oid = o.mid(0, o.size() - 1) << row + 1;
+            else {
+                QList<quint32> next = o.mid(0, o.size() - 1);
+                next.last() += 1;  // the next column's first row, or beyond the table
+                a.oid = next << 1;
+            }
+        }
+        a.value = FakeUdpAgent::integer(a.oid.last() * 10);
+        r.vbs << a;
+    }
+    return r;
+}
+
+struct WalkCase {
+    const char *name;
+    WalkMode mode;
+    int rows;
+};
+
+class EngineWalk : public EngineWire, public ::testing::WithParamInterface<WalkCase> {};
+
+TEST_P(EngineWalk, WalkEndsAndLeavesNotDone)
+{
+    const WalkCase c = GetParam();
+    FakeUdpAgent agent([&c](const FakeRequest &q) { return walkAnswer(q, c.mode); });
+    QvSNMPRequest r;
+    aim(r, agent.port());
+    r.vars.itemType = MVT_FMV;
+    r.vars.indexCount = 1;
+    r.vars.AddVar(kCol + QStringLiteral(".1"), QStringLiteral("idx"), SYN_INTEGER, ACC_NOTACCESS);
+    r.vars.AddVar(kCol + QStringLiteral(".2"), QStringLiteral("a"), SYN_INTEGER, ACC_READONLY);
+    r.vars.AddVar(kCol + QStringLiteral(".3"), QStringLiteral("b"), SYN_INTEGER, ACC_READONLY);
+    QStringList seen;
+    bool more = r.Read(true);
+    int guard = 0;
+    while (more && ++guard < 20) {
+        seen << r.vars.Item(0).valueText + QLatin1Char('=') + r.vars.Item(1).valueText;
+        more = r.Read(false);
+    }
+    EXPECT_LT(guard, 20) << "walk did not end";
+    EXPECT_EQ(seen.size(), c.rows);
+    for (int k = 0; k < seen.size(); ++k)
+        EXPECT_EQ(seen[k], QStringLiteral("%1=%2").arg(k + 1).arg((k + 1) * 10));
+    EXPECT_EQ(r.vars.Item(1).valueText, QStringLiteral("(NOTDONE)"));
+    EXPECT_EQ(r.vars.Item(2).valueText, QStringLiteral("(NOTDONE)"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Agents, EngineWalk,
+                         ::testing::Values(WalkCase{"normal", WalkMode::Normal, 3},
+                                           WalkCase{"repeats the asked OID", WalkMode::Loop, 2},
+                                           WalkCase{"answers a smaller OID", WalkMode::Backwards, 2}),
+                         [](const auto &info) {
+                             return std::string(info.param.mode == WalkMode::Normal ? "Normal"
+                                                : info.param.mode == WalkMode::Loop ? "Loop" : "Backwards");
+                         });
+
+TEST_F(EngineWire, AsyncWalkOverALoopingAgentFinishes)
+{
+    FakeUdpAgent agent([](const FakeRequest &q) { return walkAnswer(q, WalkMode::Loop); });
+    QvSNMPRequest r;
+    aim(r, agent.port());
+    r.vars.itemType = MVT_FMV;
+    r.vars.indexCount = 1;
+    r.vars.AddVar(kCol + QStringLiteral(".1"), QStringLiteral("idx"), SYN_INTEGER, ACC_NOTACCESS);
+    r.vars.AddVar(kCol + QStringLiteral(".2"), QStringLiteral("a"), SYN_INTEGER, ACC_READONLY);
+    struct Walk {
+        QvSNMPRequest *r;
+        int rows = 0;
+        int calls = 0;
+        bool done = false;
+    } w{&r};
+    // A plain recursive walker.
+    static QvSNMPRequestCallback walker = nullptr;
+    walker = [](void *d, QvSNMPError *e, QvSNMPVarList *) {
+        auto *w = static_cast<Walk *>(d);
+        ++w->calls;
+        if (e->code == 0 && !e->finished && w->calls < 20) {
+            ++w->rows;
+            w->r->ReadAsync(walker, d, false);
+        } else {
+            w->done = true;
+        }
+    };
+    r.ReadAsync(walker, &w, true);
+    ASSERT_TRUE(waitFor([&] { return w.done; }, 5000));
+    EXPECT_EQ(w.rows, 2);
+    EXPECT_EQ(r.pending, 0);
+}
+
+FakeResponse v1NoSuchName(const FakeRequest &q)
+{
+    FakeResponse r;
+    r.vbs = q.vbs;
+    const QList<quint32> first = FakeUdpAgent::oid(kCol + QStringLiteral(".2"));
+    // Rows exist only for the first request of the column itself.
+    if (q.vbs.size() == 1 && q.vbs[0].oid == first) {
+        FakeVb a;
+        a.oid = first;
+        a.oid << 1;
+        a.value = FakeUdpAgent::integer(5);
+        r.vbs = {a};
+        return r;
+    }
+    r.errorStatus = 2;
+    r.errorIndex = 1;
+    return r;
+}
+
+TEST_F(EngineWire, V1NoSuchNameEndsAContinuedWalkButFailsAFirstRead)
+{
+    FakeUdpAgent agent(v1NoSuchName);
+    QvSNMPRequest r;
+    aim(r, agent.port(), 0);
+    r.vars.itemType = MVT_FMV;
+    r.vars.AddVar(kCol + QStringLiteral(".2"), QStringLiteral("a"), SYN_INTEGER, ACC_READONLY);
+    EXPECT_TRUE(r.Read(true));
+    EXPECT_EQ(r.vars.Item(0).valueText, QStringLiteral("5"));
+    EXPECT_FALSE(r.Read(false));
+
+    QvSNMPRequest other;
+    aim(other, agent.port(), 0);
+    other.vars.itemType = MVT_FMV;
+    other.vars.AddVar(kCol + QStringLiteral(".7"), QStringLiteral("a"), SYN_INTEGER, ACC_READONLY);
+    EXPECT_EQ(throwCode([&] { other.Read(true); }), -102);
+
+    // Asynchronously the ending is a success with finished set.
+    Outcomes out;
+    std::pair<Outcomes *, int> tag{&out, 1};
+    ASSERT_TRUE(r.Read(true));
+    r.ReadAsync(&Outcomes::callback, &tag, false);
+    ASSERT_TRUE(waitFor([&] { return out.list.size() == 1; }));
+    EXPECT_EQ(out.list[0].e.code, 0);
+    EXPECT_EQ(out.list[0].e.text, QStringLiteral("Ok!"));
+    EXPECT_EQ(out.list[0].e.finished, 1);
+}
+
+TEST_F(EngineWire, ShortRowInstanceFailsWith514)
+{
+    FakeUdpAgent agent([](const FakeRequest &q) {
+        FakeResponse r;
+        for (FakeVb v : q.vbs) {
+            v.oid << 5;  // one sub-identifier where two index columns need two
+            v.value = FakeUdpAgent::integer(1);
+            r.vbs << v;
+        }
+        return r;
+    });
+    QvSNMPRequest r;
+    aim(r, agent.port());
+    r.vars.itemType = MVT_FMV;
+    r.vars.indexCount = 2;
+    r.vars.AddVar(kCol + QStringLiteral(".1"), QStringLiteral("i"), SYN_INTEGER, ACC_NOTACCESS);
+    r.vars.AddVar(kCol + QStringLiteral(".2"), QStringLiteral("j"), SYN_INTEGER, ACC_NOTACCESS);
+    r.vars.AddVar(kCol + QStringLiteral(".3"), QStringLiteral("a"), SYN_INTEGER, ACC_READONLY);
+    EXPECT_EQ(throwCode([&] { r.Read(true); }), -514);
+}
+
+struct RefusalCase {
+    const char *name;
+    const char *address;
+    quint8 itemType;
+    qint32 level;
+    qint32 priv;
+    int code;
+};
+
+class EngineRefusal : public EngineWire, public ::testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(EngineRefusal, FailsBeforeAnythingIsSent)
+{
+    const RefusalCase c = GetParam();
+    FakeUdpAgent agent(echo);
+    for (bool async : {false, true}) {
+        QvSNMPRequest r;
+        aim(r, agent.port(), c.level ? 3 : 1);
+        r.agentAddress = QString::fromLatin1(c.address);
+        r.vars.itemType = c.itemType;
+        r.securityName = QStringLiteral("u");
+        r.securityLevel = c.level ? c.level : 1;
+        r.authProtocol = 3;
+        r.authPassword = QStringLiteral("authpassword");
+        r.privProtocol = c.priv;
+        r.privPassword = QStringLiteral("privpassword");
+        r.vars.AddVar(kCol, QStringLiteral("a"), SYN_INTEGER, ACC_READONLY);
+        const int code = throwCode([&] {
+            if (async)
+                r.ReadAsync(&Outcomes::callback, nullptr, true);
+            else
+                r.Read(true);
+        });
+        EXPECT_EQ(code, c.code) << (async ? "async" : "blocking");
+        EXPECT_EQ(r.pending, 0);
+    }
+    QThread::msleep(50);
+    EXPECT_EQ(agent.datagrams(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Setups, EngineRefusal,
+    ::testing::Values(RefusalCase{"Idea", "127.0.0.1", SVT_SV, 3, 9, -313},
+                      RefusalCase{"TripleDes", "127.0.0.1", SVT_SV, 3, 3, -313},
+                      RefusalCase{"UnknownPriv", "127.0.0.1", SVT_SV, 3, 77, -313},
+                      RefusalCase{"BadAddress", "no such host!", SVT_SV, 0, 1, -509},
+                      RefusalCase{"EmptyAddress", "", SVT_SV, 0, 1, -509},
+                      RefusalCase{"BadItemType", "127.0.0.1", 7, 0, 1, -515}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(EngineWire, SilentAgentTimesOut)
+{
+    FakeUdpAgent agent([](const FakeRequest &) { FakeResponse r; r.drop = true; return r; });
+    QvSNMPRequest r;
+    aim(r, agent.port());
+    r.timeout = 10;
+    r.vars.AddVar(kCol, QStringLiteral("a"), SYN_INTEGER, ACC_READONLY);
+    QElapsedTimer t;
+    t.start();
+    try {
+        r.Read(true);
+        ADD_FAILURE() << "no time-out";
+    } catch (const QvSNMPException &e) {
+        EXPECT_EQ(e.code(), -405);
+        EXPECT_EQ(e.text(), QStringLiteral("SNMP request timed out!"));
+    }
+    EXPECT_GE(t.elapsed(), 150);  // one retry: two waits of 100 ms
+    EXPECT_EQ(agent.datagrams(), 2);
+
+    Outcomes out;
+    std::pair<Outcomes *, int> tag{&out, 1};
+    r.ReadAsync(&Outcomes::callback, &tag, true);
+    EXPECT_EQ(r.pending, 1);
+    ASSERT_TRUE(waitFor([&] { return !out.list.isEmpty(); }));
+    EXPECT_EQ(out.list[0].e.code, -405);
+    EXPECT_EQ(out.list[0].e.finished, 1);
+    EXPECT_EQ(out.list[0].e.agentAddress, QStringLiteral("127.0.0.1"));
+    EXPECT_EQ(out.list[0].e.agentPort, agent.port());
+    EXPECT_EQ(r.pending, 0);
+}
+
+TEST_F(EngineWire, CompletionsArriveInOrderAndPendingCounts)
+{
+    FakeUdpAgent agent(echo);
+    QvSNMPRequest a, b;
+    aim(a, agent.port());
+    aim(b, agent.port());
+    a.vars.AddVar(kCol, QStringLiteral("a"), SYN_INTEGER, ACC_READONLY);
+    b.vars.AddVar(kCol, QStringLiteral("b"), SYN_INTEGER, ACC_READONLY);
+    Outcomes out;
+    std::pair<Outcomes *, int> t1{&out, 1}, t2{&out, 2}, t3{&out, 3};
+    a.ReadAsync(&Outcomes::callback, &t1, true);
+    b.ReadAsync(&Outcomes::callback, &t2, true);
+    a.ReadAsync(&Outcomes::callback, &t3, true);
+    EXPECT_EQ(a.pending, 2);
+    EXPECT_EQ(b.pending, 1);
+    EXPECT_TRUE(out.list.isEmpty()) << "a completion ran inside the send";
+    ASSERT_TRUE(waitFor([&] { return out.list.size() == 3; }));
+    EXPECT_EQ(out.list[0].tag, 1);
+    EXPECT_EQ(out.list[1].tag, 2);
+    EXPECT_EQ(out.list[2].tag, 3);
+    for (const auto &e : out.list) {
+        EXPECT_EQ(e.e.code, 0);
+        EXPECT_EQ(e.values, QStringList{QStringLiteral("7")});
+    }
+    EXPECT_EQ(a.pending, 0);
+    EXPECT_EQ(b.pending, 0);
+}
+
+TEST_F(EngineWire, DestructionWaitsForOutstandingCompletionsWithoutCallingBack)
+{
+    FakeUdpAgent agent([](const FakeRequest &) { FakeResponse r; r.drop = true; return r; });
+    Outcomes out;
+    std::pair<Outcomes *, int> tag{&out, 1};
+    auto *r = new QvSNMPRequest;
+    aim(*r, agent.port());
+    r->timeout = 20;
+    r->vars.AddVar(kCol, QStringLiteral("a"), SYN_INTEGER, ACC_READONLY);
+    r->ReadAsync(&Outcomes::callback, &tag, true);
+    QElapsedTimer t;
+    t.start();
+    delete r;
+    const qint64 took = t.elapsed();
+    EXPECT_GE(took, 300);   // waited for the library's time-out (2 x 200 ms)
+    EXPECT_LT(took, 6000);
+    EXPECT_TRUE(out.list.isEmpty());
+    EXPECT_EQ(QvSNMPAdapter::PendingCount(), 0);
+}
+
+TEST_F(EngineWire, DestructionGivesUpAfterSixSeconds)
+{
+    FakeUdpAgent agent([](const FakeRequest &) { FakeResponse r; r.drop = true; return r; });
+    auto *r = new QvSNMPRequest;
+    aim(*r, agent.port());
+    r->timeout = 500;  // 5 s, one retry: 10 s in all
+    r->vars.AddVar(kCol, QStringLiteral("a"), SYN_INTEGER, ACC_READONLY);
+    Outcomes out;
+    std::pair<Outcomes *, int> tag{&out, 1};
+    r->ReadAsync(&Outcomes::callback, &tag, true);
+    QElapsedTimer t;
+    t.start();
+    delete r;
+    EXPECT_GE(t.elapsed(), 5900);
+    EXPECT_LT(t.elapsed(), 7500);
+    // The late completion finds no request and calls nothing.
+    ASSERT_TRUE(waitFor([] { return QvSNMPAdapter::PendingCount() == 0; }, 6000));
+    EXPECT_TRUE(out.list.isEmpty());
+}
+
+TEST_F(EngineWire, SessionClosingDecrementsPendingAndCallsNothing)
+{
+    FakeUdpAgent agent([](const FakeRequest &) { FakeResponse r; r.drop = true; return r; });
+    QvSNMPRequest r;
+    aim(r, agent.port());
+    r.timeout = 300;
+    r.vars.AddVar(kCol, QStringLiteral("a"), SYN_INTEGER, ACC_READONLY);
+    Outcomes out;
+    std::pair<Outcomes *, int> tag{&out, 1};
+    r.ReadAsync(&Outcomes::callback, &tag, true);
+    r.ReadAsync(&Outcomes::callback, &tag, true);
+    ASSERT_EQ(r.pending, 2);
+    QvSNMPAdapter::CloseAllSessions();
+    EXPECT_EQ(r.pending, 0);
+    EXPECT_TRUE(out.list.isEmpty());
+    EXPECT_EQ(QvSNMPAdapter::OpenSessionCount(), 0);
+}
+
+TEST_F(EngineWire, ReadableSocketIsServedWithoutTheTimer)
+{
+    FakeUdpAgent agent(echo);
+    SnmpEventProcessor *pump = SessionParams().EventProcessor;
+    ASSERT_NE(pump, nullptr);
+    ASSERT_TRUE(pump->IsActive());
+    QvSNMPRequest r;
+    aim(r, agent.port());
+    r.vars.AddVar(kCol, QStringLiteral("a"), SYN_INTEGER, ACC_READONLY);
+    r.Read(true);  // opens the session, so its socket is watched
+    pump->Stop();
+    Outcomes out;
+    std::pair<Outcomes *, int> tag{&out, 1};
+    r.ReadAsync(&Outcomes::callback, &tag, true);
+    const bool arrived = waitFor([&] { return !out.list.isEmpty(); }, 2000);
+    pump->Start();
+    ASSERT_TRUE(arrived);
+    EXPECT_EQ(out.list[0].e.code, 0);
+}
+
+TEST_F(EngineWire, PumpRefusesReentry)
+{
+    FakeUdpAgent agent(echo);
+    QvSNMPRequest r;
+    aim(r, agent.port());
+    r.vars.AddVar(kCol, QStringLiteral("a"), SYN_INTEGER, ACC_READONLY);
+    struct Probe {
+        bool ran = false;
+        bool reentered = true;
+    } probe;
+    r.ReadAsync(
+        [](void *d, QvSNMPError *, QvSNMPVarList *) {
+            auto *p = static_cast<Probe *>(d);
+            p->ran = true;
+            p->reentered = SessionParams().EventProcessor->ProcessPendingEvents();
+        },
+        &probe, true);
+    ASSERT_TRUE(waitFor([&] { return probe.ran; }));
+    EXPECT_FALSE(probe.reentered);
+}
+
+struct ColumnCase {
+    const char *base;
+    const char *previous;
+    const char *received;
+    bool done;
+};
+
+TEST_F(EngineWire, IsColumnDone)
+{
+    static const ColumnCase cases[] = {
+        {"1.3.6.1.1.1", "", "1.3.6.1.1.1.4", false},
+        {"1.3.6.1.1.1", "", "1.3.6.1.1.10.3", true},       // a sibling column, not the subtree
+        {"1.3.6.1.1.1", "", "1.3.6.1.1.1", true},          // the column itself is not below it
+        {"1.3.6.1.1.1", "1.3.6.1.1.1.4", "1.3.6.1.1.1.4", true},  // repeated
+        {"1.3.6.1.1.1", "1.3.6.1.1.1.4", "1.3.6.1.1.1.3", true},  // backwards
+        {"1.3.6.1.1.1", "1.3.6.1.1.1.4", "1.3.6.1.1.1.10", false},  // numerically greater
+        {"1.3.6.1.1.1", "1.3.6.1.1.1.4", "1.3.6.1.1.2.1", true},
+    };
+    QvSNMPRequest r;
+    r.vars.itemType = MVT_FMV;
+    for (const ColumnCase &c : cases)
+        EXPECT_EQ(r.IsColumnDone(QLatin1String(c.base), QLatin1String(c.previous), QLatin1String(c.received)), c.done)
+            << c.received << " after " << c.previous;
+    r.vars.itemType = MVT_SV;
+    EXPECT_FALSE(r.IsColumnDone(QStringLiteral("1.3"), QString(), QStringLiteral("1.4")));
+}
+
+} // namespace
