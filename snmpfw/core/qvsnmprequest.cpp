@@ -258,6 +258,15 @@ bool QvSNMPRequest::StoreReadResponse(int code, const void *response, bool *walk
     *walkEnded = false;
     QString rowSuffix;
     int readable = 0, done = 0, k = 0;
+    // The row before this answer, for the columns that have left their subtree. Taken before a
+    // readable index column is overwritten below; empty when no row has been read yet.
+    QString previousRow;
+    if (vars.IsTable() && code != -102) {
+        try {
+            previousRow = RowIndex();
+        } catch (const QvSNMPException &) {
+        }
+    }
     for (int i = 0; i < vars.Count(); ++i) {
         if (!vars.IsReadable(i))
             continue;
@@ -268,7 +277,10 @@ bool QvSNMPRequest::StoreReadResponse(int code, const void *response, bool *walk
         const QString received = QvOidToText(vb.oid);
         QvSNMPVar &v = vars.Item(i);
         if (code == -102) {
-            if (v.currentOid == received) {
+            // An SNMPv1 agent ends a walk by returning the request unchanged, on the first read
+            // too (an empty table at the end of its view), when the column was sent as its base.
+            const bool unchanged = v.currentOid.isEmpty() ? received == Base(i) : v.currentOid == received;
+            if (unchanged) {
                 *walkEnded = true;
                 return false;
             }
@@ -278,7 +290,7 @@ bool QvSNMPRequest::StoreReadResponse(int code, const void *response, bool *walk
         if (IsColumnDone(base, v.currentOid, received)) {
             ++done;
             v.valueText = QvNotDoneText;
-            v.currentOid = base + QLatin1Char('.') + RowIndex();
+            v.currentOid = previousRow.isEmpty() ? base : base + QLatin1Char('.') + previousRow;
             continue;
         }
         StoreValue(i, vb);
@@ -458,7 +470,10 @@ void QvSNMPRequest::Complete(QvSNMPCompletionRecord *record, int reason, const v
                 for (int i = 0, k = 0; i < req->vars.Count(); ++i) {
                     if (!req->vars.IsReadable(i))
                         continue;
-                    if (k < resp->vbs.size() && req->vars.Item(i).currentOid == QvOidToText(resp->vbs[k].oid)) {
+                    const QString &sent = req->vars.Item(i).currentOid;
+                    const QString received = k < resp->vbs.size() ? QvOidToText(resp->vbs[k].oid) : QString();
+                    // A first read sends the column's base (an empty table at the end of the view).
+                    if (k < resp->vbs.size() && (sent.isEmpty() ? received == req->Base(i) : sent == received)) {
                         outcome.code = 0;
                         outcome.text = QvErrorText(0);
                     }

@@ -3,7 +3,6 @@
 // label, constraint and port-list column), builder refusals, the menu tree, its dispatch and
 // the start-up states.
 #include "agent_support.h"
-#include "customhooks.h"
 #include "menutree.h"
 #include "mibcatalogue.h"
 #include "mibenums.h"
@@ -500,51 +499,6 @@ TEST(WindowBuilder, WidenAddsToThePlacedWidth)
     std::unique_ptr<TConfigForm> b(BuildGeneratedWindow(*portList, QString()));
     EXPECT_EQ(b->width(), a->width() + 50);
     EXPECT_EQ(b->height(), 450);
-}
-
-TEST(WindowBuilder, HooksAndPageAdjustmentsAreInstalled)
-{
-    struct Case {
-        const char *handler;
-        int page;
-        const THookSet *hooks;  // null: the spin-lock page adjustment
-    };
-    const Case cases[] = {
-        {"N8021QVLAN1Click", 0, &VlanStaticTableHooks},
-        {"TrunkControlClick", 0, &TrunkTableHooks},
-        {"EthernetTableClick", 1, &AclEthernetRuleTableHooks},
-        {"VACMMIBViews1Click", 1, &ViewTreeFamilyTableHooks},
-        {"CommunityTableClick", 0, &CommunityTableHooks},
-        {"USMUserTableClick", 0, nullptr},
-        {"VACMMIBViews1Click", 0, nullptr},
-    };
-    using Fn = void (*)(void *, QObject *);
-    auto target = [](const TPanelHook &h) -> Fn {
-        const Fn *fn = h.target<Fn>();
-        return fn ? *fn : nullptr;
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(std::string(c.handler) + " page " + std::to_string(c.page));
-        std::unique_ptr<TConfigForm> form(BuildGeneratedWindow(*FindWindowDef(QString::fromLatin1(c.handler)), QString()));
-        QvSNMPRequest2Edits *binding = form->BindingAt(c.page);
-        TSNMPEditorPanel *editor = nullptr;
-        for (auto *p : form->findChildren<TSNMPEditorPanel *>())
-            if (p->Binding() == binding)
-                editor = p;
-        ASSERT_NE(editor, nullptr);
-        if (c.hooks) {
-            auto *list = qobject_cast<TSNMPListViewPanel *>(editor);
-            ASSERT_NE(list, nullptr);
-            EXPECT_EQ(target(list->OnBeforeAdd), c.hooks->beforeAdd);
-            EXPECT_EQ(target(list->OnAfterAdd), c.hooks->afterAdd);
-            EXPECT_EQ(target(list->OnBeforeEdit), c.hooks->beforeEdit);
-            EXPECT_EQ(target(list->OnAfterEdit), c.hooks->afterEdit);
-        } else {
-            const TEditItem &item = editor->EditsPanel->Item(0);
-            EXPECT_TRUE(item.check->isChecked());
-            EXPECT_TRUE(item.check->isHidden());
-        }
-    }
 }
 
 TEST(WindowBuilder, RefusedDefinitionsStopTheWindow)
