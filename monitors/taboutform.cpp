@@ -32,8 +32,10 @@ TAboutForm::TAboutForm(QWidget *owner) : QDialog(owner)
 
     LB_Notice = new QLabel(QStringLiteral("Manages one KMV-7040QX switch over SNMP."), this);
     LB_Notice->setObjectName(QStringLiteral("LB_Notice"));
-    LB_Notice->adjustSize();
-    LB_Notice->move(58, 64);
+    // Clear of the button on its right; long notices wrap.
+    LB_Notice->setWordWrap(true);
+    LB_Notice->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    LB_Notice->setGeometry(58, 64, 225, ClientHeight - 64 - 4);
 
     BT_Ok = new QPushButton(QStringLiteral("Ok"), this);
     BT_Ok->setObjectName(QStringLiteral("BT_Ok"));

@@ -8,6 +8,7 @@
 #include <QDate>
 #include <QDir>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
@@ -80,6 +81,10 @@ TfrmConfigSNMP::TfrmConfigSNMP(QWidget *owner, const QString &address, const QSt
     setWindowTitle(QStringLiteral("Device SNMP Configure"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(ClientWidth, ClientHeight);
+    // The design packs its rows tightly: a compact font keeps the labels clear of their fields.
+    QFont compact = font();
+    compact.setPixelSize(11);
+    setFont(compact);
 
     sbxConfigSNMP = new QScrollArea(this);
     sbxConfigSNMP->setObjectName(QStringLiteral("sbxConfigSNMP"));
@@ -98,7 +103,9 @@ TfrmConfigSNMP::TfrmConfigSNMP(QWidget *owner, const QString &address, const QSt
     rgpSNMPVersion->setColumns(3);
     rgpSNMPVersion->setItems({QStringLiteral("SNMPv1"), QStringLiteral("SNMPv2c"), QStringLiteral("SNMPv3")});
     rgpSNMPVersion->setItemIndex(0);
-    rgpSNMPVersion->setGeometry(199, 0, 265, 38);
+    if (QLayout *l = rgpSNMPVersion->layout())
+        l->setContentsMargins(6, 0, 6, 0);
+    rgpSNMPVersion->setGeometry(199, 0, 265, 40);
 
     lblSecurityName = label(box, "Security Name : ", 16, 48);
     cbxSecurityName = combo(box,
