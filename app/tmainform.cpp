@@ -2,6 +2,7 @@
 
 #include "frontpanelart.h"
 #include "ledmaps.h"
+#include "menutree.h"
 #include "mibtables.h"
 #include "qvsnmperrors.h"
 #include "qvsnmpexception.h"
@@ -12,6 +13,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDeadlineTimer>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
@@ -25,6 +27,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QStatusBar>
+#include <QThread>
 #include <QUrl>
 
 #include <memory>
@@ -108,30 +111,26 @@ void TMainForm::BuildMainMenu()
 {
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu"));
-
-    Device = bar->addMenu(QStringLiteral("&Device"));
-    Device->setObjectName(QStringLiteral("Device"));
-    SNMPConfig = Device->addAction(QStringLiteral("SNMP Configuration"), this, &TMainForm::SNMPConfigClick);
-    SNMPConfig->setObjectName(QStringLiteral("SNMPConfig"));
-    Refresh = Device->addAction(QStringLiteral("Refresh Panel"), this, &TMainForm::RefreshClick);
-    Refresh->setObjectName(QStringLiteral("Refresh"));
+    // The whole tree comes from the window catalogue; the entries of the shell are handled here.
+    const TMenuHandlers handlers = {
+        {QStringLiteral("SNMPConfigClick"), [this](QObject *) { SNMPConfigClick(); }},
+        {QStringLiteral("RefreshClick"), [this](QObject *) { RefreshClick(); }},
+        {QStringLiteral("ExitClick"), [this](QObject *) { ExitClick(); }},
+        {QStringLiteral("H1Click"), [this](QObject *) { H1Click(); }},
+        {QStringLiteral("About1Click"), [this](QObject *) { About1Click(); }},
+    };
+    ::BuildMainMenu(bar, this, handlers);
+    Device = bar->findChild<QMenu *>(QStringLiteral("Device"));
+    SNMPV3 = bar->findChild<QMenu *>(QStringLiteral("SNMPV3"));
+    Help1 = bar->findChild<QMenu *>(QStringLiteral("Help1"));
+    SNMPConfig = bar->findChild<QAction *>(QStringLiteral("SNMPConfig"));
+    Refresh = bar->findChild<QAction *>(QStringLiteral("Refresh"));
+    Exit = bar->findChild<QAction *>(QStringLiteral("Exit"));
+    SNMPConfigure1 = bar->findChild<QAction *>(QStringLiteral("SNMPConfigure1"));
+    H1 = bar->findChild<QAction *>(QStringLiteral("H1"));
+    About1 = bar->findChild<QAction *>(QStringLiteral("About1"));
+    Q_ASSERT(Device && SNMPV3 && Help1 && SNMPConfig && Refresh && Exit && SNMPConfigure1 && H1 && About1);
     Refresh->setVisible(false);
-    Device->addSeparator();
-    Exit = Device->addAction(QStringLiteral("Exit"), this, &TMainForm::ExitClick);
-    Exit->setObjectName(QStringLiteral("Exit"));
-
-    SNMPV3 = bar->addMenu(QStringLiteral("SNMP V3"));
-    SNMPV3->setObjectName(QStringLiteral("SNMPV3"));
-    // Opens the SNMP settings dialog once that window is part of the program.
-    SNMPConfigure1 = SNMPV3->addAction(QStringLiteral("SNMP Configure"));
-    SNMPConfigure1->setObjectName(QStringLiteral("SNMPConfigure1"));
-
-    Help1 = bar->addMenu(QStringLiteral("&Help"));
-    Help1->setObjectName(QStringLiteral("Help1"));
-    H1 = Help1->addAction(QStringLiteral("Help"), this, &TMainForm::H1Click);
-    H1->setObjectName(QStringLiteral("H1"));
-    About1 = Help1->addAction(QStringLiteral("About"), this, &TMainForm::About1Click);
-    About1->setObjectName(QStringLiteral("About1"));
 }
 
 void TMainForm::BuildPanel()
@@ -216,7 +215,7 @@ void TMainForm::FormCreate()
             p = QvSNMPSessionParams();
             p.EventProcessor = pump;
         }
-        SNMPConfig->setVisible(QFileInfo(QDir(m_env.WorkDir).filePath(ConfigToolName)).isFile());
+        SNMPConfig->setVisible(ConfigToolPresent(m_env.WorkDir));
         m_inEmsFolder = InEmsFolder(m_env.ExePath);
         SNMPConfigure1->setVisible(m_inEmsFolder);
         LoadCatalogues(QDir(ExeDir()).filePath(QStringLiteral("errMSg")));
@@ -327,6 +326,40 @@ void TMainForm::SetupFrontPanel()
     }
 }
 
+namespace {
+
+bool IsTransportInUse(int code)
+{
+    static const int inUse = [] {
+        for (int c = -401; c >= -423; --c)
+            if (QvErrorText(c) == QLatin1String("Transport is in use!"))
+                return c;
+        return 0;
+    }();
+    return inUse != 0 && code == inUse;
+}
+
+// A blocking read. Under SNMPv3 the panel's first polls may still be discovering the agent's
+// engine when the probe starts; the read waits for that (within the request's own time-out)
+// instead of failing at once.
+void ReadWhileDiscovering(QvSNMPRequest &request)
+{
+    QDeadlineTimer deadline(qint64(request.timeout) * 10 * (request.retries + 1) + 1000);
+    for (;;) {
+        try {
+            request.Read(true);
+            return;
+        } catch (const QvSNMPException &e) {
+            if (!IsTransportInUse(e.code()) || deadline.hasExpired())
+                throw;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+    }
+}
+
+} // namespace
+
 void TMainForm::ProbeGigabitPorts()
 {
     QvSNMPRequest request;
@@ -335,7 +368,7 @@ void TMainForm::ProbeGigabitPorts()
     const struct { const char *suffix; QLabel *picture; } probes[] = {{"49", IMG_GigaPort1}, {"50", IMG_GigaPort2}};
     for (const auto &slot : probes) {
         request.vars.instanceSuffix = QLatin1String(slot.suffix);
-        request.Read(true);
+        ReadWhileDiscovering(request);
         if (request.vars.Item(2).valueText == QLatin1String("link-pass"))
             slot.picture->show();
     }
@@ -410,7 +443,9 @@ void TMainForm::SNMPConfigClick()
     try {
         // Not parented: a tool still open when the main window goes keeps running.
         auto *tool = new QProcess;
-        tool->setProgram(QDir(m_env.WorkDir).filePath(ConfigToolName));
+        // The tool's file name may be spelt in any case, as on the platform it comes from.
+        const QStringList found = QDir(m_env.WorkDir).entryList({ConfigToolName}, QDir::Files);
+        tool->setProgram(QDir(m_env.WorkDir).filePath(found.value(0, ConfigToolName)));
         tool->setArguments({QStringLiteral("/I") + m_texts.Address, QStringLiteral("/S") + ExeDir() + QLatin1Char('/')});
         tool->setWorkingDirectory(m_env.WorkDir);
         tool->setProcessChannelMode(QProcess::ForwardedChannels);
@@ -488,7 +523,6 @@ void TMainForm::FormClose(QCloseEvent *event)
     for (const QPointer<QEventLoop> &wait : std::as_const(m_toolWaits))
         if (wait)
             wait->quit();
-    QCoreApplication::quit();
 }
 
 void TMainForm::FormDestroy()

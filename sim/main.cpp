@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <optional>
@@ -131,9 +132,11 @@ void onSignal(int sig)
 
 SimStore *g_store = nullptr;
 SimModel *g_model = nullptr;
+// A SET that reaches several subtrees comes as one call per subtree and phase: keep each subtree's
+// part, and one snapshot of the store taken before the first change.
 std::optional<std::map<SimOid, SimCell>> g_undo;
-std::vector<SimVarBind> g_setVbs;
-std::vector<SimWrite> g_writes;
+std::map<SimOid, std::vector<SimVarBind>> g_setVbs;
+std::map<SimOid, std::vector<SimWrite>> g_writes;
 
 SimOid toSimOid(const oid *o, size_t len)
 {
@@ -278,32 +281,33 @@ int simHandler(netsnmp_mib_handler *, netsnmp_handler_registration *reg, netsnmp
                 e = g_model->checkSet(vbs, &failed);
             if (e != SimError::NoError)
                 netsnmp_set_request_error(reqinfo, order[failed], int(e));
-            g_setVbs = std::move(vbs);
+            g_setVbs[root] = std::move(vbs);
             break;
         }
         case MODE_SET_RESERVE2:
             break;
         case MODE_SET_ACTION:
-            g_undo = g_store->cells();
-            g_writes = g_store->apply(g_setVbs);
+            if (!g_undo)
+                g_undo = g_store->cells();
+            g_writes[root] = g_store->apply(g_setVbs[root]);
             break;
         case MODE_SET_COMMIT:
             g_undo.reset();
-            g_model->written(g_writes);
-            g_writes.clear();
-            g_setVbs.clear();
+            g_model->written(g_writes[root]);
+            g_writes.erase(root);
+            g_setVbs.erase(root);
             break;
         case MODE_SET_UNDO:
             if (g_undo)
                 g_store->cells() = std::move(*g_undo);
             g_undo.reset();
-            g_writes.clear();
-            g_setVbs.clear();
+            g_writes.erase(root);
+            g_setVbs.erase(root);
             break;
         case MODE_SET_FREE:
             g_undo.reset();
-            g_writes.clear();
-            g_setVbs.clear();
+            g_writes.erase(root);
+            g_setVbs.erase(root);
             break;
         default:
             break;
@@ -496,6 +500,17 @@ int main(int argc, char **argv)
     if (parsed)
         return parsed == 1 ? 0 : parsed;
 
+    SimFaults faults;
+    faults.dropPercent = opt.dropPercent;
+    faults.delayMs = opt.delayMs;
+    faults.silent = opt.silent;
+    SimFront front(faults);
+    std::string error;
+    if (!front.open(opt.listen, &error)) {
+        std::fprintf(stderr, "kmvsim: %s\n", error.c_str());
+        return 3;
+    }
+
     bool ownState = false;
     if (opt.stateDir.empty()) {
         char templ[] = "/tmp/kmvsim-XXXXXX";
@@ -513,18 +528,9 @@ int main(int argc, char **argv)
         return 1;
     }
     opt.model.stateDir = opt.stateDir;
+    ::mkdir((opt.stateDir + "/cert_indexes").c_str(), 0700); // made by the library otherwise, with a message
     const std::string mibDir = opt.stateDir + "/no-mibs";
 
-    SimFaults faults;
-    faults.dropPercent = opt.dropPercent;
-    faults.delayMs = opt.delayMs;
-    faults.silent = opt.silent;
-    SimFront front(faults);
-    std::string error;
-    if (!front.open(opt.listen, &error)) {
-        std::fprintf(stderr, "kmvsim: %s\n", error.c_str());
-        return 3;
-    }
 
     std::string engineId = opt.engineId;
     if (engineId.empty())
@@ -571,6 +577,9 @@ int main(int argc, char **argv)
     front.setAgentPort(agentPort);
 
     netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_DONT_LOG_TCPWRAPPERS_CONNECTS, 1);
+    // no SMUX master: it would bind TCP port 199, shared by every simulator on the machine
+    static char noSmux[] = "-smux";
+    add_to_init_list(noSmux);
     init_agent("kmvsim");
     if (!opt.verbose)
         snmp_disable_log();
@@ -698,10 +707,8 @@ int main(int argc, char **argv)
     snmp_shutdown("kmvsim");
     shutdown_agent();
     if (ownState) {
-        const std::string cmd = opt.stateDir;
-        for (const char *f : {"/kmvsim.conf", "/engine-id", "/engine-boots", "/saved-config.txt"})
-            std::remove((cmd + f).c_str());
-        ::rmdir(cmd.c_str());
+        std::error_code ignored;
+        std::filesystem::remove_all(opt.stateDir, ignored);
     }
     return 0;
 }

@@ -8,6 +8,7 @@
 #include "qvsnmpsession.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QThread>
 
@@ -19,8 +20,12 @@ inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdS
 
 inline QString engineTestDir()
 {
-    static const QString dir = makeTempDir(QStringLiteral("kmv-engine"));
-    return dir;
+    // Removed when the test program ends.
+    static const struct Dir {
+        QString path = makeTempDir(QStringLiteral("kmv-engine"));
+        ~Dir() { QDir(path).removeRecursively(); }
+    } dir;
+    return dir.path;
 }
 
 inline void openTestSession()

@@ -1,0 +1,395 @@
+// The main window started offscreen against the simulated switch: live LEDs against the agent's
+// own answers, a silent agent, clicks on the ports, start-up failures, menu state, the device
+// configuration file found through either location rule, and the exit confirmation.
+#include "tmainform.h"
+
+#include "agent_support.h"
+#include "frontpanelart.h"
+#include "kmvsim_process.h"
+#include "ledmaps.h"
+#include "mibenums.h"
+#include "mibtables.h"
+#include "qvsnmpexception.h"
+#include "qvsnmpledbinding.h"
+#include "qvsnmprequest.h"
+#include "tconfigform.h"
+#include "tmessagebox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+struct Box {
+    QString caption;
+    QString text;
+};
+
+QList<Box> g_boxes;
+QMessageBox::StandardButton g_answer = QMessageBox::Yes;
+
+bool WaitFor(const std::function<bool()> &done, int ms)
+{
+    QDeadlineTimer deadline(ms);
+    while (!done() && !deadline.hasExpired())
+        QTest::qWait(20);
+    return done();
+}
+
+class MainFormTest : public ::testing::Test {
+public:
+    static void SetUpTestSuite()
+    {
+        s_home = makeTempDir(QStringLiteral("mainform"));
+        s_oldCwd = QDir::currentPath();
+        // The engine-boots file lives in the working folder.
+        QDir::setCurrent(s_home);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, s_home + "/etc");
+        QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, s_home + "/etc");
+        BuildCatalogueLists();
+        SetMessageBoxFunc([](QWidget *, const QString &text, const QString &caption, QMessageBox::StandardButtons b) {
+            g_boxes.append({caption, text});
+            return (b & QMessageBox::Yes) ? g_answer : QMessageBox::Ok;
+        });
+        s_sim = new KmvSimProcess({QStringLiteral("--scenario"), QStringLiteral("static")});
+    }
+    static void TearDownTestSuite()
+    {
+        delete s_sim;
+        s_sim = nullptr;
+        SetMessageBoxFunc({});
+        QDir::setCurrent(s_oldCwd);
+        QDir(s_home).removeRecursively();
+    }
+
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(s_sim->isRunning()) << s_sim->errorText().toStdString();
+        g_boxes.clear();
+        g_answer = QMessageBox::Yes;
+    }
+
+    static TStartupEnv Env(const QStringList &args, const QString &exeFolder = QStringLiteral("bin"))
+    {
+        QDir(s_home).mkpath(exeFolder);
+        return TStartupEnv{args, QDir(s_home).filePath(exeFolder + "/kmv7040qx"), s_home};
+    }
+    static QStringList SimArgs(const QStringList &more = {QStringLiteral("/v1")})
+    {
+        return QStringList{"/I127.0.0.1", "/t" + QString::number(s_sim->port())} + more;
+    }
+    static std::unique_ptr<TMainForm> Start(const TStartupEnv &env)
+    {
+        auto form = std::make_unique<TMainForm>(env);
+        return form;
+    }
+    // The agent's own answer for one instance of a column.
+    static QString AgentValue(const QString &oid)
+    {
+        QvSNMPRequest r;
+        r.LoadSessionParams();
+        r.vars.itemType = MVT_SV;
+        r.vars.AddVar(oid, QStringLiteral("probe"), SYN_INTEGER, ACC_READONLY);
+        r.Read(true);
+        return r.vars.Item(0).valueText;
+    }
+
+    static inline QString s_home;
+    static inline QString s_oldCwd;
+    static inline KmvSimProcess *s_sim = nullptr;
+};
+
+TEST_F(MainFormTest, LiveLedsFollowTheAgent)
+{
+    auto form = Start(Env(SimArgs()));
+    EXPECT_TRUE(g_boxes.isEmpty()) << g_boxes.value(0).text.toStdString();
+    EXPECT_EQ(form->windowTitle(), "KMV-7040QX : 127.0.0.1");
+    ASSERT_TRUE(WaitFor([&] { return form->PowerLed->BrushColor() == LedGreen; }, 5000));
+    QTest::qWait(700);  // past the blinking after the poll
+
+    int up = 0, down = 0;
+    for (int n = 1; n <= 50; ++n) {
+        SCOPED_TRACE(n);
+        const QString status = AgentValue(QStringLiteral("1.3.6.1.2.1.2.2.1.8.%1").arg(n));
+        const QvLed *led = form->LinkShape_Port[n - 1];
+        EXPECT_EQ(led->BrushColor(), led->PenColor());
+        if (status == "1") {
+            ++up;
+            EXPECT_EQ(led->BrushColor(), LedGreen);
+        } else {
+            ++down;
+            EXPECT_EQ(led->BrushColor(), LedBlack) << status.toStdString();
+        }
+    }
+    // The agent's static links have both kinds, so the comparison above can tell them apart.
+    EXPECT_GT(up, 0);
+    EXPECT_GT(down, 0);
+
+    // The gigabit pictures follow the link status the probe read.
+    const QLabel *pictures[] = {form->IMG_GigaPort1, form->IMG_GigaPort2};
+    for (int i = 0; i < 2; ++i) {
+        const QString link = AgentValue(QStringLiteral("1.3.6.1.4.1.171.11.2.3.1.1.4.%1").arg(49 + i));
+        EXPECT_EQ(pictures[i]->isVisibleTo(form->Image), link == "2") << 49 + i;
+    }
+    EXPECT_EQ(form->ConsoleLed->BrushColor(),
+              AgentValue("1.3.6.1.4.1.171.12.1.1.3.0") == "2" ? LedGreen : LedBlack);
+    EXPECT_TRUE(form->StatusBar->currentMessage().contains("Ok!")) << form->StatusBar->currentMessage().toStdString();
+}
+
+TEST_F(MainFormTest, LedPositions)
+{
+    auto form = Start(Env(SimArgs()));
+    const struct { int port, left; } cases[] = {{1, 98}, {2, 111}, {16, 293}, {17, 313}, {32, 508},
+                                                {33, 528}, {48, 723}, {49, 754}, {50, 785}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.port);
+        EXPECT_EQ(form->LinkShape_Port[c.port - 1]->geometry(), QRect(c.left, 15, 7, 7));
+    }
+    EXPECT_EQ(form->PowerLed->geometry(), QRect(76, 32, 11, 11));
+    EXPECT_EQ(form->ConsoleLed->geometry(), QRect(76, 43, 11, 11));
+    EXPECT_EQ(form->Image->size(), QSize(872, 77));
+    EXPECT_EQ(form->StatusBar->geometry(), QRect(1, 78, 871, 22));
+    ASSERT_NE(form->PortBinding(), nullptr);
+    EXPECT_EQ(form->PortBinding()->LedCount(), 51);
+    EXPECT_EQ(form->ConsoleBinding()->LedCount(), 1);
+}
+
+TEST_F(MainFormTest, SilentAgentLeavesEverythingDark)
+{
+    KmvSimProcess silent({QStringLiteral("--silent")}, false);
+    ASSERT_TRUE(silent.isRunning()) << silent.errorText().toStdString();
+    auto form = Start(Env({"/I127.0.0.1", "/t" + QString::number(silent.port()), "/v1"}));
+    // The probe's time-out ends start-up with a message box under the executable's name.
+    ASSERT_EQ(g_boxes.size(), 1);
+    EXPECT_EQ(g_boxes[0].caption, ExecutableCaption());
+    EXPECT_FALSE(g_boxes[0].text.isEmpty());
+    EXPECT_EQ(form->windowTitle(), "KMV-7040QX : 127.0.0.1");
+    EXPECT_FALSE(form->IMG_GigaPort1->isVisibleTo(form->Image));
+    EXPECT_FALSE(form->IMG_GigaPort2->isVisibleTo(form->Image));
+    // The failed poll reaches the status bar.
+    EXPECT_TRUE(WaitFor([&] { return !form->StatusBar->currentMessage().isEmpty(); }, 8000));
+    for (int n = 1; n <= 50; ++n)
+        EXPECT_EQ(form->LinkShape_Port[n - 1]->BrushColor(), LedBlack) << n;
+    EXPECT_EQ(form->PowerLed->BrushColor(), LedBlack);
+    EXPECT_EQ(form->ConsoleLed->BrushColor(), LedBlack);
+}
+
+TEST_F(MainFormTest, ClicksOpenPortWindows)
+{
+    auto form = Start(Env(SimArgs()));
+    struct Opened {
+        QString title;
+        int formType = -1;
+        QStringList tabs;
+        QStringList suffixes;
+        bool indexReadOnly = true;
+    };
+    QList<Opened> opened;
+    const TModalRunner previous = TMainForm::SetModalRunner([&opened](QDialog *d) {
+        auto *f = qobject_cast<TConfigForm *>(d);
+        Opened o;
+        o.title = d->windowTitle();
+        if (f) {
+            o.formType = f->FormType();
+            for (int i = 0; f->PageControl() && i < f->PageControl()->count(); ++i)
+                o.tabs << f->PageControl()->tabText(i);
+            for (int k = 0; k < f->BindingCount(); ++k) {
+                o.suffixes << f->BindingAt(k)->Vars().instanceSuffix;
+                o.indexReadOnly = o.indexReadOnly && f->BindingAt(k)->Vars().Item(0).access == ACC_READONLY;
+            }
+        }
+        opened.append(o);
+        return 0;
+    });
+    const struct { int x, y; Qt::MouseButton button; int port; } cases[] = {
+        {95, 25, Qt::LeftButton, 1},   {95, 46, Qt::LeftButton, 2},   {121, 25, Qt::LeftButton, 3},
+        {300, 66, Qt::LeftButton, 16}, {311, 25, Qt::LeftButton, 17}, {730, 66, Qt::LeftButton, 48},
+        {99, 16, Qt::LeftButton, 0},  // on port 1's LED, above the jacks
+        {305, 30, Qt::LeftButton, 0},  {95, 24, Qt::LeftButton, 0},   {95, 67, Qt::LeftButton, 0},
+        {95, 25, Qt::RightButton, 0},  {760, 30, Qt::LeftButton, 0},  {790, 50, Qt::LeftButton, 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.x << "," << c.y);
+        opened.clear();
+        QTest::mouseClick(form->Image, c.button, {}, QPoint(c.x, c.y));
+        if (c.port == 0) {
+            EXPECT_TRUE(opened.isEmpty());
+            continue;
+        }
+        ASSERT_EQ(opened.size(), 1);
+        const QString port = QString::number(c.port);
+        EXPECT_EQ(opened[0].title, "Port " + port);
+        EXPECT_EQ(opened[0].formType, FT_PAGES);
+        EXPECT_EQ(opened[0].tabs, QStringList({"Port Information", "Port Control", "Port Security"}));
+        EXPECT_EQ(opened[0].suffixes, QStringList({port, port, port}));
+        EXPECT_TRUE(opened[0].indexReadOnly);
+    }
+    TMainForm::SetModalRunner(previous);
+}
+
+TEST_F(MainFormTest, StartUpFailures)
+{
+    {
+        SCOPED_TRACE("no arguments");
+        auto form = Start(Env({}));
+        ASSERT_FALSE(g_boxes.isEmpty());
+        EXPECT_EQ(g_boxes[0].text, "No parameter input");
+        EXPECT_EQ(g_boxes[0].caption, ExecutableCaption());
+        EXPECT_TRUE(form->TerminateRequested());
+        EXPECT_EQ(form->windowTitle(), "KMV-7040QX : 127.0.0.1");
+    }
+    g_boxes.clear();
+    {
+        SCOPED_TRACE("bad numeric switch");
+        auto form = Start(Env({"/I127.0.0.1", "/tabc", "/v1"}));
+        ASSERT_EQ(g_boxes.size(), 1);
+        EXPECT_TRUE(g_boxes[0].text.contains("/t")) << g_boxes[0].text.toStdString();
+        EXPECT_FALSE(form->TerminateRequested());
+        EXPECT_EQ(form->windowTitle(), "KMV-7040QX");
+        EXPECT_EQ(form->PortBinding(), nullptr);
+        EXPECT_EQ(form->ConsoleBinding(), nullptr);
+    }
+}
+
+TEST_F(MainFormTest, MenuState)
+{
+    const QStringList v3 = {"/v3", "/m3", "/l3", "/nSHA_DES_User", "/a3", "/p2", "/Akmvauth7040", "/Pkmvpriv7040"};
+    const struct {
+        const char *name;
+        QStringList args;
+        const char *exeFolder;
+        bool toolPresent;
+        bool v3Enabled, configVisible, configureVisible;
+    } cases[] = {
+        {"v2c outside the suite folder", SimArgs({"/v1"}), "bin", false, false, false, false},
+        {"v3 with the configuration tool", SimArgs(v3), "bin", true, true, true, false},
+        {"v1 in the suite folder", SimArgs({"/v0"}), "quorvane_ems", false, false, false, true},
+        {"folder name differing in case only", SimArgs({"/v0"}), "Quorvane_EMS", false, false, false, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString tool = QDir(s_home).filePath("SNMPV3CFG.EXE");
+        if (c.toolPresent) {
+            QFile f(tool);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        } else {
+            QFile::remove(tool);
+        }
+        g_boxes.clear();
+        auto form = Start(Env(c.args, QString::fromLatin1(c.exeFolder)));
+        EXPECT_TRUE(g_boxes.isEmpty()) << g_boxes.value(0).text.toStdString();
+        EXPECT_EQ(form->SNMPV3->isEnabled(), c.v3Enabled);
+        EXPECT_EQ(form->SNMPConfig->isVisible(), c.configVisible);
+        EXPECT_EQ(form->SNMPConfigure1->isVisible(), c.configureVisible);
+        EXPECT_FALSE(form->Refresh->isVisible());
+        EXPECT_TRUE(form->Exit->isVisible());
+        // Under v3 the panel polls over user-based security.
+        if (c.v3Enabled) {
+            EXPECT_TRUE(WaitFor([&] { return form->PowerLed->BrushColor() == LedGreen; }, 5000));
+        }
+    }
+    QFile::remove(QDir(s_home).filePath("SNMPV3CFG.EXE"));
+}
+
+TEST_F(MainFormTest, DeviceConfigurationFileOverridesTheCommandLine)
+{
+    const QByteArray body = "[Program Information]\r\nAgentIP=127.0.0.1\r\nAgentPort="
+        + QByteArray::number(s_sim->port()) + "\r\nVersion=1\r\nSecurityModel=3\r\n";
+    const struct { const char *name; const char *exeFolder; const char *cfgFolder; bool viaSetting; } cases[] = {
+        {"beside the executable in the suite folder", "quorvane_ems", "quorvane_ems", false},
+        {"in the suite's configuration folder", "suite/bin", "suite/Conf/MBF", true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        QDir(s_home).mkpath(c.cfgFolder);
+        const QString cfg = QDir(s_home).filePath(QString::fromLatin1(c.cfgFolder) + "/127.0.0.1.cfg");
+        {
+            QFile f(cfg);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(body);
+        }
+        {
+            QSettings s(QSettings::SystemScope, SuiteOrganization, SuiteApplication);
+            if (c.viaSetting)
+                s.setValue(SuitePathKey, QDir(s_home).filePath("suite/bin") + "/");
+            else
+                s.remove(SuitePathKey);
+        }
+        g_boxes.clear();
+        // The command line names a port nobody serves; only the file's port reaches the agent.
+        auto form = Start(Env({"/I127.0.0.1", "/t1", "/v0", "/m1"}, QString::fromLatin1(c.exeFolder)));
+        EXPECT_TRUE(g_boxes.isEmpty()) << g_boxes.value(0).text.toStdString();
+        EXPECT_EQ(form->Texts().Port, QString::number(s_sim->port()));
+        EXPECT_EQ(form->Texts().Version, "1");
+        EXPECT_EQ(form->Texts().SecurityModel, "3");
+        EXPECT_EQ(form->Texts().ReadCommunity, "corvet");
+        EXPECT_EQ(SessionParams().Device.Port, s_sim->port());
+        EXPECT_TRUE(WaitFor([&] { return form->PowerLed->BrushColor() == LedGreen; }, 5000));
+        QFile::remove(cfg);
+    }
+    QSettings(QSettings::SystemScope, SuiteOrganization, SuiteApplication).remove(SuitePathKey);
+}
+
+TEST_F(MainFormTest, ExitAsksFirst)
+{
+    auto form = Start(Env(SimArgs()));
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    const struct { QMessageBox::StandardButton answer; bool staysOpen; } cases[] = {
+        {QMessageBox::No, true}, {QMessageBox::Yes, false}};
+    for (const auto &c : cases) {
+        g_boxes.clear();
+        g_answer = c.answer;
+        form->ExitClick();
+        ASSERT_EQ(g_boxes.size(), 1);
+        EXPECT_EQ(g_boxes[0].caption, "Exit");
+        EXPECT_EQ(g_boxes[0].text, "Are you sure to exit?");
+        EXPECT_EQ(form->isVisible(), c.staysOpen);
+    }
+}
+
+} // namespace
+
+namespace {
+
+// What each front-panel map makes of the values its LEDs may see.
+TEST(ColourMaps, FrontPanelMeanings)
+{
+    const struct { const char *map; const QvSNMPLedColorMapList *list; int value; qint32 colour; bool blinks; } cases[] = {
+        {"port up", &PortMap, 1, LedGreen, true},
+        {"port down", &PortMap, 2, LedBlack, false},
+        {"port testing", &PortMap, 3, LedBlack, true},
+        {"port unknown state", &PortMap, 7, LedBlack, true},
+        {"port status past a byte", &PortMap, 257, LedGreen, true},
+        {"power on any answer 1", &PowerMap, 1, LedGreen, false},
+        {"power on any answer 2", &PowerMap, 2, LedGreen, false},
+        {"power on any answer 3", &PowerMap, 3, LedGreen, false},
+        {"console other", &ConsoleMap, 1, LedBlack, false},
+        {"console in use", &ConsoleMap, 2, LedGreen, false},
+        {"console not in use", &ConsoleMap, 3, LedBlack, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.map);
+        const quint8 b = quint8(c.value & 0xFF);  // the LED's byte 0, least significant first
+        EXPECT_EQ(c.list->LookUp(b & c.list->ValueMask()), c.colour);
+        EXPECT_EQ((b & c.list->BlinkMask()) != 0, c.blinks);
+        EXPECT_EQ(c.list->OffColour(), LedBlack);
+        EXPECT_EQ(c.list->MissingColour(), LedBlack);
+    }
+}
+
+} // namespace
