@@ -1,6 +1,8 @@
 #include "tmainform.h"
 
+#include "devicecommands.h"
 #include "frontpanelart.h"
+#include "thelpviewer.h"
 #include "ledmaps.h"
 #include "menutree.h"
 #include "mibtables.h"
@@ -14,7 +16,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDeadlineTimer>
-#include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
 #include <QEventLoop>
@@ -37,7 +38,6 @@ const QString TMainForm::DesignedCaption = QStringLiteral("KMV-7040QX");
 namespace {
 
 const QString ConfigToolName = QStringLiteral("SNMPV3CFG.EXE");
-const QString HelpFileName = QStringLiteral("KMV-7040QX draft 3.hlp");
 constexpr qint32 DesignGrey = 0x00808080;
 
 // A port's link LED: a square well-filled shape; fill and outline follow the binding together.
@@ -112,13 +112,37 @@ void TMainForm::BuildMainMenu()
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu"));
     // The whole tree comes from the window catalogue; the entries of the shell are handled here.
-    const TMenuHandlers handlers = {
+    TMenuHandlers handlers = {
         {QStringLiteral("SNMPConfigClick"), [this](QObject *) { SNMPConfigClick(); }},
         {QStringLiteral("RefreshClick"), [this](QObject *) { RefreshClick(); }},
         {QStringLiteral("ExitClick"), [this](QObject *) { ExitClick(); }},
         {QStringLiteral("H1Click"), [this](QObject *) { H1Click(); }},
         {QStringLiteral("About1Click"), [this](QObject *) { About1Click(); }},
+        {QStringLiteral("RebootClick"), [this](QObject *) { RunDeviceCommand(DC_Reboot, this); }},
+        {QStringLiteral("SaveConfigClick"), [this](QObject *) { RunDeviceCommand(DC_SaveConfig, this); }},
+        {QStringLiteral("SummerTimeClick"), [this](QObject *) { ShowSummerTime(this, &TMainForm::RunModal); }},
+        {QStringLiteral("SNMPConfigure1Click"),
+         [this](QObject *) { RunSnmpConfigure(this, m_texts, ExeDir(), &TMainForm::RunModal); }},
     };
+    // The suite's shared modules, by the target switch each entry passes.
+    static const struct { const char *handler, *target; } modules[] = {
+        {"CIDRRFC20961Click", "/TLayer3_RIP"},         {"MI_RIP2Click", "/TLayer3_RIP2"},
+        {"OSPFGeneral1Click", "/TLayer3_OSPF"},        {"AreaInfo1Click", "/TLayer3_Area"},
+        {"LsdbInfo1Click", "/TLayer3_Lsdb"},           {"InterfaceInfo1Click", "/TLayer3_Interface"},
+        {"NeighborInfo1Click", "/TLayer3_Neighbor"},   {"IpMroute1Click", "/TLayer3_IPM"},
+        {"DVMRP1Click", "/TLayer3_DVMRP"},             {"PIMInfo1Click", "/TLayer3_PIM"},
+        {"RendezvousPointsInfo1Click", "/TLayer3_RendezvousPoints"},
+        {"ARPEntity1Click", "/TMIB_ARP"},              {"BridgeForwardingTableClick", "/TBridge_Forwarding"},
+        {"BridgeStaticTableClick", "/TBridge_StaticFilter"}, {"IfStackTable1Click", "/TIFMib_ifStackTable"},
+    };
+    for (const auto &m : modules) {
+        const QString target = QString::fromLatin1(m.target);
+        handlers.insert(QString::fromLatin1(m.handler), [this, target](QObject *) {
+            if (!LaunchSharedModule(m_texts, target, QString(), ExeDir()))
+                StatusBar->showMessage(QStringLiteral("The module %1 is not installed in %2")
+                                           .arg(ModuleNameOf(target), QDir::toNativeSeparators(ExeDir())));
+        });
+    }
     ::BuildMainMenu(bar, this, handlers);
     Device = bar->findChild<QMenu *>(QStringLiteral("Device"));
     SNMPV3 = bar->findChild<QMenu *>(QStringLiteral("SNMPV3"));
@@ -441,33 +465,13 @@ int TMainForm::RunModal(QDialog *dialog)
 void TMainForm::SNMPConfigClick()
 {
     try {
-        // Not parented: a tool still open when the main window goes keeps running.
-        auto *tool = new QProcess;
-        // The tool's file name may be spelt in any case, as on the platform it comes from.
-        const QStringList found = QDir(m_env.WorkDir).entryList({ConfigToolName}, QDir::Files);
-        tool->setProgram(QDir(m_env.WorkDir).filePath(found.value(0, ConfigToolName)));
-        tool->setArguments({QStringLiteral("/I") + m_texts.Address, QStringLiteral("/S") + ExeDir() + QLatin1Char('/')});
-        tool->setWorkingDirectory(m_env.WorkDir);
-        tool->setProcessChannelMode(QProcess::ForwardedChannels);
-        tool->start();
-        if (!tool->waitForStarted(5000)) {
-            StatusBar->showMessage(QStringLiteral("Cannot start %1: %2").arg(ConfigToolName, tool->errorString()));
-            delete tool;
+        const TToolRun run = RunConfigTool(m_env.WorkDir, m_texts.Address, ExeDir());
+        if (run == TToolRun::NotStarted) {
+            StatusBar->showMessage(QStringLiteral("Cannot start %1").arg(ConfigToolName));
             return;
         }
-        // The window keeps painting and polling while the tool runs.
-        QEventLoop wait;
-        connect(tool, &QProcess::finished, &wait, &QEventLoop::quit);
-        m_toolWaits.append(&wait);
-        if (tool->state() != QProcess::NotRunning)
-            wait.exec();
-        m_toolWaits.removeAll(&wait);
-        if (tool->state() != QProcess::NotRunning) {
-            tool->disconnect();
-            connect(tool, &QProcess::finished, tool, &QObject::deleteLater);
+        if (run == TToolRun::Abandoned)
             return;  // the main window is closing
-        }
-        delete tool;
         LoadDeviceConfig(m_texts.Address);
         SetupFrontPanel();
         UpdateStatusPanel();
@@ -494,16 +498,12 @@ void TMainForm::ExitClick()
 
 void TMainForm::H1Click()
 {
-    const QString path = QDir(ExeDir()).filePath(HelpFileName);
-    if (!QFileInfo(path).isFile() || !QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        StatusBar->showMessage(QStringLiteral("Cannot open the help file %1").arg(QDir::toNativeSeparators(path)));
+    ShowHelp(this);
 }
 
 void TMainForm::About1Click()
 {
-    TMessageBox(this,
-                QStringLiteral("Quorvane KMV-7040QX Management Module\nVersion 3.02R02(Build 2005/3/31)"),
-                QStringLiteral("About KMV-7040QX Management Module"), QMessageBox::Ok);
+    ShowAbout(this, &TMainForm::RunModal);
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)
@@ -520,9 +520,7 @@ void TMainForm::FormClose(QCloseEvent *event)
         return;
     }
     event->accept();
-    for (const QPointer<QEventLoop> &wait : std::as_const(m_toolWaits))
-        if (wait)
-            wait->quit();
+    AbandonConfigToolWaits();
 }
 
 void TMainForm::FormDestroy()

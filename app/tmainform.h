@@ -113,5 +113,4 @@ private:
     bool m_terminate = false;
     QvSNMPRequest2Leds *m_portBinding = nullptr;
     QvSNMPRequest2Leds *m_consoleBinding = nullptr;
-    QList<QPointer<QEventLoop>> m_toolWaits;
 };
