@@ -336,7 +336,8 @@ QString TEditsPanel::GetItemText(int row) const
         return edit->text();
     if (auto *combo = qobject_cast<const QComboBox *>(c))
         return combo->currentText();
-    return {};
+    // Composite rows keep their own text in a property of their container.
+    return c ? c->property("text").toString() : QString();
 }
 
 bool TEditsPanel::IsItemEmpty(int row) const

@@ -121,13 +121,10 @@ TEST(KmvSim, HelpListsOptionsAndBadArgumentsFail)
     }
 }
 
-TEST(KmvSim, StartsQuicklyAndRestartsOnTheSamePort)
+TEST(KmvSim, StartsAndRestartsOnTheSamePort)
 {
-    QElapsedTimer clock;
-    clock.start();
     KmvSimProcess sim;
     ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
-    EXPECT_LT(clock.elapsed(), 1000);
     const quint16 port = sim.port();
     ASSERT_TRUE(sim.restart());
     EXPECT_EQ(sim.port(), port);

@@ -1,0 +1,266 @@
+#include "devicecommands.h"
+
+#include "qvsnmpexception.h"
+#include "qvsnmprequest.h"
+#include "taboutform.h"
+#include "tfrmconfigsnmp.h"
+#include "thelpviewer.h"
+#include "tmessagebox.h"
+#include "tsummertimeform.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QPointer>
+#include <QProcess>
+
+#include <memory>
+
+namespace {
+
+const TDeviceCommandDesc DeviceCommands[] = {
+    {"1.3.6.1.4.1.171.12.1.2.3", "2", "Are you sure to reboot the device?", "Reboot"},
+    {"1.3.6.1.4.1.171.12.1.2.6", "3", "Save Configurations into NV-RAM ?", "Save Configure"},
+};
+
+const QString RmonDisabledText = QStringLiteral("Please enable RMON first!");
+
+int runModal(const TRunModal &run, QDialog *dialog)
+{
+    return run ? run(dialog) : dialog->exec();
+}
+
+QList<QPointer<QEventLoop>> &toolWaits()
+{
+    static QList<QPointer<QEventLoop>> waits;
+    return waits;
+}
+
+// A folder text ending with exactly one separator, as the command lines want it.
+QString withSeparator(const QString &folder)
+{
+    if (folder.isEmpty() || folder.endsWith(QLatin1Char('/')))
+        return folder;
+    return folder + QLatin1Char('/');
+}
+
+template <typename F>
+void guarded(QWidget *parent, F &&body)
+{
+    try {
+        body();
+    } catch (const QvSNMPException &e) {
+        TMessageBox(parent, e.text(), ExecutableCaption());
+    } catch (const std::exception &e) {
+        TMessageBox(parent, QString::fromLatin1(e.what()), ExecutableCaption());
+    }
+}
+
+}  // namespace
+
+const QString VersionChangedText = QStringLiteral(
+    "SNMP Version has been modified!\r\nIf you want to run the module in new version,please rerun it again.\r\n\n"
+    "Switch to new version?");
+
+const TDeviceCommandDesc &DeviceCommandDesc(TDeviceCommand command)
+{
+    return DeviceCommands[command == DC_Reboot ? 0 : 1];
+}
+
+bool RunDeviceCommand(TDeviceCommand command, QWidget *parent)
+{
+    try {
+        const TDeviceCommandDesc &desc = DeviceCommandDesc(command);
+        auto request = std::make_unique<QvSNMPRequest>();
+        request->vars.itemType = SVT_SV;
+        QvSNMPVar &var = request->vars.AddVar(QLatin1String(desc.oid), QLatin1String(desc.confirmCaption),
+                                              SYN_INTEGER, ACC_READWRITE);
+        var.valueText = QLatin1String(desc.value);
+        if (TMessageBox(parent, QLatin1String(desc.confirmText), QLatin1String(desc.confirmCaption),
+                        QMessageBox::Yes | QMessageBox::No)
+            != QMessageBox::Yes)
+            return false;
+        try {
+            request->Write(false);
+        } catch (...) {
+            // A reboot usually gets no answer; the user is told nothing either way.
+        }
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+QString ModuleNameOf(const QString &target)
+{
+    QString name = target.mid(2);
+    const qsizetype underscore = name.indexOf(QLatin1Char('_'));
+    if (underscore >= 0)
+        name.truncate(underscore);
+    return name;
+}
+
+QString ModuleArguments(const TSessionTexts &t, const QString &target)
+{
+    QString line = QStringLiteral(" /I") + t.Address;
+    if (t.Version == QLatin1String("3")) {
+        line += QStringLiteral(" /t") + t.Port + QStringLiteral(" /v") + t.Version + QStringLiteral(" /d")
+                + t.ContextEngineID + QStringLiteral(" /m") + t.SecurityModel + QStringLiteral(" /n")
+                + t.SecurityName + QStringLiteral(" /l") + t.SecurityLevel + QStringLiteral(" /a") + t.AuthProtocol
+                + QStringLiteral(" /p") + t.PrivProtocol + QStringLiteral(" /A") + t.AuthPassword
+                + QStringLiteral(" /P") + t.PrivPassword + QStringLiteral(" /c") + t.ContextName;
+    } else {
+        line += QStringLiteral(" /R") + t.ReadCommunity + QStringLiteral(" /W") + t.WriteCommunity;
+    }
+    return line + QLatin1Char(' ') + target;
+}
+
+QString BuildModuleCommandLine(const TSessionTexts &texts, const QString &target, const QString &programFolder)
+{
+    return withSeparator(programFolder) + ModuleNameOf(target) + ModuleArguments(texts, target);
+}
+
+QStringList ModuleArgumentList(const TSessionTexts &texts, const QString &target, const QString &extra)
+{
+    // The program path is kept whole (folders may hold blanks); the switches split at blanks.
+    return (ModuleArguments(texts, target) + QLatin1Char(' ') + extra).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+bool LaunchSharedModule(const TSessionTexts &texts, const QString &target, const QString &extra,
+                        const QString &programFolder)
+{
+    try {
+        const QString program = withSeparator(programFolder) + ModuleNameOf(target);
+        if (ModuleNameOf(target).isEmpty() || !QFileInfo(program).isFile())
+            return false;
+        return QProcess::startDetached(program, ModuleArgumentList(texts, target, extra));
+    } catch (...) {
+        return false;
+    }
+}
+
+QString ConfigToolPath(const QString &workDir)
+{
+    for (const char *name : {"SNMPV3Cfg.EXE", "SNMPV3CFG.EXE"}) {
+        const QString path = QDir(workDir).filePath(QLatin1String(name));
+        if (QFileInfo(path).isFile())
+            return path;
+    }
+    return QString();
+}
+
+TToolRun RunConfigTool(const QString &workDir, const QString &address, const QString &programFolder)
+{
+    try {
+        const QString path = ConfigToolPath(workDir);
+        if (path.isEmpty())
+            return TToolRun::NotStarted;
+        // Not parented: a tool still open when its wait is abandoned goes on running.
+        auto *tool = new QProcess;
+        tool->setProgram(path);
+        tool->setArguments({QStringLiteral("/I") + address, QStringLiteral("/S") + withSeparator(programFolder)});
+        tool->setWorkingDirectory(workDir);
+        tool->setProcessChannelMode(QProcess::ForwardedChannels);
+        tool->start();
+        if (!tool->waitForStarted(5000)) {
+            delete tool;
+            return TToolRun::NotStarted;
+        }
+        QEventLoop wait;
+        QObject::connect(tool, &QProcess::finished, &wait, &QEventLoop::quit);
+        QObject::connect(tool, &QProcess::errorOccurred, &wait, &QEventLoop::quit);
+        toolWaits().append(&wait);
+        if (tool->state() != QProcess::NotRunning)
+            wait.exec();
+        toolWaits().removeAll(&wait);
+        if (tool->state() != QProcess::NotRunning) {
+            tool->disconnect();
+            QObject::connect(tool, &QProcess::finished, tool, &QObject::deleteLater);
+            return TToolRun::Abandoned;
+        }
+        delete tool;
+        return TToolRun::Ended;
+    } catch (...) {
+        return TToolRun::NotStarted;
+    }
+}
+
+void AbandonConfigToolWaits()
+{
+    for (const QPointer<QEventLoop> &wait : std::as_const(toolWaits()))
+        if (wait)
+            wait->quit();
+}
+
+void OpenRmonWindow(QWidget *parent, const std::function<QDialog *()> &create,
+                    const std::function<bool(QDialog *)> &rmonEnabled, const TRunModal &run)
+{
+    guarded(parent, [&] {
+        std::unique_ptr<QDialog> window(create());
+        if (!window)
+            return;
+        if (rmonEnabled(window.get()))
+            runModal(run, window.get());
+        else
+            TMessageBox(parent, RmonDisabledText, ExecutableCaption());
+    });
+}
+
+void OpenRmonAlarmWindow(QWidget *parent, const std::function<QDialog *()> &createProbe,
+                         const std::function<bool(QDialog *)> &rmonEnabled,
+                         const std::function<QDialog *()> &createAlarm, const TRunModal &run)
+{
+    guarded(parent, [&] {
+        bool enabled = false;
+        {
+            std::unique_ptr<QDialog> probe(createProbe());
+            enabled = probe && rmonEnabled(probe.get());
+        }
+        if (!enabled) {
+            TMessageBox(parent, RmonDisabledText, ExecutableCaption());
+            return;
+        }
+        std::unique_ptr<QDialog> alarm(createAlarm());
+        if (alarm)
+            runModal(run, alarm.get());
+    });
+}
+
+bool RunSnmpConfigure(QWidget *mainWindow, const TSessionTexts &texts, const QString &programFolder,
+                      const TRunModal &run)
+{
+    bool switchVersion = false;
+    guarded(mainWindow, [&] {
+        bool changed = false;
+        {
+            TfrmConfigSNMP dialog(mainWindow, texts.Address, texts.Version, texts.SecurityName, programFolder);
+            runModal(run, &dialog);
+            changed = dialog.VersionChanged;
+        }
+        if (changed
+            && TMessageBox(mainWindow, VersionChangedText, ExecutableCaption(), QMessageBox::Yes | QMessageBox::No)
+                   == QMessageBox::Yes) {
+            switchVersion = true;
+            if (mainWindow)
+                mainWindow->close();
+        }
+    });
+    return switchVersion;
+}
+
+void ShowSummerTime(QWidget *parent, const TRunModal &run)
+{
+    guarded(parent, [&] {
+        TSummerTimeForm form(parent);
+        runModal(run, &form);
+    });
+}
+
+void ShowAbout(QWidget *mainWindow, const TRunModal &run)
+{
+    guarded(mainWindow, [&] {
+        TAboutForm form(mainWindow);
+        runModal(run, &form);
+    });
+}

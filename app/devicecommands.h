@@ -1,0 +1,87 @@
+// Device commands and launches of the main menu: reboot and save configuration, the suite's shared
+// modules, the external SNMPv3 configuration tool, the RMON entries, SNMP Configure, summer time,
+// help and about. Plain functions over what they need, so that each menu handler is one call:
+//
+//   void TMainForm::RebootClick()      { RunDeviceCommand(DC_Reboot, this); }
+//   void TMainForm::SaveConfigClick()  { RunDeviceCommand(DC_SaveConfig, this); }
+//   void TMainForm::OSPFGeneral1Click(){ LaunchSharedModule(m_texts, "/TLayer3_OSPF", "", ExeDir()); }
+//   void TMainForm::SNMPConfigClick()  { if (RunConfigTool(m_env.WorkDir, m_texts.Address, ExeDir())
+//                                              == TToolRun::Ended) { LoadDeviceConfig(...); SetupFrontPanel(); } }
+//   void TMainForm::Statistics1Click() { OpenRmonWindow(this, makeStats, statsEnabled, &RunModal); }
+//   void TMainForm::SNMPConfigure1Click() { RunSnmpConfigure(this, m_texts, ExeDir(), &RunModal); }
+//   void TMainForm::SummerTimeClick()  { ShowSummerTime(this, &RunModal); }
+//   void TMainForm::H1Click()          { ShowHelp(this); }
+//   void TMainForm::About1Click()      { ShowAbout(this, &RunModal); }
+//
+// None of them lets an exception out; confirmations go through TMessageBox, so tests answer them.
+// When the main window closes while the configuration tool runs, call AbandonConfigToolWaits().
+#pragma once
+
+#include "startupconfig.h"
+
+#include <QString>
+
+#include <functional>
+
+class QDialog;
+class QWidget;
+
+// Runs a modal window and returns its result (TMainForm::RunModal, or exec() when empty).
+using TRunModal = std::function<int(QDialog *)>;
+
+enum TDeviceCommand { DC_Reboot, DC_SaveConfig };
+
+struct TDeviceCommandDesc {
+    const char *oid;  // scalar, ".0" appended by the request
+    const char *value;
+    const char *confirmText;
+    const char *confirmCaption;
+};
+const TDeviceCommandDesc &DeviceCommandDesc(TDeviceCommand command);
+
+// Asks for confirmation, then sends the one blocking SET. Returns true when the SET was sent,
+// whatever came back: errors (a reboot rarely answers) are swallowed.
+bool RunDeviceCommand(TDeviceCommand command, QWidget *parent);
+
+// "/TLayer3_OSPF" gives "Layer3": the text between "/T" and the first underscore.
+QString ModuleNameOf(const QString &target);
+// The switches after the program: " /I" address, then the eleven version-3 switches or the two
+// communities, then " " and the target. Values as they are, unquoted.
+QString ModuleArguments(const TSessionTexts &texts, const QString &target);
+// programFolder, the module name, then ModuleArguments.
+QString BuildModuleCommandLine(const TSessionTexts &texts, const QString &target, const QString &programFolder);
+// The program and its arguments as LaunchSharedModule starts them (blanks separate arguments).
+QStringList ModuleArgumentList(const TSessionTexts &texts, const QString &target, const QString &extra);
+// Starts the module without waiting; false when it could not start (nothing is shown).
+bool LaunchSharedModule(const TSessionTexts &texts, const QString &target, const QString &extra,
+                        const QString &programFolder);
+
+enum class TToolRun {
+    NotStarted,  // missing or not startable: returned at once
+    Ended,       // the tool ran and ended: read the device configuration file again
+    Abandoned,   // AbandonConfigToolWaits() ended the wait while the tool still ran
+};
+// The tool's file in workDir ("SNMPV3Cfg.EXE" or "SNMPV3CFG.EXE"), or "" when there is none.
+QString ConfigToolPath(const QString &workDir);
+// Starts the SNMPv3 configuration tool with "/I" address and "/S" folder, and waits for it while
+// the GUI keeps running.
+TToolRun RunConfigTool(const QString &workDir, const QString &address, const QString &programFolder);
+void AbandonConfigToolWaits();
+
+// "Statistics" and "History": creates the window, shows it modally when RMON is enabled on the
+// agent, else says "Please enable RMON first!"; destroys it.
+void OpenRmonWindow(QWidget *parent, const std::function<QDialog *()> &create,
+                    const std::function<bool(QDialog *)> &rmonEnabled, const TRunModal &run = {});
+// "Alarm/Event": the probe window only answers whether RMON is enabled and goes at once.
+void OpenRmonAlarmWindow(QWidget *parent, const std::function<QDialog *()> &createProbe,
+                         const std::function<bool(QDialog *)> &rmonEnabled,
+                         const std::function<QDialog *()> &createAlarm, const TRunModal &run = {});
+
+extern const QString VersionChangedText;
+// The settings dialog, then the version-change prompt; Yes closes mainWindow (which asks its own
+// exit question). Returns true when the user chose to switch.
+bool RunSnmpConfigure(QWidget *mainWindow, const TSessionTexts &texts, const QString &programFolder,
+                      const TRunModal &run = {});
+
+void ShowSummerTime(QWidget *parent, const TRunModal &run = {});
+void ShowAbout(QWidget *mainWindow, const TRunModal &run = {});

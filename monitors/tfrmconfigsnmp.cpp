@@ -1,0 +1,301 @@
+#include "tfrmconfigsnmp.h"
+
+#include "qvradiogroup.h"
+#include "tmessagebox.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDate>
+#include <QDir>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScrollArea>
+#include <QTime>
+
+namespace {
+
+const QString DefaultReadCommunity = QStringLiteral("corvet");
+const QString DefaultWriteCommunity = QStringLiteral("lanmore");
+
+template <typename W>
+W *place(W *w, int left, int top, int width = -1)
+{
+    if (width < 0) {
+        w->adjustSize();
+        w->move(left, top);
+    } else {
+        w->setGeometry(left, top, width, w->sizeHint().height());
+    }
+    return w;
+}
+
+QLabel *label(QWidget *parent, const char *text, int left, int top)
+{
+    return place(new QLabel(QLatin1String(text), parent), left, top);
+}
+
+QComboBox *combo(QWidget *parent, const QStringList &items, int left, int top, int width, bool editable)
+{
+    auto *c = new QComboBox(parent);
+    c->setEditable(editable);
+    c->addItems(items);
+    c->setCurrentIndex(-1);
+    return place(c, left, top, width);
+}
+
+QLineEdit *edit(QWidget *parent, const char *text, int left, int top, int width)
+{
+    return place(new QLineEdit(QLatin1String(text), parent), left, top, width);
+}
+
+// The file names a device, so the address must be plain host text: no folder part.
+bool IsPlainHostText(const QString &address)
+{
+    return !address.isEmpty() && address != QLatin1String(".") && address != QLatin1String("..")
+           && !address.contains(QLatin1Char('/')) && !address.contains(QLatin1Char('\\'))
+           && !address.contains(QChar(0));
+}
+
+void SetBackground(QWidget *w, QPalette::ColorRole role)
+{
+    QPalette pal = w->palette();
+    const QColor colour = QApplication::palette().color(QPalette::Active, role);
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        pal.setColor(g, QPalette::Base, colour);
+        pal.setColor(g, QPalette::Button, colour);
+    }
+    w->setPalette(pal);
+}
+
+}  // namespace
+
+TfrmConfigSNMP::TfrmConfigSNMP(QWidget *owner, const QString &address, const QString &runningVersion,
+                               const QString &runningSecurityName, const QString &folder)
+    : QDialog(owner), m_runningVersion(runningVersion), m_runningSecurityName(runningSecurityName), m_folder(folder)
+{
+    setObjectName(QStringLiteral("frmConfigSNMP"));
+    setWindowTitle(QStringLiteral("Device SNMP Configure"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(ClientWidth, ClientHeight);
+    // The design packs its rows tightly: a compact font keeps the labels clear of their fields.
+    QFont compact = font();
+    compact.setPixelSize(11);
+    setFont(compact);
+
+    sbxConfigSNMP = new QScrollArea(this);
+    sbxConfigSNMP->setObjectName(QStringLiteral("sbxConfigSNMP"));
+    sbxConfigSNMP->setGeometry(0, 0, ClientWidth, ClientHeight);
+    sbxConfigSNMP->setFrameShape(QFrame::NoFrame);
+    auto *box = new QWidget;
+    box->resize(ClientWidth, ClientHeight);
+    sbxConfigSNMP->setWidget(box);
+
+    lblIPCaption = label(box, "IP : ", 16, 16);
+    lblIP = label(box, "", 38, 16);
+    lblPort = label(box, "Port : ", 120, 16);
+    edtPort = edit(box, "161", 148, 10, 38);
+
+    rgpSNMPVersion = new QvRadioGroup(QStringLiteral("SNMP Version"), box);
+    rgpSNMPVersion->setColumns(3);
+    rgpSNMPVersion->setItems({QStringLiteral("SNMPv1"), QStringLiteral("SNMPv2c"), QStringLiteral("SNMPv3")});
+    rgpSNMPVersion->setItemIndex(0);
+    if (QLayout *l = rgpSNMPVersion->layout())
+        l->setContentsMargins(6, 0, 6, 0);
+    rgpSNMPVersion->setGeometry(199, 0, 265, 40);
+
+    lblSecurityName = label(box, "Security Name : ", 16, 48);
+    cbxSecurityName = combo(box,
+                            {QStringLiteral("noAuthUser"), QStringLiteral("MD5_User"), QStringLiteral("MD5_DES_User"),
+                             QStringLiteral("SHA_User"), QStringLiteral("SHA_DES_User")},
+                            94, 43, 140, true);
+    lblSecurityLevel = label(box, "Security Level : ", 248, 48);
+    cbxSecurityLevel = combo(box, {QStringLiteral("NoAuthNoPriv"), QStringLiteral("AuthNoPriv"), QStringLiteral("AuthPriv")},
+                             333, 43, 130, false);
+    lblAuthProtocol = label(box, "Auth Protocol : ", 16, 72);
+    cbxAuthProtocol = combo(box, {QStringLiteral("None"), QStringLiteral("HMACMD5"), QStringLiteral("HMAC_SHA")}, 94, 67,
+                            140, false);
+    lblAuthPass = label(box, "Auth Password : ", 248, 72);
+    edtAuthPass = edit(box, "", 334, 67, 129);
+    lblPrivProtocol = label(box, "Priv Protocol : ", 16, 96);
+    cbxPrivProtocol = combo(box, {QStringLiteral("None"), QStringLiteral("CBC_DES"), QStringLiteral("CBC_IDEA")}, 94, 91,
+                            140, false);
+    lblPrivPass = label(box, "Priv Password : ", 248, 96);
+    edtPrivPass = edit(box, "", 334, 91, 129);
+    lblContext = label(box, "Context Name : ", 16, 119);
+    edtContext = edit(box, "corvet", 178, 114, 56);
+    lblContextEngine = label(box, "Context Engine ID :  ", 248, 120);
+    edtContextEngine = edit(box, "", 346, 115, 117);
+    lblCommunity = label(box, "Write Community String : ", 16, 143);
+    edtCommunity = edit(box, "lanmore", 178, 138, 56);
+
+    btnOk = new QPushButton(QStringLiteral("OK"), box);
+    btnOk->setGeometry(136, 168, 75, 25);
+    btnOk->setDefault(true);
+    btnExit = new QPushButton(QStringLiteral("Exit"), box);
+    btnExit->setGeometry(232, 168, 75, 25);
+
+    const struct { QWidget *w; const char *name; } names[] = {
+        {lblIPCaption, "lblIPCaption"}, {lblIP, "lblIP"}, {lblPort, "lblPort"}, {edtPort, "edtPort"},
+        {rgpSNMPVersion, "rgpSNMPVersion"}, {lblSecurityName, "lblSecurityName"},
+        {cbxSecurityName, "cbxSecurityName"}, {lblSecurityLevel, "lblSecurityLevel"},
+        {cbxSecurityLevel, "cbxSecurityLevel"}, {lblAuthProtocol, "lblAuthProtocol"},
+        {cbxAuthProtocol, "cbxAuthProtocol"}, {lblAuthPass, "lblAuthPass"}, {edtAuthPass, "edtAuthPass"},
+        {lblPrivProtocol, "lblPrivProtocol"}, {cbxPrivProtocol, "cbxPrivProtocol"}, {lblPrivPass, "lblPrivPass"},
+        {edtPrivPass, "edtPrivPass"}, {lblContext, "lblContext"}, {edtContext, "edtContext"},
+        {lblContextEngine, "lblContextEngine"}, {edtContextEngine, "edtContextEngine"},
+        {lblCommunity, "lblCommunity"}, {edtCommunity, "edtCommunity"}, {btnOk, "btnOk"}, {btnExit, "btnExit"},
+    };
+    for (const auto &n : names)
+        n.w->setObjectName(QLatin1String(n.name));
+
+    lblIP->setText(address);
+    lblIP->adjustSize();
+    FormCreate();
+
+    connect(rgpSNMPVersion, &QvRadioGroup::itemIndexChanged, this, [this] { rgpSNMPVersionClick(); });
+    connect(btnOk, &QPushButton::clicked, this, [this] { btnOkClick(); });
+    connect(btnExit, &QPushButton::clicked, this, [this] { btnExitClick(); });
+}
+
+void TfrmConfigSNMP::FormCreate()
+{
+    SetV3Controls(false);
+}
+
+bool TfrmConfigSNMP::V3Selected() const
+{
+    return rgpSNMPVersion->itemIndex() == 2;
+}
+
+void TfrmConfigSNMP::SetV3Controls(bool on)
+{
+    const QPalette::ColorRole role = on ? QPalette::Base : QPalette::Window;
+    for (QComboBox *c : {cbxSecurityName, cbxSecurityLevel, cbxAuthProtocol, cbxPrivProtocol}) {
+        c->setEnabled(on);
+        SetBackground(c, role);
+    }
+    for (QLineEdit *e : {edtAuthPass, edtPrivPass, edtContextEngine}) {
+        e->setReadOnly(!on);
+        SetBackground(e, role);
+    }
+}
+
+void TfrmConfigSNMP::rgpSNMPVersionClick()
+{
+    if (V3Selected()) {
+        SetV3Controls(true);
+        edtContext->clear();
+        edtCommunity->clear();
+    } else {
+        SetV3Controls(false);
+        edtContext->setText(DefaultReadCommunity);
+        edtCommunity->setText(DefaultWriteCommunity);
+    }
+}
+
+QString TfrmConfigSNMP::ConfigFilePath() const
+{
+    const QString address = lblIP->text();
+    if (!IsPlainHostText(address) || m_folder.isEmpty())
+        return QString();
+    return QDir(m_folder).filePath(address + QStringLiteral(".cfg"));
+}
+
+QString TfrmConfigSNMP::ConfigFileText() const
+{
+    static const char *const versions[] = {"0", "1", "3"};
+    const int v = rgpSNMPVersion->itemIndex();
+    const QLocale locale = QLocale::system();
+    const QStringList lines = {
+        QStringLiteral("[Program Information]"),
+        QStringLiteral("AgentIP=") + lblIP->text(),
+        QStringLiteral("AgentPort=") + edtPort->text(),
+        QStringLiteral("Version=") + QLatin1String(v >= 0 && v < 3 ? versions[v] : "0"),
+        QStringLiteral("SecurityName=") + (V3Selected() ? cbxSecurityName->currentText() : QString()),
+        QStringLiteral("AuthPassword=") + edtAuthPass->text(),
+        QStringLiteral("PrivPassword=") + edtPrivPass->text(),
+        QStringLiteral("AuthProtocol=") + QString::number(cbxAuthProtocol->currentIndex()),
+        QStringLiteral("PrivProtocol=") + QString::number(cbxPrivProtocol->currentIndex()),
+        QStringLiteral("ContextEngineID=") + edtContextEngine->text(),
+        QStringLiteral("SecurityLevel=") + QString::number(cbxSecurityLevel->currentIndex()),
+        QStringLiteral("ContextName=") + edtContext->text(),
+        QStringLiteral("GetCommStr=") + edtContext->text(),
+        QStringLiteral("SetCommStr=") + edtCommunity->text(),
+        QStringLiteral("UpdateDate=") + locale.toString(QDate::currentDate(), QLocale::ShortFormat),
+        QStringLiteral("UpdateTime=") + locale.toString(QTime::currentTime(), QLocale::LongFormat),
+        QStringLiteral("SecurityModel=3"),
+    };
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+bool TfrmConfigSNMP::WriteConfigFile(const QString &path, const QString &text) const
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    // Passwords are in it: owner only, set on the temporary before it takes the name.
+    if (!file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+        file.cancelWriting();
+        return false;
+    }
+    const QByteArray bytes = text.toLatin1();
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool TfrmConfigSNMP::ComputeVersionChanged() const
+{
+    const int selected = rgpSNMPVersion->itemIndex();
+    const QString running = m_runningVersion.trimmed().isEmpty() ? QStringLiteral("0") : m_runningVersion.trimmed();
+    if (running == QLatin1String("0"))
+        return selected != 0;
+    if (running == QLatin1String("1"))
+        return selected != 1;
+    if (running == QLatin1String("3")) {
+        if (selected == 2)
+            return cbxSecurityName->currentText() != m_runningSecurityName;
+        return true;
+    }
+    return false;
+}
+
+void TfrmConfigSNMP::btnOkClick()
+{
+    try {
+        if (V3Selected()) {
+            const struct { QComboBox *c; const char *text; } checks[] = {
+                {cbxSecurityName, "SecurityName is empty!"},
+                {cbxSecurityLevel, "SecurityLevel is empty!"},
+                {cbxAuthProtocol, "AuthProtocol is empty!"},
+                {cbxPrivProtocol, "PrivProtocol is empty!"},
+            };
+            for (const auto &check : checks) {
+                if (check.c->currentText().isEmpty()) {
+                    TMessageBox(this, QLatin1String(check.text), ExecutableCaption());
+                    return;
+                }
+            }
+        }
+        const QString path = ConfigFilePath();
+        if (path.isEmpty() || !WriteConfigFile(path, ConfigFileText())) {
+            TMessageBox(this, QStringLiteral("Create file error!"), ExecutableCaption());
+            return;
+        }
+        VersionChanged = ComputeVersionChanged();
+        accept();
+    } catch (const std::exception &e) {
+        TMessageBox(this, QString::fromLatin1(e.what()), ExecutableCaption());
+    }
+}
+
+void TfrmConfigSNMP::btnExitClick()
+{
+    reject();
+}

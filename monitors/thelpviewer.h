@@ -1,0 +1,27 @@
+// The help window: the device manager's own help document (HTML pages built into the program)
+// in a browser with Contents, Back and Forward. One window serves every request.
+#pragma once
+
+#include <QUrl>
+#include <QWidget>
+
+class QPushButton;
+class QTextBrowser;
+
+class THelpViewer : public QWidget {
+    Q_OBJECT
+public:
+    explicit THelpViewer(QWidget *parent = nullptr);
+
+    static const QUrl ContentsUrl;
+
+    void ShowContents();
+
+    QTextBrowser *Browser;
+    QPushButton *BT_Contents;
+    QPushButton *BT_Back;
+    QPushButton *BT_Forward;
+};
+
+// Opens the help window at its contents (raising it when it is already open) and returns it.
+THelpViewer *ShowHelp(QWidget *parent = nullptr);
