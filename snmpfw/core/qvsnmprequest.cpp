@@ -277,10 +277,7 @@ bool QvSNMPRequest::StoreReadResponse(int code, const void *response, bool *walk
         const QString received = QvOidToText(vb.oid);
         QvSNMPVar &v = vars.Item(i);
         if (code == -102) {
-            // An SNMPv1 agent ends a walk by returning the request unchanged, on the first read
-            // too (an empty table at the end of its view), when the column was sent as its base.
-            const bool unchanged = v.currentOid.isEmpty() ? received == Base(i) : v.currentOid == received;
-            if (unchanged) {
+            if (v.currentOid == received) {
                 *walkEnded = true;
                 return false;
             }
@@ -470,10 +467,7 @@ void QvSNMPRequest::Complete(QvSNMPCompletionRecord *record, int reason, const v
                 for (int i = 0, k = 0; i < req->vars.Count(); ++i) {
                     if (!req->vars.IsReadable(i))
                         continue;
-                    const QString &sent = req->vars.Item(i).currentOid;
-                    const QString received = k < resp->vbs.size() ? QvOidToText(resp->vbs[k].oid) : QString();
-                    // A first read sends the column's base (an empty table at the end of the view).
-                    if (k < resp->vbs.size() && (sent.isEmpty() ? received == req->Base(i) : sent == received)) {
+                    if (k < resp->vbs.size() && req->vars.Item(i).currentOid == QvOidToText(resp->vbs[k].oid)) {
                         outcome.code = 0;
                         outcome.text = QvErrorText(0);
                     }

@@ -218,17 +218,21 @@ TEST_F(WindowsAgent, EveryWindowOpensAndRefreshes)
                 EXPECT_EQ(form->PageControl()->currentIndex(), 0);
             }
             QvSNMPRequest2Edits *first = form->BindingAt(0);
-            EXPECT_TRUE(LastReport(first).contains(QLatin1String("Ok!"))) << LastReport(first).toStdString();
+            const TPanelDef &panel = def.panels[0];
+            // A walk the engine refuses by design (an empty table at the end of an SNMPv1
+            // agent's view) must be refused in the window too; everything else reads fine.
+            bool walkOk = true;
+            const QStringList rows = panel.kind == PK_LIST ? WalkRows(panel, first->Request().version, &walkOk)
+                                                           : QStringList();
+            EXPECT_EQ(LastReport(first).contains(QLatin1String("Ok!")), walkOk) << LastReport(first).toStdString();
+            if (!walkOk) {
+                EXPECT_EQ(version, qint8(SNMP_VERSION_V1)) << "only SNMPv1 ends an empty last table with an error";
+            }
             // Only the page on screen was read.
             for (int p = 1; p < form->BindingCount(); ++p)
                 EXPECT_EQ(ReportLines(form->BindingAt(p)), 0) << "page " << p << " refreshed unseen";
-            const TPanelDef &panel = def.panels[0];
             if (panel.kind == PK_LIST) {
                 ++listWindows;
-                bool ok = false;
-                const qint8 sent = first->Request().version;
-                const QStringList rows = WalkRows(panel, sent, &ok);
-                EXPECT_TRUE(ok) << "the independent walk failed";
                 ASSERT_NE(first->ListView(), nullptr);
                 EXPECT_EQ(first->ListView()->topLevelItemCount(), rows.size());
                 if (!rows.isEmpty())
