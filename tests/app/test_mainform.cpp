@@ -28,6 +28,10 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QMenuBar>
+#include <QStatusBar>
+
 #include <functional>
 #include <memory>
 
@@ -360,6 +364,33 @@ TEST_F(MainFormTest, ExitAsksFirst)
         EXPECT_EQ(g_boxes[0].text, "Are you sure to exit?");
         EXPECT_EQ(form->isVisible(), c.staysOpen);
     }
+}
+
+TEST_F(MainFormTest, ShellMenuEntriesReachTheirCommands)
+{
+    auto form = Start(Env(SimArgs()));
+    g_answer = QMessageBox::No;
+    const struct { const char *action, *caption, *text; } cases[] = {
+        {"Reset", "Reboot", "Are you sure to reboot the device?"},
+        {"SaveConfig", "Save Configure", "Save Configurations into NV-RAM ?"},
+    };
+    for (const auto &c : cases) {
+        g_boxes.clear();
+        auto *action = form->menuBar()->findChild<QAction *>(QString::fromLatin1(c.action));
+        ASSERT_NE(action, nullptr) << c.action;
+        action->trigger();
+        ASSERT_EQ(g_boxes.size(), 1) << c.action;
+        EXPECT_EQ(g_boxes[0].caption, c.caption);
+        EXPECT_EQ(g_boxes[0].text, c.text);
+    }
+    // A shared module that is not installed beside the program: no box, a line in the status bar.
+    g_boxes.clear();
+    auto *ospf = form->menuBar()->findChild<QAction *>(QStringLiteral("OSPFGeneral1"));
+    ASSERT_NE(ospf, nullptr);
+    ospf->trigger();
+    EXPECT_TRUE(g_boxes.isEmpty());
+    EXPECT_TRUE(form->StatusBar->currentMessage().contains(QStringLiteral("Layer3")))
+        << form->StatusBar->currentMessage().toStdString();
 }
 
 } // namespace
