@@ -23,6 +23,13 @@
 
 namespace {
 
+// A filled value longer than its edit shows its beginning, not its end.
+void ShowFromStart(QLineEdit *edit, const QString &text)
+{
+    edit->setText(text);
+    edit->setCursorPosition(0);
+}
+
 enum ControlKind { KindLabel, KindCheckBox, KindCombo, KindRadio, KindEdit, KindOther };
 
 ControlKind KindOf(const QWidget *w)
@@ -593,13 +600,13 @@ void QvSNMPRequest2Edits::PutText(const QvSNMPAssociation &rec, const QString &t
     }
     const int count = rec.controls.size();
     if (count == 1) {
-        EditAt(rec, 0)->setText(text);
+        ShowFromStart(EditAt(rec, 0), text);
         return;
     }
     const int fixed = FixedEditCount(syntax);
     const bool split = fixed > 0 || IsHexSyntax(syntax) || syntax == SYN_OBJECTID;
     if (!split) {
-        EditAt(rec, 0)->setText(text);
+        ShowFromStart(EditAt(rec, 0), text);
         return;
     }
     if (fixed > count)
@@ -609,7 +616,7 @@ void QvSNMPRequest2Edits::PutText(const QvSNMPAssociation &rec, const QString &t
         return;
     auto set = [&](int k, const QString &t) {
         if (QLineEdit *e = EditAt(rec, k))
-            e->setText(t);
+            ShowFromStart(e, t);
     };
     auto setNum = [&](int k, qint64 n) { set(k, QString::number(n)); };
 

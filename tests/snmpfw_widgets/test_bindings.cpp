@@ -203,6 +203,17 @@ TEST(Bindings, EditsWithoutFormatAreBoundUnconstrained)
     EXPECT_EQ(f.binding.Constraint()->Count(), 1) << "one specifier constrains one edit";
 }
 
+TEST(Bindings, LongValuesShowTheirBeginning)
+{
+    Fixture f;
+    f.add(SYN_DISPLAYSTR).valueText = QStringLiteral("portType-100Base-TX with a long description");
+    const QList<QLineEdit *> edits = f.edits(1);
+    f.binding.BindEdits(0, QString(), edits);
+    f.binding.FillControls(-1);
+    EXPECT_EQ(edits[0]->text(), QStringLiteral("portType-100Base-TX with a long description"));
+    EXPECT_EQ(edits[0]->cursorPosition(), 0);
+}
+
 // Whole values in one control: what is shown and what comes back after the user's change.
 TEST(Bindings, SingleControlsShowAndCollectWholeValues)
 {
