@@ -81,18 +81,6 @@ int tagOf(const QObject *o)
     return o ? o->property("tag").toInt() : 0;
 }
 
-void collectAll(QvSNMPRequest2Edits *b)
-{
-    // The binding's collecting step: every value text emptied, the selected row copied in,
-    // then every control collected.
-    QvSNMPVarList &vars = b->Vars();
-    for (int i = 0; i < vars.Count(); ++i)
-        vars.Item(i).valueText.clear();
-    if (b->ListView())
-        b->CopySelectedRow();
-    b->CollectControls(-1);
-}
-
 void setConstraintOwner(QvSNMPRequest2Edits *b, QWidget *owner)
 {
     if (b && b->Constraint())
@@ -294,7 +282,7 @@ void TSNMPEditorPanel::Set(QPushButton *sender, QDialog *dialog)
     QList<int> excluded;
     bool incomplete = false;
     try {
-        collectAll(b);
+        b->CollectValues();
         QvSNMPVarList &vars = b->Vars();
         for (int r = 0; r < EditsPanel->ItemCount() && r < vars.Count(); ++r) {
             QvSNMPVar &var = vars.Item(r);
@@ -676,7 +664,7 @@ void TSNMPListViewPanel::DeleteClick()
         excluded << i;
     }
     try {
-        collectAll(b);
+        b->CollectValues();
         if (statusRow >= 0 && statusRow < vars.Count())
             vars.Item(statusRow).valueText = ListPanel->deleteStatusText;
         b->Apply(false, false);
