@@ -2,6 +2,7 @@
 // free loopback port, CPU time of this process over the measuring time divided by the wall time.
 //   bench_idle [seconds (60)] [--kmvsim PATH] [--visible]
 // Ends with one line cpu_share=X%.
+#include "agent_support.h"
 #include "mibenums.h"
 #include "tmainform.h"
 #include "tmessagebox.h"
@@ -14,31 +15,11 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include <arpa/inet.h>
 #include <cstdio>
-#include <netinet/in.h>
 #include <sys/resource.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace {
 
-quint16 FreeUdpPort()
-{
-    const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
-    if (fd < 0)
-        return 0;
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t len = sizeof a;
-    quint16 port = 0;
-    if (::bind(fd, reinterpret_cast<sockaddr *>(&a), sizeof a) == 0
-        && ::getsockname(fd, reinterpret_cast<sockaddr *>(&a), &len) == 0)
-        port = ntohs(a.sin_port);
-    ::close(fd);
-    return port;
-}
 
 double CpuSeconds()
 {
@@ -70,7 +51,7 @@ int main(int argc, char **argv)
     }
 
     QTemporaryDir work;
-    const quint16 port = FreeUdpPort();
+    const quint16 port = freeUdpPort();
     if (!work.isValid() || port == 0) {
         std::fprintf(stderr, "bench_idle: no temporary folder or free port\n");
         return 1;

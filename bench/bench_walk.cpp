@@ -2,6 +2,7 @@
 // table is walked with blocking and with asynchronous requests (one GET-NEXT per row over its
 // four readable columns) and by "snmptable -v1" over the same columns. Each time is the best of
 // a few runs; the last line gives both walks' times divided by the reference time.
+#include "agent_support.h"
 #include "qvsnmpadapter.h"
 #include "qvsnmpexception.h"
 #include "qvsnmprequest.h"
@@ -16,10 +17,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <cstdio>
 
@@ -29,21 +26,6 @@ constexpr int kRows = 1200;
 constexpr int kRuns = 3;
 const QString kTable = QStringLiteral("1.3.6.1.6.3.16.1.5.2.1");
 
-quint16 freePort()
-{
-    const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t len = sizeof a;
-    quint16 port = 0;
-    if (fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr *>(&a), sizeof a) == 0 &&
-        ::getsockname(fd, reinterpret_cast<sockaddr *>(&a), &len) == 0)
-        port = ntohs(a.sin_port);
-    if (fd >= 0)
-        ::close(fd);
-    return port;
-}
 
 // A MIB module naming the table's columns, so that the reference tool can walk it.
 const char kMib[] = R"(KMV-BENCH-MIB DEFINITIONS ::= BEGIN
@@ -164,7 +146,7 @@ int main(int argc, char **argv)
     QTemporaryDir dir;
     if (!dir.isValid())
         return 1;
-    const quint16 port = freePort();
+    const quint16 port = freeUdpPort();
     QStringList conf{QStringLiteral("agentaddress udp:127.0.0.1:%1").arg(port),
                      QStringLiteral("rocommunity public 127.0.0.1")};
     for (int k = 1; k <= kRows; ++k)
