@@ -124,3 +124,61 @@ QvDateTime QvDateTime::FromText(const QString &text)
     return QvDateTime(quint16(f[0]), quint8(f[1]), quint8(f[2]), quint8(f[3]), quint8(f[4]), quint8(f[5]),
                       quint8(f[6]), direction, quint8(f[7]), quint8(f[8]));
 }
+
+bool QvDateTime::Parse(const QString &text, QvDateTime *value)
+{
+    const QByteArray s = text.trimmed().toLatin1();
+    int pos = 0;
+    // At most five digits: every field fits, and nothing can wrap into range.
+    auto number = [&](int *out) {
+        int v = 0;
+        int digits = 0;
+        while (pos < s.size() && s[pos] >= '0' && s[pos] <= '9' && digits < 6) {
+            v = v * 10 + (s[pos] - '0');
+            ++pos;
+            ++digits;
+        }
+        *out = v;
+        return digits > 0 && digits <= 5;
+    };
+    auto literal = [&](char c) {
+        if (pos >= s.size() || s[pos] != c)
+            return false;
+        ++pos;
+        return true;
+    };
+    int f[9] = {};
+    char direction = '+';
+    int n = 0;
+    static const char separators[] = "--,::.,";
+    for (; n < 7; ++n) {
+        if (n > 0 && !literal(separators[n - 1]))
+            break;
+        if (!number(&f[n]))
+            return false;
+    }
+    // The date alone, or with a time cut after any field.
+    if (n < 3)
+        return false;
+    if (n == 7 && pos < s.size()) {
+        if (!literal(','))
+            return false;
+        if (pos < s.size() && (s[pos] == '+' || s[pos] == '-'))
+            direction = s[pos++];
+        else
+            return false;
+        if (!number(&f[7]) || !literal(':') || !number(&f[8]))
+            return false;
+    }
+    if (pos != s.size())
+        return false;
+    static const int low[9] = {0, 1, 1, 0, 0, 0, 0, 0, 0};
+    static const int high[9] = {65535, 12, 31, 23, 59, 60, 9, 14, 59};
+    for (int k = 0; k < 9; ++k) {
+        if (f[k] < low[k] || f[k] > high[k])
+            return false;
+    }
+    *value = QvDateTime(quint16(f[0]), quint8(f[1]), quint8(f[2]), quint8(f[3]), quint8(f[4]), quint8(f[5]),
+                        quint8(f[6]), direction, quint8(f[7]), quint8(f[8]));
+    return true;
+}

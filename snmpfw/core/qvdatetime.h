@@ -25,6 +25,9 @@ public:
     QString ToText() const;
     // The three text forms tried in turn; fields a partial match leaves unread are 0.
     static QvDateTime FromText(const QString &text);
+    // Strict: one of the three forms (the date alone, or with a time, or with time and offset),
+    // nothing after it, every field within its range; false otherwise.
+    static bool Parse(const QString &text, QvDateTime *value);
 
     bool operator==(const QvDateTime &) const = default;
 

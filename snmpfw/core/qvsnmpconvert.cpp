@@ -30,6 +30,63 @@ constexpr double EndDay = 2958466;
     QvThrow(-514);
 }
 
+[[noreturn]] void badValue()
+{
+    QvThrow(-529);
+}
+
+constexpr qint64 Int32Min = -2147483648LL;
+constexpr qint64 Int32Max = 2147483647LL;
+constexpr qint64 UInt32Max = 4294967295LL;
+
+qint64 decimalIn(const QString &text, qint64 min, qint64 max)
+{
+    qint64 v = 0;
+    if (!QvParseDecimal(text, min, max, &v))
+        badValue();
+    return v;
+}
+
+quint32 ticksOf(const QString &text)
+{
+    quint32 v = 0;
+    if (!QvParseTimeTicks(text, &v))
+        badValue();
+    return v;
+}
+
+double realOf(const QString &text)
+{
+    double v = 0;
+    if (!QvParseReal(text, &v))
+        badValue();
+    return v;
+}
+
+quint64 counter64Of(const QString &text)
+{
+    quint64 v = 0;
+    if (!QvParseCounter64(text, &v))
+        badValue();
+    return v;
+}
+
+double dateTimeRealOf(const QString &text)
+{
+    double v = 0;
+    if (!QvReadDateTimeReal(text, &v))
+        badValue();
+    return v;
+}
+
+QvDateTime dateTimeOf(const QString &text)
+{
+    QvDateTime v;
+    if (!QvDateTime::Parse(text, &v))
+        badValue();
+    return v;
+}
+
 bool isBlank(QChar c)
 {
     return c == QLatin1Char(' ') || c == QLatin1Char('\t');
@@ -323,6 +380,132 @@ quint32 QvReadDecimal(const QString &text)
     return negative ? 0u - v : v;
 }
 
+bool QvParseDecimal(const QString &text, qint64 min, qint64 max, qint64 *value)
+{
+    const QString t = text.trimmed();
+    int p = 0;
+    bool negative = false;
+    if (p < t.size() && (t[p] == QLatin1Char('+') || t[p] == QLatin1Char('-'))) {
+        negative = t[p] == QLatin1Char('-');
+        ++p;
+    }
+    if (p >= t.size())
+        return false;
+    // Far beyond any range checked here, and far below overflow.
+    constexpr qint64 Cap = 100000000000000000LL;
+    qint64 v = 0;
+    for (; p < t.size(); ++p) {
+        const ushort c = t[p].unicode();
+        if (c < '0' || c > '9' || v > Cap)
+            return false;
+        v = v * 10 + (c - '0');
+    }
+    if (negative)
+        v = -v;
+    if (v < min || v > max)
+        return false;
+    *value = v;
+    return true;
+}
+
+bool QvParseReal(const QString &text, double *value)
+{
+    const QByteArray s = text.trimmed().toLatin1();
+    bool hasFraction;
+    if (s.isEmpty() || realExtent(s, 0, &hasFraction) != s.size())
+        return false;
+    const char *begin = s.constData() + (s[0] == '+' ? 1 : 0);
+    double v = 0;
+    const auto r = std::from_chars(begin, s.constData() + s.size(), v, std::chars_format::general);
+    if (r.ec != std::errc() || r.ptr != s.constData() + s.size() || !std::isfinite(v))
+        return false;
+    *value = v;
+    return true;
+}
+
+bool QvParseCounter64(const QString &text, quint64 *value)
+{
+    const QString t = text.trimmed();
+    const QByteArray s = t.toLatin1();
+    bool hasFraction;
+    if (s.isEmpty() || s[0] == '-' || realExtent(s, 0, &hasFraction) != s.size())
+        return false;
+    if (!hasFraction) {
+        quint64 v = 0;
+        for (int p = s[0] == '+' ? 1 : 0; p < s.size(); ++p) {
+            const quint64 d = quint64(s[p] - '0');
+            if (v > (~quint64(0) - d) / 10)
+                return false;
+            v = v * 10 + d;
+        }
+        *value = v;
+        return true;
+    }
+    const long double r = leadingReal<long double>(t);
+    if (!std::isfinite(r) || r < 0 || r + 0.5L >= 18446744073709551616.0L)
+        return false;
+    *value = quint64(r + 0.5L);
+    return true;
+}
+
+bool QvParseTimeTicks(const QString &text, quint32 *ticks)
+{
+    const QString t = text.trimmed();
+    qint64 total = 0;
+    qint64 n = 0;
+    QString rest = t;
+    const int dayAt = t.indexOf(QLatin1String("day"), 0, Qt::CaseInsensitive);
+    if (dayAt >= 0) {
+        if (!QvParseDecimal(t.left(dayAt), 0, UInt32Max, &n))
+            return false;
+        total = n * TicksPerDay;
+        int p = dayAt + 3;
+        if (p < t.size() && (t[p] == QLatin1Char('s') || t[p] == QLatin1Char('S')))
+            ++p;
+        while (p < t.size() && isBlank(t[p]))
+            ++p;
+        if (p < t.size() && t[p] == QLatin1Char(','))
+            ++p;
+        rest = t.mid(p).trimmed();
+    } else if (!t.contains(QLatin1Char(':'))) {
+        // A bare number is a count of hundredths.
+        if (!QvParseDecimal(t, 0, UInt32Max, &n))
+            return false;
+        *ticks = quint32(n);
+        return true;
+    }
+    if (!rest.isEmpty()) {
+        const QStringList parts = rest.split(QLatin1Char(':'));
+        if (parts.size() > 3)
+            return false;
+        static const qint64 weights[3] = {360000, 6000, 100};
+        for (int k = 0; k < parts.size(); ++k) {
+            QString part = parts[k];
+            if (k == 2) {
+                const int dot = part.indexOf(QLatin1Char('.'));
+                if (dot >= 0) {
+                    // Hundredths: one or two digits, a single digit being tenths.
+                    const QString fraction = part.mid(dot + 1);
+                    if (fraction.isEmpty() || fraction.size() > 2 || !QvParseDecimal(fraction, 0, 99, &n)
+                        || fraction[0] == QLatin1Char('+') || fraction[0] == QLatin1Char('-'))
+                        return false;
+                    total += fraction.size() == 1 ? n * 10 : n;
+                    part = part.left(dot);
+                }
+            }
+            if (part.startsWith(QLatin1Char('-')) || !QvParseDecimal(part, 0, UInt32Max, &n))
+                return false;
+            total += n * weights[k];
+            if (total > UInt32Max)
+                return false;
+        }
+    }
+    if (total > UInt32Max)
+        return false;
+    *ticks = quint32(total);
+    return true;
+}
+
 double QvReadReal(const QString &text)
 {
     return leadingReal<double>(text);
@@ -472,7 +655,7 @@ bool QvReadDateTimeReal(const QString &text, double *value)
     if (!number(&d))
         return false;
     const QDate date(y, mo, d);
-    if (!date.isValid())
+    if (y < 1 || y > 9999 || !date.isValid())
         return false;
     int h = 0, mi = 0, s = 0, ms = 0;
     while (p < t.size() && isBlank(t[p]))
@@ -589,7 +772,7 @@ QvSNMPValue QvTextToValue(quint32 syntax, const QString &text, const QvOptionLis
     case SYN_BOOLEAN:
         return QvSNMPValue::integer(isTrue(t) ? 1 : 0);
     case SYN_INTEGER:
-        return QvSNMPValue::integer(qint32(QvReadDecimal(t)));
+        return QvSNMPValue::integer(qint32(decimalIn(t, Int32Min, Int32Max)));
     case SYN_BITSTR:
     case SYN_OCTETSTR:
     case SYN_MACADDRESS:
@@ -612,24 +795,20 @@ QvSNMPValue QvTextToValue(quint32 syntax, const QString &text, const QvOptionLis
         return QvSNMPValue::string(o, QvSNMPValue::IpAddress);
     }
     case SYN_COUNTER:
-        return QvSNMPValue::unsigned32(QvSNMPValue::Counter32, QvReadDecimal(t));
+        return QvSNMPValue::unsigned32(QvSNMPValue::Counter32, quint32(decimalIn(t, 0, UInt32Max)));
     case SYN_GAUGE:
     case SYN_UINTEGER:
-        return QvSNMPValue::unsigned32(QvSNMPValue::Gauge32, QvReadDecimal(t));
+        return QvSNMPValue::unsigned32(QvSNMPValue::Gauge32, quint32(decimalIn(t, 0, UInt32Max)));
     case SYN_TIMETICKS:
-        return QvSNMPValue::unsigned32(QvSNMPValue::TimeTicks, QvReadTimeTicks(t));
+        return QvSNMPValue::unsigned32(QvSNMPValue::TimeTicks, ticksOf(t));
     case SYN_COUNTER64:
-        return QvSNMPValue::counter64(QvReadCounter64(t));
+        return QvSNMPValue::counter64(counter64Of(t));
     case SYN_DOUBLE:
-        return QvSNMPValue::string(doubleOctets(QvReadReal(t)));
+        return QvSNMPValue::string(doubleOctets(realOf(t)));
     case SYN_DATETIME:
-        return QvSNMPValue::string(QvDateTime::FromText(t).ToOctets());
-    case SYN_BCDATETIME: {
-        double d = 0;
-        if (!QvReadDateTimeReal(t, &d))
-            badSyntax();
-        return QvSNMPValue::string(doubleOctets(d));
-    }
+        return QvSNMPValue::string(dateTimeOf(t).ToOctets());
+    case SYN_BCDATETIME:
+        return QvSNMPValue::string(doubleOctets(dateTimeRealOf(t)));
     case SYN_DISPLAYSTR:
         return QvSNMPValue::string(t.toLatin1());
     default:
@@ -648,10 +827,12 @@ QvOid QvEncodeIndexOid(quint32 syntax, const QString &text, bool lastImplied, co
         oid.append(isTrue(t) ? 1 : 0);
         break;
     case SYN_INTEGER:
+        oid.append(quint32(decimalIn(t, Int32Min, Int32Max)));
+        break;
     case SYN_COUNTER:
     case SYN_GAUGE:
     case SYN_UINTEGER:
-        oid.append(QvReadDecimal(t));
+        oid.append(quint32(decimalIn(t, 0, UInt32Max)));
         break;
     case SYN_BITSTR:
     case SYN_OCTETSTR:
@@ -683,32 +864,31 @@ QvOid QvEncodeIndexOid(quint32 syntax, const QString &text, bool lastImplied, co
         break;
     }
     case SYN_TIMETICKS:
-        oid.append(QvReadTimeTicks(t));
+        oid.append(ticksOf(t));
         break;
     case SYN_COUNTER64: {
-        const quint64 v = QvReadCounter64(t);
+        const quint64 v = counter64Of(t);
         oid << quint32(v >> 32) << quint32(v);
         break;
     }
     case SYN_DOUBLE: {
-        const quint64 bits = doubleBits(QvReadReal(t));
+        const quint64 bits = doubleBits(realOf(t));
         oid << quint32(bits) << quint32(bits >> 32);
         break;
     }
     case SYN_MACADDRESS: {
+        // Exactly six octets: a shorter instance would address another row.
         const QByteArray o = QvReadHex(t);
-        if (o.size() >= 6)
-            appendOctets(oid, o.left(6));
+        if (o.size() != 6)
+            badValue();
+        appendOctets(oid, o);
         break;
     }
     case SYN_DATETIME:
-        appendOctets(oid, QvDateTime::FromText(t).ToOctets());
+        appendOctets(oid, dateTimeOf(t).ToOctets());
         break;
     case SYN_BCDATETIME: {
-        double d = 0;
-        if (!QvReadDateTimeReal(t, &d))
-            badSyntax();
-        const quint64 bits = doubleBits(d);
+        const quint64 bits = doubleBits(dateTimeRealOf(t));
         oid << quint32(bits) << quint32(bits >> 32);
         break;
     }
@@ -992,13 +1172,15 @@ QByteArray TextToOctets(const QString &text, quint32 syntax)
         putLe32(o, isTrue(text) ? 1 : 0);
         break;
     case SYN_INTEGER:
+        putLe32(o, quint32(decimalIn(text, Int32Min, Int32Max)));
+        break;
     case SYN_COUNTER:
     case SYN_GAUGE:
     case SYN_UINTEGER:
-        putLe32(o, QvReadDecimal(text));
+        putLe32(o, quint32(decimalIn(text, 0, UInt32Max)));
         break;
     case SYN_TIMETICKS:
-        putLe32(o, QvReadTimeTicks(text));
+        putLe32(o, ticksOf(text));
         break;
     case SYN_BITSTR:
     case SYN_OCTETSTR:
@@ -1021,23 +1203,19 @@ QByteArray TextToOctets(const QString &text, quint32 syntax)
             badSyntax();
         break;
     case SYN_COUNTER64: {
-        const quint64 v = QvReadCounter64(text);
+        const quint64 v = counter64Of(text);
         putLe32(o, quint32(v));
         putLe32(o, quint32(v >> 32));
         break;
     }
     case SYN_DOUBLE:
-        o = doubleOctets(QvReadReal(text));
+        o = doubleOctets(realOf(text));
         break;
-    case SYN_BCDATETIME: {
-        double d = 0;
-        if (!QvReadDateTimeReal(text, &d))
-            badSyntax();
-        o = doubleOctets(d);
+    case SYN_BCDATETIME:
+        o = doubleOctets(dateTimeRealOf(text));
         break;
-    }
     case SYN_DATETIME:
-        o = QvDateTime::FromText(text).ToOctets();
+        o = dateTimeOf(text).ToOctets();
         break;
     case SYN_DISPLAYSTR:
         o = text.toLatin1();
@@ -1046,13 +1224,17 @@ QByteArray TextToOctets(const QString &text, quint32 syntax)
         o.append(char(isTrue(text) ? 1 : 0));
         break;
     case SYN_INT8:
+        o.append(char(decimalIn(text, -128, 127)));
+        break;
     case SYN_UINT8:
-        o.append(char(QvReadDecimal(text)));
+        o.append(char(decimalIn(text, 0, 255)));
         break;
     case SYN_BOOL16:
     case SYN_INT16:
     case SYN_UINT16: {
-        const quint16 v = syntax == SYN_BOOL16 ? quint16(isTrue(text) ? 1 : 0) : quint16(QvReadDecimal(text));
+        const quint16 v = syntax == SYN_BOOL16 ? quint16(isTrue(text) ? 1 : 0)
+                          : syntax == SYN_INT16 ? quint16(decimalIn(text, -32768, 32767))
+                                                : quint16(decimalIn(text, 0, 65535));
         char b[2];
         qToBigEndian(v, b);
         o.append(b, 2);

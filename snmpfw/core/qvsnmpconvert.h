@@ -1,7 +1,8 @@
 // Conversions between engine-neutral SNMP values and the display texts variables hold: received
 // values, values to send, index columns in instance suffixes, and partial data cut out of octet
 // strings. Failures throw QvSNMPException (-511 bad syntax, -514 instance too short,
-// -518 partial data too short, -519 byte index beyond the data) and change no text.
+// -518 partial data too short, -519 byte index beyond the data, -529 a text that is no value of
+// its syntax) and change no text. A value to send is never guessed from a text that is not one.
 #pragma once
 
 #include "qvsnmpvalue.h"
@@ -36,7 +37,15 @@ quint64 QvReadCounter64(const QString &text);
 QString QvCounter64Text(quint64 value);
 QString QvTimeTicksText(quint32 ticks);
 quint32 QvReadTimeTicks(const QString &text);
-// Date-time real: days since 30 December 1899, the fraction the time of day.
+// Strict readers for texts to send: the whole text (blanks around it aside) must be the value,
+// in range; false otherwise.
+bool QvParseDecimal(const QString &text, qint64 min, qint64 max, qint64 *value);
+bool QvParseTimeTicks(const QString &text, quint32 *ticks);
+// A finite real in C notation; "nan", "inf" and overflowing exponents are refused.
+bool QvParseReal(const QString &text, double *value);
+// A whole number, or a real that rounds into 0 .. 2^64-1.
+bool QvParseCounter64(const QString &text, quint64 *value);
+// Date-time real: days since 30 December 1899, the fraction the time of day; years 1 to 9999.
 QString QvDateTimeRealText(double value);
 bool QvReadDateTimeReal(const QString &text, double *value);
 

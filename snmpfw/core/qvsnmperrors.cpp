@@ -130,6 +130,12 @@ const char *const OwnTexts[] = {
     "Log database field not found!",
     "Bad syntax for the history chart of log!",
     "Unknown error code!",
+    "The text is no value of the SNMP variable's syntax (not a number, or out of range)!",
+    "The agent's answers are not increasing (OID not increasing)!",
+    "The agent's instance does not fit the index of the SNMP variable list!",
+    "The agent answered a value of the wrong type!",
+    "The walk stopped at its limit of [MAXROWS] rows; the table may have more!",
+    "No answer: the change may have been applied; Refresh shows the switch's state!",
 };
 
 const char *const LogFormatTexts[] = {
@@ -238,7 +244,7 @@ bool codeToEntry(int code, QvCatalogue &catalogue, int &index)
     };
     static const Range ranges[] = {
         {-118, -101, CAT_AGENT, -101},  {-217, -201, CAT_V3MP, -201}, {-314, -301, CAT_USM, -301},
-        {-423, -401, CAT_CLASS, -401},  {-528, -501, CAT_OWN, -500},  {0, 0, CAT_OWN, 0},
+        {-423, -401, CAT_CLASS, -401},  {QvLastOwnCode, -501, CAT_OWN, -500},  {0, 0, CAT_OWN, 0},
         {-18, -1, CAT_COMMON, 0},
     };
     for (const Range &r : ranges) {

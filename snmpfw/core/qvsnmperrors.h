@@ -22,6 +22,43 @@ enum QvCatalogue {
     CAT_COUNT
 };
 
+// The framework's own codes ("qvsnmp.err", entry -500 - code).
+enum QvErrorCode : int {
+    QVE_OK = 0,
+    QVE_READ_VARS_FILE = -501,
+    QVE_VARS_FILE_FORMAT = -502,
+    QVE_VARS_FILE_ITEM_TYPE = -503,
+    QVE_VARS_FILE_SYNTAX = -504,
+    QVE_VARS_FILE_ACCESS = -505,
+    QVE_CREATE_SESSION = -506,
+    QVE_LOAD_BOOTS = -507,
+    QVE_SAVE_BOOTS = -508,
+    QVE_BAD_ADDRESS = -509,
+    QVE_GETNEXT_SINGLE = -510,
+    QVE_BAD_SYNTAX = -511,
+    QVE_EXPR_SYNTAX = -512,
+    QVE_NOT_NUMERIC = -513,
+    QVE_INSTANCE_SHORT = -514,
+    QVE_BAD_ITEM_TYPE = -515,
+    QVE_BAD_ASSOC_ITEM_TYPE = -516,
+    QVE_PART_SYNTAX = -517,
+    QVE_PART_VALUE = -518,
+    QVE_PART_INDEX = -519,
+    QVE_NO_OPTION_LIST = -520,
+    QVE_CONTROL_TYPE = -521,
+    QVE_CONTROL_COUNT = -522,
+    QVE_UNKNOWN = -528,
+    // Added after the 29 original entries; a catalogue file without them falls back to the
+    // built-in texts.
+    QVE_BAD_VALUE = -529,           // a text that is no value of its syntax
+    QVE_OID_NOT_INCREASING = -530,  // an agent answering GET-NEXT with the same or a lower OID
+    QVE_INSTANCE_MISMATCH = -531,   // an instance suffix longer than the index needs
+    QVE_WRONG_TYPE = -532,          // a received value of the wrong type for its column
+    QVE_ROW_LIMIT = -533,           // a walk reached its row limit ("[MAXROWS]")
+    QVE_SET_UNKNOWN = -534,         // a write without answer, which may have been applied
+};
+constexpr int QvLastOwnCode = QVE_SET_UNKNOWN;
+
 struct QvStatus {
     int code;
     QString text;

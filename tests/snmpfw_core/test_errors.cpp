@@ -74,14 +74,16 @@ TEST(Errors, CodeTextsAgreeWithTheMappingAndCatalogueSizes)
         EXPECT_EQ(QvErrorText(m.code), m.text) << "status " << s;
     }
     const std::pair<QvCatalogue, int> sizes[] = {{CAT_AGENT, 18}, {CAT_V3MP, 17},     {CAT_USM, 14},   {CAT_CLASS, 23},
-                                                 {CAT_OWN, 29},   {CAT_LOGFORMAT, 2}, {CAT_COMMON, 19}};
+                                                 {CAT_OWN, 35},   {CAT_LOGFORMAT, 2}, {CAT_COMMON, 19}};
     for (const auto &[catalogue, entries] : sizes) {
         for (int i = 0; i < entries; ++i)
             EXPECT_FALSE(CatalogueText(catalogue, i).isEmpty()) << catalogue << ":" << i;
         EXPECT_TRUE(CatalogueText(catalogue, entries).isEmpty()) << catalogue;
         EXPECT_TRUE(CatalogueText(catalogue, -1).isEmpty()) << catalogue;
     }
-    for (int code : {-500, -119, -200, 1, -19})
+    EXPECT_EQ(QvErrorText(QVE_UNKNOWN), QStringLiteral("Unknown error code!"));
+    EXPECT_EQ(QvErrorText(QvLastOwnCode), CatalogueText(CAT_OWN, -500 - QvLastOwnCode));
+    for (int code : {-500, -119, -200, 1, -19, QvLastOwnCode - 1})
         EXPECT_EQ(QvErrorText(code), QStringLiteral("Unknown error code!")) << code;
     EXPECT_EQ(QvErrorText(-2), QStringLiteral("Bad format specifier of edit's constraint!"));
 }
