@@ -2,6 +2,7 @@
 // start-up) and the message loop.
 #include "mibenums.h"
 #include "qvsnmpexception.h"
+#include "startupconfig.h"
 #include "tmainform.h"
 #include "tmessagebox.h"
 
@@ -12,7 +13,9 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     try {
         QvCatalogueListsScope lists;
-        TMainForm form(TStartupEnv::FromProcess(argc, argv));
+        const TStartupEnv env = TStartupEnv::FromProcess(argc, argv);
+        WipeSecretArguments(argc, argv);
+        TMainForm form(env);
         if (form.TerminateRequested())
             return 0;
         form.show();

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <cstring>
 #include <limits>
 #include <optional>
 
@@ -62,6 +63,17 @@ constexpr Switch kSwitches[] = {
     {"/n", Field::SecurityName},   {"/A", Field::AuthPassword},   {"/P", Field::PrivPassword},
     {"/a", Field::AuthProtocol},   {"/p", Field::PrivProtocol},
 };
+
+// The switch that claims arg and where it starts, or nullptr when none occurs in it.
+const Switch *ClaimingSwitch(const QString &arg, qsizetype *at)
+{
+    for (const Switch &sw : kSwitches) {
+        *at = arg.indexOf(QLatin1String(sw.text), 0, Qt::CaseSensitive);
+        if (*at >= 0)
+            return &sw;
+    }
+    return nullptr;
+}
 
 void ApplySwitch(Field field, const QString &sw, const QString &value, QvSNMPSessionParams &p)
 {
@@ -128,14 +140,24 @@ TSessionTexts SessionTexts(const QvSNMPSessionParams &p)
 void ParseCommandLine(const QStringList &arguments, QvSNMPSessionParams &params)
 {
     for (const QString &arg : arguments) {
-        for (const Switch &sw : kSwitches) {
-            const QString name = QLatin1String(sw.text);
-            const qsizetype at = arg.indexOf(name, 0, Qt::CaseSensitive);
-            if (at < 0)
-                continue;
-            ApplySwitch(sw.field, name, arg.mid(at + 2), params);
-            break;
-        }
+        qsizetype at = 0;
+        if (const Switch *sw = ClaimingSwitch(arg, &at))
+            ApplySwitch(sw->field, QLatin1String(sw->text), arg.mid(at + 2), params);
+    }
+}
+
+void WipeSecretArguments(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (!argv[i])
+            continue;
+        qsizetype at = 0;
+        const Switch *sw = ClaimingSwitch(QString::fromLatin1(argv[i]), &at);
+        if (!sw || (sw->field != Field::AuthPassword && sw->field != Field::PrivPassword))
+            continue;
+        // One character per octet, so the position in the text is the position in the bytes.
+        char *value = argv[i] + at + 2;
+        std::memset(value, 0, std::strlen(value));
     }
 }
 

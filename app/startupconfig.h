@@ -48,6 +48,11 @@ TSessionTexts SessionTexts(const QvSNMPSessionParams &params);
 // for a bad number; the arguments before the bad one stay applied.
 void ParseCommandLine(const QStringList &arguments, QvSNMPSessionParams &params);
 
+// Overwrites the values of the "/A" and "/P" switches (claimed as ParseCommandLine claims them)
+// in the process's own argument memory, so that the process list no longer shows the passwords.
+// Call it once start-up has copied the arguments; argv[0] is left alone.
+void WipeSecretArguments(int argc, char **argv);
+
 // A path that may use backslashes (as the suite writes them) in the platform's own form.
 QString NativePath(const QString &path);
 // The last folder component of the executable's full path ("" when it has none).

@@ -281,6 +281,7 @@ void TSNMPEditorPanel::Set(QPushButton *sender, QDialog *dialog)
     b->SetAsynchronous(false);
     QList<int> excluded;
     bool incomplete = false;
+    bool written = false;
     try {
         b->CollectValues();
         QvSNMPVarList &vars = b->Vars();
@@ -297,8 +298,10 @@ void TSNMPEditorPanel::Set(QPushButton *sender, QDialog *dialog)
         }
         if (incomplete)
             TMessageBox(window(), QStringLiteral("Some items are empty!"), QStringLiteral("Warning"));
-        else
+        else {
             b->Apply(false, false);
+            written = true;
+        }
     } catch (const QvSNMPException &e) {
         b->Report(e.text());
     } catch (const std::exception &e) {
@@ -310,7 +313,8 @@ void TSNMPEditorPanel::Set(QPushButton *sender, QDialog *dialog)
             vars.Item(r).setInvalid(false);
         b->SetAsynchronous(wasAsync);
     }
-    if (!incomplete && tagOf(sender) == 1 && dialog)
+    // A failed write keeps the dialog and what the user typed; the strip says why.
+    if (written && tagOf(sender) == 1 && dialog)
         dialog->accept();
 }
 

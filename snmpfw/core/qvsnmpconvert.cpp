@@ -761,6 +761,32 @@ QString QvValueToText(quint32 syntax, const QvSNMPValue &value, const QvOptionLi
     return labelOf(text, options);
 }
 
+bool QvValueFitsSyntax(quint32 syntax, const QvSNMPValue &value)
+{
+    if (value.isAbsent())
+        return true;
+    qint64 n = 0;
+    QByteArray o;
+    switch (syntax) {
+    case SYN_BOOLEAN:
+    case SYN_INTEGER:
+    case SYN_COUNTER:
+    case SYN_GAUGE:
+    case SYN_UINTEGER:
+    case SYN_TIMETICKS:
+    case SYN_COUNTER64:
+        return integerOf(value, &n);
+    case SYN_OBJECTID:
+        return value.type == QvSNMPValue::ObjectId;
+    case SYN_NULL:
+        return true;
+    default:
+        // Octet syntaxes; an empty string is a value, too.
+        return value.type == QvSNMPValue::OctetString || value.type == QvSNMPValue::Opaque
+            || value.type == QvSNMPValue::IpAddress;
+    }
+}
+
 QvSNMPValue QvTextToValue(quint32 syntax, const QString &text, const QvOptionList *options)
 {
     if (!QvIsVarSyntax(syntax))

@@ -51,6 +51,9 @@ bool QvReadDateTimeReal(const QString &text, double *value);
 
 // Received value to display text by syntax, then through the option list's ValueToLabel.
 QString QvValueToText(quint32 syntax, const QvSNMPValue &value, const QvOptionList *options = nullptr);
+// False when a received value is of a type the syntax cannot show (an agent's fault); absent
+// values (NULL, exceptions) fit every syntax.
+bool QvValueFitsSyntax(quint32 syntax, const QvSNMPValue &value);
 // Display text (through LabelToValue first) to the value to send; "(NULL)" gives NULL.
 QvSNMPValue QvTextToValue(quint32 syntax, const QString &text, const QvOptionList *options = nullptr);
 

@@ -243,13 +243,18 @@ void QvSNMPRequest::Prepare(BuildMode mode, Prepared *out)
 void QvSNMPRequest::DecodeRowSuffix(const QString &rowSuffix)
 {
     QString rest = rowSuffix;
-    for (int i = 0; i < vars.indexCount && i < vars.Count(); ++i) {
+    const int columns = qMin(vars.indexCount, vars.Count());
+    for (int i = 0; i < columns; ++i) {
         if (rest.isEmpty())
-            QvThrow(-514);
+            QvThrow(QVE_INSTANCE_SHORT);
         if (!vars.IsReadable(i))
             vars.Item(i).currentOid = Base(i) + QLatin1Char('.') + rowSuffix;
         rest = DecodeIndex(i, rest);
     }
+    // Sub-identifiers beyond the index are an agent's fault: ignoring them would show one row
+    // many times over.
+    if (columns > 0 && !rest.isEmpty())
+        QvThrow(QVE_INSTANCE_MISMATCH);
 }
 
 bool QvSNMPRequest::StoreReadResponse(int code, const void *response, bool *walkEnded)
@@ -284,12 +289,22 @@ bool QvSNMPRequest::StoreReadResponse(int code, const void *response, bool *walk
             QvThrow(-102);
         }
         const QString base = Base(i);
+        if (vars.IsTable() && !v.currentOid.isEmpty() && code == 0) {
+            // An answer inside the column that does not advance: the agent loops.
+            QvOid b, p;
+            const QvOid &r = vb.oid;
+            if (QvParseOid(base, &b) && QvParseOid(v.currentOid, &p) && r.size() > b.size()
+                && compareOid(r.mid(0, b.size()), b) == 0 && compareOid(r, p) <= 0)
+                QvThrow(QVE_OID_NOT_INCREASING);
+        }
         if (IsColumnDone(base, v.currentOid, received)) {
             ++done;
             v.valueText = QvNotDoneText;
             v.currentOid = previousRow.isEmpty() ? base : base + QLatin1Char('.') + previousRow;
             continue;
         }
+        if (!QvValueFitsSyntax(v.syntax, vb.value))
+            QvThrow(QVE_WRONG_TYPE);
         StoreValue(i, vb);
         v.currentOid = received;
         // The row's instance comes from a column still inside its subtree.
@@ -298,8 +313,12 @@ bool QvSNMPRequest::StoreReadResponse(int code, const void *response, bool *walk
     }
     if (readable == done)
         return false;
-    if (vars.IsTable())
+    if (vars.IsTable()) {
         DecodeRowSuffix(rowSuffix);
+        if (++m_walkRows > maxWalkRows)
+            throw QvSNMPException(QVE_ROW_LIMIT, FillPlaceholder(QvErrorText(QVE_ROW_LIMIT), QStringLiteral("[MAXROWS]"),
+                                                                  QString::number(maxWalkRows)));
+    }
     for (int i = 0; i < vars.Count(); ++i)
         ApplyExpression(i, true);
     return true;
@@ -311,6 +330,8 @@ bool QvSNMPRequest::Read(bool first)
         return false;
     Prepared p;
     Prepare(first ? BuildFirstRead : BuildNextRead, &p);
+    if (first)
+        m_walkRows = 0;
     if (p.vbs.isEmpty())
         return false;
     QvSNMPResponse resp;
@@ -373,6 +394,9 @@ bool QvSNMPRequest::Write(bool readBack, const QString &varSelection, const QStr
         throw;
     }
     vars.Assign(saved);
+    // The agent may have applied a write whose answer was lost.
+    if (status == LIBSTAT_TIMEOUT)
+        QvThrow(QVE_SET_UNKNOWN);
     if (status != 0)
         throwStatus(status);
     if (readBack)
@@ -406,6 +430,8 @@ void QvSNMPRequest::ReadAsync(QvSNMPRequestCallback callback, void *data, bool f
         return;
     Prepared p;
     Prepare(first ? BuildFirstRead : BuildNextRead, &p);
+    if (first)
+        m_walkRows = 0;
     SendAsync(p, callback, data, true);
 }
 
@@ -446,6 +472,8 @@ void QvSNMPRequest::Complete(QvSNMPCompletionRecord *record, int reason, const v
     QvSNMPError outcome;
     const int status = reason != 0 ? reason : resp->errorStatus;
     QvStatus mapped = MapStatus(status);
+    if (record->write && reason == LIBSTAT_TIMEOUT)
+        mapped = {QVE_SET_UNKNOWN, QvErrorText(QVE_SET_UNKNOWN)};
     outcome.code = mapped.code;
     outcome.text = mapped.text;
     outcome.errorIndex = resp ? resp->errorIndex : 0;

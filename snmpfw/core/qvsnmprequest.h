@@ -106,6 +106,11 @@ public:
     quint8 alive = 1;
     qint32 pending = 0;
 
+    // A table walk reads at most this many rows; the next one ends it with -533, so that an
+    // agent whose table never ends cannot keep a window busy for ever.
+    static constexpr qint32 MaxWalkRows = 100000;
+    qint32 maxWalkRows = MaxWalkRows;
+
     // Runs a completion as the event pump does (reason: library status, -5 time-out,
     // -8 session closing). Public so that the engine's adapter and tests can drive it.
     static void Complete(QvSNMPCompletionRecord *record, int reason, const void *response);
@@ -124,4 +129,5 @@ private:
     void SendAsync(Prepared &prepared, QvSNMPRequestCallback callback, void *data, bool readBack);
 
     QList<QvSNMPCompletionRecord *> m_records;  // outstanding asynchronous sends
+    int m_walkRows = 0;                         // rows read since the walk's first read
 };

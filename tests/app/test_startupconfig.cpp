@@ -5,8 +5,10 @@
 #include "agent_support.h"
 #include "qvsnmpexception.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QSettings>
 #include <gtest/gtest.h>
 
@@ -261,3 +263,62 @@ TEST_F(ConfigLocation, EmsFolderAndSuiteSetting)
 }
 
 } // namespace
+
+// The process's own arguments, as glibc hands them to initialisers, so that a child run of this
+// test can wipe its real argument memory.
+namespace {
+int g_argc = 0;
+char **g_argv = nullptr;
+void CaptureArguments(int argc, char **argv, char **)
+{
+    g_argc = argc;
+    g_argv = argv;
+}
+__attribute__((section(".init_array"), used)) void (*const captureArguments)(int, char **, char **) =
+    CaptureArguments;
+
+QByteArray OwnCommandLine()
+{
+    QFile f(QStringLiteral("/proc/self/cmdline"));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+const char *const WipeChildVar = "KMV_WIPE_SECRETS_CHILD";
+} // namespace
+
+// Passwords given as "/A" and "/P" are gone from the process list once start-up has read them;
+// other switches, and a password text inside another switch's value, stay.
+TEST(CommandLine, SecretArgumentsAreWipedFromTheProcess)
+{
+    const QStringList secrets = {QStringLiteral("/Ahunter2auth"), QStringLiteral("x/Phunter2priv")};
+    const QStringList kept = {QStringLiteral("/I127.0.0.1"), QStringLiteral("/nSHA_User"),
+                              QStringLiteral("/Rread/Anotsecret")};
+    if (qEnvironmentVariableIsSet(WipeChildVar)) {
+        const QByteArray before = OwnCommandLine();
+        ASSERT_TRUE(before.contains("hunter2auth") && before.contains("hunter2priv"));
+        QStringList args;
+        for (int i = 1; i < g_argc; ++i)
+            args << QString::fromLatin1(g_argv[i]);
+        const QvSNMPSessionParams read = Parsed(args);
+        WipeSecretArguments(g_argc, g_argv);
+        const QByteArray after = OwnCommandLine();
+        EXPECT_FALSE(after.contains("hunter2")) << after.toStdString();
+        for (const QString &k : kept)
+            EXPECT_TRUE(after.contains(k.toLatin1())) << k.toStdString();
+        // What start-up copied before the wipe keeps the passwords.
+        EXPECT_EQ(read.Security.AuthPassword, "hunter2auth");
+        EXPECT_EQ(read.Security.PrivPassword, "hunter2priv");
+        return;
+    }
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QLatin1String(WipeChildVar), QStringLiteral("1"));
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(),
+                QStringList{QStringLiteral("--gtest_filter=CommandLine.SecretArgumentsAreWipedFromTheProcess")}
+                    + secrets + kept);
+    ASSERT_TRUE(child.waitForFinished(60000));
+    const QByteArray out = child.readAllStandardOutput() + child.readAllStandardError();
+    EXPECT_EQ(child.exitCode(), 0) << out.toStdString();
+    EXPECT_TRUE(out.contains("[  PASSED  ] 1 test")) << out.toStdString();
+}

@@ -273,6 +273,23 @@ TEST_F(ConfigFormTest, VlanTableAddEditDelete)
     ASSERT_TRUE(QTest::qWaitFor([&] { return lv->topLevelItemCount() == rowsBefore + 1 && !b->Busy(); }, 5000));
     EXPECT_TRUE(ep->isHidden());
 
+    // A refused Add (the row exists) keeps the dialog open with what the user typed.
+    withDialog(
+        [&](QDialog *d) {
+            edit(ep, 0)->setText("300");
+            edit(ep, 1)->setText("again");
+            ep->CheckItem(1);
+            QPushButton *set = panel->DialogPanel()->CtrlBtn->BT_SetChecked;
+            set->setEnabled(true);
+            set->click();
+            EXPECT_TRUE(d->isVisible());
+            EXPECT_EQ(edit(ep, 0)->text(), "300");
+            EXPECT_EQ(edit(ep, 1)->text(), "again");
+        },
+        [&] { panel->AddClick(); });
+    EXPECT_EQ(agentValue("1.3.6.1.2.1.17.7.1.4.3.1.1", "300"), "lab");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return lv->topLevelItemCount() == rowsBefore + 1 && !b->Busy(); }, 5000));
+
     auto selectVlan = [&](const QString &id) {
         for (int r = 0; r < lv->topLevelItemCount(); ++r)
             if (lv->topLevelItem(r)->text(0) == id) {

@@ -191,76 +191,163 @@ struct WalkCase {
     const char *name;
     WalkMode mode;
     int rows;
+    int code;  // how the walk ends
 };
 
 class EngineWalk : public EngineWire, public ::testing::WithParamInterface<WalkCase> {};
 
-TEST_P(EngineWalk, WalkEndsAndLeavesNotDone)
+QvSNMPRequest *tableOfTwoColumns(QvSNMPRequest &r)
 {
-    const WalkCase c = GetParam();
-    FakeUdpAgent agent([&c](const FakeRequest &q) { return walkAnswer(q, c.mode); });
-    QvSNMPRequest r;
-    aim(r, agent.port());
     r.vars.itemType = MVT_FMV;
     r.vars.indexCount = 1;
     r.vars.AddVar(kCol + QStringLiteral(".1"), QStringLiteral("idx"), SYN_INTEGER, ACC_NOTACCESS);
     r.vars.AddVar(kCol + QStringLiteral(".2"), QStringLiteral("a"), SYN_INTEGER, ACC_READONLY);
     r.vars.AddVar(kCol + QStringLiteral(".3"), QStringLiteral("b"), SYN_INTEGER, ACC_READONLY);
+    return &r;
+}
+
+// A walk over an agent that loops or goes backwards ends with an error that says so, never
+// with success and a cut-short table.
+TEST_P(EngineWalk, WalkEndsAndSaysWhy)
+{
+    const WalkCase c = GetParam();
+    FakeUdpAgent agent([&c](const FakeRequest &q) { return walkAnswer(q, c.mode); });
+    QvSNMPRequest r;
+    aim(r, agent.port());
+    tableOfTwoColumns(r);
     QStringList seen;
-    bool more = r.Read(true);
     int guard = 0;
-    while (more && ++guard < 20) {
-        seen << r.vars.Item(0).valueText + QLatin1Char('=') + r.vars.Item(1).valueText;
-        more = r.Read(false);
-    }
+    const int code = throwCode([&] {
+        bool more = r.Read(true);
+        while (more && ++guard < 20) {
+            seen << r.vars.Item(0).valueText + QLatin1Char('=') + r.vars.Item(1).valueText;
+            more = r.Read(false);
+        }
+    });
     EXPECT_LT(guard, 20) << "walk did not end";
+    EXPECT_EQ(code, c.code);
     EXPECT_EQ(seen.size(), c.rows);
     for (int k = 0; k < seen.size(); ++k)
         EXPECT_EQ(seen[k], QStringLiteral("%1=%2").arg(k + 1).arg((k + 1) * 10));
-    EXPECT_EQ(r.vars.Item(1).valueText, QStringLiteral("(NOTDONE)"));
-    EXPECT_EQ(r.vars.Item(2).valueText, QStringLiteral("(NOTDONE)"));
+    if (c.code == 0) {
+        EXPECT_EQ(r.vars.Item(1).valueText, QStringLiteral("(NOTDONE)"));
+        EXPECT_EQ(r.vars.Item(2).valueText, QStringLiteral("(NOTDONE)"));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Agents, EngineWalk,
-                         ::testing::Values(WalkCase{"normal", WalkMode::Normal, 3},
-                                           WalkCase{"repeats the asked OID", WalkMode::Loop, 2},
-                                           WalkCase{"answers a smaller OID", WalkMode::Backwards, 2}),
+                         ::testing::Values(WalkCase{"normal", WalkMode::Normal, 3, 0},
+                                           WalkCase{"repeats the asked OID", WalkMode::Loop, 2, -530},
+                                           WalkCase{"answers a smaller OID", WalkMode::Backwards, 2, -530}),
                          [](const auto &info) {
                              return std::string(info.param.mode == WalkMode::Normal ? "Normal"
                                                 : info.param.mode == WalkMode::Loop ? "Loop" : "Backwards");
                          });
 
-TEST_F(EngineWire, AsyncWalkOverALoopingAgentFinishes)
+// Counts the rows of an asynchronous walk until it ends.
+struct AsyncWalk {
+    QvSNMPRequest *r;
+    int rows = 0;
+    int calls = 0;
+    bool done = false;
+    QvSNMPError last;
+
+    static void next(void *d, QvSNMPError *e, QvSNMPVarList *)
+    {
+        auto *w = static_cast<AsyncWalk *>(d);
+        ++w->calls;
+        w->last = *e;
+        if (e->code == 0 && !e->finished && w->calls < 50) {
+            ++w->rows;
+            w->r->ReadAsync(&AsyncWalk::next, d, false);
+        } else {
+            w->done = true;
+        }
+    }
+};
+
+TEST_F(EngineWire, AsyncWalkOverALoopingAgentReportsIt)
 {
     FakeUdpAgent agent([](const FakeRequest &q) { return walkAnswer(q, WalkMode::Loop); });
     QvSNMPRequest r;
     aim(r, agent.port());
-    r.vars.itemType = MVT_FMV;
-    r.vars.indexCount = 1;
-    r.vars.AddVar(kCol + QStringLiteral(".1"), QStringLiteral("idx"), SYN_INTEGER, ACC_NOTACCESS);
-    r.vars.AddVar(kCol + QStringLiteral(".2"), QStringLiteral("a"), SYN_INTEGER, ACC_READONLY);
-    struct Walk {
-        QvSNMPRequest *r;
-        int rows = 0;
-        int calls = 0;
-        bool done = false;
-    } w{&r};
-    // A plain recursive walker.
-    static QvSNMPRequestCallback walker = nullptr;
-    walker = [](void *d, QvSNMPError *e, QvSNMPVarList *) {
-        auto *w = static_cast<Walk *>(d);
-        ++w->calls;
-        if (e->code == 0 && !e->finished && w->calls < 20) {
-            ++w->rows;
-            w->r->ReadAsync(walker, d, false);
-        } else {
-            w->done = true;
-        }
-    };
-    r.ReadAsync(walker, &w, true);
+    tableOfTwoColumns(r);
+    AsyncWalk w{&r};
+    r.ReadAsync(&AsyncWalk::next, &w, true);
     ASSERT_TRUE(waitFor([&] { return w.done; }, 5000));
     EXPECT_EQ(w.rows, 2);
+    EXPECT_EQ(w.last.code, -530);
+    EXPECT_TRUE(w.last.text.contains(QLatin1String("OID not increasing"))) << w.last.text.toStdString();
     EXPECT_EQ(r.pending, 0);
+}
+
+// Answers row n+1 of every column for row n; what the value and the instance look like is up to
+// the fault under test.
+struct BrokenRows {
+    int extraSubIds = 0;         // sub-identifiers appended after the row number
+    QByteArray value;            // the value every row carries
+};
+
+FakeResponse brokenRowsAnswer(const FakeRequest &q, const BrokenRows &b)
+{
+    FakeResponse r;
+    const QList<quint32> col = FakeUdpAgent::oid(kCol);
+    for (const FakeVb &v : q.vbs) {
+        FakeVb a;
+        const quint32 row = v.oid.size() == col.size() + 1 ? 1 : v.oid[col.size() + 1] + 1;
+        a.oid = v.oid.mid(0, col.size() + 1) << row;
+        for (int k = 0; k < b.extraSubIds; ++k)
+            a.oid << 0;
+        a.value = b.value;
+        r.vbs << a;
+    }
+    return r;
+}
+
+TEST_F(EngineWire, BrokenRowsAreRefused)
+{
+    struct Case {
+        const char *fault;
+        BrokenRows rows;
+        qint32 limit;
+        int rowsRead;
+        int code;
+    } cases[] = {
+        {"instance one deeper than the index", {1, FakeUdpAgent::integer(1)}, 1000, 0, -531},
+        {"octet string in an integer column", {0, FakeUdpAgent::octets("x")}, 1000, 0, -532},
+        {"a table that never ends", {0, FakeUdpAgent::integer(1)}, 25, 25, -533},
+        {"null values are no fault", {0, FakeUdpAgent::null()}, 4, 4, -533},
+    };
+    for (const Case &c : cases) {
+        FakeUdpAgent agent([&c](const FakeRequest &q) { return brokenRowsAnswer(q, c.rows); });
+        for (bool async : {false, true}) {
+            QvSNMPRequest r;
+            aim(r, agent.port());
+            tableOfTwoColumns(r);
+            r.maxWalkRows = c.limit;
+            int rows = 0;
+            QvSNMPError last;
+            if (async) {
+                AsyncWalk w{&r};
+                r.ReadAsync(&AsyncWalk::next, &w, true);
+                ASSERT_TRUE(waitFor([&] { return w.done || w.calls >= 50; }, 10000)) << c.fault;
+                rows = w.rows;
+                last = w.last;
+            } else {
+                try {
+                    for (bool more = r.Read(true); more && rows < 50; more = r.Read(false))
+                        ++rows;
+                } catch (const QvSNMPException &e) {
+                    last.code = e.code();
+                    last.text = e.text();
+                }
+            }
+            EXPECT_EQ(rows, c.rowsRead) << c.fault << (async ? " async" : "");
+            EXPECT_EQ(last.code, c.code) << c.fault << (async ? " async" : "");
+            if (c.code == -533)
+                EXPECT_TRUE(last.text.contains(QString::number(c.limit))) << last.text.toStdString();
+        }
+    }
 }
 
 FakeResponse v1NoSuchName(const FakeRequest &q)
@@ -410,6 +497,15 @@ TEST_F(EngineWire, SilentAgentTimesOut)
     EXPECT_EQ(out.list[0].e.agentAddress, QStringLiteral("127.0.0.1"));
     EXPECT_EQ(out.list[0].e.agentPort, agent.port());
     EXPECT_EQ(r.pending, 0);
+
+    // A write without answer may have been applied, and says so.
+    r.vars.Item(0).access = ACC_READWRITE;
+    r.vars.Item(0).valueText = QStringLiteral("5");
+    EXPECT_EQ(throwCode([&] { r.Write(false); }), -534);
+    r.WriteAsync(&Outcomes::callback, &tag, false);
+    ASSERT_TRUE(waitFor([&] { return out.list.size() == 2; }));
+    EXPECT_EQ(out.list[1].e.code, -534);
+    EXPECT_TRUE(out.list[1].e.text.contains(QLatin1String("may have been applied")));
 }
 
 TEST_F(EngineWire, CompletionsArriveInOrderAndPendingCounts)
