@@ -15,10 +15,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDeadlineTimer>
 #include <QDialog>
 #include <QDir>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
@@ -28,7 +26,6 @@
 #include <QProcess>
 #include <QScreen>
 #include <QStatusBar>
-#include <QThread>
 #include <QUrl>
 
 #include <memory>
@@ -350,40 +347,6 @@ void TMainForm::SetupFrontPanel()
     }
 }
 
-namespace {
-
-bool IsTransportInUse(int code)
-{
-    static const int inUse = [] {
-        for (int c = -401; c >= -423; --c)
-            if (QvErrorText(c) == QLatin1String("Transport is in use!"))
-                return c;
-        return 0;
-    }();
-    return inUse != 0 && code == inUse;
-}
-
-// A blocking read. Under SNMPv3 the panel's first polls may still be discovering the agent's
-// engine when the probe starts; the read waits for that (within the request's own time-out)
-// instead of failing at once.
-void ReadWhileDiscovering(QvSNMPRequest &request)
-{
-    QDeadlineTimer deadline(qint64(request.timeout) * 10 * (request.retries + 1) + 1000);
-    for (;;) {
-        try {
-            request.Read(true);
-            return;
-        } catch (const QvSNMPException &e) {
-            if (!IsTransportInUse(e.code()) || deadline.hasExpired())
-                throw;
-        }
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
-}
-
-} // namespace
-
 void TMainForm::ProbeGigabitPorts()
 {
     QvSNMPRequest request;
@@ -392,7 +355,9 @@ void TMainForm::ProbeGigabitPorts()
     const struct { const char *suffix; QLabel *picture; } probes[] = {{"49", IMG_GigaPort1}, {"50", IMG_GigaPort2}};
     for (const auto &slot : probes) {
         request.vars.instanceSuffix = QLatin1String(slot.suffix);
-        ReadWhileDiscovering(request);
+        // Under SNMPv3 the front panel's first polls may still be discovering the agent's
+        // engine; the engine waits for that within the request's own time-out.
+        request.Read(true);
         if (request.vars.Item(2).valueText == QLatin1String("link-pass"))
             slot.picture->show();
     }

@@ -7,12 +7,10 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QMainWindow>
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QThread>
 #include <QVBoxLayout>
 
 TConfigForm::TConfigForm(QWidget *owner) : QDialog(owner)
@@ -213,16 +211,6 @@ void TConfigForm::FormClose()
     for (QPointer<QvSNMPRequest2Edits> &b : m_bindings) {
         if (!b)
             continue;
-        b->Request().alive = 0;
-        QDeadlineTimer deadline(closeWaitLimitMs);
-        // Outstanding means busy with a send not yet completed: a request whose completion was
-        // dropped leaves busy set with nothing to wait for.
-        auto outstanding = [&b] { return b && b->Busy() && b->Request().pending > 0; };
-        while (outstanding() && !deadline.hasExpired()) {
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            if (outstanding())
-                QThread::msleep(2);
-        }
         delete b.data();
     }
     m_bindings.clear();

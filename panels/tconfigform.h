@@ -51,9 +51,6 @@ public:
     int BindingCount() const { return m_bindings.size(); }
     QvSNMPRequest2Edits *BindingAt(int k) const { return m_bindings.value(k); }
 
-    // Upper bound of the wait for one binding in FormClose.
-    int closeWaitLimitMs = 30000;
-
 public slots:
     void done(int result) override;
 

@@ -12,7 +12,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDeadlineTimer>
 #include <QDialog>
 #include <QEvent>
 #include <QHeaderView>
@@ -27,7 +26,6 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QTabWidget>
-#include <QThread>
 #include <QToolTip>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -569,20 +567,10 @@ void TSNMPListViewPanel::EditClick()
     if (OnBeforeEdit)
         OnBeforeEdit(OnBeforeEditData, this);
     QvSNMPRequest2Edits *b = m_binding;
-    if (b->Asynchronous() && b->Busy()) {
-        b->Request().alive = 0;
-        QDeadlineTimer deadline(1000);
-        while (m_binding && b->Busy() && b->Request().pending > 0 && !deadline.hasExpired()) {
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            QThread::msleep(2);
-        }
-        if (!m_binding)
-            return;
-        b->Request().alive = 1;
-        // A refresh that ended meanwhile has emptied the list: there is no row left to edit.
-        if (ListPanel->ListView->selectedItems().isEmpty())
-            return;
-    }
+    // A walk still running would refill the list under the dialog: it stops here, and the
+    // list is read afresh when the dialog closes.
+    if (b->Asynchronous() && b->Busy())
+        b->Cancel();
 
     auto *dialog = new QDialog(window());
     dialog->setWindowTitle(window()->windowTitle());

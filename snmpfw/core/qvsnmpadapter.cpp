@@ -14,10 +14,12 @@
 #include <net-snmp/library/snmpv3.h>
 #include <net-snmp/library/transform_oids.h>
 
+#include <QDeadlineTimer>
 #include <QHash>
 #include <QMap>
 
 #include <poll.h>
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <deque>
@@ -669,13 +671,47 @@ int checkProtocols(const QvSNMPTarget &t)
     return 0;
 }
 
+// Serves a running asynchronous discovery until it ends or the target's time-out and retries
+// have passed. Only the probe's socket is read: other sessions' answers wait for the pump.
+int awaitDiscovery(Session *s)
+{
+    const qint64 limit = qint64(qMax(s->target.timeout, 1)) * 10 * (qMax(s->target.retries, 0) + 1) + 500;
+    QDeadlineTimer deadline(limit);
+    while (s->probe && !s->probeAnswered && !deadline.hasExpired()) {
+        netsnmp_transport *t = snmp_sess_transport(s->probe);
+        if (!t || t->sock < 0)
+            break;
+        pollfd fd{t->sock, POLLIN, 0};
+        if (::poll(&fd, 1, int(qBound<qint64>(1, deadline.remainingTime(), 10))) > 0
+            && (fd.revents & (POLLIN | POLLERR))) {
+            netsnmp_large_fd_set set;
+            netsnmp_large_fd_set_init(&set, fd.fd + 1);
+            NETSNMP_LARGE_FD_ZERO(&set);
+            NETSNMP_LARGE_FD_SET(fd.fd, &set);
+            snmp_sess_read2(s->probe, &set);
+            netsnmp_large_fd_set_cleanup(&set);
+        }
+        if (s->probe && !s->probeAnswered)
+            snmp_sess_timeout(s->probe);
+    }
+    if (!s->probe)
+        return s->ready ? 0 : LIBSTAT_USM_UNKNOWN_ENGINEID;
+    if (!s->probeAnswered)
+        return LIBSTAT_TIMEOUT;
+    s->probeAnswered = false;
+    const int status = s->failStatus;
+    // Queued asynchronous calls are sent now; their completions run from the pump as usual.
+    endDiscovery(s, status);
+    return s->ready ? 0 : (status ? status : LIBSTAT_USM_UNKNOWN_ENGINEID);
+}
+
 // Blocking preparation of a session: discovery with a synchronous probe when needed.
 int prepareBlocking(Session *s)
 {
     if (s->ready)
         return 0;
     if (s->probe)
-        return LIBSTAT_TRANSPORT_IN_USE;  // an asynchronous discovery owns it right now
+        return awaitDiscovery(s);
     if (s->target.version != 3)
         return openSession(s);
     int st = 0;
@@ -875,6 +911,25 @@ int SendAsync(const QvSNMPTarget &target, QvSNMPPduKind kind, const QList<QvSNMP
         }
     }
     return 0;
+}
+
+void Cancel(quint64 requestId)
+{
+    const auto it = S().calls.find(requestId);
+    if (it == S().calls.end())
+        return;
+    AsyncCall *c = it.value();
+    c->handler = nullptr;
+    Session *s = c->session;
+    if (!s || c->done)
+        return;
+    const auto queued = std::find(s->waiting.begin(), s->waiting.end(), c);
+    if (queued != s->waiting.end()) {
+        s->waiting.erase(queued);
+        S().calls.erase(it);
+        --s->outstanding;
+        delete c;
+    }
 }
 
 void ProcessEvents()

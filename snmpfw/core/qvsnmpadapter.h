@@ -86,13 +86,19 @@ bool IsInitialised();
 bool AuthProtocolSupported(qint32 code);
 bool PrivProtocolSupported(qint32 code);
 
-// Blocking exchange; returns the library status, fills response on 0.
+// Blocking exchange; returns the library status, fills response on 0. An SNMPv3 engine
+// discovery of the same target that an asynchronous send started is waited for first, within
+// the target's time-out and retries.
 int SendBlocking(const QvSNMPTarget &target, QvSNMPPduKind kind, const QList<QvSNMPVb> &vbs,
                  QvSNMPResponse *response);
 // Asynchronous exchange; returns the status of the send itself. On 0 the handler runs exactly
 // once, from ProcessEvents or from a later blocking call, never from inside this call.
 int SendAsync(const QvSNMPTarget &target, QvSNMPPduKind kind, const QList<QvSNMPVb> &vbs,
               QvSNMPAsyncHandler handler, quint64 *requestId = nullptr);
+
+// Drops an asynchronous exchange: its handler never runs, a late answer is discarded. A call
+// still queued behind an engine discovery never leaves. Unknown or finished ids are ignored.
+void Cancel(quint64 requestId);
 
 // Reads what arrived and runs time-outs and retransmissions of every session.
 void ProcessEvents();

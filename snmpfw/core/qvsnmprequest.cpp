@@ -7,15 +7,11 @@
 #include "qvsnmpexpr.h"
 #include "qvsnmpsession.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QThread>
+#include <utility>
 
 #include <arpa/inet.h>
 
 namespace {
-
-constexpr int kDestructionWaitMs = 6000;
 
 bool validHostName(const QString &a)
 {
@@ -76,22 +72,17 @@ QvSNMPRequest::QvSNMPRequest() { LoadSessionParams(); }
 QvSNMPRequest::~QvSNMPRequest()
 {
     alive = 0;
-    // A request being destroyed no longer calls back into its owner; one whose alive flag was
-    // merely cleared still does, so that its caller sees the walk end.
-    for (QvSNMPCompletionRecord *r : std::as_const(m_records))
-        r->callback = nullptr;
-    QElapsedTimer t;
-    t.start();
-    while (pending > 0 && t.elapsed() < kDestructionWaitMs) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        if (pending > 0)
-            SNMPProcessPendingEvents();
-        if (pending > 0)
-            QThread::msleep(1);
+    Cancel();
+}
+
+void QvSNMPRequest::Cancel()
+{
+    const QList<QvSNMPCompletionRecord *> records = std::exchange(m_records, {});
+    for (QvSNMPCompletionRecord *r : records) {
+        QvSNMPAdapter::Cancel(r->handle);
+        delete r;
     }
-    // Completions that arrive later must not touch this request.
-    for (QvSNMPCompletionRecord *r : std::as_const(m_records))
-        r->request = nullptr;
+    pending = 0;
 }
 
 void QvSNMPRequest::LoadSessionParams()
@@ -415,7 +406,8 @@ void QvSNMPRequest::SendAsync(Prepared &p, QvSNMPRequestCallback callback, void 
     rec->write = p.kind == PDU_SET;
     rec->sent = p.sent;
     const int status = QvSNMPAdapter::SendAsync(
-        p.target, p.kind, p.vbs, [rec](int st, const QvSNMPResponse &r) { rec->complete(rec, st, &r); });
+        p.target, p.kind, p.vbs, [rec](int st, const QvSNMPResponse &r) { rec->complete(rec, st, &r); },
+        &rec->handle);
     if (status != 0) {
         delete rec;
         throwStatus(status);

@@ -36,6 +36,7 @@ struct QvSNMPCompletionRecord {
     void *data = nullptr;
     bool write = false;
     QList<int> sent;  // variable positions of the bindings sent, in order
+    quint64 handle = 0;  // the adapter's id of the send, for cancelling it
 };
 
 class QvSNMPRequest {
@@ -62,8 +63,12 @@ public:
     // End-of-column test of a table walk.
     virtual bool IsColumnDone(const QString &base, const QString &previous, const QString &received);
 
-    // Waits (processing messages) up to 6000 ms for outstanding completions.
+    // Cancels outstanding sends at once; their callbacks never run.
     virtual ~QvSNMPRequest();
+
+    // Drops every outstanding asynchronous send: no callback runs for them and late answers
+    // are discarded. pending becomes 0.
+    void Cancel();
 
     // Copies the session parameters, time-out included.
     void LoadSessionParams();

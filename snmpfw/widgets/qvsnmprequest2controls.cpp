@@ -31,6 +31,12 @@ QvSNMPRequest2Controls::~QvSNMPRequest2Controls()
     m_request.alive = 0;
 }
 
+void QvSNMPRequest2Controls::Cancel()
+{
+    m_request.Cancel();
+    m_busy = m_walking = false;
+}
+
 bool QvSNMPRequest2Controls::IsTable() const
 {
     return Vars().itemType == MVT_FMV || Vars().itemType == MVT_UMV;

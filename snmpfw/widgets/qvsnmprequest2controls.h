@@ -51,6 +51,9 @@ public:
     void Refresh();
     void Apply(bool refreshAfterApply = true, bool collectFirst = true);
     void Report(const QString &text);
+    // Drops the request's outstanding sends at once: a walk or write in progress ends where it
+    // is, with no callback and no report.
+    void Cancel();
 
     // The virtual steps, in the order of the framework's slots. Public so that panels can run
     // a single step (collecting, say) on their own.
@@ -84,8 +87,7 @@ private:
     bool m_async = true;
     bool m_busy = false;
     bool m_walking = false;
-    // Set first thing in the destructor: completions still delivered while the request
-    // waits for them must not reach the half-destroyed binding.
+    // Set first thing in the destructor: nothing may reach the half-destroyed binding.
     bool m_dying = false;
     int m_rowCount = 0;
     int m_lastOperation = 0;
