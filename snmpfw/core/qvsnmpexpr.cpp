@@ -92,42 +92,48 @@ int findOperator(const QString &t, QChar op)
     return -1;
 }
 
-// Position of the ")" matching the first "(" of t (characters where skip(i) is true do not
-// count), or -1; *open receives the "(".
-template <typename Skip>
-int matchingParen(const QString &t, int *open, Skip skip)
+// Replaces every outermost balanced group of t ("(" to its ")"; characters where skip(i) is
+// true do not count) by value(its content), left to right in one pass, so that a text of many
+// groups costs its length and not its length times its groups. An unbalanced "(" and what
+// follows it stay as they are. Fails as a text beyond MaxLength whenever the text grows past it.
+template <typename Skip, typename Value, typename Fail>
+QString collapseGroups(const QString &t, Skip skip, Value value, Fail fail)
 {
+    QString out;
+    qsizetype copied = 0;
+    qsizetype length = t.size();
     int depth = 0;
-    *open = -1;
+    int open = -1;
     for (int i = 0; i < t.size(); ++i) {
         if (skip(i))
             continue;
         if (t[i] == QLatin1Char('(')) {
-            if (depth++ == 0 && *open < 0)
-                *open = i;
-        } else if (t[i] == QLatin1Char(')') && depth > 0) {
-            if (--depth == 0)
-                return i;
+            if (depth++ == 0)
+                open = i;
+        } else if (t[i] == QLatin1Char(')') && depth > 0 && --depth == 0) {
+            const QString v = value(t.mid(open + 1, i - open - 1));
+            out += QStringView(t).mid(copied, open - copied);
+            out += v;
+            copied = i + 1;
+            length += v.size() - (i - open + 1);
+            if (length > MaxLength)
+                fail();
         }
     }
-    return -1;
+    if (copied == 0)
+        return t;
+    out += QStringView(t).mid(copied);
+    return out;
 }
 
 double evaluate(QString text, int depth)
 {
     if (depth > MaxDepth || text.size() > MaxLength)
         failArith();
-    // Parentheses innermost-first by recursion on their content, outer text by iteration.
-    for (;;) {
-        int open = -1;
-        const int close = matchingParen(text, &open, [](int) { return false; });
-        if (close < 0)
-            break;
-        const double inner = evaluate(text.mid(open + 1, close - open - 1), depth + 1);
-        text = text.left(open) + RealText(inner) + text.mid(close + 1);
-        if (text.size() > MaxLength)
-            failArith();
-    }
+    // Parentheses innermost-first by recursion on their content.
+    text = collapseGroups(
+        text, [](int) { return false; }, [depth](const QString &inner) { return RealText(evaluate(inner, depth + 1)); },
+        [] { failArith(); });
     int p;
     double v;
     if ((p = findOperator(text, QLatin1Char('+'))) >= 0)
@@ -149,6 +155,8 @@ double evaluate(QString text, int depth)
 }
 
 // Quoted sections: each pair of double quotes encloses one; an unpaired quote runs to the end.
+// Inside a section two quotes stand for one quote character, so that a substituted value
+// cannot end its section early.
 QVector<bool> quotedMask(const QString &t)
 {
     QVector<bool> m(t.size(), false);
@@ -156,6 +164,10 @@ QVector<bool> quotedMask(const QString &t)
     for (int i = 0; i < t.size(); ++i) {
         if (t[i] == QLatin1Char('"')) {
             m[i] = true;
+            if (in && i + 1 < t.size() && t[i + 1] == QLatin1Char('"')) {
+                m[++i] = true;
+                continue;
+            }
             in = !in;
         } else {
             m[i] = in;
@@ -180,7 +192,7 @@ QString operand(QString s)
 {
     s = s.trimmed();
     if (s.size() >= 2 && s.startsWith(QLatin1Char('"')) && s.endsWith(QLatin1Char('"')))
-        s = s.mid(1, s.size() - 2);
+        s = s.mid(1, s.size() - 2).replace(QLatin1String("\"\""), QLatin1String("\""));
     if (s.compare(QLatin1String("NOW"), Qt::CaseInsensitive) == 0)
         s = RealText(NowReal());
     return s;
@@ -190,14 +202,14 @@ bool test(QString text, int depth)
 {
     if (depth > MaxDepth || text.size() > MaxLength)
         failLogic();
-    for (;;) {
-        const QVector<bool> mask = quotedMask(text);
-        int open = -1;
-        const int close = matchingParen(text, &open, [&mask](int i) { return mask[i]; });
-        if (close < 0)
-            break;
-        const bool inner = test(text.mid(open + 1, close - open - 1), depth + 1);
-        text = text.left(open) + QLatin1String(inner ? "true" : "false") + text.mid(close + 1);
+    {
+        // A group holds its quotes in pairs, so collapsing it leaves the rest's sections as
+        // they were.
+        const QVector<bool> groupMask = quotedMask(text);
+        text = collapseGroups(
+            text, [&groupMask](int i) { return groupMask[i]; },
+            [depth](const QString &inner) { return QString::fromLatin1(test(inner, depth + 1) ? "true" : "false"); },
+            [] { failLogic(); });
     }
     const QVector<bool> mask = quotedMask(text);
     int p;
@@ -296,7 +308,7 @@ QString SubstituteVars(const QString &expression, bool quoteStrings, const QStri
         default:
             if (!quoteStrings)
                 QvThrow(-513);
-            ins = QLatin1Char('"') + t + QLatin1Char('"');
+            ins = QLatin1Char('"') + QString(t).replace(QLatin1String("\""), QLatin1String("\"\"")) + QLatin1Char('"');
             break;
         }
         out = out.left(m) + ins + out.mid(e);

@@ -1,6 +1,7 @@
 #include "agent_support.h"
 
 #include <QDir>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <arpa/inet.h>
@@ -27,9 +28,33 @@ quint16 freeUdpPort()
     return port;
 }
 
+namespace {
+
+// Every folder a test made, removed when the test process ends (a process that crashes leaves
+// them for inspection; so does KMV_KEEP_TEST_DIRS=1).
+struct MadeDirs {
+    QStringList paths;
+    ~MadeDirs()
+    {
+        if (qEnvironmentVariableIntValue("KMV_KEEP_TEST_DIRS") == 1)
+            return;
+        for (const QString &p : std::as_const(paths))
+            QDir(p).removeRecursively();
+    }
+};
+
+MadeDirs &madeDirs()
+{
+    static MadeDirs dirs;
+    return dirs;
+}
+
+} // namespace
+
 QString makeTempDir(const QString &prefix)
 {
     QTemporaryDir dir(QDir::tempPath() + "/" + prefix + "-XXXXXX");
     dir.setAutoRemove(false);
+    madeDirs().paths << dir.path();
     return dir.path();
 }

@@ -5,6 +5,6 @@
 
 // A UDP port on 127.0.0.1 that was free a moment ago (bound, read back, released).
 quint16 freeUdpPort();
-// A fresh temporary directory under the system temp folder; removed by the caller or left for
-// inspection on failure.
+// A fresh temporary directory under the system temp folder; removed when the test process
+// exits normally (kept with KMV_KEEP_TEST_DIRS=1).
 QString makeTempDir(const QString &prefix);

@@ -207,6 +207,42 @@ TEST_F(ExprRequest, RowFilters)
     EXPECT_FALSE(r.MatchesRowFilter());
     EXPECT_TRUE(r.MatchesFilterText(QStringLiteral("$4=6")));
     EXPECT_EQ(codeOf([&] { r.MatchesFilterText(QStringLiteral("$5=1")); }), -512);
+
+    // A value holding quotes stays one operand: it cannot change the filter it is put into.
+    struct Injection {
+        const char *value;
+        const char *filter;
+        bool matches;
+    } injections[] = {
+        {"x\" | \"1\"=\"1", "$2=\"port a\"", false},
+        {"x\"=\"x", "$2=\"y\"", false},
+        {"a\"b", "$2=\"a\"\"b\"", true},
+        {"\"", "$2<>\"\"", true},
+        {"", "$2=\"\"", true},
+    };
+    for (const Injection &c : injections) {
+        r.vars.Item(2).valueText = QLatin1String(c.value);
+        r.rowFilter = QLatin1String(c.filter);
+        EXPECT_EQ(r.MatchesRowFilter(), c.matches) << c.value;
+    }
+}
+
+// Many groups cost the text's length, not its length times its groups; the results stay those
+// of one group at a time.
+TEST(Expr, ManyGroups)
+{
+    QString sum = QStringLiteral("(1)");
+    QString all = QStringLiteral("(true)");
+    for (int k = 0; k < 150; ++k) {
+        sum += QStringLiteral("+(1)");
+        all += QStringLiteral("&(1=1)");
+    }
+    // Beyond the nesting limit once collapsed, as before: the right side recurses per operator.
+    EXPECT_EQ(codeOf([&] { QvExpr::Evaluate(sum); }), 0);
+    EXPECT_EQ(QvExpr::Evaluate(sum), 151.0);
+    EXPECT_TRUE(QvExpr::Test(all));
+    EXPECT_EQ(QvExpr::Evaluate(QStringLiteral("(2)*(3)-(1)((4)")), 2.0 * 3 - 1);
+    EXPECT_EQ(QvExpr::Evaluate(QStringLiteral("((1)")), 0.0);
 }
 
 } // namespace
