@@ -15,6 +15,7 @@
 #include <net-snmp/library/transform_oids.h>
 
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QMap>
 
@@ -37,6 +38,7 @@ struct AsyncCall {
     QvSNMPPduKind kind = PDU_GET;
     QList<QvSNMPVb> vbs;
     bool done = false;
+    bool blocking = false;  // owned by a waiting SendBlocking, never queued for the pump
     int status = 0;
     QvSNMPResponse response;
 };
@@ -63,6 +65,7 @@ struct State {
     std::deque<AsyncCall *> finished;
     quint64 nextId = 1;
     void (*socketsChanged)() = nullptr;
+    void (*blockingWait)() = nullptr;
 };
 
 State &S()
@@ -551,7 +554,8 @@ void finish(AsyncCall *c, int status, netsnmp_pdu *pdu)
         c->response.agentAddress = c->session->target.address;
         c->response.agentPort = c->session->target.port;
     }
-    S().finished.push_back(c);
+    if (!c->blocking)
+        S().finished.push_back(c);
 }
 
 int asyncCallback(int op, netsnmp_session *sess, int, netsnmp_pdu *pdu, void *magic)
@@ -731,6 +735,63 @@ int prepareBlocking(Session *s)
     return openSession(s);
 }
 
+// A blocking exchange that runs the wait hook between looks at the session's socket, so that
+// windows repaint while the answer is awaited. The call is the engine's own: the pump never
+// sees it, and an answer another blocking exchange reads for it still ends it.
+int exchangeWhileRepainting(Session *s, netsnmp_pdu *pdu, QvSNMPResponse *response)
+{
+    auto *c = new AsyncCall;
+    c->id = S().nextId++;
+    c->session = s;
+    c->blocking = true;
+    S().calls.insert(c->id, c);
+    ++s->outstanding;
+    const quint64 id = c->id;
+    auto forget = [id, c] {
+        S().calls.remove(id);
+        if (c->session)
+            --c->session->outstanding;
+        delete c;
+    };
+    if (snmp_sess_async_send(s->handle, pdu, asyncCallback, reinterpret_cast<void *>(quintptr(id))) == 0) {
+        snmp_free_pdu(pdu);
+        const int err = translateErrno(snmp_sess_session(s->handle)->s_snmp_errno);
+        const bool done = c->done;
+        const int status = c->status;
+        forget();
+        return done ? status : (err ? err : LIBSTAT_TRANSPORT_FAILED);
+    }
+    QElapsedTimer hookTimer;
+    hookTimer.start();
+    while (!c->done) {
+        netsnmp_transport *t = c->session && s->handle ? snmp_sess_transport(s->handle) : nullptr;
+        if (!t || t->sock < 0)
+            break;
+        pollfd fd{t->sock, POLLIN, 0};
+        if (::poll(&fd, 1, 10) > 0 && (fd.revents & (POLLIN | POLLERR))) {
+            netsnmp_large_fd_set set;
+            netsnmp_large_fd_set_init(&set, fd.fd + 1);
+            NETSNMP_LARGE_FD_ZERO(&set);
+            NETSNMP_LARGE_FD_SET(fd.fd, &set);
+            snmp_sess_read2(s->handle, &set);
+            netsnmp_large_fd_set_cleanup(&set);
+        }
+        if (!c->done)
+            snmp_sess_timeout(s->handle);
+        if (!c->done && S().blockingWait && hookTimer.elapsed() >= 20) {
+            S().blockingWait();
+            hookTimer.restart();
+        }
+    }
+    int status = c->done ? c->status : LIBSTAT_SESSION_CLOSING;
+    if (c->done && status == 0) {
+        *response = c->response;
+        status = response->errorStatus;
+    }
+    forget();
+    return status;
+}
+
 void serviceProbes()
 {
     for (Session *s : std::as_const(S().sessions)) {
@@ -827,6 +888,8 @@ int SendBlocking(const QvSNMPTarget &target, QvSNMPPduKind kind, const QList<QvS
     if (!pdu)
         return st;
     claimUser(s);
+    if (S().blockingWait)
+        return exchangeWhileRepainting(s, pdu, response);
     netsnmp_pdu *resp = nullptr;
     const int r = snmp_sess_synch_response(s->handle, pdu, &resp);
     int status = 0;
@@ -1009,6 +1072,8 @@ int NextTimeoutMs()
 
 void SetSocketsChangedHook(void (*hook)()) { S().socketsChanged = hook; }
 
+void SetBlockingWaitHook(void (*hook)()) { S().blockingWait = hook; }
+
 int PendingCount() { return S().calls.size(); }
 
 int OpenSessionCount()
@@ -1022,12 +1087,17 @@ int OpenSessionCount()
 void CloseAllSessions()
 {
     // Closing makes the engine time out what is outstanding; report it as session closing.
-    for (AsyncCall *c : std::as_const(S().calls))
+    for (AsyncCall *c : std::as_const(S().calls)) {
         if (!c->done) {
             c->done = true;
             c->status = LIBSTAT_SESSION_CLOSING;
-            S().finished.push_back(c);
+            if (!c->blocking)
+                S().finished.push_back(c);
         }
+        // A blocking exchange waiting in a hook lets go of its session, too.
+        if (c->blocking)
+            c->session = nullptr;
+    }
     const QList<Session *> all(S().sessions.begin(), S().sessions.end());
     S().sessions.clear();
     S().usmOwner.clear();

@@ -91,6 +91,10 @@ bool PrivProtocolSupported(qint32 code);
 // the target's time-out and retries.
 int SendBlocking(const QvSNMPTarget &target, QvSNMPPduKind kind, const QList<QvSNMPVb> &vbs,
                  QvSNMPResponse *response);
+// Run about every 20 ms while a blocking exchange waits for its answer (none by default), so
+// that windows can repaint. It must not start requests or process input.
+void SetBlockingWaitHook(void (*hook)());
+
 // Asynchronous exchange; returns the status of the send itself. On 0 the handler runs exactly
 // once, from ProcessEvents or from a later blocking call, never from inside this call.
 int SendAsync(const QvSNMPTarget &target, QvSNMPPduKind kind, const QList<QvSNMPVb> &vbs,

@@ -36,6 +36,14 @@ void socketsChanged()
     }
 }
 
+// While a blocking request waits, what the program changed in its windows is painted: only
+// the paint requests are served, so no input, timer, socket or other posted event runs inside
+// the request.
+void repaintWhileBlocked()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+}
+
 } // namespace
 
 QvSNMPSessionParams &SessionParams() { return G().params; }
@@ -56,6 +64,7 @@ void OpenGlobalSession(const QString &directory)
     p = QvSNMPSessionParams();
     p.EventProcessor = pump ? pump : new SnmpEventProcessor(QCoreApplication::instance());
     QvSNMPAdapter::SetSocketsChangedHook(socketsChanged);
+    QvSNMPAdapter::SetBlockingWaitHook(repaintWhileBlocked);
     G().boots = boots;
     G().open = true;
     p.EventProcessor->Start();

@@ -6,6 +6,8 @@
 #include "qvsnmpadapter.h"
 #include "qvsnmpexception.h"
 
+#include <QTest>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -572,6 +574,31 @@ TEST_F(EngineWire, DestructionAndCancelDropOutstandingSendsAtOnce)
         answer = true;
         ASSERT_TRUE(waitFor([] { return QvSNMPAdapter::PendingCount() == 0; }, 8000));
         EXPECT_TRUE(out.list.isEmpty());
+    }
+}
+
+// A window changed before a blocking request to a silent agent is painted while the request
+// waits, not only once it has timed out.
+TEST_F(EngineWire, WindowsPaintWhileABlockingRequestWaits)
+{
+    struct Counting : QWidget {
+        int paints = 0;
+        void paintEvent(QPaintEvent *) override { ++paints; }
+    } window;
+    window.resize(120, 80);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QCoreApplication::processEvents();
+    FakeUdpAgent agent([](const FakeRequest &) { FakeResponse r; r.drop = true; return r; });
+    QvSNMPRequest r;
+    aim(r, agent.port());
+    r.timeout = 20;
+    r.vars.AddVar(kCol, QStringLiteral("a"), SYN_INTEGER, ACC_READWRITE).valueText = QStringLiteral("1");
+    for (bool write : {false, true}) {
+        const int before = window.paints;
+        window.update();
+        EXPECT_NE(throwCode([&] { write ? (void)r.Write(false) : (void)r.Read(true); }), 0);
+        EXPECT_GT(window.paints, before) << (write ? "write" : "read");
     }
 }
 
