@@ -686,7 +686,7 @@ int awaitDiscovery(Session *s)
         if (!t || t->sock < 0)
             break;
         pollfd fd{t->sock, POLLIN, 0};
-        if (::poll(&fd, 1, int(qBound<qint64>(1, deadline.remainingTime(), 10))) > 0
+        if (::poll(&fd, 1, int(qBound(qint64(1), deadline.remainingTime(), qint64(10)))) > 0
             && (fd.revents & (POLLIN | POLLERR))) {
             netsnmp_large_fd_set set;
             netsnmp_large_fd_set_init(&set, fd.fd + 1);
