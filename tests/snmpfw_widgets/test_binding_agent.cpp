@@ -238,7 +238,7 @@ TEST_F(BindingAgent, BindingDestroyedWhileItsRequestIsOutstanding)
     binding->SetReportTarget(memo);
     binding->Refresh();
     ASSERT_TRUE(binding->Busy());
-    binding.reset();  // waits for the completion, which must not reach the binding
+    binding.reset();  // cancels the send: its late completion must not reach the binding
     QTest::qWait(50);
     EXPECT_EQ(memo->toPlainText(), QString());
 }
