@@ -280,8 +280,9 @@ bool QvSNMPRequest::StoreReadResponse(int code, const void *response, bool *walk
             QvThrow(-102);
         }
         const QString base = Base(i);
-        if (vars.IsTable() && !v.currentOid.isEmpty() && code == 0) {
-            // An answer inside the column that does not advance: the agent loops.
+        if (vars.IsTable() && !v.currentOid.isEmpty() && code == 0 && !vb.value.isException()) {
+            // An answer inside the column that does not advance: the agent loops. (The end of
+            // the agent's view comes back as the asked OID with an exception: that ends the column.)
             QvOid b, p;
             const QvOid &r = vb.oid;
             if (QvParseOid(base, &b) && QvParseOid(v.currentOid, &p) && r.size() > b.size()
