@@ -161,7 +161,7 @@ TEST_F(EngineWire, RowWriteLeavesIndexColumnsOutAndUsesTheirInstance)
 }
 
 // A table of rows 1..3 under two columns; the mode decides what row 2's successor is.
-enum class WalkMode { Normal, Loop, Backwards };
+enum class WalkMode { Normal, Loop, Backwards, EndOfView };
 
 FakeResponse walkAnswer(const FakeRequest &q, WalkMode mode)
 {
@@ -187,6 +187,10 @@ FakeResponse walkAnswer(const FakeRequest &q, WalkMode mode)
             }
         }
         a.value = FakeUdpAgent::integer(a.oid.last() * 10);
+        if (mode == WalkMode::EndOfView && o.size() == col.size() + 2 && o.last() == 3) {
+            a.oid = o;  // the end of the agent's view: the asked OID and an exception
+            a.value = FakeUdpAgent::endOfMibView();
+        }
         r.vbs << a;
     }
     return r;
@@ -243,10 +247,14 @@ TEST_P(EngineWalk, WalkEndsAndSaysWhy)
 INSTANTIATE_TEST_SUITE_P(Agents, EngineWalk,
                          ::testing::Values(WalkCase{"normal", WalkMode::Normal, 3, 0},
                                            WalkCase{"repeats the asked OID", WalkMode::Loop, 2, -530},
-                                           WalkCase{"answers a smaller OID", WalkMode::Backwards, 2, -530}),
+                                           WalkCase{"answers a smaller OID", WalkMode::Backwards, 2, -530},
+                                           WalkCase{"ends its view", WalkMode::EndOfView, 3, 0}),
                          [](const auto &info) {
-                             return std::string(info.param.mode == WalkMode::Normal ? "Normal"
-                                                : info.param.mode == WalkMode::Loop ? "Loop" : "Backwards");
+                             const WalkMode m = info.param.mode;
+                             return std::string(m == WalkMode::Normal      ? "Normal"
+                                                : m == WalkMode::Loop      ? "Loop"
+                                                : m == WalkMode::Backwards ? "Backwards"
+                                                                           : "EndOfView");
                          });
 
 // Counts the rows of an asynchronous walk until it ends.
