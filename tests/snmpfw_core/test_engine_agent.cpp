@@ -477,10 +477,10 @@ TEST_F(EngineAgent, V3DiscoveryDoesNotBlockAnAsynchronousSend)
 
     // A blocking read while an asynchronous send discovers the same target waits for that
     // discovery inside the engine, and both succeed.
-    const SecuritySetup md5{"", 3, SnmpdProcess::Md5DesUser, 3, 2, "md5password", 2, "despassword"};
+    const SecuritySetup sha{"", 3, SnmpdProcess::ShaAesUser, 3, 3, "shapassword", 4, "aespassword"};
     QvSNMPRequest discovering, blocking;
     for (QvSNMPRequest *q : {&discovering, &blocking}) {
-        applySecurity(*q, md5, port());
+        applySecurity(*q, sha, port());
         q->timeout = 78;  // again a target no other test used
         addSystemGroup(q->vars);
     }
