@@ -3,6 +3,7 @@
 // columns of several syntaxes and a write with read-back.
 #include "fake_udp_agent.h"
 #include "fuzz_support.h"
+#include "qvsnmpadapter.h"
 #include "qvsnmprequest.h"
 #include "qvsnmpsession.h"
 #include "qvsnmptypes.h"
@@ -10,6 +11,7 @@
 #include <QCoreApplication>
 #include <QTemporaryDir>
 
+#include <cstdlib>
 #include <memory>
 #include <mutex>
 
@@ -90,6 +92,12 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     static QTemporaryDir dir;
     OpenGlobalSession(dir.path());
     g_agent = std::make_unique<FakeUdpAgent>(hostile);
+    // The engine keeps its sessions for the process's life; closing them at exit keeps the leak
+    // check to what the inputs did.
+    std::atexit([] {
+        QvSNMPAdapter::CloseAllSessions();
+        g_agent.reset();
+    });
     return 0;
 }
 
