@@ -274,7 +274,7 @@ void CaptureArguments(int argc, char **argv, char **)
     g_argc = argc;
     g_argv = argv;
 }
-__attribute__((section(".init_array"), used)) void (*const captureArguments)(int, char **, char **) =
+__attribute__((section(".init_array"), used)) void (*captureArguments)(int, char **, char **) =
     CaptureArguments;
 
 QByteArray OwnCommandLine()
