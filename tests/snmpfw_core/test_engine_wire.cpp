@@ -259,6 +259,7 @@ INSTANTIATE_TEST_SUITE_P(Agents, EngineWalk,
 
 // Counts the rows of an asynchronous walk until it ends.
 struct AsyncWalk {
+    explicit AsyncWalk(QvSNMPRequest *request) : r(request) {}
     QvSNMPRequest *r;
     int rows = 0;
     int calls = 0;
@@ -285,7 +286,7 @@ TEST_F(EngineWire, AsyncWalkOverALoopingAgentReportsIt)
     QvSNMPRequest r;
     aim(r, agent.port());
     tableOfTwoColumns(r);
-    AsyncWalk w{&r};
+    AsyncWalk w(&r);
     r.ReadAsync(&AsyncWalk::next, &w, true);
     ASSERT_TRUE(waitFor([&] { return w.done; }, 5000));
     EXPECT_EQ(w.rows, 2);
@@ -341,7 +342,7 @@ TEST_F(EngineWire, BrokenRowsAreRefused)
             int rows = 0;
             QvSNMPError last;
             if (async) {
-                AsyncWalk w{&r};
+                AsyncWalk w(&r);
                 r.ReadAsync(&AsyncWalk::next, &w, true);
                 ASSERT_TRUE(waitFor([&] { return w.done || w.calls >= 50; }, 10000)) << c.fault;
                 rows = w.rows;
@@ -357,8 +358,9 @@ TEST_F(EngineWire, BrokenRowsAreRefused)
             }
             EXPECT_EQ(rows, c.rowsRead) << c.fault << (async ? " async" : "");
             EXPECT_EQ(last.code, c.code) << c.fault << (async ? " async" : "");
-            if (c.code == -533)
+            if (c.code == -533) {
                 EXPECT_TRUE(last.text.contains(QString::number(c.limit))) << last.text.toStdString();
+            }
         }
     }
 }
@@ -576,8 +578,9 @@ TEST_F(EngineWire, DestructionAndCancelDropOutstandingSendsAtOnce)
             r->Cancel();
         // Nothing was waited for: the sends are still outstanding in the library.
         EXPECT_EQ(QvSNMPAdapter::PendingCount(), 2) << (destroy ? "destroy" : "cancel");
-        if (r)
+        if (r) {
             EXPECT_EQ(r->pending, 0);
+        }
         // The retransmissions are answered; the answers are dropped.
         answer = true;
         ASSERT_TRUE(waitFor([] { return QvSNMPAdapter::PendingCount() == 0; }, 8000));
