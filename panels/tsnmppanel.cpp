@@ -281,7 +281,8 @@ void TSNMPEditorPanel::Set(QPushButton *sender, QDialog *dialog)
     bool incomplete = false;
     bool written = false;
     try {
-        b->CollectValues();
+        // Emptiness is judged on the edits themselves, before their texts are converted: an
+        // empty field is reported as such, not as a conversion failure.
         QvSNMPVarList &vars = b->Vars();
         for (int r = 0; r < EditsPanel->ItemCount() && r < vars.Count(); ++r) {
             QvSNMPVar &var = vars.Item(r);
@@ -297,6 +298,7 @@ void TSNMPEditorPanel::Set(QPushButton *sender, QDialog *dialog)
         if (incomplete)
             TMessageBox(window(), QStringLiteral("Some items are empty!"), QStringLiteral("Warning"));
         else {
+            b->CollectValues();
             b->Apply(false, false);
             written = true;
         }
