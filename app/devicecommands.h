@@ -17,6 +17,8 @@
 // When the main window closes while the configuration tool runs, call AbandonConfigToolWaits().
 #pragma once
 
+#include "qvsnmperrors.h"
+
 #include "startupconfig.h"
 
 #include <QString>
@@ -57,8 +59,8 @@ QString DeviceCommandNotice(TDeviceCommand command, const TDeviceCommandOutcome 
 QString SaveStatusNotice(int status);
 // "Config Save Status", read while a save proceeds.
 extern const char *const ConfigSaveStatusOid;
-// Framework code of a request that got no answer.
-constexpr int TimedOutCode = -405;
+// Framework code of a command (a write) that got no answer: it may have been applied.
+constexpr int TimedOutCode = QVE_SET_UNKNOWN;
 
 // "/TLayer3_OSPF" gives "Layer3": the text between "/T" and the first underscore.
 QString ModuleNameOf(const QString &target);
