@@ -330,7 +330,6 @@ void THistoryForm::ReadSamples()
     // The samples of the chosen entry are those under its own index.
     vars.AppendInstance(m_selectedIndex);
     vars.title = QStringLiteral("Ether History");
-    m_samples->Request().timeout = 2000;
     WalkSamples();
 }
 
