@@ -6,6 +6,7 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QFont>
 #include <QLineSeries>
 #include <QPen>
 #include <QSet>
@@ -50,7 +51,8 @@ void FitValueAxis(QChart *chart, const QList<QList<qint64>> &values)
             top = std::max(top, v);
     const QList<QAbstractAxis *> axes = chart->axes(Qt::Vertical);
     if (auto *axis = axes.isEmpty() ? nullptr : qobject_cast<QValueAxis *>(axes.first())) {
-        axis->setRange(0, top > 0 ? double(top) * 1.1 : 10.0);
+        // Whole numbers only: small counts get a scale of at least five.
+        axis->setRange(0, std::max(5.0, double(top) * 1.1));
         axis->applyNiceNumbers();
     }
 }
@@ -86,6 +88,11 @@ QChartView *MakeBarChart(const QString &name, const QString &title, const QStrin
     chart->addSeries(bars);
     auto *categories = new QBarCategoryAxis;
     categories->setTitleText(QStringLiteral("Time Stamp"));
+    // Up to 120 time stamps side by side: upright and small, so that they fit.
+    categories->setLabelsAngle(-90);
+    QFont small = categories->labelsFont();
+    small.setPointSize(7);
+    categories->setLabelsFont(small);
     chart->addAxis(categories, Qt::AlignBottom);
     bars->attachAxis(categories);
     bars->attachAxis(MakeValueAxis(chart, valueTitle));

@@ -393,7 +393,8 @@ QChart *THistoryForm::Chart(int page) const
 void THistoryForm::Timer1Timer()
 {
     ST_Time->setText(TimeOfDayText());
-    if (!m_running || ST_Index->text().isEmpty())
+    // A tick that arrives while a walk of this window lets messages run waits for the next one.
+    if (!m_running || ST_Index->text().isEmpty() || m_control->Busy() || m_samples->Busy())
         return;
     Guarded([this] { WalkSamples(); });
 }
