@@ -85,6 +85,11 @@ public:
 
     // Fields.
     quint8 useGetNext = 0;
+    // Table walks under SNMPv2c and SNMPv3 ask for many rows per request (GETBULK); SNMPv1 and
+    // agents that refuse it keep one GET-NEXT per row.
+    quint8 useGetBulk = 0;
+    // Rows per GETBULK; 0 chooses as many as fit one message.
+    qint32 maxRepetitions = 0;
     qint32 timeout = 100;  // hundredths of a second
     qint32 retries = 1;
     QString agentAddress;
