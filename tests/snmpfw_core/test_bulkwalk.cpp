@@ -6,6 +6,7 @@
 #include "fake_udp_agent.h"
 #include "kmvsim_process.h"
 #include "qvsnmpadapter.h"
+#include "qvsnmpexception.h"
 #include "snmpd_process.h"
 
 #include <gtest/gtest.h>
@@ -150,7 +151,7 @@ TEST_F(BulkWalk, SnmpdTableEndingInMidAnswerAgreesWithGetNext)
     for (int k = 0; k < 150; ++k)
         views << QStringLiteral("view bulkview included .1.3.6.1.4.1.%1").arg(1000 + k);
     SnmpdProcess snmpd(views);
-    ASSERT_TRUE(snmpd.isRunning()) << snmpd.errorText().toStdString();
+    ASSERT_TRUE(snmpd.start()) << snmpd.errorText().toStdString();
     for (int reps : {0, 7, 500}) {
         SCOPED_TRACE(reps);
         Walk w;
