@@ -418,7 +418,7 @@ constinit const TWindowDef ModuleDefs[] = {
     ListWindow("/TMIB_ARP", "IP Net To Media Table : ",
                List("IpNetToMediaTableVars", MVT_FMV, 2).Status(3, "static", 3, "invalid")).WithAddress().d,
     ListWindow("/TBridge_Forwarding", "Forwarding Database : ", List("TpFdbTableVars", MVT_FMV, 1))
-        .WithAddress().d,
+        .WithAddress().Size(480, 500).d,
     ListWindow("/TBridge_StaticFilter", "Static Filtering Table : ",
                List("StaticFilterTableVars", MVT_FMV, 2).Status(3, "permanent", 3, "invalid")).WithAddress().d,
     ListWindow("/TIFMib_ifStackTable", "Interface Stack Table : ",

@@ -64,6 +64,19 @@ QvOid parseOidOrThrow(const QString &text)
 
 } // namespace
 
+namespace {
+
+// The kept rows of a GETBULK answer being handed to a caller (GUI thread only).
+struct RowDelivery {
+    QvSNMPRequest *request = nullptr;
+    bool wanted = false;  // the caller asked for the next row
+    QvSNMPRequestCallback callback = nullptr;
+    void *data = nullptr;
+};
+RowDelivery *g_delivery = nullptr;
+
+} // namespace
+
 struct QvSNMPRequest::Prepared {
     QvSNMPTarget target;
     QvSNMPPduKind kind = PDU_GET;
@@ -537,7 +550,13 @@ void QvSNMPRequest::ReadAsync(QvSNMPRequestCallback callback, void *data, bool f
             m_bulkRepetitions = 0;
         }
         if (!first && !m_bulkRows.isEmpty()) {
-            PostBufferedRow(callback, data);
+            if (g_delivery && g_delivery->request == this) {
+                g_delivery->wanted = true;
+                g_delivery->callback = callback;
+                g_delivery->data = data;
+            } else {
+                PostBufferedRow(callback, data);
+            }
             return;
         }
         if (!m_bulkRefused) {
@@ -651,12 +670,36 @@ void QvSNMPRequest::Complete(QvSNMPCompletionRecord *record, int reason, const v
     }
     QvSNMPRequestCallback cb = record->callback;
     void *data = record->data;
+    const bool bulkRows = record->bulk != 0;
     delete record;
     if (cb) {
+        // The rows of one answer go to the caller in one turn of the message loop: its next
+        // read of a kept row is answered here, after its callback has returned.
+        RowDelivery delivery{req};
+        RowDelivery *outer = g_delivery;
+        if (bulkRows)
+            g_delivery = &delivery;
         try {
             cb(data, &outcome, &req->vars);
+            while (delivery.wanted && req->alive && !req->m_bulkRows.isEmpty()) {
+                delivery.wanted = false;
+                QvSNMPError next = outcome;
+                next.code = 0;
+                next.text = QvErrorText(0);
+                next.errorIndex = 0;
+                try {
+                    req->StoreBufferedRow(&next);
+                } catch (const QvSNMPException &e) {
+                    req->m_bulkRows.clear();
+                    next.code = e.code();
+                    next.text = e.text();
+                    next.finished = 1;
+                }
+                delivery.callback(delivery.data, &next, &req->vars);
+            }
         } catch (...) {
         }
+        g_delivery = outer;
     }
     --req->pending;
 }
