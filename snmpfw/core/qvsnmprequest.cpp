@@ -75,6 +75,19 @@ struct RowDelivery {
 };
 RowDelivery *g_delivery = nullptr;
 
+QvSNMPCompletionRecord *newReadRecord(QvSNMPRequest *request, QvSNMPRequestCallback callback, void *data,
+                                      quint8 bulk)
+{
+    auto *rec = new QvSNMPCompletionRecord;
+    rec->complete = &QvSNMPRequest::Complete;
+    rec->request = request;
+    rec->readBack = 1;
+    rec->callback = callback;
+    rec->data = data;
+    rec->bulk = bulk;
+    return rec;
+}
+
 } // namespace
 
 struct QvSNMPRequest::Prepared {
@@ -450,13 +463,7 @@ int QvSNMPRequest::BulkRepetitions()
 
 void QvSNMPRequest::SendBulk(const QList<QvSNMPVb> &vbs, QvSNMPRequestCallback callback, void *data)
 {
-    auto *rec = new QvSNMPCompletionRecord;
-    rec->complete = &QvSNMPRequest::Complete;
-    rec->request = this;
-    rec->readBack = 1;
-    rec->callback = callback;
-    rec->data = data;
-    rec->bulk = 1;
+    QvSNMPCompletionRecord *rec = newReadRecord(this, callback, data, 1);
     rec->bulkVbs = vbs;
     QvSNMPTarget target;
     LoadTarget(false, &target);
@@ -472,13 +479,7 @@ void QvSNMPRequest::SendBulk(const QList<QvSNMPVb> &vbs, QvSNMPRequestCallback c
 
 void QvSNMPRequest::PostBufferedRow(QvSNMPRequestCallback callback, void *data)
 {
-    auto *rec = new QvSNMPCompletionRecord;
-    rec->complete = &QvSNMPRequest::Complete;
-    rec->request = this;
-    rec->readBack = 1;
-    rec->callback = callback;
-    rec->data = data;
-    rec->bulk = 2;
+    QvSNMPCompletionRecord *rec = newReadRecord(this, callback, data, 2);
     m_records.append(rec);
     ++pending;
     // From the message loop, as an answer would come: the caller's callback never runs inside
