@@ -29,7 +29,7 @@ struct QvSNMPTarget {
     qint32 retries = 1;
 };
 
-enum QvSNMPPduKind { PDU_GET, PDU_GETNEXT, PDU_SET };
+enum QvSNMPPduKind { PDU_GET, PDU_GETNEXT, PDU_SET, PDU_GETBULK };
 
 struct QvSNMPResponse {
     qint32 errorStatus = 0;
@@ -103,6 +103,10 @@ int SendAsync(const QvSNMPTarget &target, QvSNMPPduKind kind, const QList<QvSNMP
 // Drops an asynchronous exchange: its handler never runs, a late answer is discarded. A call
 // still queued behind an engine discovery never leaves. Unknown or finished ids are ignored.
 void Cancel(quint64 requestId);
+// GETBULK of the bindings (all repeating) with maxRepetitions rows, as SendAsync otherwise.
+// SNMPv1 has no GETBULK: LIBSTAT_UNSUPPORTED_ON_TARGET, nothing sent.
+int SendBulkAsync(const QvSNMPTarget &target, const QList<QvSNMPVb> &vbs, int maxRepetitions,
+                  QvSNMPAsyncHandler handler, quint64 *requestId = nullptr);
 
 // Reads what arrived and runs time-outs and retransmissions of every session.
 void ProcessEvents();
