@@ -7,6 +7,8 @@
 #include "qvsnmpexpr.h"
 #include "qvsnmpsession.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 #include <arpa/inet.h>
