@@ -11,6 +11,7 @@
 #include "qvsnmpexception.h"
 #include "qvsnmpledbinding.h"
 #include "qvsnmprequest.h"
+#include "rmonentries.h"
 #include "tconfigform.h"
 #include "tcounterforms.h"
 #include "tiprouting.h"
@@ -166,6 +167,7 @@ void TMainForm::BuildMainMenu()
             ShowMonitorWindow(this, [this, create] { return create(this); }, &TMainForm::RunModal);
         });
     }
+    AddRmonHandlers(handlers, this, &TMainForm::RunModal);
     ::BuildMainMenu(bar, this, handlers);
     Device = bar->findChild<QMenu *>(QStringLiteral("Device"));
     SNMPV3 = bar->findChild<QMenu *>(QStringLiteral("SNMPV3"));
