@@ -13,6 +13,10 @@
 #include "qvsnmprequest.h"
 #include "rmonentries.h"
 #include "tconfigform.h"
+#include "tcounterforms.h"
+#include "tiprouting.h"
+#include "tportcounterform.h"
+#include "tstpinfo.h"
 #include "tmessagebox.h"
 
 #include <QApplication>
@@ -141,6 +145,23 @@ void TMainForm::BuildMainMenu()
             if (!LaunchSharedModule(m_texts, target, QString(), ExeDir()))
                 ShowNotice(QStringLiteral("The module %1 is not installed in %2")
                                .arg(ModuleNameOf(target), QDir::toNativeSeparators(ExeDir())));
+        });
+    }
+    // The dedicated monitoring windows: modal, made afresh per click, gone when closed.
+    static const struct { const char *handler; QDialog *(*create)(QWidget *); } monitors[] = {
+        {"MIB2IFCounterClick", [](QWidget *p) -> QDialog * { return new TIF_Counters(p); }},
+        {"MIB2IPCounterClick", [](QWidget *p) -> QDialog * { return new TIP_Counters(p); }},
+        {"MIB2ICMPCounterClick", [](QWidget *p) -> QDialog * { return new TICMP_Counters(p); }},
+        {"MIB2UDPCounterClick", [](QWidget *p) -> QDialog * { return new TUDP_Counters(p); }},
+        {"MIB2SNMPCounterClick", [](QWidget *p) -> QDialog * { return new TSNMP_Counters(p); }},
+        {"MIB2IPRoutingClick", [](QWidget *p) -> QDialog * { return new TIP_Routing(p); }},
+        {"BridgeSTPInformationClick", [](QWidget *p) -> QDialog * { return new TSTP_Info(p); }},
+        {"BridgePortCountersClick", [](QWidget *p) -> QDialog * { return new TTpBridgePortInfo_Table(p); }},
+    };
+    for (const auto &m : monitors) {
+        const auto create = m.create;
+        handlers.insert(QString::fromLatin1(m.handler), [this, create](QObject *) {
+            ShowMonitorWindow(this, [this, create] { return create(this); }, &TMainForm::RunModal);
         });
     }
     AddRmonHandlers(handlers, this, &TMainForm::RunModal);

@@ -135,16 +135,16 @@ constexpr SimObjectDef kObjects[] = {
     {"1.3.6.1.2.1.4.20.1.4", SimType::Integer, SimAccess::ReadOnly, "1", nullptr}, // ipAdEntBcastAddr
     {"1.3.6.1.2.1.4.20.1.5", SimType::Integer, SimAccess::ReadOnly, "65535", nullptr}, // ipAdEntReasmMaxSize
     {"1.3.6.1.2.1.4.21.1.1", SimType::IpAddress, SimAccess::ReadWrite, "{ip}", nullptr}, // ipRouteDest
-    {"1.3.6.1.2.1.4.21.1.2", SimType::Integer, SimAccess::ReadWrite, "1;3232238080=2", nullptr}, // ipRouteIfIndex
-    {"1.3.6.1.2.1.4.21.1.3", SimType::Integer, SimAccess::ReadWrite, "1", nullptr}, // ipRouteMetric1
+    {"1.3.6.1.2.1.4.21.1.2", SimType::Integer, SimAccess::ReadWrite, "1;3232238080=2;3232240640=2", nullptr}, // ipRouteIfIndex
+    {"1.3.6.1.2.1.4.21.1.3", SimType::Integer, SimAccess::ReadWrite, "1;2886729728=3;3232240640=20;173693703=1", nullptr}, // ipRouteMetric1
     {"1.3.6.1.2.1.4.21.1.4", SimType::Integer, SimAccess::ReadWrite, "-1", nullptr}, // ipRouteMetric2
     {"1.3.6.1.2.1.4.21.1.5", SimType::Integer, SimAccess::ReadWrite, "-1", nullptr}, // ipRouteMetric3
     {"1.3.6.1.2.1.4.21.1.6", SimType::Integer, SimAccess::ReadWrite, "-1", nullptr}, // ipRouteMetric4
-    {"1.3.6.1.2.1.4.21.1.7", SimType::IpAddress, SimAccess::ReadWrite, "10.90.90.1;173693440=10.90.90.90;3232238080=192.168.10.1", nullptr}, // ipRouteNextHop
-    {"1.3.6.1.2.1.4.21.1.8", SimType::Integer, SimAccess::ReadWrite, "4;173693440=3;3232238080=3", "1-4"}, // ipRouteType
-    {"1.3.6.1.2.1.4.21.1.9", SimType::Integer, SimAccess::ReadOnly, "3;173693440=2;3232238080=2", "1-14"}, // ipRouteProto
-    {"1.3.6.1.2.1.4.21.1.10", SimType::Integer, SimAccess::ReadWrite, "0", nullptr}, // ipRouteAge
-    {"1.3.6.1.2.1.4.21.1.11", SimType::IpAddress, SimAccess::ReadWrite, "0.0.0.0;173693440=255.255.255.0;3232238080=255.255.255.0", nullptr}, // ipRouteMask
+    {"1.3.6.1.2.1.4.21.1.7", SimType::IpAddress, SimAccess::ReadWrite, "10.90.90.1;173693440=10.90.90.90;3232238080=192.168.10.1;2886729728=10.90.90.254;3232240640=192.168.10.254;173693703=10.90.90.2", nullptr}, // ipRouteNextHop
+    {"1.3.6.1.2.1.4.21.1.8", SimType::Integer, SimAccess::ReadWrite, "4;173693440=3;3232238080=3;173693703=1", "1-4"}, // ipRouteType
+    {"1.3.6.1.2.1.4.21.1.9", SimType::Integer, SimAccess::ReadOnly, "3;173693440=2;3232238080=2;2886729728=8;3232240640=13;173693703=4", "1-14"}, // ipRouteProto
+    {"1.3.6.1.2.1.4.21.1.10", SimType::Integer, SimAccess::ReadWrite, "0;2886729728=25;3232240640=340;173693703=12", nullptr}, // ipRouteAge
+    {"1.3.6.1.2.1.4.21.1.11", SimType::IpAddress, SimAccess::ReadWrite, "0.0.0.0;173693440=255.255.255.0;3232238080=255.255.255.0;2886729728=255.255.0.0;3232240640=255.255.255.0;173693703=255.255.255.255", nullptr}, // ipRouteMask
     {"1.3.6.1.2.1.4.21.1.12", SimType::Integer, SimAccess::ReadWrite, "-1", nullptr}, // ipRouteMetric5
     {"1.3.6.1.2.1.4.21.1.13", SimType::ObjectId, SimAccess::ReadOnly, "0.0", nullptr}, // ipRouteInfo
     {"1.3.6.1.2.1.4.23", SimType::Counter32, SimAccess::ReadOnly, "0", nullptr, SimHook::Counter},
@@ -730,7 +730,7 @@ constexpr SimTableDef kTables[] = {
     {"1.3.6.1.2.1.2.2.1", "int", "1-50", 0, SimRowControl::None},
     {"1.3.6.1.2.1.31.1.1.1", "int", "1-50", 0, SimRowControl::None},
     {"1.3.6.1.2.1.4.20.1", "ip", "10.90.90.90;192.168.10.1", 0, SimRowControl::None},
-    {"1.3.6.1.2.1.4.21.1", "ip", "0.0.0.0;10.90.90.0;192.168.10.0", 0, SimRowControl::None},
+    {"1.3.6.1.2.1.4.21.1", "ip", "0.0.0.0;10.90.90.0;10.90.91.7;172.16.0.0;192.168.10.0;192.168.20.0", 0, SimRowControl::None},
     {"1.3.6.1.2.1.10.7.2.1", "int", "1-50", 0, SimRowControl::None},
     {"1.3.6.1.2.1.16.1.1.1", "int", "1-50", 21, SimRowControl::EntryStatus},
     {"1.3.6.1.2.1.16.2.1.1", "int", "", 7, SimRowControl::EntryStatus},

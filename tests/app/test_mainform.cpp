@@ -427,6 +427,42 @@ TEST_F(MainFormTest, SaveAndRebootTellTheirOutcome)
         << notice().toStdString();
 }
 
+TEST_F(MainFormTest, MonitorEntriesOpenTheirWindows)
+{
+    auto form = Start(Env(SimArgs()));
+    struct Seen {
+        QString className, title;
+    };
+    QList<Seen> opened;
+    const TModalRunner previous = TMainForm::SetModalRunner([&opened](QDialog *d) {
+        opened.append({QString::fromLatin1(d->metaObject()->className()), d->windowTitle()});
+        return 0;
+    });
+    const struct { const char *action, *className, *title; } cases[] = {
+        {"MIB2IFCounter", "TIF_Counters", "IF Counters"},
+        {"MIB2IPCounter", "TIP_Counters", "IP Counters"},
+        {"MIB2ICMPCounter", "TICMP_Counters", "ICMP Counters"},
+        {"MIB2UDPCounter", "TUDP_Counters", "UDP Counters"},
+        {"MIB2SNMPCounter", "TSNMP_Counters", "SNMP Counters"},
+        {"MIB2IPRouting", "TIP_Routing", "IP Routing"},
+        {"BridgeSTPInformation", "TSTP_Info", "Spanning Tree Information"},
+        {"BridgePortCounters", "TTpBridgePortInfo_Table", "Transparent Bridge Port Counter"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.action);
+        opened.clear();
+        g_boxes.clear();
+        auto *action = form->menuBar()->findChild<QAction *>(QString::fromLatin1(c.action));
+        ASSERT_NE(action, nullptr);
+        action->trigger();
+        EXPECT_TRUE(g_boxes.isEmpty()) << (g_boxes.isEmpty() ? "" : g_boxes[0].text.toStdString());
+        ASSERT_EQ(opened.size(), 1);
+        EXPECT_EQ(opened[0].className, c.className);
+        EXPECT_EQ(opened[0].title, c.title);
+    }
+    TMainForm::SetModalRunner(previous);
+}
+
 } // namespace
 
 namespace {

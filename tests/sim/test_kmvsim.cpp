@@ -533,7 +533,7 @@ TEST(KmvSim, TablesHoldTheirRowsUnderEveryIndexEncoding)
         {"ifTable, integer", "1.3.6.1.2.1.2.2.1.8", 50, "1"},
         {"ifXTable, integer", "1.3.6.1.2.1.31.1.1.1.1", 50, "1"},
         {"ipAddrTable, address", "1.3.6.1.2.1.4.20.1.2", 2, "10.90.90.90"},
-        {"ipRouteTable, address", "1.3.6.1.2.1.4.21.1.7", 3, "0.0.0.0"},
+        {"ipRouteTable, address", "1.3.6.1.2.1.4.21.1.7", 6, "0.0.0.0"},
         {"IGMP groups, integer and address", "1.3.6.1.4.1.171.11.2.11.5.1.5", 2, "1.239.1.1.1"},
         {"forwarding database, integer and MAC", "1.3.6.1.2.1.17.7.1.2.2.1.2", 4, "1.0.80.186.17.34.1"},
         {"static routes, two addresses and an integer", "1.3.6.1.4.1.171.11.3.2.5.1.6", 1, "0.0.0.0.0.0.0.0.1"},

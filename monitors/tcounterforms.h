@@ -1,0 +1,90 @@
+// The live counter windows of IP, ICMP, UDP and SNMP: one window built from a short description
+// (table, list names, row names, first-sample rule). Polls are asynchronous and never overlap, so a silent
+// agent leaves the window live: the clock ticks, the failure shows in the status bar, "Exit" works
+// and polling resumes by itself once the agent answers.
+#pragma once
+
+#include "tmonitorparts.h"
+
+#include <QDialog>
+#include <QStringList>
+
+class QComboBox;
+class QLabel;
+class QTimer;
+class QTreeWidget;
+struct QvSNMPVarDesc;
+
+struct TCounterFormDesc {
+    const char *objectName;    // "IP_Counters"
+    const char *caption;       // "IP Counters"
+    const QvSNMPVarDesc *table;
+    const char *hiddenList;    // the one-row target of the binding
+    const char *displayList;
+    QStringList names;         // row names, counter i is value i of the hidden row
+    bool updateAtCreation;     // ICMP, UDP, SNMP: values shown at once, deltas from the second tick
+};
+
+// The window of the IP, ICMP, UDP and SNMP counters.
+class TCounterForm : public QDialog {
+    Q_OBJECT
+public:
+    TCounterForm(QWidget *owner, const TCounterFormDesc &desc);
+    ~TCounterForm() override;
+
+    void Timer1Timer();
+    void CB_IntervalChange();
+    void BT_ResetClick();
+    void BT_StartClick();
+    void BT_StopClick();
+    void Button1Click();
+
+    const TCounterMonitor &Monitor() const { return m_monitor; }
+    QvSNMPRequest2Edits *Binding() const { return m_binding; }
+    QTimer *Timer() const { return m_timer; }
+    // Polls sent, answered or failed (for tests and benchmarks).
+    int PollsSent() const { return m_pollsSent; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void Poll();
+    void PollDone();
+    void Report(const QString &text);
+    void Stop();
+
+    TCounterFormDesc m_desc;
+    TCounterMonitor m_monitor;
+    TMonitorBinding *m_binding = nullptr;
+    QTreeWidget *m_hidden = nullptr;
+    QTreeWidget *m_display = nullptr;
+    QLabel *m_time = nullptr;
+    QComboBox *m_interval = nullptr;
+    QLabel *m_status = nullptr;
+    QTimer *m_timer = nullptr;
+    bool m_creationPoll = true;
+    int m_pollsSent = 0;
+};
+
+class TIP_Counters : public TCounterForm {
+    Q_OBJECT
+public:
+    explicit TIP_Counters(QWidget *owner);
+};
+class TICMP_Counters : public TCounterForm {
+    Q_OBJECT
+public:
+    explicit TICMP_Counters(QWidget *owner);
+};
+class TUDP_Counters : public TCounterForm {
+    Q_OBJECT
+public:
+    explicit TUDP_Counters(QWidget *owner);
+};
+class TSNMP_Counters : public TCounterForm {
+    Q_OBJECT
+public:
+    explicit TSNMP_Counters(QWidget *owner);
+};
+

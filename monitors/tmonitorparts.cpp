@@ -1,0 +1,169 @@
+#include "tmonitorparts.h"
+
+#include "qvsnmpexception.h"
+#include "tmessagebox.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLayout>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTreeWidget>
+
+#include <algorithm>
+#include <memory>
+
+const QStringList PollIntervalItems = {QStringLiteral("1"), QStringLiteral("5"), QStringLiteral("10")};
+const QStringList HistoryCountItems = {QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("30"),
+                                       QStringLiteral("60"), QStringLiteral("120")};
+const QString NotSupportedText = QStringLiteral("This device don't support it!");
+
+void RunGuarded(const std::function<void(const QString &)> &report, const std::function<void()> &body)
+{
+    try {
+        body();
+    } catch (const QvSNMPException &e) {
+        report(e.text());
+    } catch (const std::exception &e) {
+        report(QString::fromLatin1(e.what()));
+    }
+}
+
+QPushButton *MonitorButton(QWidget *parent, const char *name, const char *text)
+{
+    auto *b = new QPushButton(QString::fromLatin1(text), parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+QLabel *MonitorStaticText(QWidget *parent, const char *name, const QString &text)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setFrameShape(QFrame::StyledPanel);
+    l->setFrameShadow(QFrame::Sunken);
+    l->setMinimumWidth(70);
+    return l;
+}
+
+QComboBox *MonitorCombo(QWidget *parent, const char *name, const QStringList &items)
+{
+    auto *c = new QComboBox(parent);
+    c->setObjectName(QString::fromLatin1(name));
+    c->addItems(items);
+    c->setCurrentIndex(0);
+    return c;
+}
+
+QLabel *AddMonitorStatusBar(QWidget *parent, QLayout *layout)
+{
+    auto *bar = new QStatusBar(parent);
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(false);
+    auto *panel = new QLabel(bar);
+    panel->setObjectName(QStringLiteral("StatusBar1Panel0"));
+    bar->addWidget(panel, 1);
+    layout->addWidget(bar);
+    return panel;
+}
+
+QTreeWidget *HiddenListView(QWidget *parent, const char *name)
+{
+    auto *lv = new QTreeWidget(parent);
+    lv->setObjectName(QString::fromLatin1(name));
+    lv->hide();
+    return lv;
+}
+
+QString TimeOfDayNow() { return TCounterMonitor::TimeText(QTime::currentTime()); }
+
+int IntervalMsOf(const QComboBox *combo)
+{
+    return std::max(1, combo->currentText().toInt()) * 1000;
+}
+
+void TMonitorBinding::AfterRefresh()
+{
+    QvSNMPRequest2Edits::AfterRefresh();
+    if (afterRefresh)
+        afterRefresh();
+}
+
+QStringList HiddenRowTexts(const QTreeWidget *listView)
+{
+    QStringList texts;
+    if (!listView || listView->topLevelItemCount() == 0)
+        return texts;
+    const QTreeWidgetItem *row = listView->topLevelItem(0);
+    for (int c = 0; c < listView->columnCount(); ++c)
+        texts << row->text(c);
+    return texts;
+}
+
+QTreeWidget *MakeCounterList(QWidget *parent, const QString &name)
+{
+    auto *lv = new QTreeWidget(parent);
+    lv->setObjectName(name);
+    lv->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Value"), QStringLiteral("Delta"),
+                         QStringLiteral("Rate"), QStringLiteral("Peak"), QStringLiteral("Peak Occured at")});
+    lv->setRootIsDecorated(false);
+    lv->setUniformRowHeights(true);
+    lv->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lv->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lv->setAllColumnsShowFocus(true);
+    lv->setStyleSheet(QStringLiteral(
+        "QTreeView::item { border-right: 1px solid palette(midlight); border-bottom: 1px solid palette(midlight); }"));
+    lv->header()->setSectionResizeMode(QHeaderView::Interactive);
+    lv->header()->resizeSection(0, 170);
+    for (int c = 1; c < 5; ++c) {
+        lv->header()->resizeSection(c, 90);
+        lv->headerItem()->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+    }
+    return lv;
+}
+
+void ShowCounterRows(QTreeWidget *list, const TCounterMonitor &monitor)
+{
+    if (!monitor.RowsPresent()) {
+        list->clear();
+        return;
+    }
+    while (list->topLevelItemCount() > monitor.Count())
+        delete list->takeTopLevelItem(list->topLevelItemCount() - 1);
+    for (int i = 0; i < monitor.Count(); ++i) {
+        QTreeWidgetItem *row = list->topLevelItem(i);
+        if (!row) {
+            row = new QTreeWidgetItem(list);
+            for (int c = 1; c < 5; ++c)
+                row->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+        }
+        const TCounterCells &cells = monitor.Cells(i);
+        const QString texts[] = {monitor.Name(i), cells.value, cells.delta, cells.rate, cells.peak, cells.peakTime};
+        for (int c = 0; c < 6; ++c)
+            if (row->text(c) != texts[c])
+                row->setText(c, texts[c]);
+    }
+}
+
+void ShowMonitorWindow(QWidget *parent, const std::function<QDialog *()> &create,
+                       const std::function<int(QDialog *)> &run)
+{
+    try {
+        std::unique_ptr<QDialog> window(create());
+        if (!window)
+            return;
+        if (window->property("supported").isValid() && !window->property("supported").toBool()) {
+            TMessageBox(parent, NotSupportedText, ExecutableCaption());
+            return;
+        }
+        run ? run(window.get()) : window->exec();
+    } catch (const QvSNMPException &e) {
+        TMessageBox(parent, e.text(), ExecutableCaption());
+    } catch (const std::exception &e) {
+        TMessageBox(parent, QString::fromLatin1(e.what()), ExecutableCaption());
+    }
+}
+

@@ -1,0 +1,58 @@
+// Pieces the monitoring windows share: the polling binding, the hidden one-row list and the
+// display list of a counter monitor, the side-panel controls, the status bar and the opener.
+#pragma once
+
+#include "qvsnmprequest2controls.h"
+#include "tcountermonitor.h"
+
+#include <QStringList>
+
+#include <functional>
+
+class QComboBox;
+class QDialog;
+class QLabel;
+class QLayout;
+class QPushButton;
+class QTreeWidget;
+
+// A binding whose refresh outcome is handed to its window.
+class TMonitorBinding : public QvSNMPRequest2Edits {
+    Q_OBJECT
+public:
+    explicit TMonitorBinding(QWidget *owner) : QvSNMPRequest2Edits(owner) {}
+    std::function<void()> afterRefresh;
+
+    void AfterRefresh() override;
+};
+
+// The texts of a hidden one-row list view: the caption, then the sub-items ("" for no row).
+QStringList HiddenRowTexts(const QTreeWidget *listView);
+
+// A report-style display list with grid lines and the monitor's six columns.
+QTreeWidget *MakeCounterList(QWidget *parent, const QString &name);
+// Writes the monitor's rows into the display list (creating or removing rows as needed).
+void ShowCounterRows(QTreeWidget *list, const TCounterMonitor &monitor);
+
+// The poll intervals offered, in seconds, and the history counts.
+extern const QStringList PollIntervalItems;
+extern const QStringList HistoryCountItems;
+
+// Opens a counter window modally and destroys it; a window that reports no support says
+// "This device don't support it!" instead. Nothing escapes.
+void ShowMonitorWindow(QWidget *parent, const std::function<QDialog *()> &create,
+                       const std::function<int(QDialog *)> &run = {});
+extern const QString NotSupportedText;
+
+// Side-panel controls named as the windows name them.
+QPushButton *MonitorButton(QWidget *parent, const char *name, const char *text);
+QLabel *MonitorStaticText(QWidget *parent, const char *name, const QString &text = QString());
+QComboBox *MonitorCombo(QWidget *parent, const char *name, const QStringList &items);
+// "StatusBar1" at the foot of layout; returns its panel 0, the report target.
+QLabel *AddMonitorStatusBar(QWidget *parent, QLayout *layout);
+QTreeWidget *HiddenListView(QWidget *parent, const char *name);
+QString TimeOfDayNow();
+// The combo's text in seconds as milliseconds, at least one second.
+int IntervalMsOf(const QComboBox *combo);
+// Runs a handler body; a failure's text goes to report instead of the event loop.
+void RunGuarded(const std::function<void(const QString &)> &report, const std::function<void()> &body);

@@ -1,0 +1,312 @@
+#include "tportcounterform.h"
+
+#include "mibtables.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+TPortCounterForm::TPortCounterForm(QWidget *owner, const TPortCounterFormDesc &desc) : QDialog(owner), m_desc(desc)
+{
+    setObjectName(QString::fromLatin1(desc.objectName));
+    setWindowTitle(QString::fromLatin1(desc.caption));
+    setModal(true);
+    resize(desc.size);
+    setProperty("supported", true);
+
+    TCounterMonitorOptions options;
+    options.firstSample = TFirstSample::RecordOnly;
+    options.history = THistoryValue::Delta;
+    options.historyPrefilled = desc.historyPrefilled;
+    options.historyCount = HistoryCountItems.first().toInt();
+    m_monitor = std::make_unique<TCounterMonitor>(TCounterMonitor::Sequence(desc.names, 2), options);
+
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    auto *body = new QHBoxLayout;
+    body->setContentsMargins(6, 6, 6, 6);
+    outer->addLayout(body, 1);
+
+    auto *left = new QVBoxLayout;
+    body->addLayout(left, 1);
+    m_ports = new QTreeWidget(this);
+    m_ports->setObjectName(QString::fromLatin1(desc.portList));
+    m_ports->setMaximumHeight(140);
+    left->addWidget(m_ports);
+    auto *chosen = new QHBoxLayout;
+    chosen->addWidget(new QLabel(QString::fromLatin1(desc.portLabel), this));
+    m_stIndex = MonitorStaticText(this, "ST_Index");
+    chosen->addWidget(m_stIndex);
+    chosen->addWidget(new QLabel(QString::fromLatin1(desc.descrLabel), this));
+    m_stDescr = MonitorStaticText(this, "ST_Descr");
+    chosen->addWidget(m_stDescr, 1);
+    left->addLayout(chosen);
+
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName(QStringLiteral("PageControl1"));
+    left->addWidget(m_pages, 1);
+    auto *dataPage = new QWidget;
+    auto *dataLayout = new QVBoxLayout(dataPage);
+    m_display = MakeCounterList(dataPage, QString::fromLatin1(desc.displayList));
+    dataLayout->addWidget(m_display);
+    m_hidden = HiddenListView(dataPage, desc.hiddenList);
+    m_pages->addTab(dataPage, QString::fromLatin1(desc.dataPage));
+    m_chart = new TCounterChart(nullptr, QString::fromLatin1(desc.chartName), QString(), QStringLiteral("Delta"),
+                                desc.series);
+    m_pages->addTab(m_chart, QString::fromLatin1(desc.chartPage));
+
+    auto *side = new QVBoxLayout;
+    body->addLayout(side);
+    side->addWidget(new QLabel(QStringLiteral("System Time:"), this));
+    m_time = MonitorStaticText(this, "ST_Time", TimeOfDayNow());
+    side->addWidget(m_time);
+    side->addWidget(new QLabel(QStringLiteral("Poll  Interval"), this));
+    m_interval = MonitorCombo(this, "CB_Interval", PollIntervalItems);
+    side->addWidget(m_interval);
+    auto *countLabel = new QLabel(QStringLiteral("Count"), this);
+    side->addWidget(countLabel);
+    m_historyCount = MonitorCombo(this, "CB_HistoryCount", HistoryCountItems);
+    side->addWidget(m_historyCount);
+    m_u3d = new QCheckBox(QStringLiteral("3D Line"), this);
+    m_u3d->setObjectName(QStringLiteral("CK_U3D"));
+    side->addWidget(m_u3d);
+    for (QWidget *w : std::initializer_list<QWidget *>{countLabel, m_historyCount, m_u3d})
+        w->setVisible(desc.chartControls);
+    side->addSpacing(12);
+    QPushButton *reset = MonitorButton(this, "BT_Reset", "Reset");
+    QPushButton *stop = MonitorButton(this, "BT_Stop", "Pause");
+    QPushButton *start = MonitorButton(this, "BT_Start", "Start");
+    QPushButton *refresh = MonitorButton(this, desc.refreshButton, "Refresh");
+    QPushButton *portSet = MonitorButton(this, desc.portSetButton, "Port Set");
+    QPushButton *exit = MonitorButton(this, desc.exitButton, "Exit");
+    portSet->hide();
+    for (QPushButton *b : {reset, stop, start, refresh, portSet, exit})
+        side->addWidget(b);
+    side->addStretch(1);
+    m_status = AddMonitorStatusBar(this, outer);
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setInterval(1000);
+
+    // The port list, read with a blocking walk at creation and by "Refresh".
+    m_portBinding = new QvSNMPRequest2Edits(this);
+    m_portBinding->Request().LoadSessionParams();
+    if (desc.portRetries >= 0)
+        m_portBinding->Request().retries = desc.portRetries;
+    m_portBinding->Vars().Assign(QvSNMPVarList(desc.portTable, desc.portItemType, 1));
+    m_portBinding->SetAsynchronous(false);
+    m_portBinding->BindListView(m_ports, true);
+    m_portBinding->BindText(0, m_stIndex);
+    m_portBinding->BindText(1, m_stDescr);
+    m_portBinding->SetReportTarget(m_status);
+    // The counters of the chosen port, polled.
+    m_binding = new TMonitorBinding(this);
+    m_binding->Request().LoadSessionParams();
+    m_binding->Vars().Assign(QvSNMPVarList(desc.counterTable, desc.counterItemType, 0));
+    m_binding->Vars().instanceSuffix = QStringLiteral("1");
+    m_binding->BindListView(m_hidden, false);
+    m_binding->SetReportTarget(m_status);
+    m_binding->afterRefresh = [this] { PollDone(); };
+
+    connect(m_timer, &QTimer::timeout, this, &TPortCounterForm::Timer1Timer);
+    connect(m_interval, &QComboBox::currentIndexChanged, this, &TPortCounterForm::CB_IntervalChange);
+    connect(m_historyCount, &QComboBox::currentIndexChanged, this, &TPortCounterForm::CB_HistoryCountChange);
+    connect(m_u3d, &QCheckBox::clicked, this, &TPortCounterForm::CK_U3DClick);
+    connect(reset, &QPushButton::clicked, this, &TPortCounterForm::BT_ResetClick);
+    connect(start, &QPushButton::clicked, this, &TPortCounterForm::BT_StartClick);
+    connect(stop, &QPushButton::clicked, this, &TPortCounterForm::BT_StopClick);
+    connect(refresh, &QPushButton::clicked, this, &TPortCounterForm::RefreshPortsClick);
+    connect(portSet, &QPushButton::clicked, this, &TPortCounterForm::PortSetClick);
+    connect(exit, &QPushButton::clicked, this, &TPortCounterForm::ExitClick);
+    // Connected after the binding's own handler, which has copied the row into ST_Index by then.
+    connect(m_ports, &QTreeWidget::itemSelectionChanged, this, &TPortCounterForm::PortListClick);
+
+    RunGuarded([this](const QString &t) { Report(t); }, [this] { m_portBinding->Refresh(); });
+    if (m_ports->topLevelItemCount() == 0) {
+        // No port (or no answer): the opener says so and closes this window only.
+        m_supported = false;
+        setProperty("supported", false);
+        Stop();
+        return;
+    }
+    m_ports->setCurrentItem(m_ports->topLevelItem(0));  // selects it and starts the monitor on it
+    m_ports->setFocus();
+    m_timer->start();
+}
+
+TPortCounterForm::~TPortCounterForm()
+{
+    Stop();
+    delete m_binding;
+    delete m_portBinding;
+}
+
+void TPortCounterForm::Stop()
+{
+    m_timer->stop();
+    if (m_binding) {
+        m_binding->Request().alive = 0;
+        m_binding->afterRefresh = nullptr;
+    }
+    if (m_portBinding)
+        m_portBinding->Request().alive = 0;
+}
+
+void TPortCounterForm::closeEvent(QCloseEvent *event)
+{
+    Stop();
+    QDialog::closeEvent(event);
+}
+
+QString TPortCounterForm::Instance() const { return m_binding->Vars().instanceSuffix; }
+
+void TPortCounterForm::Report(const QString &text)
+{
+    if (m_binding)
+        m_binding->Report(text);
+}
+
+void TPortCounterForm::ResetMonitor()
+{
+    // Start over for the port shown in ST_Index, with the history count chosen.
+    const QString port = m_stIndex->text().trimmed();
+    if (!port.isEmpty())
+        m_pendingInstance = port;
+    m_monitor->SetHistoryCount(m_historyCount->currentText().toInt());
+    m_monitor->Reset();
+    ShowCounterRows(m_display, *m_monitor);
+    m_chart->Plot(*m_monitor);
+    // A poll still out keeps its list until it is answered; its answer is dropped.
+    if (!m_binding->Busy())
+        ApplyInstance();
+}
+
+void TPortCounterForm::ApplyInstance()
+{
+    if (m_pendingInstance.isEmpty())
+        return;
+    m_binding->Vars().Assign(QvSNMPVarList(m_desc.counterTable, m_desc.counterItemType, 0));
+    m_binding->Vars().instanceSuffix = m_pendingInstance;
+    m_pendingInstance.clear();
+}
+
+void TPortCounterForm::Poll()
+{
+    if (m_binding->Busy())
+        return;
+    RunGuarded([this](const QString &t) { Report(t); }, [this] {
+        ApplyInstance();
+        m_binding->Refresh();
+    });
+}
+
+void TPortCounterForm::PollDone()
+{
+    RunGuarded([this](const QString &t) { Report(t); }, [this] {
+        if (!m_pendingInstance.isEmpty()) {
+            ApplyInstance();
+            return;
+        }
+        QString error;
+        if (!m_monitor->Update(HiddenRowTexts(m_hidden), &error)) {
+            Report(error);
+            return;
+        }
+        ShowCounterRows(m_display, *m_monitor);
+        if (m_monitor->UpdateCount() > 1)
+            m_chart->Plot(*m_monitor);
+    });
+}
+
+void TPortCounterForm::Timer1Timer()
+{
+    m_time->setText(TimeOfDayNow());
+    if (m_monitor->Running())
+        Poll();
+}
+
+void TPortCounterForm::CB_IntervalChange()
+{
+    const int ms = IntervalMsOf(m_interval);
+    m_timer->setInterval(ms);
+    m_monitor->SetIntervalMs(ms);
+}
+
+void TPortCounterForm::CB_HistoryCountChange() { ResetMonitor(); }
+void TPortCounterForm::CK_U3DClick() { m_chart->SetDepthLook(m_u3d->isChecked()); }
+void TPortCounterForm::BT_ResetClick() { ResetMonitor(); }
+void TPortCounterForm::BT_StartClick() { m_monitor->SetRunning(true); }
+void TPortCounterForm::BT_StopClick() { m_monitor->SetRunning(false); }
+void TPortCounterForm::ExitClick() { close(); }
+
+void TPortCounterForm::RefreshPortsClick()
+{
+    RunGuarded([this](const QString &t) { Report(t); }, [this] {
+        m_portBinding->Refresh();
+        if (m_ports->topLevelItemCount() > 0)
+            m_ports->setCurrentItem(m_ports->topLevelItem(0));
+    });
+}
+
+void TPortCounterForm::PortListClick()
+{
+    if (!m_ports->selectedItems().isEmpty())
+        ResetMonitor();
+}
+
+void TPortCounterForm::PortSetClick()
+{
+    if (!m_ports->selectedItems().isEmpty())
+        ResetMonitor();
+}
+
+// ---------------------------------------------------------------------------------------------
+
+namespace {
+
+QList<TSeriesDesc> SeriesOf(const QStringList &names, const QList<QColor> &colours)
+{
+    QList<TSeriesDesc> series;
+    for (int k = 0; k < names.size(); ++k)
+        series.append({names[k], colours[k]});
+    return series;
+}
+
+const QStringList IfCounterNames = {"InOctets",        "InUcastPkts", "InNUcastPkts", "InDiscards",
+                                    "InErrors",        "InUnknownProtos", "OutOctets", "OutUcastPkts",
+                                    "OutNUcastPkts",   "OutDiscards", "OutErrors"};
+const QStringList BridgeCounterNames = {"Input Frames", "Output Frames", "Discard Frames"};
+
+} // namespace
+
+TIF_Counters::TIF_Counters(QWidget *owner)
+    : TPortCounterForm(owner,
+                       {"IF_Counters", "IF Counters", QSize(780, 580), IfDescrVars, MVT_UMV, -1, "LV_IFTableIndex",
+                        "Index", "Description", IfCountersVars, MVT_SV, "LV_IFCounterData", "LV_IF_Counters",
+                        IfCounterNames, "Data Information", "Packet In Chart", "CH_InCounterChart",
+                        SeriesOf(IfCounterNames, {Qt::red, Qt::green, Qt::yellow, Qt::blue, Qt::white, Qt::gray,
+                                                  Qt::magenta, Qt::darkCyan, Qt::darkBlue, Qt::darkRed,
+                                                  QColor(0, 255, 0)}),
+                        false, false, "Button1", "BT_Set", "Button2"})
+{
+}
+
+TTpBridgePortInfo_Table::TTpBridgePortInfo_Table(QWidget *owner)
+    : TPortCounterForm(owner,
+                       {"TpBridgePortInfo_Table", "Transparent Bridge Port Counter", QSize(564, 495), TpPortVars,
+                        MVT_UMV, 5, "LV_TpBridge_Port_Index", "Port Number", "Max  Info ", TpPortCountersVars,
+                        MVT_SV, "LV_Chart", "LV_TpBridge_Port_Info", BridgeCounterNames, "Port Counter Table",
+                        "Port Traffic", "CH_Utilization",
+                        SeriesOf(BridgeCounterNames, {Qt::red, Qt::green, Qt::yellow}), true, true, "BT_Refresh",
+                        "BT_PortSet", "Button1"})
+{
+}

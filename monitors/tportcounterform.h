@@ -1,0 +1,133 @@
+// Counters of one interface or bridge port at a time: a list of the agent's ports on top, the
+// counter monitor over the chosen one below, and a chart of its recent deltas on a second page.
+// `TIF_Counters` and `TTpBridgePortInfo_Table` are this window with their own tables and names.
+// The port list is read once, blocking; the counters are polled asynchronously, one poll at a time.
+#pragma once
+
+#include "tcounterchart.h"
+#include "tmonitorparts.h"
+
+#include <QDialog>
+#include <QSize>
+
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QTabWidget;
+class QTimer;
+class QTreeWidget;
+struct QvSNMPVarDesc;
+
+struct TPortCounterFormDesc {
+    const char *objectName;
+    const char *caption;
+    QSize size;
+    // The port list: table, item type, retry count (-1: the session's), list view name.
+    const QvSNMPVarDesc *portTable;
+    quint8 portItemType;
+    int portRetries;
+    const char *portList;
+    const char *portLabel;   // caption before ST_Index
+    const char *descrLabel;  // caption before ST_Descr
+    // The counters: table, item type, hidden one-row list, display list, row names (the
+    // counters are the values from position 2 on).
+    const QvSNMPVarDesc *counterTable;
+    quint8 counterItemType;
+    const char *hiddenList;
+    const char *displayList;
+    QStringList names;
+    const char *dataPage;
+    const char *chartPage;
+    const char *chartName;
+    QList<TSeriesDesc> series;
+    bool historyPrefilled;   // a rebuilt history holds H zero samples
+    bool chartControls;      // "Count" and "3D Line" shown (hidden in the IF window)
+    const char *refreshButton;
+    const char *portSetButton;
+    const char *exitButton;
+};
+
+class TPortCounterForm : public QDialog {
+    Q_OBJECT
+public:
+    TPortCounterForm(QWidget *owner, const TPortCounterFormDesc &desc);
+    ~TPortCounterForm() override;
+
+    // False when the agent listed no port (or did not answer): the window must not be shown.
+    bool Supported() const { return m_supported; }
+
+    void Timer1Timer();
+    void CB_IntervalChange();
+    void CB_HistoryCountChange();
+    void CK_U3DClick();
+    void BT_ResetClick();
+    void BT_StartClick();
+    void BT_StopClick();
+    void RefreshPortsClick();
+    void PortSetClick();
+    void PortListClick();
+    void ExitClick();
+
+    const TCounterMonitor &Monitor() const { return *m_monitor; }
+    QvSNMPRequest2Edits *PortBinding() const { return m_portBinding; }
+    QvSNMPRequest2Edits *CounterBinding() const { return m_binding; }
+    // The port whose counters are polled.
+    QString Instance() const;
+    TCounterChart *Chart() const { return m_chart; }
+    QTabWidget *Pages() const { return m_pages; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void ResetMonitor();
+    void ApplyInstance();
+    void Poll();
+    void PollDone();
+    void Report(const QString &text);
+    void Stop();
+
+    TPortCounterFormDesc m_desc;
+    std::unique_ptr<TCounterMonitor> m_monitor;
+    QvSNMPRequest2Edits *m_portBinding = nullptr;
+    TMonitorBinding *m_binding = nullptr;
+    QTreeWidget *m_ports = nullptr;
+    QTreeWidget *m_hidden = nullptr;
+    QTreeWidget *m_display = nullptr;
+    QLabel *m_stIndex = nullptr;
+    QLabel *m_stDescr = nullptr;
+    QLabel *m_time = nullptr;
+    QComboBox *m_interval = nullptr;
+    QComboBox *m_historyCount = nullptr;
+    QCheckBox *m_u3d = nullptr;
+    QTabWidget *m_pages = nullptr;
+    TCounterChart *m_chart = nullptr;
+    QLabel *m_status = nullptr;
+    QTimer *m_timer = nullptr;
+    QString m_pendingInstance;
+    bool m_supported = true;
+};
+
+// "IF Counters": the interfaces of ifTable and their eleven counters.
+class TIF_Counters : public TPortCounterForm {
+    Q_OBJECT
+public:
+    explicit TIF_Counters(QWidget *owner);
+    void LV_IFTableIndexClick() { PortListClick(); }
+    void BT_SetClick() { PortSetClick(); }
+    void Button1Click() { RefreshPortsClick(); }
+    void Button2Click() { ExitClick(); }
+};
+
+// "Transparent Bridge Port Counter": the bridge ports and their frame counters.
+class TTpBridgePortInfo_Table : public TPortCounterForm {
+    Q_OBJECT
+public:
+    explicit TTpBridgePortInfo_Table(QWidget *owner);
+    void LV_TpBridge_Port_IndexClick() { PortListClick(); }
+    void BT_PortSetClick() { PortSetClick(); }
+    void BT_RefreshClick() { RefreshPortsClick(); }
+    void Button1Click() { ExitClick(); }
+};

@@ -1,0 +1,33 @@
+// Spanning-tree information: the bridge's spanning-tree state, and its four settable parameters
+// with the range checks the bridge MIB's timer rules ask for before anything is written.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QvSNMPRequest2Edits;
+
+class TSTP_Info : public QDialog {
+    Q_OBJECT
+public:
+    explicit TSTP_Info(QWidget *owner);
+    ~TSTP_Info() override;
+
+    void BT_GetClick();
+    void BT_SetClick();
+    void Button1Click();
+
+    QvSNMPRequest2Edits *Binding() const { return m_binding; }
+    QLabel *StatusPanel() const { return m_status; }
+
+private:
+    void Report(const QString &text);
+
+    QvSNMPRequest2Edits *m_binding = nullptr;
+    QLineEdit *m_priority = nullptr;
+    QLineEdit *m_maxAge = nullptr;
+    QLineEdit *m_hello = nullptr;
+    QLineEdit *m_forwardDelay = nullptr;
+    QLabel *m_status = nullptr;
+};

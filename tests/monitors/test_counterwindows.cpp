@@ -1,0 +1,403 @@
+// The counter, routing, spanning-tree and bridge port windows against the simulated switch: what
+// they show agrees with an independent read of the same objects, the first-sample rules, interval
+// change, Reset, choosing another interface or port, the spanning-tree checks, a switch that stops
+// answering and comes back, and a switch with nothing to list.
+#include "agent_support.h"
+#include "kmvsim_process.h"
+#include "mibenums.h"
+#include "mibtables.h"
+#include "qvsnmprequest.h"
+#include "qvsnmpsession.h"
+#include "tcounterforms.h"
+#include "tiprouting.h"
+#include "tmessagebox.h"
+#include "tportcounterform.h"
+#include "tstpinfo.h"
+
+#include <QComboBox>
+#include <QDeadlineTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QLineSeries>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace {
+
+class Environment : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        BuildCatalogueLists();
+        OpenGlobalSession(makeTempDir(QStringLiteral("counterwindows-session")));
+    }
+    void TearDown() override { FreeCatalogueLists(); }
+};
+const auto *const env = ::testing::AddGlobalTestEnvironment(new Environment);
+
+struct SessionTo {
+    explicit SessionTo(quint16 port, int timeout = 100)
+    {
+        saved = SessionParams();
+        SessionParams().Device.Address = QStringLiteral("127.0.0.1");
+        SessionParams().Device.Port = port;
+        SessionParams().Timeout = timeout;
+    }
+    ~SessionTo() { SessionParams() = saved; }
+    QvSNMPSessionParams saved;
+};
+
+bool WaitFor(const std::function<bool()> &done, int ms = 20000)
+{
+    QDeadlineTimer deadline(ms);
+    while (!done() && !deadline.hasExpired())
+        QTest::qWait(20);
+    return done();
+}
+
+// The agent's values of a descriptor table as one GET, outside any window.
+QList<quint64> ReadCounters(const QvSNMPVarDesc *table, const QString &instance = QString(), int first = 0)
+{
+    QvSNMPRequest r;
+    r.LoadSessionParams();
+    r.vars.Assign(QvSNMPVarList(table, MVT_SV, 0));
+    r.vars.instanceSuffix = instance;
+    r.Read(true);
+    QList<quint64> values;
+    for (int i = first; i < r.vars.Count(); ++i)
+        values << r.vars.Item(i).valueText.toULongLong();
+    return values;
+}
+
+template <typename T>
+T *Child(QWidget *w, const char *name)
+{
+    T *c = w->findChild<T *>(QString::fromLatin1(name));
+    EXPECT_NE(c, nullptr) << name;
+    return c;
+}
+
+QStringList Column(const QTreeWidget *list, int column)
+{
+    QStringList texts;
+    for (int r = 0; r < list->topLevelItemCount(); ++r)
+        texts << list->topLevelItem(r)->text(column);
+    return texts;
+}
+
+struct CounterCase {
+    const char *name;
+    std::function<TCounterForm *()> create;
+    const QvSNMPVarDesc *table;
+    const char *display;
+    int rows;
+    bool valuesAtCreation;
+};
+
+} // namespace
+
+TEST(CounterWindows, RowsAndValuesAgreeWithTheAgent)
+{
+    KmvSimProcess sim({QStringLiteral("--scenario"), QStringLiteral("static")});
+    ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
+    SessionTo session(sim.port());
+    const CounterCase cases[] = {
+        {"IP", [] { return new TIP_Counters(nullptr); }, IpCountersVars, "LV_IPCounterData", 10, false},
+        {"ICMP", [] { return new TICMP_Counters(nullptr); }, IcmpCountersVars, "LV_ICMPCounterData", 26, true},
+        {"UDP", [] { return new TUDP_Counters(nullptr); }, UdpCountersVars, "LV_IPCounterData", 4, true},
+        {"SNMP", [] { return new TSNMP_Counters(nullptr); }, SnmpCountersVars, "LV_SNMPCounterData", 27, true},
+    };
+    for (const CounterCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QList<quint64> before = ReadCounters(c.table);
+        std::unique_ptr<TCounterForm> form(c.create());
+        QTreeWidget *list = Child<QTreeWidget>(form.get(), c.display);
+        ASSERT_NE(list, nullptr);
+        ASSERT_EQ(list->topLevelItemCount(), c.rows);
+        EXPECT_EQ(list->columnCount(), 6);
+        // The creation read: values at once in three windows, not in the IP window.
+        ASSERT_TRUE(WaitFor([&] { return !form->Binding()->Busy() && form->PollsSent() >= 1; }));
+        if (form->PollsSent() == 1) {  // no tick yet on a slow machine
+            EXPECT_EQ(!list->topLevelItem(0)->text(1).isEmpty(), c.valuesAtCreation);
+            EXPECT_EQ(list->topLevelItem(0)->text(2), "") << "no delta before the second reading";
+        }
+        // Two ticks later values and deltas are shown; each value lies between two reads of the agent.
+        ASSERT_TRUE(WaitFor([&] { return form->Monitor().FirstSampleTaken() && !list->topLevelItem(0)->text(2).isEmpty(); }));
+        const QList<quint64> after = ReadCounters(c.table);
+        ASSERT_EQ(before.size(), c.rows);
+        for (int i = 0; i < c.rows; ++i) {
+            SCOPED_TRACE(list->topLevelItem(i)->text(0).toStdString());
+            const quint64 shown = list->topLevelItem(i)->text(1).toULongLong();
+            EXPECT_LE(before[i], shown);
+            EXPECT_LE(shown, after[i]);
+            EXPECT_EQ(list->topLevelItem(i)->text(2), QString::number(form->Monitor().Delta(i)));
+        }
+        EXPECT_EQ(list->topLevelItem(0)->text(0), QString::fromLatin1(c.table[0].name).trimmed());
+    }
+}
+
+TEST(CounterWindows, IntervalResetPauseAndStart)
+{
+    KmvSimProcess sim({QStringLiteral("--scenario"), QStringLiteral("static")});
+    ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
+    SessionTo session(sim.port());
+    TIP_Counters form(nullptr);
+    QTreeWidget *list = Child<QTreeWidget>(&form, "LV_IPCounterData");
+    ASSERT_TRUE(WaitFor([&] { return !list->topLevelItem(0)->text(2).isEmpty(); }));
+
+    auto *interval = Child<QComboBox>(&form, "CB_Interval");
+    interval->setCurrentIndex(interval->findText("5"));
+    EXPECT_EQ(form.Timer()->interval(), 5000);
+    EXPECT_EQ(form.Monitor().IntervalMs(), 5000);
+    EXPECT_FALSE(list->topLevelItem(0)->text(1).isEmpty()) << "an interval change clears nothing";
+    interval->setCurrentIndex(interval->findText("1"));
+
+    Child<QPushButton>(&form, "BT_Stop")->click();
+    EXPECT_FALSE(form.Monitor().Running());
+    const int polls = form.PollsSent();
+    const QString clock = Child<QLabel>(&form, "ST_Time")->text();
+    ASSERT_TRUE(WaitFor([&] { return Child<QLabel>(&form, "ST_Time")->text() != clock; }));
+    EXPECT_EQ(form.PollsSent(), polls) << "a paused window does not read";
+
+    Child<QPushButton>(&form, "BT_Reset")->click();
+    EXPECT_TRUE(form.Monitor().Running()) << "Reset resumes";
+    // Reset writes "0" into every cell but the time; unless a reading slips in at once.
+    if (form.Monitor().UpdateCount() == 0) {
+        for (int c = 1; c <= 4; ++c)
+            EXPECT_EQ(list->topLevelItem(0)->text(c), "0");
+    }
+    // The first reading after Reset shows the value; Delta keeps the "0" Reset wrote.
+    ASSERT_TRUE(WaitFor([&] { return form.Monitor().UpdateCount() >= 1; }));
+    if (form.Monitor().UpdateCount() == 1) {
+        EXPECT_NE(list->topLevelItem(0)->text(1), "0");
+        EXPECT_EQ(list->topLevelItem(0)->text(2), "0");
+    }
+    ASSERT_TRUE(WaitFor([&] { return form.Monitor().UpdateCount() >= 2; }));
+    EXPECT_EQ(list->topLevelItem(0)->text(2), QString::number(form.Monitor().Delta(0)));
+}
+
+TEST(CounterWindows, InterfaceCountersFollowTheChosenInterface)
+{
+    KmvSimProcess sim({QStringLiteral("--scenario"), QStringLiteral("static")});
+    ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
+    SessionTo session(sim.port());
+    TIF_Counters form(nullptr);
+    ASSERT_TRUE(form.Supported());
+    QTreeWidget *ifs = Child<QTreeWidget>(&form, "LV_IFTableIndex");
+    QTreeWidget *list = Child<QTreeWidget>(&form, "LV_IF_Counters");
+    ASSERT_EQ(ifs->topLevelItemCount(), 50);
+    EXPECT_EQ(form.Instance(), "1");
+    EXPECT_EQ(Child<QLabel>(&form, "ST_Index")->text(), "1");
+
+    // Port 49, a gigabit port with a link; the first reading after the choice fills no cells.
+    ifs->setCurrentItem(ifs->topLevelItem(48));
+    EXPECT_EQ(Child<QLabel>(&form, "ST_Index")->text(), "49");
+    EXPECT_EQ(list->topLevelItemCount(), 0);
+    ASSERT_TRUE(WaitFor([&] { return form.Instance() == "49" && form.Monitor().UpdateCount() == 1; }));
+    EXPECT_EQ(list->topLevelItemCount(), 11);
+    EXPECT_EQ(list->topLevelItem(0)->text(1), "");
+    const QList<quint64> before = ReadCounters(IfCountersVars, "49", 2);
+    ASSERT_TRUE(WaitFor([&] { return form.Monitor().UpdateCount() >= 3; }));
+    const QList<quint64> after = ReadCounters(IfCountersVars, "49", 2);
+    EXPECT_EQ(Column(list, 0), (QStringList{"InOctets", "InUcastPkts", "InNUcastPkts", "InDiscards", "InErrors",
+                                            "InUnknownProtos", "OutOctets", "OutUcastPkts", "OutNUcastPkts",
+                                            "OutDiscards", "OutErrors"}));
+    for (int i = 0; i < 11; ++i) {
+        const quint64 shown = list->topLevelItem(i)->text(1).toULongLong();
+        EXPECT_LE(before[i], shown) << i;
+        EXPECT_LE(shown, after[i]) << i;
+    }
+    EXPECT_GT(form.Monitor().Delta(0), 0u) << "a port with a link moves";
+    // The chart holds one point per reading after the first, labelled with its time.
+    TCounterChart *chart = form.Chart();
+    ASSERT_EQ(chart->SeriesCount(), 11);
+    EXPECT_EQ(chart->Series(0)->count(), form.Monitor().History(0).size());
+    EXPECT_EQ(chart->Series(0)->at(chart->Series(0)->count() - 1).y(), form.Monitor().History(0).last().value);
+    EXPECT_EQ(chart->Series(0)->color(), QColor(Qt::red));
+
+    // A new history count starts over, keeping the interface.
+    Child<QComboBox>(&form, "CB_HistoryCount")->setCurrentIndex(1);
+    EXPECT_EQ(form.Monitor().HistoryCount(), 20);
+    EXPECT_EQ(form.Monitor().UpdateCount(), 0);
+    ASSERT_TRUE(WaitFor([&] { return form.Monitor().UpdateCount() >= 1; }));
+    EXPECT_EQ(form.Instance(), "49");
+}
+
+TEST(CounterWindows, BridgePortCounters)
+{
+    KmvSimProcess sim({QStringLiteral("--scenario"), QStringLiteral("static")});
+    ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
+    SessionTo session(sim.port());
+    TTpBridgePortInfo_Table form(nullptr);
+    ASSERT_TRUE(form.Supported());
+    QTreeWidget *ports = Child<QTreeWidget>(&form, "LV_TpBridge_Port_Index");
+    QTreeWidget *list = Child<QTreeWidget>(&form, "LV_TpBridge_Port_Info");
+    ASSERT_EQ(ports->topLevelItemCount(), 50);
+    EXPECT_EQ(Child<QLabel>(&form, "ST_Descr")->text(), "1518");
+    ports->setCurrentItem(ports->topLevelItem(2));
+    ASSERT_TRUE(WaitFor([&] { return form.Instance() == "3" && form.Monitor().UpdateCount() >= 2; }));
+    EXPECT_EQ(Column(list, 0), (QStringList{"Input Frames", "Output Frames", "Discard Frames"}));
+    const QList<quint64> now = ReadCounters(TpPortCountersVars, "3", 2);
+    EXPECT_LE(list->topLevelItem(0)->text(1).toULongLong(), now[0]);
+    EXPECT_GT(list->topLevelItem(0)->text(1).toULongLong(), 0u);
+    // A rebuilt history always holds H samples, the newest last.
+    EXPECT_EQ(form.Monitor().History(0).size(), 10);
+    EXPECT_EQ(form.Chart()->Series(1)->count(), 10);
+    EXPECT_EQ(form.Chart()->Series(2)->name(), "Discard Frames");
+}
+
+TEST(CounterWindows, SilentSwitchKeepsTheWindowLiveAndPollingResumes)
+{
+    KmvSimProcess sim({QStringLiteral("--scenario"), QStringLiteral("static")});
+    ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
+    SessionTo session(sim.port(), 50);
+    auto form = std::make_unique<TSNMP_Counters>(nullptr);
+    form->show();
+    ASSERT_TRUE(WaitFor([&] { return form->Monitor().UpdateCount() >= 2; }));
+    QLabel *status = Child<QLabel>(form.get(), "StatusBar1Panel0");
+
+    sim.stopAnswering();
+    ASSERT_TRUE(WaitFor([&] { return !status->text().contains("Ok!") && !status->text().isEmpty(); }))
+        << status->text().toStdString();
+    const int stuck = form->Monitor().UpdateCount();
+    // Ticks go on (the clock moves) but no second poll joins the one still out.
+    const QString clock = Child<QLabel>(form.get(), "ST_Time")->text();
+    ASSERT_TRUE(WaitFor([&] { return Child<QLabel>(form.get(), "ST_Time")->text() != clock; }));
+    const int sent = form->PollsSent();
+    QTest::qWait(1500);
+    EXPECT_LE(form->PollsSent(), sent + 2) << "at most one poll per time-out";
+    EXPECT_EQ(form->Monitor().UpdateCount(), stuck);
+
+    sim.resumeAnswering();
+    ASSERT_TRUE(WaitFor([&] { return form->Monitor().UpdateCount() > stuck; }));
+    EXPECT_TRUE(status->text().contains("Ok!")) << status->text().toStdString();
+
+    // Exit while the switch is silent again: the window goes at once and is destroyed.
+    sim.stopAnswering();
+    QTest::qWait(1200);
+    Child<QPushButton>(form.get(), "Button1")->click();
+    EXPECT_FALSE(form->isVisible());
+    form.reset();
+    sim.resumeAnswering();
+}
+
+TEST(CounterWindows, NothingToListClosesOnlyThatWindow)
+{
+    KmvSimProcess sim({QStringLiteral("--silent")}, false);
+    ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
+    SessionTo session(sim.port(), 20);
+    QStringList boxes;
+    const TMessageBoxFunc previous = SetMessageBoxFunc(
+        [&boxes](QWidget *, const QString &text, const QString &, QMessageBox::StandardButtons) {
+            boxes << text;
+            return QMessageBox::Ok;
+        });
+    const struct {
+        const char *name;
+        std::function<QDialog *()> create;
+    } cases[] = {
+        {"interfaces", [] { return new TIF_Counters(nullptr); }},
+        {"bridge ports", [] { return new TTpBridgePortInfo_Table(nullptr); }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        boxes.clear();
+        int shown = 0;
+        ShowMonitorWindow(nullptr, c.create, [&shown](QDialog *) { return ++shown; });
+        EXPECT_EQ(shown, 0);
+        EXPECT_EQ(boxes, QStringList{NotSupportedText});
+    }
+    SetMessageBoxFunc(previous);
+}
+
+TEST(RoutingWindow, ListsTheAgentsRoutes)
+{
+    KmvSimProcess sim({QStringLiteral("--scenario"), QStringLiteral("static")});
+    ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
+    SessionTo session(sim.port());
+    TIP_Routing form(nullptr);
+    QTreeWidget *list = Child<QTreeWidget>(&form, "LV_IP_Routing");
+    ASSERT_EQ(list->topLevelItemCount(), 6);
+    EXPECT_TRUE(Child<QPushButton>(&form, "BT_Set")->isHidden());
+    EXPECT_TRUE(Child<QWidget>(&form, "Panel3")->isHidden());
+    // Every route as an independent walk of the destination and type columns sees it.
+    QvSNMPRequest r;
+    r.LoadSessionParams();
+    r.vars.Assign(QvSNMPVarList(IpRouteVars, MVT_FMV, 1));
+    QStringList dests, types;
+    for (bool first = true; r.Read(first); first = false) {
+        dests << r.vars.Item(0).valueText;
+        types << r.vars.Item(8).valueText;
+    }
+    int destColumn = -1, typeColumn = -1;
+    for (int c = 0; c < list->columnCount(); ++c) {
+        if (list->headerItem()->text(c) == "ipRouteDest")
+            destColumn = c;
+        if (list->headerItem()->text(c) == "ipRouteType")
+            typeColumn = c;
+    }
+    ASSERT_GE(destColumn, 0);
+    ASSERT_GE(typeColumn, 0);
+    EXPECT_EQ(Column(list, destColumn), dests);
+    EXPECT_EQ(Column(list, typeColumn), types);
+    EXPECT_TRUE(types.contains("direct") && types.contains("indirect") && types.contains("other"))
+        << types.join(',').toStdString();
+    Child<QPushButton>(&form, "BT_Get")->click();
+    EXPECT_EQ(list->topLevelItemCount(), 6);
+}
+
+TEST(SpanningTreeWindow, SetChecksBeforeWriting)
+{
+    KmvSimProcess sim({QStringLiteral("--scenario"), QStringLiteral("static")});
+    ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
+    SessionTo session(sim.port());
+    const auto agentValue = [](int item) {
+        QvSNMPRequest r;
+        r.LoadSessionParams();
+        r.vars.Assign(QvSNMPVarList(StpInfoVars, SVT_SV, 0));
+        r.Read(true);
+        return r.vars.Item(item).valueText;
+    };
+    const struct {
+        const char *name;
+        const char *priority, *maxAge, *hello, *forwardDelay;
+        const char *message;  // "" when written
+    } cases[] = {
+        {"accepted", "4096", "2000", "200", "1500", ""},
+        {"max age above 2 x (forward delay - 100)", "4096", "2900", "200", "1500", "Data Error !"},
+        {"max age below 2 x (hello + 100)", "4096", "500", "200", "1500", "Data Error !"},
+        {"priority too high", "61441", "2000", "200", "1500", "Priority value is wrong!"},
+        {"empty edit", "", "2000", "200", "1500", "Don't Leave Empty Fileds !"},
+        {"accepted at the edge", "8192", "2800", "200", "1500", ""},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        TSTP_Info form(nullptr);
+        EXPECT_EQ(Child<QLabel>(&form, "ST_Protocol")->text(), "ieee8021d");
+        EXPECT_EQ(Child<QLineEdit>(&form, "ET_AgingTime")->text(), agentValue(11));
+        const QString before[] = {agentValue(1), agentValue(11)};
+        Child<QLineEdit>(&form, "ET_Priority")->setText(c.priority);
+        Child<QLineEdit>(&form, "ET_AgingTime")->setText(c.maxAge);
+        Child<QLineEdit>(&form, "ET_HelloTime")->setText(c.hello);
+        Child<QLineEdit>(&form, "ET_ForwardDelay")->setText(c.forwardDelay);
+        Child<QPushButton>(&form, "BT_Set")->click();
+        if (*c.message) {
+            EXPECT_EQ(form.StatusPanel()->text(), c.message);
+            EXPECT_EQ(agentValue(1), before[0]) << "nothing written";
+            EXPECT_EQ(agentValue(11), before[1]);
+        } else {
+            EXPECT_TRUE(form.StatusPanel()->text().contains("Ok!")) << form.StatusPanel()->text().toStdString();
+            EXPECT_EQ(agentValue(1), c.priority);
+            EXPECT_EQ(agentValue(11), c.maxAge);
+            EXPECT_EQ(Child<QLineEdit>(&form, "ET_AgingTime")->text(), c.maxAge) << "read back";
+        }
+    }
+}
