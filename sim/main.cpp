@@ -625,6 +625,7 @@ int main(int argc, char **argv)
     }
 
     init_snmp("kmvsim");
+    createdUsers.markLoadedUsersNonVolatile();
     // The boot count of this state folder (the library's own persistence is off): this start is one
     // more. The engine's own time-window entry must carry the same count it reports.
     std::string previousBoots = std::to_string(boots);

@@ -106,6 +106,17 @@ std::string SimUserStore::currentConfig() const
     return c.str();
 }
 
+void SimUserStore::markLoadedUsersNonVolatile() const
+{
+    for (struct usmUser *u = usm_get_userList(); u; u = u->next) {
+        if (!u->name || m_builtIn.count(u->name))
+            continue;
+        u->userStorageType = ST_NONVOLATILE;
+        if (struct vacm_groupEntry *g = vacm_getGroupEntry(SNMP_SEC_MODEL_USM, u->name))
+            g->storageType = ST_NONVOLATILE;
+    }
+}
+
 void SimUserStore::saveIfChanged()
 {
     const std::string now = currentConfig();

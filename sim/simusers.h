@@ -13,6 +13,8 @@ public:
 
     // The saved lines, for the generated configuration ("" when none).
     std::string savedConfig() const;
+    // Users read back from the file are the switch's own, made at run time: they may be deleted.
+    void markLoadedUsersNonVolatile() const;
     // Writes the file again when the users or their groups changed since the last call.
     void saveIfChanged();
 

@@ -16,6 +16,7 @@ const QString SecToGroupEntry = QStringLiteral("1.3.6.1.6.3.16.1.2.1");
 const QString EngineIdOid = QStringLiteral("1.3.6.1.6.3.10.2.1.1");
 const QString SysDescrOid = QStringLiteral("1.3.6.1.2.1.1.1");
 const QString DecryptionErrorsOid = QStringLiteral("1.3.6.1.6.3.15.1.1.6");
+const QString InParseErrorsOid = QStringLiteral("1.3.6.1.2.1.11.6");
 
 // usmUserEntry columns.
 enum UserColumn {
@@ -317,44 +318,58 @@ TUsmOutcome TUsmAdmin::CreateUser(const TUsmNewUser &q)
                              + UserIndex(engine, q.cloneFrom);
     bool rowMade = false;
     try {
+        Step(QStringLiteral("clone"));
         SetUserColumns(u.name, {{ColStatus, QString::number(RS_CREATEANDWAIT)}, {ColCloneFrom, cloneOid}});
         rowMade = true;
         out.done << QStringLiteral("user \"%1\" made as a copy of \"%2\" (not yet active)").arg(u.name, q.cloneFrom);
-        if (!auth) {
-            SetUserColumns(u.name, {{ColAuthProtocol, QvSNMPAdapter::AuthProtocolOid(AUTHPROT_NONE)}});
-            out.done << QStringLiteral("authentication and privacy turned off");
-        } else if (!priv && clone.privProtocol != PRIVPROT_NONE) {
+        // Privacy goes before authentication: the switch refuses a user with privacy but no authentication.
+        if (!priv && clone.privProtocol != PRIVPROT_NONE) {
+            Step(QStringLiteral("protocols"));
             SetUserColumns(u.name, {{ColPrivProtocol, QvSNMPAdapter::PrivProtocolOid(PRIVPROT_NONE)}});
             out.done << QStringLiteral("privacy turned off");
         }
+        if (!auth && clone.authProtocol != AUTHPROT_NONE) {
+            Step(QStringLiteral("protocols"));
+            SetUserColumns(u.name, {{ColAuthProtocol, QvSNMPAdapter::AuthProtocolOid(AUTHPROT_NONE)}});
+            out.done << QStringLiteral("authentication turned off");
+        }
         if (auth) {
+            Step(QStringLiteral("auth key"));
             SetUserColumns(u.name, {{ColAuthKeyChange, QvHexText(authKc)}});
             out.done << QStringLiteral("authentication key set");
         }
         if (priv) {
+            Step(QStringLiteral("priv key"));
             SetUserColumns(u.name, {{ColPrivKeyChange, QvHexText(privKc)}});
             out.done << QStringLiteral("privacy key set");
         }
+        Step(QStringLiteral("activate"));
         SetUserStatus(u.name, RS_ACTIVE);
         out.done << QStringLiteral("user activated");
     } catch (const QvSNMPException &e) {
         fail(StepFailure(e), e.code());
-        if (!rowMade)
-            return out;
-        // Half a user is worse than none: take the row away again, and say whether that worked.
-        try {
-            SetUserStatus(u.name, RS_DESTROY);
-            out.leftOnSwitch = QStringLiteral("The unfinished user \"%1\" was removed again.").arg(u.name);
-        } catch (const QvSNMPException &e2) {
-            out.leftOnSwitch = QStringLiteral("The unfinished user \"%1\" is still on the switch (its removal failed: "
-                                              "%2); delete it before trying again.")
-                                   .arg(u.name, StepFailure(e2));
-        }
+        if (rowMade)
+            Unmake(u.name, out);
         return out;
+    }
+
+    // The switch cannot check a KeyChange: a wrong clone password only shows when the user speaks.
+    if (auth) {
+        Step(QStringLiteral("verify"));
+        const TUsmOutcome probe = TestCredentials(u);
+        if (!probe.ok && IsCredentialFailure(probe.code)) {
+            fail(QStringLiteral("the new user is not accepted with its passwords (%1); the password given for "
+                                "\"%2\" is probably wrong").arg(probe.error, q.cloneFrom),
+                 probe.code);
+            Unmake(u.name, out);
+            return out;
+        }
+        out.done << QStringLiteral("its passwords checked");
     }
 
     if (!q.group.isEmpty()) {
         try {
+            Step(QStringLiteral("group"));
             QvSNMPRequest r;
             r.LoadSessionParams();
             r.vars.itemType = MVT_SV;
@@ -372,6 +387,24 @@ TUsmOutcome TUsmAdmin::CreateUser(const TUsmNewUser &q)
         }
     }
     return out;
+}
+
+bool TUsmAdmin::IsCredentialFailure(int code)
+{
+    return (code <= -301 && code >= -314) || code == -405;
+}
+
+void TUsmAdmin::Unmake(const QString &name, TUsmOutcome &out)
+{
+    // Half a user is worse than none: take the row away again, and say whether that worked.
+    try {
+        SetUserStatus(name, RS_DESTROY);
+        out.leftOnSwitch = QStringLiteral("The unfinished user \"%1\" was removed again.").arg(name);
+    } catch (const QvSNMPException &e) {
+        out.leftOnSwitch = QStringLiteral("The unfinished user \"%1\" is still on the switch (its removal failed: "
+                                          "%2); delete it before trying again.")
+                               .arg(name, StepFailure(e));
+    }
 }
 
 TUsmOutcome TUsmAdmin::ChangePasswords(const TUsmPasswordChange &q)
@@ -402,6 +435,7 @@ TUsmOutcome TUsmAdmin::ChangePasswords(const TUsmPasswordChange &q)
                 QvSNMPAdapter::LocalizedAuthKey(q.authProtocol, Octets(q.newAuthPassword), engine));
             if (kc.isEmpty())
                 return fail(QStringLiteral("The current authentication password is needed."));
+            Step(QStringLiteral("auth key"));
             SetUserColumns(q.name, {{own ? ColOwnAuthKeyChange : ColAuthKeyChange, QvHexText(kc)}});
             out.done << QStringLiteral("authentication password of \"%1\" changed").arg(q.name);
             // From now on the switch knows this session's user only by the new password.
@@ -415,6 +449,7 @@ TUsmOutcome TUsmAdmin::ChangePasswords(const TUsmPasswordChange &q)
                 QvSNMPAdapter::LocalizedPrivKey(q.authProtocol, q.privProtocol, Octets(q.newPrivPassword), engine));
             if (kc.isEmpty())
                 return fail(QStringLiteral("The current privacy password is needed."));
+            Step(QStringLiteral("priv key"));
             SetUserColumns(q.name, {{own ? ColOwnPrivKeyChange : ColPrivKeyChange, QvHexText(kc)}});
             out.done << QStringLiteral("privacy password of \"%1\" changed").arg(q.name);
             if (own)
@@ -426,6 +461,24 @@ TUsmOutcome TUsmAdmin::ChangePasswords(const TUsmPasswordChange &q)
             out.leftOnSwitch = QStringLiteral("Without an answer it is unknown whether the switch took the last new "
                                               "key: try the old and the new password with \"Try these credentials\".");
         return out;
+    }
+    // As with a new user, a wrong current password only shows when the user speaks.
+    TUsmCredentials c;
+    c.name = q.name;
+    c.authProtocol = q.authProtocol;
+    c.privProtocol = q.privProtocol;
+    c.level = q.privProtocol != PRIVPROT_NONE ? SECLEVEL_AUTH_PRIV : SECLEVEL_AUTH_NOPRIV;
+    c.authPassword = q.changeAuth ? q.newAuthPassword : q.oldAuthPassword;
+    c.privPassword = q.changePriv ? q.newPrivPassword : q.oldPrivPassword;
+    if (c.authPassword.isEmpty() || (c.level == SECLEVEL_AUTH_PRIV && c.privPassword.isEmpty()))
+        return out;
+    const TUsmOutcome probe = TestCredentials(c);
+    if (!probe.ok && IsCredentialFailure(probe.code)) {
+        fail(QStringLiteral("the switch does not accept the new passwords (%1)").arg(probe.error), probe.code);
+        out.leftOnSwitch = QStringLiteral("The current password given was probably wrong, so \"%1\" now has a key "
+                                          "nobody knows: delete it and create it again.").arg(q.name);
+    } else {
+        out.done << QStringLiteral("new passwords checked");
     }
     return out;
 }
@@ -469,17 +522,19 @@ TUsmOutcome TUsmAdmin::DeleteUser(const QString &name)
 TUsmOutcome TUsmAdmin::TestCredentials(const TUsmCredentials &c)
 {
     TUsmOutcome out;
-    // The switch drops a message it cannot decrypt: its counter of such messages tells that case apart.
+    // The switch drops a message it cannot decrypt; a wrong privacy key mostly decrypts to garbage
+    // that fails to parse. Its counters of both tell that case apart from a silent switch.
     auto decryptionErrors = [] {
         try {
             QvSNMPRequest r;
             r.LoadSessionParams();
             r.vars.itemType = SVT_SV;
             r.vars.AddVar(DecryptionErrorsOid, QString(), SYN_COUNTER, ACC_READONLY);
+            r.vars.AddVar(InParseErrorsOid, QString(), SYN_COUNTER, ACC_READONLY);
             r.Read(true);
-            bool ok = false;
-            const qint64 n = r.vars.Item(0).valueText.toLongLong(&ok);
-            return ok ? n : qint64(-1);
+            bool ok1 = false, ok2 = false;
+            const qint64 n = r.vars.Item(0).valueText.toLongLong(&ok1) + r.vars.Item(1).valueText.toLongLong(&ok2);
+            return ok1 && ok2 ? n : qint64(-1);
         } catch (const QvSNMPException &) {
             return qint64(-1);
         }

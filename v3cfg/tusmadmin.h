@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 struct TUsmUser {
     QString name;
     qint32 authProtocol = 0;  // session codes; 0 for a protocol this program does not know
@@ -117,7 +119,21 @@ public:
     // Plain words for a framework code from an SNMPv3 exchange.
     static QString PlainFailure(int code, const QString &catalogueText);
 
+    // Called before each step that writes to the switch, with a short name of the step (tests
+    // use it to fail a step on purpose).
+    std::function<void(const QString &step)> BeforeStep;
+
+    // True when a failure code means the credentials were not accepted (security or time-out).
+    static bool IsCredentialFailure(int code);
+
 private:
+    void Step(const QString &name)
+    {
+        if (BeforeStep)
+            BeforeStep(name);
+    }
+    // Removes an unfinished user again and says so in out.leftOnSwitch.
+    void Unmake(const QString &name, TUsmOutcome &out);
     // True when the session speaks as this user (own key change columns apply).
     static bool IsSessionUser(const QString &name);
     void SetUserColumns(const QString &name, const QList<QPair<int, QString>> &columns);
