@@ -68,8 +68,13 @@ const TDeviceCommandDesc &DeviceCommandDesc(TDeviceCommand command)
     return DeviceCommands[command == DC_Reboot ? 0 : 1];
 }
 
-bool RunDeviceCommand(TDeviceCommand command, QWidget *parent)
+const char *const ConfigSaveStatusOid = "1.3.6.1.4.1.171.12.1.1.4";
+
+bool RunDeviceCommand(TDeviceCommand command, QWidget *parent, TDeviceCommandOutcome *outcome)
 {
+    TDeviceCommandOutcome local;
+    TDeviceCommandOutcome &out = outcome ? *outcome : local;
+    out = TDeviceCommandOutcome();
     try {
         const TDeviceCommandDesc &desc = DeviceCommandDesc(command);
         auto request = std::make_unique<QvSNMPRequest>();
@@ -77,18 +82,53 @@ bool RunDeviceCommand(TDeviceCommand command, QWidget *parent)
         QvSNMPVar &var = request->vars.AddVar(QLatin1String(desc.oid), QLatin1String(desc.confirmCaption),
                                               SYN_INTEGER, ACC_READWRITE);
         var.valueText = QLatin1String(desc.value);
+        // Enter alone must not reboot or overwrite the saved configuration.
         if (TMessageBox(parent, QLatin1String(desc.confirmText), QLatin1String(desc.confirmCaption),
-                        QMessageBox::Yes | QMessageBox::No)
+                        QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
             != QMessageBox::Yes)
             return false;
+        out.sent = true;
         try {
             request->Write(false);
-        } catch (...) {
-            // A reboot usually gets no answer; the user is told nothing either way.
+        } catch (const QvSNMPException &e) {
+            // No box: a reboot usually gets no answer. The caller shows the outcome unobtrusively.
+            out.code = e.code() ? e.code() : -1;
+            out.error = e.text();
+        } catch (const std::exception &e) {
+            out.code = -1;
+            out.error = QString::fromLatin1(e.what());
         }
         return true;
     } catch (...) {
-        return false;
+        return out.sent;
+    }
+}
+
+QString DeviceCommandNotice(TDeviceCommand command, const TDeviceCommandOutcome &outcome)
+{
+    if (!outcome.sent)
+        return QString();
+    if (command == DC_Reboot) {
+        if (outcome.code == 0 || outcome.code == TimedOutCode)
+            return QStringLiteral("Reboot: the switch is rebooting; the front panel comes back when it answers.");
+        return QStringLiteral("Reboot failed: ") + outcome.error;
+    }
+    if (outcome.code == 0)
+        return QStringLiteral("Save Configure: sent and accepted by the switch.");
+    return QStringLiteral("Save Configure failed: ") + outcome.error;
+}
+
+QString SaveStatusNotice(int status)
+{
+    switch (status) {
+    case 2:
+        return QStringLiteral("Save Configure: sent and accepted; the switch is saving (proceeding).");
+    case 3:
+        return QStringLiteral("Save Configure: the switch has saved the configuration (completed).");
+    case 4:
+        return QStringLiteral("Save Configure: the switch could not save the configuration (failed).");
+    default:
+        return QStringLiteral("Save Configure: sent and accepted; the switch reports its save status as other.");
     }
 }
 

@@ -39,9 +39,26 @@ struct TDeviceCommandDesc {
 };
 const TDeviceCommandDesc &DeviceCommandDesc(TDeviceCommand command);
 
+// What came back from a device command's SET.
+struct TDeviceCommandOutcome {
+    bool sent = false;  // confirmed and sent
+    int code = 0;       // 0: accepted; else the framework code of the failure
+    QString error;      // its text
+};
+
 // Asks for confirmation, then sends the one blocking SET. Returns true when the SET was sent,
-// whatever came back: errors (a reboot rarely answers) are swallowed.
-bool RunDeviceCommand(TDeviceCommand command, QWidget *parent);
+// whatever came back: errors (a reboot rarely answers) raise no box; they go to outcome.
+bool RunDeviceCommand(TDeviceCommand command, QWidget *parent, TDeviceCommandOutcome *outcome = nullptr);
+
+// The status-bar line after a device command (empty when nothing was sent). A reboot that got
+// no answer is taken as rebooting: a rebooting switch rarely answers.
+QString DeviceCommandNotice(TDeviceCommand command, const TDeviceCommandOutcome &outcome);
+// The status-bar line for the switch's save status (1 other, 2 proceeding, 3 completed, 4 failed).
+QString SaveStatusNotice(int status);
+// "Config Save Status", read while a save proceeds.
+extern const char *const ConfigSaveStatusOid;
+// Framework code of a request that got no answer.
+constexpr int TimedOutCode = -405;
 
 // "/TLayer3_OSPF" gives "Layer3": the text between "/T" and the first underscore.
 QString ModuleNameOf(const QString &target);

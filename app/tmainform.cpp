@@ -1,6 +1,7 @@
 #include "tmainform.h"
 
 #include "devicecommands.h"
+#include "devicewatch.h"
 #include "frontpanelart.h"
 #include "thelpviewer.h"
 #include "ledmaps.h"
@@ -28,6 +29,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 #include <QThread>
 #include <QUrl>
 
@@ -118,8 +120,8 @@ void TMainForm::BuildMainMenu()
         {QStringLiteral("ExitClick"), [this](QObject *) { ExitClick(); }},
         {QStringLiteral("H1Click"), [this](QObject *) { H1Click(); }},
         {QStringLiteral("About1Click"), [this](QObject *) { About1Click(); }},
-        {QStringLiteral("RebootClick"), [this](QObject *) { RunDeviceCommand(DC_Reboot, this); }},
-        {QStringLiteral("SaveConfigClick"), [this](QObject *) { RunDeviceCommand(DC_SaveConfig, this); }},
+        {QStringLiteral("RebootClick"), [this](QObject *) { RebootClick(); }},
+        {QStringLiteral("SaveConfigClick"), [this](QObject *) { SaveConfigClick(); }},
         {QStringLiteral("SummerTimeClick"), [this](QObject *) { ShowSummerTime(this, &TMainForm::RunModal); }},
         {QStringLiteral("SNMPConfigure1Click"),
          [this](QObject *) { RunSnmpConfigure(this, m_texts, ExeDir(), &TMainForm::RunModal); }},
@@ -139,8 +141,8 @@ void TMainForm::BuildMainMenu()
         const QString target = QString::fromLatin1(m.target);
         handlers.insert(QString::fromLatin1(m.handler), [this, target](QObject *) {
             if (!LaunchSharedModule(m_texts, target, QString(), ExeDir()))
-                StatusBar->showMessage(QStringLiteral("The module %1 is not installed in %2")
-                                           .arg(ModuleNameOf(target), QDir::toNativeSeparators(ExeDir())));
+                ShowNotice(QStringLiteral("The module %1 is not installed in %2")
+                               .arg(ModuleNameOf(target), QDir::toNativeSeparators(ExeDir())));
         });
     }
     ::BuildMainMenu(bar, this, handlers);
@@ -218,7 +220,19 @@ void TMainForm::BuildPanel()
     StatusPanel->setObjectName(QStringLiteral("StatusPanel"));
     StatusPanel->setFixedWidth(50);
     StatusPanel->setAlignment(Qt::AlignCenter);
+    NoticePanel = new QLabel(StatusBar);
+    NoticePanel->setObjectName(QStringLiteral("NoticePanel"));
+    NoticePanel->setTextFormat(Qt::PlainText);
+    NoticePanel->setMinimumWidth(120);
+    NoticePanel->hide();
+    StatusBar->addPermanentWidget(NoticePanel);
     StatusBar->addPermanentWidget(StatusPanel);
+    m_noticeTimer = new QTimer(this);
+    m_noticeTimer->setSingleShot(true);
+    connect(m_noticeTimer, &QTimer::timeout, NoticePanel, [this] {
+        NoticePanel->clear();
+        NoticePanel->hide();
+    });
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -504,6 +518,48 @@ void TMainForm::H1Click()
 void TMainForm::About1Click()
 {
     ShowAbout(this, &TMainForm::RunModal);
+}
+
+void TMainForm::ShowNotice(const QString &text, bool held)
+{
+    NoticePanel->setText(text);
+    NoticePanel->setToolTip(text);
+    NoticePanel->setVisible(!text.isEmpty());
+    m_noticeTimer->stop();
+    if (!held)
+        m_noticeTimer->start(NoticeMs);
+}
+
+void TMainForm::RebootClick()
+{
+    RunDeviceCommandWatched(DC_Reboot);
+}
+
+void TMainForm::SaveConfigClick()
+{
+    RunDeviceCommandWatched(DC_SaveConfig);
+}
+
+void TMainForm::RunDeviceCommandWatched(int command)
+{
+    try {
+        const auto which = TDeviceCommand(command);
+        TDeviceCommandOutcome outcome;
+        RunDeviceCommand(which, this, &outcome);
+        if (!outcome.sent)
+            return;
+        delete m_watch;
+        const bool follow = which == DC_Reboot ? (outcome.code == 0 || outcome.code == TimedOutCode)
+                                               : outcome.code == 0;
+        ShowNotice(DeviceCommandNotice(which, outcome), follow);
+        if (!follow)
+            return;
+        m_watch = new TDeviceWatch(which == DC_Reboot ? TDeviceWatch::RebootReturn : TDeviceWatch::SaveStatus,
+                                   [this](const QString &text, bool final) { ShowNotice(text, !final); }, this);
+        connect(m_watch, &TDeviceWatch::Ended, m_watch, &QObject::deleteLater);
+    } catch (const std::exception &e) {
+        ShowNotice(QString::fromLatin1(e.what()));
+    }
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)

@@ -19,6 +19,8 @@ class QMenu;
 class QStatusBar;
 class QvLed;
 class QvSNMPRequest2Leds;
+class QTimer;
+class TDeviceWatch;
 
 // What start-up reads from the process: its arguments (without the program name), the
 // executable's full path and the working folder. Tests pass their own.
@@ -69,6 +71,8 @@ public:
     QLabel *IMG_GigaPort2 = nullptr;
     QStatusBar *StatusBar = nullptr;
     QLabel *StatusPanel = nullptr;  // the bar's one 50-pixel panel
+    // Outcomes of the user's commands; the polls' report lines do not overwrite it.
+    QLabel *NoticePanel = nullptr;
 
     QMenu *Device = nullptr;
     QAction *SNMPConfig = nullptr;
@@ -92,6 +96,12 @@ public:
     void ExitClick();
     void H1Click();
     void About1Click();
+    void RebootClick();
+    void SaveConfigClick();
+
+    // Shows a notice for at least NoticeMs (held: until the next notice).
+    void ShowNotice(const QString &text, bool held = false);
+    static constexpr int NoticeMs = 15000;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -106,6 +116,8 @@ private:
     void ShowFailure(const QString &text);
     void DestroyBindings();
     void UpdateStatusPanel();
+    // Reboot or Save Configure, its outcome in the notice panel, then the switch followed.
+    void RunDeviceCommandWatched(int command);
 
     TStartupEnv m_env;
     TSessionTexts m_texts;
@@ -113,4 +125,6 @@ private:
     bool m_terminate = false;
     QvSNMPRequest2Leds *m_portBinding = nullptr;
     QvSNMPRequest2Leds *m_consoleBinding = nullptr;
+    QTimer *m_noticeTimer = nullptr;
+    QPointer<TDeviceWatch> m_watch;
 };

@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -29,6 +30,7 @@ THelpViewer::THelpViewer(QWidget *parent) : QWidget(parent, Qt::Window)
     BT_Contents = new QPushButton(QStringLiteral("Contents"), this);
     BT_Back = new QPushButton(QStringLiteral("Back"), this);
     BT_Forward = new QPushButton(QStringLiteral("Forward"), this);
+    BT_Close = new QPushButton(QStringLiteral("Close"), this);
     Browser = new QTextBrowser(this);
     Browser->setObjectName(QStringLiteral("Browser"));
     // Links leave the document only through the desktop, never by loading outside pages here.
@@ -45,12 +47,14 @@ THelpViewer::THelpViewer(QWidget *parent) : QWidget(parent, Qt::Window)
     buttons->addWidget(BT_Back);
     buttons->addWidget(BT_Forward);
     buttons->addStretch(1);
+    buttons->addWidget(BT_Close);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(Browser, 1);
 
     BT_Back->setEnabled(false);
     BT_Forward->setEnabled(false);
+    connect(BT_Close, &QPushButton::clicked, this, &QWidget::close);
     connect(BT_Contents, &QPushButton::clicked, this, [this] { ShowContents(); });
     connect(BT_Back, &QPushButton::clicked, Browser, &QTextBrowser::backward);
     connect(BT_Forward, &QPushButton::clicked, Browser, &QTextBrowser::forward);
@@ -62,6 +66,16 @@ THelpViewer::THelpViewer(QWidget *parent) : QWidget(parent, Qt::Window)
                                        : QStringLiteral("KMV-7040QX Help - ") + title);
     });
     ShowContents();
+}
+
+void THelpViewer::keyPressEvent(QKeyEvent *event)
+{
+    // A plain window has no Escape of its own, as a dialog has.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void THelpViewer::ShowContents()

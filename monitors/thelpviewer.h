@@ -5,6 +5,7 @@
 #include <QUrl>
 #include <QWidget>
 
+class QKeyEvent;
 class QPushButton;
 class QTextBrowser;
 
@@ -21,6 +22,10 @@ public:
     QPushButton *BT_Contents;
     QPushButton *BT_Back;
     QPushButton *BT_Forward;
+    QPushButton *BT_Close;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 // Opens the help window at its contents (raising it when it is already open) and returns it.

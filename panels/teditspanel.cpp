@@ -1,5 +1,6 @@
 #include "teditspanel.h"
 
+#include "qvreadable.h"
 #include "qvsnmprequest2controls.h"
 #include "tctrlbtnpanel.h"
 #include "tmessagebox.h"
@@ -102,10 +103,13 @@ void TEditsPanel::BuildItems(QvSNMPRequest2Edits *binding)
             combo->setEditable(false);
             it.control = combo;
             it.label->setBuddy(combo);
+            connect(combo, &QComboBox::activated, this, [this, i] { TickChangedItem(i); });
         } else {
             auto *edit = new QLineEdit(m_box);
             it.control = edit;
             it.label->setBuddy(edit);
+            connect(edit, &QLineEdit::textEdited, this, [this, i] { TickChangedItem(i); });
+            connect(edit, &QLineEdit::textChanged, this, [this, i] { UpdateReadableTip(i); });
         }
         it.control->setProperty("tag", i);
         m_items.append(it);
@@ -269,6 +273,30 @@ void TEditsPanel::EnableItem(int row)
     }
     const QPalette &app = QApplication::palette();
     applyColours(it.control, app.color(QPalette::Active, QPalette::Text), app.color(QPalette::Active, QPalette::Base));
+}
+
+void TEditsPanel::UpdateReadableTip(int row)
+{
+    if (!validRow(row) || !vars() || row >= vars()->Count())
+        return;
+    auto *edit = qobject_cast<QLineEdit *>(m_items[row].control);
+    if (!edit)
+        return;
+    const QvSNMPVar &var = vars()->Item(row);
+    const QvReadableKind kind = QvReadableKindOf(var.syntax, var.name, var.options != nullptr, IsPortListRow(row));
+    edit->setToolTip(QvReadableText(kind, edit->text()));
+}
+
+void TEditsPanel::TickChangedItem(int row)
+{
+    // A value the user changed is meant to be sent: an unticked row would be left out silently.
+    if (!validRow(row))
+        return;
+    QCheckBox *check = m_items[row].check;
+    if (!check->isEnabled() || check->isHidden() || check->isChecked())
+        return;
+    check->setChecked(true);
+    emit ItemCheckClicked(row);
 }
 
 void TEditsPanel::CheckItem(int row)
@@ -435,6 +463,7 @@ void TEditsPanel::AssignPortListEditor(int row, int boxesPerLine, int boxCount)
     edit->setReadOnly(true);
     edit->setCursor(Qt::PointingHandCursor);
     edit->installEventFilter(this);
+    UpdateReadableTip(row);
 }
 
 bool TEditsPanel::eventFilter(QObject *watched, QEvent *event)
@@ -481,6 +510,7 @@ void TEditsPanel::EditPortList(int row)
         for (QCheckBox *box : std::as_const(dialog.Boxes))
             box->setChecked(false);
     }
+    const QString before = GetItemText(row);
     const bool ok = dialog.exec() == QDialog::Accepted;
     if (ok && !readOnly) {
         try {
@@ -499,6 +529,8 @@ void TEditsPanel::EditPortList(int row)
     } catch (const std::exception &) {
     }
     m_inPortDialog = false;
+    if (ok && !readOnly && GetItemText(row) != before)
+        TickChangedItem(row);
 }
 
 TPortListDialog::TPortListDialog(QWidget *owner, const QString &caption, int boxesPerLine, int boxCount,

@@ -11,6 +11,7 @@
 #include <QPoint>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 class QCheckBox;
@@ -85,6 +86,10 @@ public:
     bool IsPortListRow(int row) const { return m_items.at(row).boxCount > 0; }
     // Opens the port-list dialog of a row assigned with AssignPortListEditor.
     void EditPortList(int row);
+    // Ticks a row whose value the user changed, where its box can be ticked.
+    void TickChangedItem(int row);
+    // The value box's tooltip: the readable form of its text (port numbers, MAC, name, speed).
+    void UpdateReadableTip(int row);
 
     int editWidth = 121;
     QColor readOnlyFont;
@@ -94,7 +99,7 @@ public:
     QScrollArea *ScrollBox;
 
 signals:
-    // A row's check box was clicked by the user.
+    // A row's check box was clicked by the user, or a change of its value ticked it.
     void ItemCheckClicked(int row);
 
 protected:

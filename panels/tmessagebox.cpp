@@ -13,12 +13,18 @@ TMessageBoxFunc &currentFunc()
 }
 
 QMessageBox::StandardButton TMessageBox(QWidget *owner, const QString &text, const QString &caption,
-                                        QMessageBox::StandardButtons buttons)
+                                        QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton)
 {
     if (const TMessageBoxFunc &f = currentFunc())
         return f(owner, text, caption, buttons);
     QMessageBox box(buttons & (QMessageBox::Yes | QMessageBox::No) ? QMessageBox::Question : QMessageBox::Warning,
                     caption, text, buttons, owner);
+    if (defaultButton != QMessageBox::NoButton) {
+        box.setDefaultButton(defaultButton);
+        if (box.escapeButton() == nullptr)
+            box.setEscapeButton(defaultButton);
+    }
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -12,9 +12,11 @@ class QWidget;
 using TMessageBoxFunc = std::function<QMessageBox::StandardButton(
     QWidget *owner, const QString &text, const QString &caption, QMessageBox::StandardButtons buttons)>;
 
-// Shows the box (or asks the installed replacement) and returns the button pressed.
+// Shows the box (or asks the installed replacement) and returns the button pressed. A
+// defaultButton of NoButton leaves the platform's choice; destructive questions pass No.
 QMessageBox::StandardButton TMessageBox(QWidget *owner, const QString &text, const QString &caption,
-                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
 // Installs a replacement; an empty function restores the real box. Returns the previous one.
 TMessageBoxFunc SetMessageBoxFunc(TMessageBoxFunc func);

@@ -1,10 +1,12 @@
 #include "tsnmppanel.h"
 
 #include "qveditconstraint.h"
+#include "qvreadable.h"
 #include "qvsnmpexception.h"
 #include "qvsnmprequest2controls.h"
 #include "tctrlbtnpanel.h"
 #include "teditspanel.h"
+#include "tlistviewexport.h"
 #include "tlistviewpanel.h"
 #include "tmessagebox.h"
 #include "tmsgpanel.h"
@@ -28,6 +30,7 @@
 #include <QSplitter>
 #include <QTabWidget>
 #include <QThread>
+#include <QTimer>
 #include <QToolTip>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -280,6 +283,7 @@ void TSNMPEditorPanel::Set(QPushButton *sender, QDialog *dialog)
     const bool wasAsync = b->Asynchronous();
     b->SetAsynchronous(false);
     QList<int> excluded;
+    QStringList empty;  // names of the ticked rows left empty
     bool incomplete = false;
     try {
         b->CollectValues();
@@ -293,10 +297,12 @@ void TSNMPEditorPanel::Set(QPushButton *sender, QDialog *dialog)
                 }
             } else if (!var.isInvalid() && EditsPanel->IsItemEmpty(r)) {
                 incomplete = true;
+                empty << EditsPanel->Item(r).label->text().trimmed();
             }
         }
         if (incomplete)
-            TMessageBox(window(), QStringLiteral("Some items are empty!"), QStringLiteral("Warning"));
+            TMessageBox(window(), QStringLiteral("Some items are empty!\n") + empty.join(QLatin1Char('\n')),
+                        QStringLiteral("Warning"));
         else
             b->Apply(false, false);
     } catch (const QvSNMPException &e) {
@@ -336,7 +342,17 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget *parent, QvSNMPRequest2Edits *bin
         if (item && item->isSelected())
             EditClick();
     });
+    TListViewExport::Attach(lv, [this] {
+        const QString page = ParentCaption(), caption = window()->windowTitle();
+        return page == caption ? caption : caption + QStringLiteral(" - ") + page;
+    });
+    // Rows come one at a time: the columns are fitted once they have stopped coming.
+    m_widenTimer = new QTimer(this);
+    m_widenTimer->setSingleShot(true);
+    m_widenTimer->setInterval(100);
+    connect(m_widenTimer, &QTimer::timeout, this, &TSNMPListViewPanel::WidenColumns);
     QAbstractItemModel *model = lv->model();
+    connect(model, &QAbstractItemModel::rowsInserted, m_widenTimer, qOverload<>(&QTimer::start));
     connect(model, &QAbstractItemModel::rowsInserted, this, &TSNMPListViewPanel::UpdateCount);
     connect(model, &QAbstractItemModel::rowsRemoved, this, &TSNMPListViewPanel::UpdateCount);
     connect(model, &QAbstractItemModel::modelReset, this, &TSNMPListViewPanel::UpdateCount);
@@ -355,12 +371,28 @@ TSNMPListViewPanel::~TSNMPListViewPanel()
     QTreeWidget *lv = ListPanel->ListView;
     lv->viewport()->removeEventFilter(this);
     disconnect(lv->model(), nullptr, this, nullptr);
+    disconnect(lv->model(), nullptr, m_widenTimer, nullptr);
     disconnect(lv, nullptr, this, nullptr);
 }
 
 void TSNMPListViewPanel::UpdateCount()
 {
     CtrlBtn->ST_Count->setText(QString::number(ListPanel->ListView->topLevelItemCount()));
+}
+
+void TSNMPListViewPanel::WidenColumns()
+{
+    QTreeWidget *lv = ListPanel->ListView;
+    QHeaderView *header = lv->header();
+    for (int c = 0; c < lv->columnCount(); ++c) {
+        const int width = header->sectionSize(c);
+        if (width == 0 || header->isSectionHidden(c))
+            continue;  // a hidden column stays hidden
+        const int content = qMin(MaxColumnWidth, qMax(static_cast<QAbstractItemView *>(lv)->sizeHintForColumn(c),
+                                                             header->sectionSizeHint(c)));
+        if (content > width)
+            header->resizeSection(c, content);
+    }
 }
 
 void TSNMPListViewPanel::RefreshClick()
@@ -381,31 +413,53 @@ void TSNMPListViewPanel::ListClicked()
         EditsPanel->ClearItems();
 }
 
-QString TSNMPListViewPanel::HintText(const QStringList &captions, const QStringList &values)
+QString TSNMPListViewPanel::HintText(const QStringList &captions, const QStringList &values,
+                                     const QStringList &readable)
 {
-    int longest = 0;
-    for (const QString &c : captions)
-        longest = qMax(longest, int(c.size()));
-    QString hint;
+    // Tabs do not line up in a proportional font: a table does.
+    auto cell = [](const QString &text) {
+        QString shown = text;
+        for (QChar &c : shown)
+            if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+                c = QLatin1Char('.');
+        return shown.toHtmlEscaped();
+    };
+    if (captions.isEmpty())
+        return QString();
+    QString hint = QStringLiteral("<qt><table cellspacing=\"0\" cellpadding=\"1\">");
     for (int c = 0; c < captions.size(); ++c) {
-        hint += captions[c];
-        hint += QString(longest - captions[c].size(), QLatin1Char('\t'));
-        hint += QStringLiteral("  ");
-        hint += values.value(c);
-        hint += QLatin1Char('\n');
+        hint += QStringLiteral("<tr><td style=\"white-space:pre\"><b>") + cell(captions[c].trimmed())
+                + QStringLiteral("</b>&nbsp;&nbsp;</td><td style=\"white-space:pre\">") + cell(values.value(c));
+        if (!readable.value(c).isEmpty())
+            hint += QStringLiteral("<br><i>= ") + cell(readable.value(c)) + QStringLiteral("</i>");
+        hint += QStringLiteral("</td></tr>");
     }
-    return hint;
+    return hint + QStringLiteral("</table></qt>");
+}
+
+QString TSNMPListViewPanel::ColumnReadable(int column, const QString &text) const
+{
+    if (!m_binding)
+        return QString();
+    const QList<int> order = m_binding->RowColumnOrder();
+    if (column < 0 || column >= order.size())
+        return QString();
+    const int item = order.at(column);
+    const QvSNMPVar &var = m_binding->Vars().Item(item);
+    const bool portList = item < EditsPanel->ItemCount() && EditsPanel->IsPortListRow(item);
+    return QvReadableText(QvReadableKindOf(var.syntax, var.name, var.options != nullptr, portList), text);
 }
 
 QString TSNMPListViewPanel::ItemHint(QTreeWidgetItem *item) const
 {
     QTreeWidget *lv = ListPanel->ListView;
-    QStringList captions, values;
+    QStringList captions, values, readable;
     for (int c = 0; c < lv->columnCount(); ++c) {
         captions << lv->headerItem()->text(c);
         values << item->text(c);
+        readable << ColumnReadable(c, item->text(c));
     }
-    return HintText(captions, values);
+    return HintText(captions, values, readable);
 }
 
 bool TSNMPListViewPanel::eventFilter(QObject *watched, QEvent *event)
@@ -649,7 +703,8 @@ void TSNMPListViewPanel::DeleteClick()
     if (!m_binding)
         return;
     if (TMessageBox(window(), QStringLiteral("Are you sure to delete ?"), QStringLiteral("Delete"),
-                    QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+                    QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        != QMessageBox::Yes)
         return;
     QvSNMPRequest2Edits *b = m_binding;
     const bool wasAsync = b->Asynchronous();

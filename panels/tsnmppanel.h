@@ -14,6 +14,7 @@
 class QDialog;
 class QPushButton;
 class QSplitter;
+class QTimer;
 class QTreeWidgetItem;
 class TCtrlBtnPanel;
 class TEditsPanel;
@@ -91,9 +92,12 @@ public:
     void EditClick();
     void DeleteClick();
 
-    // The hint over a row: one line per column, caption, tabs to the longest caption, two blanks
-    // and the value.
-    static QString HintText(const QStringList &captions, const QStringList &values);
+    // The hint over a row: a two-column table of caption and value, one line per column; a
+    // value's readable form (readable[c], when not empty) below it.
+    static QString HintText(const QStringList &captions, const QStringList &values,
+                            const QStringList &readable = {});
+    // The readable form of the text of list-view column c ("" when none).
+    QString ColumnReadable(int column, const QString &text) const;
 
     TListViewPanel *ListPanel;
     TPanelHook OnBeforeAdd;
@@ -104,6 +108,11 @@ public:
     void *OnAfterAddData = nullptr;
     void *OnBeforeEditData = nullptr;
     void *OnAfterEditData = nullptr;
+
+    // Widens the columns whose cells are cut to their content, up to MaxColumnWidth; never
+    // narrows a column. Runs by itself shortly after rows have been added.
+    void WidenColumns();
+    static constexpr int MaxColumnWidth = 320;
 
     // The dialog currently open (Add or Edit), or none; tests reach its panel through it.
     QDialog *ActiveDialog() const { return m_dialog; }
@@ -127,4 +136,5 @@ private:
 
     QPointer<QDialog> m_dialog;
     TSNMPPanel *m_dialogPanel = nullptr;
+    QTimer *m_widenTimer = nullptr;
 };

@@ -135,6 +135,8 @@ public:
     void BuildColumns();
     // Copies the selected list-view row into the items' value texts.
     void CopySelectedRow();
+    // The item shown in each list-view column: hidden columns first, then the displayed ones.
+    QList<int> RowColumnOrder() const;
 
     void BeforeRefresh() override;
     void RowReceived() override;
@@ -152,7 +154,6 @@ private:
     bool IsWholeValue(const QvSNMPAssociation &rec) const;
     // The record's own list, else the item's for a whole value.
     const QvOptionList *OptionsOf(const QvSNMPAssociation &rec) const;
-    QList<int> RowColumnOrder() const;
     void FillRecord(const QvSNMPAssociation &rec);
     void PutText(const QvSNMPAssociation &rec, const QString &text, const QString &value,
                  const QvOptionList *options);

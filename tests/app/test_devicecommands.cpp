@@ -9,7 +9,10 @@
 #include "tfrmconfigsnmp.h"
 #include "tmessagebox.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QMessageBox>
+#include <QTest>
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
@@ -177,7 +180,10 @@ TEST(DeviceCommands, ConfirmationDecidesWhetherTheSetLeaves)
         SCOPED_TRACE(c.name);
         const int before = agent.requests().size();
         BoxAnswer box(c.answer);
-        EXPECT_EQ(RunDeviceCommand(c.command, nullptr), c.sent);
+        TDeviceCommandOutcome outcome;
+        EXPECT_EQ(RunDeviceCommand(c.command, nullptr, &outcome), c.sent);
+        EXPECT_EQ(outcome.sent, c.sent);
+        EXPECT_EQ(outcome.code, c.command == DC_Reboot && c.sent ? TimedOutCode : 0) << outcome.error.toStdString();
         ASSERT_EQ(box.asked, QStringList{c.question}) << "one question, no error box";
         EXPECT_EQ(box.captions.first(), QString(c.caption));
         const QList<FakeRequest> reqs = agent.requests().mid(before);
@@ -195,6 +201,72 @@ TEST(DeviceCommands, ConfirmationDecidesWhetherTheSetLeaves)
         }
     }
     SessionParams() = saved;
+}
+
+// Enter alone answers the confirmations with No: nothing leaves.
+TEST(DeviceCommands, EnterAloneSendsNothing)
+{
+    const QString sessionDir = makeTempDir("devcmd-enter");
+    OpenGlobalSession(sessionDir);
+    FakeUdpAgent agent([](const FakeRequest &r) {
+        FakeResponse resp;
+        resp.vbs = r.vbs;
+        return resp;
+    });
+    ASSERT_TRUE(agent.ok());
+    QvSNMPSessionParams saved = SessionParams();
+    SessionParams().Device.Address = "127.0.0.1";
+    SessionParams().Device.Port = agent.port();
+    SessionParams().Timeout = 20;
+    const TMessageBoxFunc previous = SetMessageBoxFunc({});
+    for (TDeviceCommand command : {DC_Reboot, DC_SaveConfig}) {
+        SCOPED_TRACE(DeviceCommandDesc(command).confirmCaption);
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+        QString caption;
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            caption = box->windowTitle();
+            defaultButton = box->standardButton(box->defaultButton());
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        TDeviceCommandOutcome outcome;
+        EXPECT_FALSE(RunDeviceCommand(command, nullptr, &outcome));
+        EXPECT_EQ(caption, QString(DeviceCommandDesc(command).confirmCaption));
+        EXPECT_EQ(defaultButton, QMessageBox::No);
+        EXPECT_FALSE(outcome.sent);
+    }
+    SetMessageBoxFunc(previous);
+    EXPECT_TRUE(agent.requests().isEmpty());
+    SessionParams() = saved;
+}
+
+TEST(DeviceCommands, NoticesTellTheOutcome)
+{
+    const struct {
+        const char *name;
+        TDeviceCommand command;
+        TDeviceCommandOutcome outcome;
+        const char *expected;
+    } cases[] = {
+        {"not sent", DC_SaveConfig, {false, 0, ""}, ""},
+        {"save accepted", DC_SaveConfig, {true, 0, ""}, "Save Configure: sent and accepted by the switch."},
+        {"save refused", DC_SaveConfig, {true, -106, "No access!"}, "Save Configure failed: No access!"},
+        {"save unanswered", DC_SaveConfig, {true, TimedOutCode, "SNMP request timed out!"},
+         "Save Configure failed: SNMP request timed out!"},
+        {"reboot accepted", DC_Reboot, {true, 0, ""},
+         "Reboot: the switch is rebooting; the front panel comes back when it answers."},
+        {"reboot unanswered, as usual", DC_Reboot, {true, TimedOutCode, "SNMP request timed out!"},
+         "Reboot: the switch is rebooting; the front panel comes back when it answers."},
+        {"reboot refused", DC_Reboot, {true, -106, "No access!"}, "Reboot failed: No access!"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(DeviceCommandNotice(c.command, c.outcome), QString(c.expected)) << c.name;
+
+    const struct { int status; const char *contains; } saves[] = {
+        {1, "other"}, {2, "(proceeding)"}, {3, "(completed)"}, {4, "(failed)"}, {9, "other"}};
+    for (const auto &c : saves)
+        EXPECT_TRUE(SaveStatusNotice(c.status).contains(c.contains)) << c.status;
 }
 
 TEST(ConfigTool, StartsWithItsSwitchesOrReturnsPromptly)

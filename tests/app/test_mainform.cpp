@@ -389,8 +389,42 @@ TEST_F(MainFormTest, ShellMenuEntriesReachTheirCommands)
     ASSERT_NE(ospf, nullptr);
     ospf->trigger();
     EXPECT_TRUE(g_boxes.isEmpty());
-    EXPECT_TRUE(form->StatusBar->currentMessage().contains(QStringLiteral("Layer3")))
-        << form->StatusBar->currentMessage().toStdString();
+    EXPECT_TRUE(form->NoticePanel->text().contains(QStringLiteral("Layer3"))) << form->NoticePanel->text().toStdString();
+    // The next poll's report line does not take the notice away.
+    form->StatusBar->clearMessage();
+    ASSERT_TRUE(WaitFor([&] { return !form->StatusBar->currentMessage().isEmpty(); }, 12000));
+    EXPECT_TRUE(form->NoticePanel->isVisibleTo(form.get()));
+    EXPECT_TRUE(form->NoticePanel->text().contains(QStringLiteral("Layer3")));
+}
+
+// Save Configure and Reboot tell in the status bar how they went, up to the switch's final state.
+TEST_F(MainFormTest, SaveAndRebootTellTheirOutcome)
+{
+    // A switch of its own: the reboot must not disturb the other tests' one.
+    KmvSimProcess sim({QStringLiteral("--scenario"), QStringLiteral("static"), QStringLiteral("--save-time"),
+                       QStringLiteral("1500"), QStringLiteral("--reboot-time"), QStringLiteral("3000")});
+    ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
+    auto form = Start(Env({"/I127.0.0.1", "/t" + QString::number(sim.port()), "/v1"}));
+    form->show();
+    auto notice = [&] { return form->NoticePanel->text(); };
+    auto action = [&](const char *name) { return form->menuBar()->findChild<QAction *>(QString::fromLatin1(name)); };
+
+    g_answer = QMessageBox::No;
+    action("SaveConfig")->trigger();
+    EXPECT_TRUE(notice().isEmpty()) << "nothing sent, nothing to tell";
+
+    g_answer = QMessageBox::Yes;
+    action("SaveConfig")->trigger();
+    EXPECT_TRUE(notice().startsWith("Save Configure: sent and accepted")) << notice().toStdString();
+    EXPECT_TRUE(WaitFor([&] { return notice().contains("(completed)"); }, 20000)) << notice().toStdString();
+
+    action("Reset")->trigger();
+    EXPECT_EQ(notice(), "Reboot: the switch is rebooting; the front panel comes back when it answers.");
+    // The polls' own failures while the switch is silent go to the bar; the notice stays.
+    ASSERT_TRUE(WaitFor([&] { return !sim.answers(200); }, 5000));
+    EXPECT_TRUE(notice().contains("rebooting"));
+    EXPECT_TRUE(WaitFor([&] { return notice() == "Reboot: the switch answers again."; }, 30000))
+        << notice().toStdString();
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "kmvsim_process.h"
 #include "mibcatalogue.h"
 #include "mibenums.h"
+#include "qvreadable.h"
 #include "qvsnmpexception.h"
 #include "qvsnmprequest.h"
 #include "qvsnmprequest2controls.h"
@@ -22,13 +23,16 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QDeadlineTimer>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTest>
 #include <QThread>
 #include <QTimer>
 #include <QTreeWidget>
@@ -366,6 +370,56 @@ TEST_F(WindowsAgent, VlanAddSendsCreateAndGoDeleteSendsDestroy)
     const QMap<QString, QString> after = VlanNames();
     EXPECT_FALSE(after.contains(QStringLiteral("77")));
     EXPECT_TRUE(after.contains(QStringLiteral("1"))) << "deleted more than the row";
+}
+
+// Ports picked in the port-list editor are sent although the user never ticked the row.
+TEST_F(WindowsAgent, VlanPortsPickedWithoutTickingAreSent)
+{
+    std::unique_ptr<TConfigForm> form = Open("N8021QVLAN1Click");
+    ASSERT_TRUE(form);
+    TSNMPListViewPanel *list = ListOf(form.get(), 0);
+    ASSERT_NE(list, nullptr);
+    ASSERT_FALSE(VlanNames().contains(QStringLiteral("78")));
+
+    bool ran = false;
+    QStringList ticked;
+    InDialog(list, [&] { list->AddClick(); }, [&](QDialog *) {
+        TEditsPanel *items = list->EditsPanel;
+        QTest::keyClicks(qobject_cast<QLineEdit *>(items->Item(0).control), QStringLiteral("78"));
+        QTest::keyClicks(qobject_cast<QLineEdit *>(items->Item(1).control), QStringLiteral("lab78"));
+        QTimer::singleShot(0, [] {
+            auto *ports = qobject_cast<TPortListDialog *>(QApplication::activeModalWidget());
+            ASSERT_NE(ports, nullptr);
+            for (int port : {5, 6, 7, 8, 49})
+                ports->Boxes[port - 1]->setChecked(true);
+            ports->BT_OK->click();
+        });
+        items->EditPortList(2);
+        for (int r = 0; r < items->ItemCount(); ++r)
+            if (items->Item(r).check->isChecked())
+                ticked << items->Item(r).label->text();
+        list->DialogPanel()->CtrlBtn->BT_SetChecked->click();
+    }, &ran);
+    ASSERT_TRUE(ran);
+    EXPECT_EQ(ticked, (QStringList{"VLAN ID", "VLAN Name", "Egress Ports", "Status"}));
+
+    QvSNMPRequest request;
+    request.vars.itemType = MVT_SV;
+    request.vars.AddVar(QStringLiteral("1.3.6.1.2.1.17.7.1.4.3.1.2"), QStringLiteral("Egress Ports"), SYN_OCTETSTR,
+                        ACC_READONLY);
+    request.vars.instanceSuffix = QStringLiteral("78");
+    ASSERT_NO_THROW(request.Read(true));
+    EXPECT_EQ(QvPortListText(request.vars.Item(0).valueText), QStringLiteral("5-8, 49"))
+        << request.vars.Item(0).valueText.toStdString();
+
+    // Leave the switch as it was.
+    QvSNMPRequest destroy;
+    destroy.vars.itemType = MVT_SV;
+    destroy.vars.AddVar(QStringLiteral("1.3.6.1.2.1.17.7.1.4.3.1.5"), QStringLiteral("Status"), SYN_INTEGER,
+                        ACC_READWRITE);
+    destroy.vars.instanceSuffix = QStringLiteral("78");
+    destroy.vars.Item(0).valueText = QStringLiteral("6");
+    EXPECT_NO_THROW(destroy.Write(false));
 }
 
 TEST_F(WindowsAgent, AddDialogsStartAsTheHooksSay)

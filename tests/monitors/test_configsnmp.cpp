@@ -13,9 +13,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QPointer>
 #include <QRegularExpression>
+#include <QTest>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include "qvradiogroup.h"
 
@@ -265,5 +269,28 @@ TEST(HelpViewer, OpensAtContentsAndEveryLinkLeadsToAPage)
     EXPECT_TRUE(viewer->Browser->toPlainText().contains("Summer Time"));
     EXPECT_EQ(ShowHelp(nullptr), viewer) << "one window serves every request";
     EXPECT_EQ(viewer->Browser->source(), THelpViewer::ContentsUrl) << "reopened at its contents";
+    viewer->close();
+}
+
+TEST(HelpViewer, ClosesWithEscapeOrItsCloseButton)
+{
+    const struct { const char *name; std::function<void(THelpViewer *)> close; } cases[] = {
+        {"Escape in the page", [](THelpViewer *v) { QTest::keyClick(v->Browser, Qt::Key_Escape); }},
+        {"Escape on the window", [](THelpViewer *v) { QTest::keyClick(v, Qt::Key_Escape); }},
+        {"Close button", [](THelpViewer *v) { v->BT_Close->click(); }},
+    };
+    for (const auto &c : cases) {
+        QPointer<THelpViewer> viewer = ShowHelp(nullptr);
+        ASSERT_TRUE(viewer);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(viewer.data()));
+        viewer->Browser->setFocus();
+        c.close(viewer);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !viewer || !viewer->isVisible(); }, 2000)) << c.name;
+        QTest::qWait(0);
+    }
+    // Other keys still reach the page.
+    QPointer<THelpViewer> viewer = ShowHelp(nullptr);
+    QTest::keyClick(viewer->Browser, Qt::Key_Down);
+    EXPECT_TRUE(viewer && viewer->isVisible());
     viewer->close();
 }

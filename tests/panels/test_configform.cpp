@@ -176,7 +176,7 @@ TEST_F(ConfigFormTest, EditorRefreshesAndSetsTickedRows)
     ep->CheckItem(3);
     panel->CtrlBtn->BT_SetChecked->click();
     ASSERT_EQ(boxes.size(), 1);
-    EXPECT_EQ(boxes[0], "Warning: Some items are empty!");
+    EXPECT_EQ(boxes[0], "Warning: Some items are empty!\nSystem Location") << "names the row";
     EXPECT_EQ(agentValue("1.3.6.1.2.1.1.4", "0"), "noc@lab");
     EXPECT_EQ(agentValue("1.3.6.1.2.1.1.6", "0"), oldLocation);
     ep->UncheckItem(3);
@@ -191,6 +191,33 @@ TEST_F(ConfigFormTest, EditorRefreshesAndSetsTickedRows)
     panel->CtrlBtn->BT_CheckAll->click();
     EXPECT_EQ(ep->CheckedCount(), 3);
     EXPECT_TRUE(panel->CtrlBtn->BT_SetChecked->isEnabled());
+}
+
+// A typed value ticks its row: Set sends exactly the rows the user changed, nothing is left out.
+TEST_F(ConfigFormTest, EditorSendsTheRowsTheUserChanged)
+{
+    TConfigForm form;
+    form.setWindowTitle("System");
+    QvSNMPRequest2Edits *b = newBinding(&form, systemVars, SVT_SV, 0);
+    TSNMPEditorPanel *panel = form.InitAsEditor(b);
+    TEditsPanel *ep = panel->EditsPanel;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !edit(ep, 0)->text().isEmpty() && !b->Busy(); }, 5000));
+    EXPECT_EQ(ep->CheckedCount(), 0) << "a refresh ticks nothing";
+    EXPECT_FALSE(panel->CtrlBtn->BT_SetChecked->isEnabled());
+    const QString oldContact = edit(ep, 1)->text();
+
+    edit(ep, 2)->selectAll();
+    QTest::keyClicks(edit(ep, 2), "typed-name");
+    edit(ep, 3)->selectAll();
+    QTest::keyClicks(edit(ep, 3), "rack 7");
+    EXPECT_EQ(ep->CheckedCount(), 2);
+    ASSERT_TRUE(panel->CtrlBtn->BT_SetChecked->isEnabled());
+    panel->CtrlBtn->BT_SetChecked->click();
+    EXPECT_TRUE(boxes.isEmpty()) << boxes.join('|').toStdString();
+    EXPECT_EQ(agentValue("1.3.6.1.2.1.1.5", "0"), "typed-name");
+    EXPECT_EQ(agentValue("1.3.6.1.2.1.1.6", "0"), "rack 7");
+    EXPECT_EQ(agentValue("1.3.6.1.2.1.1.4", "0"), oldContact) << "an untouched row is not sent";
 }
 
 TEST_F(ConfigFormTest, PagesRefreshWhenSelected)

@@ -14,9 +14,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -387,4 +389,74 @@ TEST(PortListDialog, SetsBitsMostSignificantFirst)
     for (int n = 0; n < 50; ++n)
         EXPECT_EQ(shown[n], n == 1) << n;
     EXPECT_EQ(f.edit(2)->text().toUpper(), "40000000000001");
+}
+
+// A value the user changed is meant to be sent: its row ticks itself. Values the program puts in
+// (a refresh, SetItemText) tick nothing.
+TEST(EditsPanel, TickFollowsTheUsersChanges)
+{
+    struct Case {
+        const char *name;
+        int row;
+        std::function<void(Fixture &)> change;
+        bool ticked;
+    };
+    auto portDialog = [](Fixture &f, const QList<int> &ports, bool ok) {
+        QTimer::singleShot(0, [&f, ports, ok] {
+            auto *d = qobject_cast<TPortListDialog *>(QApplication::activeModalWidget());
+            ASSERT_NE(d, nullptr);
+            for (int port : ports)
+                d->Boxes[port - 1]->setChecked(true);
+            (ok ? d->BT_OK : d->BT_Cancel)->click();
+        });
+        f.panel->EditPortList(2);
+    };
+    const Case cases[] = {
+        {"typed name", 1, [](Fixture &f) { QTest::keyClicks(f.edit(1), "lab"); }, true},
+        {"combo choice", 3, [](Fixture &f) { QTest::keyClick(f.combo(3), Qt::Key_Down); }, true},
+        {"ports picked", 2, [&](Fixture &f) { portDialog(f, {5, 6, 7, 8, 49}, true); }, true},
+        {"port dialog cancelled", 2, [&](Fixture &f) { portDialog(f, {5}, false); }, false},
+        {"port dialog left as it was", 2, [&](Fixture &f) { portDialog(f, {}, true); }, false},
+        {"text set by the program", 1, [](Fixture &f) { f.panel->SetItemText(1, "filled"); }, false},
+        {"refresh fills the row", 1,
+         [](Fixture &f) {
+             f.binding->Vars().Item(1).valueText = "from agent";
+             f.binding->FillControls(-1);
+         },
+         false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        Fixture f(vlanVars, MVT_UMV, 1);
+        f.panel->AssignPortListEditor(2, 25, 50);
+        f.panel->SetItemText(2, "00000000000000");
+        f.panel->SetItemText(3, "Active");
+        QList<int> clicked;
+        QObject::connect(f.panel.get(), &TEditsPanel::ItemCheckClicked, [&](int row) { clicked << row; });
+        f.combo(3)->setFocus();
+        c.change(f);
+        for (int r = 1; r < 4; ++r)
+            EXPECT_EQ(f.panel->Item(r).check->isChecked(), c.ticked && r == c.row) << "row " << r;
+        EXPECT_EQ(clicked, c.ticked ? QList<int>{c.row} : QList<int>{});
+    }
+
+    // The box can still be unticked afterwards, and a key column's hidden box never ticks.
+    Fixture f(vlanVars, MVT_UMV, 1);
+    QTest::keyClicks(f.edit(1), "x");
+    f.panel->UncheckItem(1);
+    EXPECT_FALSE(f.panel->Item(1).check->isChecked());
+    f.panel->TickChangedItem(0);
+    EXPECT_FALSE(f.panel->Item(0).check->isChecked());
+}
+
+// The value box's tooltip tells what the stated text means.
+TEST(EditsPanel, ValueTooltipShowsTheReadableForm)
+{
+    Fixture f(vlanVars, MVT_UMV, 1);
+    f.panel->AssignPortListEditor(2, 25, 50);
+    f.panel->SetItemText(2, "0F000000000080");
+    EXPECT_EQ(f.edit(2)->text(), "0F000000000080") << "the stated text stays";
+    EXPECT_EQ(f.edit(2)->toolTip(), "5-8, 49");
+    f.panel->SetItemText(1, "office");
+    EXPECT_EQ(f.edit(1)->toolTip(), "");
 }

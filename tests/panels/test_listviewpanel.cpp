@@ -6,9 +6,16 @@
 #include "tctrlbtnpanel.h"
 #include "teditspanel.h"
 #include "tlistviewpanel.h"
+#include "tmessagebox.h"
+#include "tmsgpanel.h"
 #include "tsnmppanel.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -167,23 +174,104 @@ TEST(SNMPListViewPanel, ItemConstraintOnlyOnEdits)
     EXPECT_EQ(f.panel->EditsPanel->Item(1).format, "%s{l4}");
 }
 
-TEST(SNMPListViewPanel, HintLines)
+TEST(SNMPListViewPanel, HintIsATwoColumnTable)
 {
     struct Case {
         const char *name;
-        QStringList captions, values;
+        QStringList captions, values, readable;
         QString expected;
     };
+    const QString head = "<qt><table cellspacing=\"0\" cellpadding=\"1\">";
+    const QString cap = "<tr><td style=\"white-space:pre\"><b>";
+    const QString mid = "</b>&nbsp;&nbsp;</td><td style=\"white-space:pre\">";
     const Case cases[] = {
-        {"tabs pad to the longest caption",
-         {"ID", "Name", "Status"},
-         {"7", "office", "Active"},
-         "ID\t\t\t\t  7\nName\t\t  office\nStatus  Active\n"},
-        {"equal captions", {"A", "B"}, {"1", ""}, "A  1\nB  \n"},
-        {"no columns", {}, {}, ""},
+        {"one line per column",
+         {"ID", "Name"},
+         {"7", "office"},
+         {},
+         head + cap + "ID" + mid + "7</td></tr>" + cap + "Name" + mid + "office</td></tr></table></qt>"},
+        {"readable form below the stated text",
+         {"Egress Ports"},
+         {"0F000000000080"},
+         {"5-8, 49"},
+         head + cap + "Egress Ports" + mid + "0F000000000080<br><i>= 5-8, 49</i></td></tr></table></qt>"},
+        {"markup and control characters are shown, not obeyed",
+         {"Name  "},
+         {QString("a<b>&") + QChar(0) + QChar('\n') + QChar(0xE9)},
+         {},
+         head + cap + "Name" + mid + "a&lt;b&gt;&amp;.." + QChar(0xE9) + "</td></tr></table></qt>"},
+        {"no columns", {}, {}, {}, ""},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(TSNMPListViewPanel::HintText(c.captions, c.values), c.expected) << c.name;
+        EXPECT_EQ(TSNMPListViewPanel::HintText(c.captions, c.values, c.readable), c.expected) << c.name;
+}
+
+// Over a row the hint shows readable forms beside the cells, whose texts stay as they are.
+TEST(SNMPListViewPanel, ReadableFormsBesideTheCells)
+{
+    const QvSNMPVarDesc table[] = {
+        {"1.3.6.1.4.1.9999.7.1", "Index", SYN_INTEGER, ACC_NOTACCESS, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
+        {"1.3.6.1.4.1.9999.7.2", "Egress Ports", SYN_OCTETSTR, ACC_READWRITE, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
+        {"1.3.6.1.4.1.9999.7.3", "Privacy Protocol", SYN_OBJECTID, ACC_READWRITE, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
+        {"1.3.6.1.4.1.9999.7.4", "Address", SYN_MACADDRESS, ACC_READONLY, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
+        {nullptr, nullptr, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
+    };
+    ListFixture f(table);
+    const QStringList cells{"3", "0F000000000080", "1.3.6.1.6.3.10.1.2.2", "0011223344AA"};
+    const QStringList readable{"", "5-8, 49", "usmDESPrivProtocol (DES)", "00:11:22:33:44:AA"};
+    for (int c = 0; c < cells.size(); ++c)
+        EXPECT_EQ(f.panel->ColumnReadable(c, cells[c]), readable[c]) << c;
+}
+
+// Cut cells widen their column after rows arrive, up to the cap, never below the design width.
+TEST(SNMPListViewPanel, ColumnsWidenToTheirContent)
+{
+    ListFixture f(threeColumns);
+    TSNMPListViewPanel &p = *f.panel;
+    f.form.resize(800, 400);
+    p.resize(800, 400);
+    f.form.show();
+    QTreeWidget *lv = p.ListPanel->ListView;
+    QHeaderView *header = lv->header();
+    QList<int> design;
+    for (int c = 0; c < lv->columnCount(); ++c)
+        design << header->sectionSize(c);
+    new QTreeWidgetItem(lv, QStringList{"1", QString(20, 'n'), "x"});
+    new QTreeWidgetItem(lv, QStringList{"2", "a", QString(200, 'w')});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return header->sectionSize(1) > design[1]; }, 5000));
+    const int nameWidth = header->sectionSize(1);
+    EXPECT_GE(nameWidth, lv->fontMetrics().horizontalAdvance(QString(20, 'n')));
+    EXPECT_EQ(header->sectionSize(2), TSNMPListViewPanel::MaxColumnWidth) << "capped";
+    EXPECT_GE(header->sectionSize(0), design[0]) << "never narrower than designed";
+
+    // A later, shorter list keeps the columns as wide as they are.
+    lv->clear();
+    new QTreeWidgetItem(lv, QStringList{"3", "b", "c"});
+    QTest::qWait(300);
+    EXPECT_EQ(header->sectionSize(1), nameWidth);
+}
+
+// Delete asks with "No" as the default button: Enter alone deletes nothing.
+TEST(SNMPListViewPanel, DeleteDefaultsToNo)
+{
+    ListFixture f(threeColumns);
+    f.panel->SetDeleteStatus(2, "Destroy");
+    TMessageBoxFunc previous = SetMessageBoxFunc({});
+    QString text;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        text = box->text();
+        defaultButton = box->standardButton(box->defaultButton());
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    f.panel->DeleteClick();
+    SetMessageBoxFunc(previous);
+    EXPECT_EQ(text, "Are you sure to delete ?");
+    EXPECT_EQ(defaultButton, QMessageBox::No);
+    // Answered No, the panel sent nothing: no report line reached its strip.
+    EXPECT_TRUE(f.panel->Strip()->Memo->toPlainText().isEmpty());
 }
 
 TEST(SNMPListViewPanel, ClickOnEmptySpaceClearsSelectionAndRows)
