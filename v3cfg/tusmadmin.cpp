@@ -48,11 +48,6 @@ QByteArray Octets(const QString &text)
     return text.toLatin1();
 }
 
-QString Label(const QvSNMPVar &v)
-{
-    return v.valueText;
-}
-
 // A walk over a catalogue table; rowFn sees the variable list of each row.
 template <typename F>
 void Walk(const QvSNMPVarDesc *table, int indexCount, F rowFn)
@@ -159,8 +154,8 @@ QList<TUsmUser> TUsmAdmin::Users()
         u.privOid = v.Item(ColPrivProtocol - 1).valueText;
         u.authProtocol = QvSNMPAdapter::AuthProtocolCode(u.authOid);
         u.privProtocol = QvSNMPAdapter::PrivProtocolCode(u.privOid);
-        u.storage = Label(v.Item(11));
-        u.status = Label(v.Item(12));
+        u.storage = v.Item(11).valueText;
+        u.status = v.Item(12).valueText;
         users << u;
     });
     return users;
@@ -174,8 +169,8 @@ QList<TVacmMember> TUsmAdmin::Groups()
         m.model = v.Item(0).valueText.toInt();
         m.securityName = v.Item(1).valueText;
         m.group = v.Item(2).valueText;
-        m.storage = Label(v.Item(3));
-        m.status = Label(v.Item(4));
+        m.storage = v.Item(3).valueText;
+        m.status = v.Item(4).valueText;
         list << m;
     });
     return list;
@@ -189,12 +184,12 @@ QList<TVacmAccess> TUsmAdmin::Access()
         a.group = v.Item(0).valueText;
         a.contextPrefix = v.Item(1).valueText;
         a.model = v.Item(2).valueText.toInt();
-        a.level = Label(v.Item(3));
-        a.match = Label(v.Item(4));
+        a.level = v.Item(3).valueText;
+        a.match = v.Item(4).valueText;
         a.readView = v.Item(5).valueText;
         a.writeView = v.Item(6).valueText;
         a.notifyView = v.Item(7).valueText;
-        a.status = Label(v.Item(9));
+        a.status = v.Item(9).valueText;
         list << a;
     });
     return list;
@@ -208,8 +203,8 @@ QList<TVacmView> TUsmAdmin::Views()
         w.name = v.Item(0).valueText;
         w.subtree = v.Item(1).valueText;
         w.mask = QString::fromLatin1(Octets(v.Item(2).valueText).toHex(' '));
-        w.type = Label(v.Item(3));
-        w.status = Label(v.Item(5));
+        w.type = v.Item(3).valueText;
+        w.status = v.Item(5).valueText;
         list << w;
     });
     return list;
