@@ -281,19 +281,3 @@ bool ConfigToolPresent(const QString &workingFolder)
     const QStringList found = QDir(workingFolder).entryList({QStringLiteral("SNMPV3CFG.EXE")}, QDir::Files);
     return !found.isEmpty();
 }
-
-bool IsSuiteProgramFolder(const QString &programFolder)
-{
-    return QDir(programFolder).dirName().compare(QLatin1String("quorvane_ems"), Qt::CaseInsensitive) == 0;
-}
-
-void ApplyStartupMenuStates(QMenuBar *bar, const QString &workingFolder, const QString &programFolder,
-                            int snmpVersion)
-{
-    if (auto *tool = bar->findChild<QAction *>(QStringLiteral("SNMPConfig")))
-        tool->setVisible(ConfigToolPresent(workingFolder));
-    if (auto *settings = bar->findChild<QAction *>(QStringLiteral("SNMPConfigure1")))
-        settings->setVisible(IsSuiteProgramFolder(programFolder));
-    if (auto *v3 = bar->findChild<QMenu *>(QStringLiteral("SNMPV3")))
-        v3->menuAction()->setEnabled(snmpVersion == SNMP_VERSION_V3);
-}

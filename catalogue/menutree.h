@@ -1,7 +1,7 @@
 // The main window's menu: every entry in menu order with its caption, component name (the
-// objectName of its QMenu or QAction) and click handler name, and the three items whose state
-// start-up decides. The main window builds its menu bar with BuildMainMenu and hands over the
-// handlers it implements itself; generated windows are opened by the catalogue.
+// objectName of its QMenu or QAction) and click handler name. The main window builds its menu
+// bar with BuildMainMenu and hands over the handlers it implements itself; generated windows are
+// opened by the catalogue.
 #pragma once
 
 #include <QHash>
@@ -39,10 +39,6 @@ void BuildMainMenu(QMenuBar *bar, QObject *handlerOwner, const TMenuHandlers &ha
 // Runs the click of one entry as BuildMainMenu's actions do (also for tests).
 void RunMenuHandler(const QString &handler, QObject *sender, QObject *handlerOwner, const TMenuHandlers &handlers);
 
-// The start-up states: "SNMP Configuration" shown only when the configuration tool is in the
-// working folder, "SNMP Configure" only when the program's folder is the suite's, the "SNMP V3"
-// menu enabled only for an SNMPv3 session.
+// Whether the SNMPv3 configuration tool is in the working folder (the main window shows its
+// entry only then); the name is matched without regard to letter case.
 bool ConfigToolPresent(const QString &workingFolder);
-bool IsSuiteProgramFolder(const QString &programFolder);
-void ApplyStartupMenuStates(QMenuBar *bar, const QString &workingFolder, const QString &programFolder,
-                            int snmpVersion);

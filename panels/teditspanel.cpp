@@ -284,7 +284,11 @@ void TEditsPanel::UpdateReadableTip(int row)
         return;
     const QvSNMPVar &var = vars()->Item(row);
     const QvReadableKind kind = QvReadableKindOf(var.syntax, var.name, var.options != nullptr, IsPortListRow(row));
-    edit->setToolTip(QvReadableText(kind, edit->text()));
+    QString tip = QvReadableText(kind, edit->text());
+    // A text cut by its box is shown whole.
+    if (tip.isEmpty() && edit->fontMetrics().horizontalAdvance(edit->text()) > qMax(editWidth, edit->width()) - 8)
+        tip = edit->text();
+    edit->setToolTip(tip);
 }
 
 void TEditsPanel::TickChangedItem(int row)

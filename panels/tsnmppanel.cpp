@@ -477,6 +477,10 @@ bool TSNMPListViewPanel::eventFilter(QObject *watched, QEvent *event)
             case QEvent::MouseButtonRelease:
                 ListClicked();
                 break;
+            case QEvent::ContextMenu:
+                // The menu takes the button's release: the click it ends is settled here.
+                ListClicked();
+                break;
             case QEvent::ToolTip: {
                 auto *he = static_cast<QHelpEvent *>(event);
                 if (QTreeWidgetItem *item = lv->itemAt(he->pos()))

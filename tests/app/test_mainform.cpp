@@ -402,7 +402,7 @@ TEST_F(MainFormTest, SaveAndRebootTellTheirOutcome)
 {
     // A switch of its own: the reboot must not disturb the other tests' one.
     KmvSimProcess sim({QStringLiteral("--scenario"), QStringLiteral("static"), QStringLiteral("--save-time"),
-                       QStringLiteral("1500"), QStringLiteral("--reboot-time"), QStringLiteral("3000")});
+                       QStringLiteral("1500"), QStringLiteral("--reboot-time"), QStringLiteral("5000")});
     ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
     auto form = Start(Env({"/I127.0.0.1", "/t" + QString::number(sim.port()), "/v1"}));
     form->show();

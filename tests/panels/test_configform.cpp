@@ -133,6 +133,18 @@ protected:
         EXPECT_TRUE(ran);
     }
 
+    // The system group's editor window, shown and refreshed once; none when the refresh never came.
+    TSNMPEditorPanel *openSystemEditor(TConfigForm &form)
+    {
+        form.setWindowTitle("System");
+        QvSNMPRequest2Edits *b = newBinding(&form, systemVars, SVT_SV, 0);
+        TSNMPEditorPanel *panel = form.InitAsEditor(b);
+        form.show();
+        const bool refreshed =
+            QTest::qWaitFor([&] { return !edit(panel->EditsPanel, 0)->text().isEmpty() && !b->Busy(); }, 5000);
+        return refreshed ? panel : nullptr;
+    }
+
     static QLineEdit *edit(TEditsPanel *p, int row) { return qobject_cast<QLineEdit *>(p->Item(row).control); }
     static QComboBox *combo(TEditsPanel *p, int row) { return qobject_cast<QComboBox *>(p->Item(row).control); }
 
@@ -147,12 +159,10 @@ protected:
 TEST_F(ConfigFormTest, EditorRefreshesAndSetsTickedRows)
 {
     TConfigForm form;
-    form.setWindowTitle("System");
-    QvSNMPRequest2Edits *b = newBinding(&form, systemVars, SVT_SV, 0);
-    TSNMPEditorPanel *panel = form.InitAsEditor(b);
+    TSNMPEditorPanel *panel = openSystemEditor(form);
+    ASSERT_NE(panel, nullptr);
     TEditsPanel *ep = panel->EditsPanel;
-    form.show();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !edit(ep, 0)->text().isEmpty() && !b->Busy(); }, 5000));
+    QvSNMPRequest2Edits *b = panel->Binding();
     EXPECT_TRUE(panel->Strip()->Memo->toPlainText().contains("Ok!"));
     const QString oldName = edit(ep, 2)->text();
     const QString oldLocation = edit(ep, 3)->text();
@@ -197,12 +207,9 @@ TEST_F(ConfigFormTest, EditorRefreshesAndSetsTickedRows)
 TEST_F(ConfigFormTest, EditorSendsTheRowsTheUserChanged)
 {
     TConfigForm form;
-    form.setWindowTitle("System");
-    QvSNMPRequest2Edits *b = newBinding(&form, systemVars, SVT_SV, 0);
-    TSNMPEditorPanel *panel = form.InitAsEditor(b);
+    TSNMPEditorPanel *panel = openSystemEditor(form);
+    ASSERT_NE(panel, nullptr);
     TEditsPanel *ep = panel->EditsPanel;
-    form.show();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !edit(ep, 0)->text().isEmpty() && !b->Busy(); }, 5000));
     EXPECT_EQ(ep->CheckedCount(), 0) << "a refresh ticks nothing";
     EXPECT_FALSE(panel->CtrlBtn->BT_SetChecked->isEnabled());
     const QString oldContact = edit(ep, 1)->text();

@@ -459,4 +459,7 @@ TEST(EditsPanel, ValueTooltipShowsTheReadableForm)
     EXPECT_EQ(f.edit(2)->toolTip(), "5-8, 49");
     f.panel->SetItemText(1, "office");
     EXPECT_EQ(f.edit(1)->toolTip(), "");
+    const QString cut = "portType-100Base-TX-with-a-long-tail";
+    f.panel->SetItemText(1, cut);
+    EXPECT_EQ(f.edit(1)->toolTip(), cut) << "a text cut by its box is shown whole";
 }

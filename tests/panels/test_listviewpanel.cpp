@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -249,6 +250,34 @@ TEST(SNMPListViewPanel, ColumnsWidenToTheirContent)
     new QTreeWidgetItem(lv, QStringList{"3", "b", "c"});
     QTest::qWait(300);
     EXPECT_EQ(header->sectionSize(1), nameWidth);
+}
+
+// The right button's menu leaves the buttons as a click on the row leaves them.
+TEST(SNMPListViewPanel, ContextMenuClickSelectsLikeAClick)
+{
+    ListFixture f(threeColumns);
+    TSNMPListViewPanel &p = *f.panel;
+    f.form.resize(600, 400);
+    p.resize(600, 400);
+    f.form.show();
+    QTreeWidget *lv = p.ListPanel->ListView;
+    auto *row = new QTreeWidgetItem(lv, QStringList{"1", "hq", "Active"});
+    QStringList shown;
+    QTimer::singleShot(50, [&] {
+        if (QWidget *menu = QApplication::activePopupWidget()) {
+            for (QAction *a : menu->actions())
+                shown << a->text();
+            menu->close();
+        }
+    });
+    const QPoint at = lv->visualItemRect(row).center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, lv->viewport()->mapToGlobal(at));
+    QTest::mousePress(lv->viewport(), Qt::RightButton, {}, at);
+    QApplication::sendEvent(lv->viewport(), &event);
+    EXPECT_EQ(shown, (QStringList{"Copy", "Export as CSV..."}));
+    EXPECT_TRUE(row->isSelected());
+    EXPECT_TRUE(p.CtrlBtn->BT_Edit->isEnabled());
+    EXPECT_TRUE(p.CtrlBtn->BT_Delete->isEnabled());
 }
 
 // Delete asks with "No" as the default button: Enter alone deletes nothing.
