@@ -11,6 +11,7 @@
 #include "qvsnmpexception.h"
 #include "qvsnmpledbinding.h"
 #include "qvsnmprequest.h"
+#include "rmonentries.h"
 #include "tconfigform.h"
 #include "tmessagebox.h"
 
@@ -145,6 +146,7 @@ void TMainForm::BuildMainMenu()
                                .arg(ModuleNameOf(target), QDir::toNativeSeparators(ExeDir())));
         });
     }
+    AddRmonHandlers(handlers, this, &TMainForm::RunModal);
     ::BuildMainMenu(bar, this, handlers);
     Device = bar->findChild<QMenu *>(QStringLiteral("Device"));
     SNMPV3 = bar->findChild<QMenu *>(QStringLiteral("SNMPV3"));

@@ -4,6 +4,7 @@
 #include "simcatalogue.h"
 #include "simfront.h"
 #include "simmodel.h"
+#include "simrmon.h"
 #include "simusers.h"
 
 #include <net-snmp/net-snmp-config.h>
@@ -609,6 +610,8 @@ int main(int argc, char **argv)
     init_vacm_context();
 
     SimStore store(simObjects(), simTables());
+    // The switch has been up a while, so that its RMON history already holds samples.
+    netsnmp_set_agent_uptime(kSimStartUptime);
     SimModel model(store, opt.model, faults, &netsnmp_get_agent_uptime);
     g_store = &store;
     g_model = &model;

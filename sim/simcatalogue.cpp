@@ -206,7 +206,7 @@ constexpr SimObjectDef kObjects[] = {
     {"1.3.6.1.2.1.16.2.1.1.2", SimType::ObjectId, SimAccess::ReadWrite, "1.3.6.1.2.1.2.2.1.1.{i}", nullptr}, // Data Source
     {"1.3.6.1.2.1.16.2.1.1.3", SimType::Integer, SimAccess::ReadWrite, "50", "1-65535"}, // Buckets Requested
     {"1.3.6.1.2.1.16.2.1.1.4", SimType::Integer, SimAccess::ReadOnly, "50", nullptr}, // Buckets Granted
-    {"1.3.6.1.2.1.16.2.1.1.5", SimType::Integer, SimAccess::ReadWrite, "30;2=1800", "1-3600"}, // Interval
+    {"1.3.6.1.2.1.16.2.1.1.5", SimType::Integer, SimAccess::ReadWrite, "30", "1-3600"}, // Interval
     {"1.3.6.1.2.1.16.2.1.1.6", SimType::Octets, SimAccess::ReadWrite, "monitor", "len 0-127"}, // Owner
     {"1.3.6.1.2.1.16.2.1.1.7", SimType::Integer, SimAccess::ReadWrite, "1", "1-4"}, // Status
     {"1.3.6.1.2.1.16.2.2.1.1", SimType::Integer, SimAccess::ReadOnly, "{i}", nullptr},
@@ -728,8 +728,8 @@ constexpr SimTableDef kTables[] = {
     {"1.3.6.1.2.1.4.20.1", "ip", "10.90.90.90;192.168.10.1", 0, SimRowControl::None},
     {"1.3.6.1.2.1.4.21.1", "ip", "0.0.0.0;10.90.90.0;192.168.10.0", 0, SimRowControl::None},
     {"1.3.6.1.2.1.10.7.2.1", "int", "1-50", 0, SimRowControl::None},
-    {"1.3.6.1.2.1.16.1.1.1", "int", "1-10", 21, SimRowControl::EntryStatus},
-    {"1.3.6.1.2.1.16.2.1.1", "int", "1;2", 7, SimRowControl::EntryStatus},
+    {"1.3.6.1.2.1.16.1.1.1", "int", "1-50", 21, SimRowControl::EntryStatus},
+    {"1.3.6.1.2.1.16.2.1.1", "int", "", 7, SimRowControl::EntryStatus},
     {"1.3.6.1.2.1.16.2.2.1", "int int", "", 0, SimRowControl::None},
     {"1.3.6.1.2.1.16.3.1.1", "int", "1", 12, SimRowControl::EntryStatus},
     {"1.3.6.1.2.1.16.9.1.1", "int", "1;2", 7, SimRowControl::EntryStatus},

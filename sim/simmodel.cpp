@@ -1,5 +1,7 @@
 #include "simmodel.h"
 
+#include "simrmon.h"
+
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -74,9 +76,15 @@ SimModel::SimModel(SimStore &store, const SimOptions &options, SimFaults &faults
     loadConfig();
     mirrorVlans();
     applyLinks(true);
+    seedRmon();
     rebuildCounters();
     if (m_options.wrapSoon)
         setCountersNearWrap();
+}
+
+void SimModel::seedRmon()
+{
+    simSeedRmon(m_store, m_uptime(), [this](int port) { return portUp(port); }, [this](int port) { return portScale(port); });
 }
 
 double SimModel::portScale(int port) const
@@ -540,6 +548,7 @@ void SimModel::reboot()
     loadConfig();
     mirrorVlans();
     applyLinks(true);
+    seedRmon();
     rebuildCounters();
     if (m_options.wrapSoon)
         setCountersNearWrap();

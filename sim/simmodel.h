@@ -81,6 +81,7 @@ private:
     void applyLinks(bool initial);
     bool scenarioLink(int port, long step) const;
     int portOfDataSource(const SimOid &statsSuffix) const;
+    void seedRmon();
     void sampleHistory(Clock::time_point now);
     void sampleAlarms(Clock::time_point now);
     void fireEvent(int64_t eventIndex, const std::string &what);

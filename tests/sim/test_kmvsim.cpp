@@ -316,28 +316,28 @@ TEST(KmvSim, RmonEntriesFollowEntryStatusAndSample)
     ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
     const QString stats = QStringLiteral("1.3.6.1.2.1.16.1.1.1.");
     // The three writes of an RMON window: status alone, then the data, then valid.
-    ASSERT_EQ(set(sim, {stats + "21.30", "i", "2"}).exitCode, 0);
-    EXPECT_EQ(numberOf(get(sim, stats + "21.30")), 3) << "createRequest leaves the entry underCreation";
-    ASSERT_EQ(set(sim, {stats + "2.30", "o", "1.3.6.1.2.1.2.2.1.1.3", stats + "20.30", "s", "monitor"}).exitCode, 0);
-    ASSERT_EQ(set(sim, {stats + "21.30", "i", "1"}).exitCode, 0);
-    EXPECT_EQ(numberOf(get(sim, stats + "21.30")), 1);
-    const qint64 first = numberOf(get(sim, stats + "5.30"));
-    EXPECT_TRUE(eventually(3000, [&] { return numberOf(get(sim, stats + "5.30")) > first; })) << "valid entry counts packets";
+    ASSERT_EQ(set(sim, {stats + "21.60", "i", "2"}).exitCode, 0);
+    EXPECT_EQ(numberOf(get(sim, stats + "21.60")), 3) << "createRequest leaves the entry underCreation";
+    ASSERT_EQ(set(sim, {stats + "2.60", "o", "1.3.6.1.2.1.2.2.1.1.3", stats + "20.60", "s", "monitor"}).exitCode, 0);
+    ASSERT_EQ(set(sim, {stats + "21.60", "i", "1"}).exitCode, 0);
+    EXPECT_EQ(numberOf(get(sim, stats + "21.60")), 1);
+    const qint64 first = numberOf(get(sim, stats + "5.60"));
+    EXPECT_TRUE(eventually(3000, [&] { return numberOf(get(sim, stats + "5.60")) > first; })) << "valid entry counts packets";
     // Modify: underCreation, data, valid.
-    ASSERT_EQ(set(sim, {stats + "21.30", "i", "3"}).exitCode, 0);
-    ASSERT_EQ(set(sim, {stats + "20.30", "s", "other"}).exitCode, 0);
-    ASSERT_EQ(set(sim, {stats + "21.30", "i", "1"}).exitCode, 0);
-    EXPECT_EQ(valueOf(get(sim, stats + "20.30")), QStringLiteral("STRING: \"other\""));
-    ASSERT_EQ(set(sim, {stats + "21.30", "i", "4"}).exitCode, 0);
-    EXPECT_TRUE(absent(get(sim, stats + "21.30"))) << "invalid removes the entry";
+    ASSERT_EQ(set(sim, {stats + "21.60", "i", "3"}).exitCode, 0);
+    ASSERT_EQ(set(sim, {stats + "20.60", "s", "other"}).exitCode, 0);
+    ASSERT_EQ(set(sim, {stats + "21.60", "i", "1"}).exitCode, 0);
+    EXPECT_EQ(valueOf(get(sim, stats + "20.60")), QStringLiteral("STRING: \"other\""));
+    ASSERT_EQ(set(sim, {stats + "21.60", "i", "4"}).exitCode, 0);
+    EXPECT_TRUE(absent(get(sim, stats + "21.60"))) << "invalid removes the entry";
 
     // History sampled every second on port 2.
     const QString hc = QStringLiteral("1.3.6.1.2.1.16.2.1.1.");
-    ASSERT_EQ(set(sim, {hc + "7.9", "i", "2"}).exitCode, 0);
-    ASSERT_EQ(set(sim, {hc + "2.9", "o", "1.3.6.1.2.1.2.2.1.1.2", hc + "3.9", "i", "3", hc + "5.9", "i", "1"}).exitCode, 0);
-    ASSERT_EQ(set(sim, {hc + "7.9", "i", "1"}).exitCode, 0);
-    EXPECT_EQ(numberOf(get(sim, hc + "4.9")), 3) << "buckets granted";
-    const QString octets = QStringLiteral("1.3.6.1.2.1.16.2.2.1.5.9.");
+    ASSERT_EQ(set(sim, {hc + "7.99", "i", "2"}).exitCode, 0);
+    ASSERT_EQ(set(sim, {hc + "2.99", "o", "1.3.6.1.2.1.2.2.1.1.2", hc + "3.99", "i", "3", hc + "5.99", "i", "1"}).exitCode, 0);
+    ASSERT_EQ(set(sim, {hc + "7.99", "i", "1"}).exitCode, 0);
+    EXPECT_EQ(numberOf(get(sim, hc + "4.99")), 3) << "buckets granted";
+    const QString octets = QStringLiteral("1.3.6.1.2.1.16.2.2.1.5.99.");
     EXPECT_TRUE(eventually(4000, [&] { return numberOf(get(sim, octets + "1")) > 0; })) << "first sample holds traffic";
     EXPECT_TRUE(eventually(6000, [&] { return !absent(get(sim, octets + "5")); }));
     EXPECT_TRUE(absent(get(sim, octets + "1"))) << "only the granted buckets are kept";
@@ -364,6 +364,37 @@ TEST(KmvSim, RmonEntriesFollowEntryStatusAndSample)
     EXPECT_FALSE(run(QStringLiteral("snmpwalk"), v2c(), sim, {QStringLiteral("1.3.6.1.2.1.16")}).out.contains(QStringLiteral(".1.3.6.1.2.1.16.")));
     ASSERT_EQ(set(sim, {rmonState, "i", "3"}).exitCode, 0);
     EXPECT_EQ(numberOf(get(sim, stats + "21.1")), 1);
+}
+
+TEST(KmvSim, RmonContentAtStart)
+{
+    KmvSimProcess sim({QStringLiteral("--scenario"), QStringLiteral("static")});
+    ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
+    auto walk = [&](const char *column) {
+        return run(QStringLiteral("snmpwalk"), v2c(), sim, {QString::fromLatin1(column)}, 2)
+            .out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    };
+    EXPECT_EQ(walk("1.3.6.1.2.1.16.1.1.1.2").size(), 50) << "a statistics entry per port";
+    // Two history entries per linked port, 30-second and 30-minute buckets, numbered in pairs.
+    const QStringList sources = walk("1.3.6.1.2.1.16.2.1.1.2");
+    const QStringList intervals = walk("1.3.6.1.2.1.16.2.1.1.5");
+    EXPECT_EQ(sources.size(), 66);
+    ASSERT_GE(sources.size(), 4);
+    EXPECT_TRUE(sources[1].endsWith(QStringLiteral(".1.3.6.1.2.1.2.2.1.1.1"))) << sources[1].toStdString();
+    EXPECT_TRUE(sources[3].endsWith(QStringLiteral(".1.3.6.1.2.1.2.2.1.1.2"))) << sources[3].toStdString();
+    ASSERT_GE(intervals.size(), 2);
+    EXPECT_TRUE(intervals[0].endsWith(QStringLiteral("INTEGER: 30")));
+    EXPECT_TRUE(intervals[1].endsWith(QStringLiteral("INTEGER: 1800")));
+    // The switch has been up two hours: the 30-second entries are full, the 30-minute ones hold four.
+    EXPECT_EQ(walk("1.3.6.1.2.1.16.2.2.1.3.1").size(), 50);
+    EXPECT_EQ(walk("1.3.6.1.2.1.16.2.2.1.3.2").size(), 4);
+    EXPECT_GE(numberOf(get(sim, kSysUpTime)), 720000);
+    // One alarm with its two events, and the lines they logged.
+    EXPECT_EQ(numberOf(get(sim, QStringLiteral("1.3.6.1.2.1.16.3.1.1.12.1"))), 1);
+    EXPECT_EQ(numberOf(get(sim, QStringLiteral("1.3.6.1.2.1.16.3.1.1.9.1"))), 1);
+    EXPECT_EQ(numberOf(get(sim, QStringLiteral("1.3.6.1.2.1.16.3.1.1.10.1"))), 2);
+    EXPECT_EQ(walk("1.3.6.1.2.1.16.9.1.1.7").size(), 2);
+    EXPECT_GE(walk("1.3.6.1.2.1.16.9.2.1.4").size(), 3);
 }
 
 TEST(KmvSim, CountersGrowWithLinksAndWrapOnRequest)
@@ -509,7 +540,7 @@ TEST(KmvSim, TablesHoldTheirRowsUnderEveryIndexEncoding)
         {"regenerated priorities, port by priority", "1.3.6.1.2.1.17.6.1.2.2.1.2", 400, "1.0"},
         {"VLAN current table, time mark and VLAN", "1.3.6.1.2.1.17.7.1.4.2.1.4", 2, "0.1"},
         {"community table, implied string", "1.3.6.1.6.3.18.1.1.1.2", 2, "99.111.114.118.101.116"},
-        {"RMON statistics", "1.3.6.1.2.1.16.1.1.1.21", 10, "1"},
+        {"RMON statistics", "1.3.6.1.2.1.16.1.1.1.21", 50, "1"},
         {"entity containment", "1.3.6.1.2.1.47.1.3.3.1.1", 4, "1.2"},
         {"802.1X authenticator", "1.0.8802.1.1.1.1.2.1.1.1", 50, "1"},
         {"USM users from the engine", "1.3.6.1.6.3.15.1.2.2.1.3", 15, nullptr},

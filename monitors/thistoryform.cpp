@@ -1,0 +1,591 @@
+#include "thistoryform.h"
+
+#include "mibtables.h"
+#include "qvsnmpexception.h"
+#include "qvsnmprequest2controls.h"
+#include "rmoncharts.h"
+#include "rmoncommon.h"
+#include "tmessagebox.h"
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// Columns of the control list and of the sample list (list order, no hidden columns).
+enum { HC_Index = 0, HC_DataSource = 1, HC_Owner = 5, HC_Status = 6 };
+enum { HS_TimeStamp = 0, HS_Packets = 3, HS_Broadcast = 4, HS_Multicast = 5, HS_CRCAlign = 6, HS_Utilization = 12 };
+
+const TSeriesDesc UtilizationSeries[] = {{"Utilization", 0xFF0000}};
+const TSeriesDesc ErrorSeries[] = {{"CRC Align", 0xFF0000}, {"Undersize", 0x008000}, {"Oversize", 0xFFFF00},
+                                   {"Fragments", 0x0000FF}, {"Jabbers", 0x000040},  {"Collisions", 0x808080}};
+const TSeriesDesc PacketSeries[] = {{"Packets", 0xFF0000}, {"Broadcast", 0x008000}, {"Multicast", 0xFFFF00}};
+
+qint64 NumberOf(const QString &text)
+{
+    bool ok = false;
+    const qint64 n = text.toLongLong(&ok);
+    return ok ? n : 0;
+}
+
+}  // namespace
+
+QList<int> HistoryPlotRows(int rowCount, int historyCount)
+{
+    QList<int> rows;
+    for (int i = rowCount - 1; i >= 0 && i > rowCount - historyCount; --i)
+        rows.append(i);
+    return rows;
+}
+
+THistoryForm::THistoryForm(QWidget *owner) : QDialog(owner)
+{
+    setObjectName(QStringLiteral("HistoryForm"));
+    BuildControls();
+    FormCreate();
+}
+
+THistoryForm::~THistoryForm()
+{
+    Timer1->stop();
+}
+
+void THistoryForm::BuildControls()
+{
+    setWindowTitle(QStringLiteral("RMON : History Form"));
+    resize(637, 521);
+
+    LV_control = MakeListView(this, QStringLiteral("LV_control"));
+    LV_control->setMaximumHeight(140);
+    LV_control->setItemDelegateForColumn(HC_DataSource, new TDisplayDelegate(&IfIndexText, LV_control));
+    ED_Index = new QLineEdit(this);
+    ED_Index->setObjectName(QStringLiteral("ED_Index"));
+    ED_Index->hide();
+    Ed_Source = new QLineEdit(this);
+    Ed_Source->setObjectName(QStringLiteral("Ed_Source"));
+    Ed_Source->hide();
+    CB_Status = new QComboBox(this);
+    CB_Status->setObjectName(QStringLiteral("CB_Status"));
+    CB_Status->hide();
+
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    auto *table = new QWidget;
+    table->setObjectName(QStringLiteral("TS_Table"));
+    auto *tableLayout = new QVBoxLayout(table);
+    auto *labels = new QHBoxLayout;
+    auto addLabel = [&](const QString &caption, QLabel *&st, const QString &name) {
+        labels->addWidget(new QLabel(caption, table));
+        st = new QLabel(table);
+        st->setObjectName(name);
+        st->setMinimumWidth(80);
+        labels->addWidget(st);
+    };
+    addLabel(QStringLiteral("Owner : "), ST_Owner, QStringLiteral("ST_Owner"));
+    addLabel(QStringLiteral("Index : "), ST_Index, QStringLiteral("ST_Index"));
+    addLabel(QStringLiteral("Data Source : "), ST_DataSource, QStringLiteral("ST_DataSource"));
+    labels->addStretch(1);
+    tableLayout->addLayout(labels);
+    LV_Table = MakeListView(table, QStringLiteral("LV_Table"));
+    tableLayout->addWidget(LV_Table);
+    PageControl1->addTab(table, QStringLiteral("Table"));
+
+    CH_Utilization = MakeBarChart(QStringLiteral("CH_Utilization"), QStringLiteral("Utilization"),
+                                  QStringLiteral("Utilization (%)"), UtilizationSeries);
+    CH_Error = MakeBarChart(QStringLiteral("CH_Error"), QStringLiteral("Error"), QStringLiteral("Errors"), ErrorSeries);
+    CH_Packet = MakeBarChart(QStringLiteral("CH_Packet"), QStringLiteral("Packet Distribution"),
+                             QStringLiteral("Packets"), PacketSeries);
+    auto chartPage = [&](QChartView *chart, const QString &name, const QString &caption, QCheckBox **box,
+                         const QString &boxName) {
+        auto *page = new QWidget;
+        page->setObjectName(name);
+        auto *l = new QVBoxLayout(page);
+        l->setContentsMargins(0, 0, 0, 0);
+        l->addWidget(chart);
+        if (box) {
+            *box = new QCheckBox(QStringLiteral("3D Line"), page);
+            (*box)->setObjectName(boxName);
+            (*box)->hide();
+        }
+        PageControl1->addTab(page, caption);
+    };
+    chartPage(CH_Utilization, QStringLiteral("TS_Utilization"), QStringLiteral("Utilization"), nullptr, {});
+    chartPage(CH_Error, QStringLiteral("TS_Error"), QStringLiteral("Error"), &CK_E3D, QStringLiteral("CK_E3D"));
+    chartPage(CH_Packet, QStringLiteral("TS_Packet"), QStringLiteral("Packet Distribution"), &CK_P3D,
+              QStringLiteral("CK_P3D"));
+
+    auto *side = new QVBoxLayout;
+    side->addWidget(new QLabel(QStringLiteral("System Time:"), this));
+    ST_Time = new QLabel(this);
+    ST_Time->setObjectName(QStringLiteral("ST_Time"));
+    side->addWidget(ST_Time);
+    side->addWidget(new QLabel(QStringLiteral("Interval (sec)"), this));
+    CB_Interval = new QComboBox(this);
+    CB_Interval->setObjectName(QStringLiteral("CB_Interval"));
+    CB_Interval->addItems({QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("30"), QStringLiteral("60"),
+                           QStringLiteral("120")});
+    side->addWidget(CB_Interval);
+    side->addWidget(new QLabel(QStringLiteral("(10--3600)"), this));
+    side->addWidget(new QLabel(QStringLiteral("Count(10-120)"), this));
+    CB_HistoryCount = new QComboBox(this);
+    CB_HistoryCount->setObjectName(QStringLiteral("CB_HistoryCount"));
+    CB_HistoryCount->addItems({QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("30"), QStringLiteral("60"),
+                               QStringLiteral("120")});
+    CB_HistoryCount->setCurrentIndex(2);
+    side->addWidget(CB_HistoryCount);
+    CK_U3D = new QCheckBox(QStringLiteral("3D Line"), this);
+    CK_U3D->setObjectName(QStringLiteral("CK_U3D"));
+    side->addWidget(CK_U3D);
+    auto button = [&](QPushButton *&b, const QString &name, const QString &caption) {
+        b = new QPushButton(caption, this);
+        b->setObjectName(name);
+        b->setAutoDefault(false);
+        side->addWidget(b);
+    };
+    button(BT_Close, QStringLiteral("BT_Close"), QStringLiteral("Exit"));
+    button(BT_Reset, QStringLiteral("BT_Reset"), QStringLiteral("Reset"));
+    button(BT_Start, QStringLiteral("BT_Start"), QStringLiteral("Start"));
+    button(BT_Stop, QStringLiteral("BT_Stop"), QStringLiteral("Stop"));
+    button(BT_Add, QStringLiteral("BT_Add"), QStringLiteral("Add"));
+    button(BT_Modify, QStringLiteral("BT_Modify"), QStringLiteral("Modify"));
+    button(BT_Delete, QStringLiteral("BT_Delete"), QStringLiteral("Delete"));
+    button(BT_View, QStringLiteral("BT_View"), QStringLiteral("View"));
+    button(BT_Refresh, QStringLiteral("BT_Refresh"), QStringLiteral("Refresh"));
+    auto *ipLabel = new QLabel(QStringLiteral("IP Address:"), this);
+    ipLabel->hide();
+    ST_IP = new QLabel(this);
+    ST_IP->setObjectName(QStringLiteral("ST_IP"));
+    ST_IP->hide();
+    side->addStretch(1);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusPanel0 = AddStatusPanel(StatusBar1, 50);
+
+    auto *left = new QVBoxLayout;
+    left->addWidget(LV_control);
+    left->addWidget(PageControl1, 1);
+    auto *body = new QHBoxLayout;
+    body->addLayout(left, 1);
+    body->addLayout(side);
+    auto *outer = new QVBoxLayout(this);
+    outer->addLayout(body, 1);
+    outer->addWidget(StatusBar1);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(10000);
+
+    connect(BT_Close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(BT_Start, &QPushButton::clicked, this, [this] { BT_StartClick(); });
+    connect(BT_Stop, &QPushButton::clicked, this, [this] { BT_StopClick(); });
+    connect(BT_Reset, &QPushButton::clicked, this, [this] { BT_ResetClick(); });
+    connect(BT_Refresh, &QPushButton::clicked, this, [this] { BT_RefreshClick(); });
+    connect(BT_View, &QPushButton::clicked, this, [this] { BT_ViewClick(); });
+    connect(BT_Add, &QPushButton::clicked, this, [this] { BT_AddClick(); });
+    connect(BT_Modify, &QPushButton::clicked, this, [this] { BT_ModifyClick(); });
+    connect(BT_Delete, &QPushButton::clicked, this, [this] { BT_DeleteClick(); });
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    connect(CB_Interval, &QComboBox::currentIndexChanged, this, [this] { CB_IntervalChange(); });
+    connect(CB_HistoryCount, &QComboBox::currentIndexChanged, this, [this] { CB_HistoryCountChange(); });
+    connect(CK_U3D, &QCheckBox::toggled, this, [this] { CK_U3DClick(); });
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
+    connect(LV_control, &QTreeWidget::itemDoubleClicked, this, [this] { LV_controlDblClick(); });
+}
+
+template <typename F>
+void THistoryForm::Guarded(F &&body)
+{
+    try {
+        body();
+    } catch (const QvSNMPException &e) {
+        Report(e.text());
+    } catch (const std::exception &e) {
+        Report(QString::fromLocal8Bit(e.what()));
+    }
+}
+
+void THistoryForm::Report(const QString &text)
+{
+    if (m_control)
+        m_control->Report(text);
+    else
+        StatusPanel0->setText(text);
+}
+
+void THistoryForm::FormCreate()
+{
+    ST_Time->setText(TimeOfDayText());
+
+    m_control = new QvSNMPRequest2Edits(this);
+    m_control->SetAsynchronous(false);
+    m_control->Vars().Assign(QvSNMPVarList(RmonHistoryControlVars, MVT_FMV, 0));
+    m_control->Vars().title = QStringLiteral("History Control");
+    m_control->Request().retries = 1;
+    m_control->BindListView(LV_control, true);
+    m_control->BindEdits(0, QStringLiteral("%u"), {ED_Index});
+    m_control->BindEdits(1, QStringLiteral("%s"), {Ed_Source});
+    m_control->BindControl(6, CB_Status);
+    m_control->SetReportTarget(StatusPanel0);
+    // After the binding's own handler, which copies the chosen row into the hidden controls.
+    connect(LV_control, &QTreeWidget::itemSelectionChanged, this, [this] { LV_controlClick(); });
+
+    m_samples = new QvSNMPRequest2Edits(this);
+    m_samples->SetAsynchronous(false);
+    m_samples->BindListView(LV_Table, true);
+    m_samples->SetReportTarget(StatusPanel0);
+
+    try {
+        m_control->Refresh();
+    } catch (const QvSNMPException &) {
+        m_rmonAvailable = false;
+        return;
+    }
+    m_historyCount = CB_HistoryCount->currentText().toInt();
+    m_running = true;
+    SetRowButtons(false);
+    if (LV_control->topLevelItemCount() == 0) {
+        m_rmonAvailable = false;
+        return;
+    }
+    PageControl1->setCurrentIndex(0);
+    Timer1->start();
+    // The first entry is shown at once.
+    LV_control->setCurrentItem(LV_control->topLevelItem(0));
+    LV_control->topLevelItem(0)->setSelected(true);
+}
+
+void THistoryForm::SetRowButtons(bool enabled)
+{
+    BT_Delete->setEnabled(enabled);
+    BT_Modify->setEnabled(enabled);
+    BT_View->setEnabled(enabled);
+}
+
+int THistoryForm::SelectedRow() const
+{
+    const QList<QTreeWidgetItem *> selected = LV_control->selectedItems();
+    return selected.isEmpty() ? -1 : LV_control->indexOfTopLevelItem(selected.first());
+}
+
+void THistoryForm::LV_controlClick()
+{
+    if (SelectedRow() < 0) {
+        SetRowButtons(false);
+        return;
+    }
+    m_selectedSource = LastArc(Ed_Source->text());
+    m_selectedIndex = ED_Index->text();
+    SetRowButtons(true);
+    // The entry on show stays as it is; entries are told apart by their own index.
+    if (ST_Index->text() == m_selectedIndex)
+        return;
+    Guarded([this] { ShowSelectedRow(); });
+}
+
+void THistoryForm::LV_controlDblClick()
+{
+    if (SelectedRow() >= 0)
+        BT_ModifyClick();
+}
+
+void THistoryForm::BT_ViewClick()
+{
+    if (SelectedRow() < 0)
+        return;
+    Guarded([this] { ShowSelectedRow(); });
+}
+
+void THistoryForm::ShowSelectedRow()
+{
+    const QTreeWidgetItem *row = LV_control->topLevelItem(SelectedRow());
+    if (!row)
+        return;
+    ST_Index->setText(row->text(HC_Index));
+    ST_DataSource->setText(QStringLiteral("IfIndex.") + m_selectedSource);
+    ST_Owner->setText(row->text(HC_Owner));
+    ReadSamples();
+}
+
+void THistoryForm::ReadSamples()
+{
+    QvSNMPVarList &vars = m_samples->Vars();
+    vars.Assign(QvSNMPVarList(RmonEtherHistoryVars, MVT_FMV, 0));
+    // The samples of the chosen entry are those under its own index.
+    vars.AppendInstance(m_selectedIndex);
+    vars.title = QStringLiteral("Ether History");
+    WalkSamples();
+}
+
+void THistoryForm::WalkSamples()
+{
+    try {
+        m_samples->Refresh();
+    } catch (...) {
+        PlotHistory();
+        throw;
+    }
+    PlotHistory();
+}
+
+void THistoryForm::WalkControls()
+{
+    m_control->Refresh();
+    SetRowButtons(false);
+    Ed_Source->clear();
+}
+
+THistoryPlot THistoryForm::PlotData() const
+{
+    THistoryPlot plot;
+    plot.utilization.resize(1);
+    plot.errors.resize(6);
+    plot.packets.resize(3);
+    for (int i : HistoryPlotRows(LV_Table->topLevelItemCount(), m_historyCount)) {
+        const QTreeWidgetItem *row = LV_Table->topLevelItem(i);
+        if (!row || row->columnCount() <= HS_Utilization)
+            continue;
+        plot.labels.append(row->text(HS_TimeStamp));
+        plot.utilization[0].append(NumberOf(row->text(HS_Utilization)) / 100);
+        for (int s = 0; s < 6; ++s)
+            plot.errors[s].append(NumberOf(row->text(HS_CRCAlign + s)));
+        plot.packets[0].append(NumberOf(row->text(HS_Packets)));
+        plot.packets[1].append(NumberOf(row->text(HS_Broadcast)));
+        plot.packets[2].append(NumberOf(row->text(HS_Multicast)));
+    }
+    return plot;
+}
+
+void THistoryForm::PlotHistory()
+{
+    const THistoryPlot plot = PlotData();
+    FillBarChart(CH_Utilization, plot.labels, plot.utilization);
+    FillBarChart(CH_Error, plot.labels, plot.errors);
+    FillBarChart(CH_Packet, plot.labels, plot.packets);
+}
+
+QChart *THistoryForm::Chart(int page) const
+{
+    switch (page) {
+    case 1: return CH_Utilization->chart();
+    case 2: return CH_Error->chart();
+    case 3: return CH_Packet->chart();
+    default: return nullptr;
+    }
+}
+
+void THistoryForm::Timer1Timer()
+{
+    ST_Time->setText(TimeOfDayText());
+    // A tick that arrives while a walk of this window lets messages run waits for the next one.
+    if (!m_running || ST_Index->text().isEmpty() || m_control->Busy() || m_samples->Busy())
+        return;
+    Guarded([this] { WalkSamples(); });
+}
+
+void THistoryForm::BT_StartClick() { m_running = true; }
+
+void THistoryForm::BT_StopClick() { m_running = false; }
+
+void THistoryForm::BT_ResetClick()
+{
+    Guarded([this] { WalkSamples(); });
+}
+
+void THistoryForm::CB_IntervalChange()
+{
+    Timer1->setInterval(CB_Interval->currentText().toInt() * 1000);
+}
+
+void THistoryForm::CB_HistoryCountChange()
+{
+    m_historyCount = CB_HistoryCount->currentText().toInt();
+    Guarded([this] { WalkSamples(); });
+}
+
+void THistoryForm::BT_RefreshClick()
+{
+    Guarded([this] { WalkControls(); });
+}
+
+void THistoryForm::CK_U3DClick()
+{
+    // Qt Charts draws no 3D view: the boxes keep their state only.
+    CK_P3D->setChecked(CK_U3D->isChecked());
+}
+
+void THistoryForm::PageControl1Change()
+{
+    const bool errors = PageControl1->currentIndex() == 2;
+    if (errors)
+        CK_E3D->setChecked(true);
+    CK_U3D->setVisible(!errors);
+}
+
+void THistoryForm::RunDialog(int mode)
+{
+    m_mode = mode;
+    THistory_control dialog(this, mode);
+    if (!dialog.RmonReadFailed())
+        RunModalDialog(&dialog);
+}
+
+void THistoryForm::BT_AddClick()
+{
+    RunDialog(RDM_Add);
+}
+
+void THistoryForm::BT_ModifyClick()
+{
+    if (SelectedRow() < 0)
+        return;
+    RunDialog(RDM_Modify);
+}
+
+void THistoryForm::BT_DeleteClick()
+{
+    if (SelectedRow() < 0)
+        return;
+    if (TMessageBox(this, QStringLiteral("Are you sure?"), QStringLiteral("Delete this entry"),
+                    QMessageBox::Ok | QMessageBox::Cancel)
+        != QMessageBox::Ok)
+        return;
+    m_mode = RDM_Delete;
+    const QString index = ED_Index->text();
+    QvSNMPVarList &vars = m_control->Vars();
+    Guarded([&] {
+        vars.Assign(QvSNMPVarList(RmonHistoryControlVars, MVT_SV, 0));
+        vars.instanceSuffix = index;
+        try {
+            InvalidateRmonEntry(*m_control, 6, CB_Status);
+        } catch (...) {
+            vars.Assign(QvSNMPVarList(RmonHistoryControlVars, MVT_FMV, 0));
+            vars.instanceSuffix.clear();
+            throw;
+        }
+        vars.Assign(QvSNMPVarList(RmonHistoryControlVars, MVT_FMV, 0));
+        vars.instanceSuffix.clear();
+        WalkControls();
+    });
+}
+
+// ---- the dialog ----
+
+THistory_control::THistory_control(THistoryForm *form, int mode) : QDialog(form), m_form(form), m_mode(mode)
+{
+    setObjectName(QStringLiteral("History_control"));
+    setWindowTitle(QStringLiteral("Control Table"));
+    GroupBox1 = new QGroupBox(mode == RDM_Modify ? QStringLiteral("Modify") : QStringLiteral("Add"), this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    auto *form1 = new QFormLayout(GroupBox1);
+    auto edit = [&](QLineEdit *&e, const QString &name) {
+        e = new QLineEdit(GroupBox1);
+        e->setObjectName(name);
+        return e;
+    };
+    form1->addRow(QStringLiteral("Index(1...65535)"), edit(ED_Index, QStringLiteral("ED_Index")));
+    auto *source = new QHBoxLayout;
+    source->addWidget(new QLabel(QStringLiteral("IfIndex."), GroupBox1));
+    source->addWidget(edit(ED_Datatsource, QStringLiteral("ED_Datatsource")));
+    form1->addRow(QStringLiteral("Data Source "), source);
+    form1->addRow(QStringLiteral("Owner"), edit(ED_Owner, QStringLiteral("ED_Owner")));
+    form1->addRow(QStringLiteral("Buckets(1...65535)"), edit(ED_Buckets, QStringLiteral("ED_Buckets")));
+    form1->addRow(QStringLiteral("Interval(1..3600)"), edit(ED_Interval, QStringLiteral("ED_Interval")));
+    CB_Status = new QComboBox(GroupBox1);
+    CB_Status->setObjectName(QStringLiteral("CB_Status"));
+    CB_Status->hide();
+    ED_Sub = new QLineEdit(this);
+    ED_Sub->setObjectName(QStringLiteral("ED_Sub"));
+    ED_Sub->hide();
+    BT_Set = new QPushButton(QStringLiteral("Ok"), this);
+    BT_Set->setObjectName(QStringLiteral("BT_Set"));
+    Button2 = new QPushButton(QStringLiteral("Cancel"), this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(BT_Set);
+    buttons->addWidget(Button2);
+    auto *outer = new QVBoxLayout(this);
+    outer->addWidget(GroupBox1);
+    outer->addLayout(buttons);
+    connect(BT_Set, &QPushButton::clicked, this, [this] { BT_SetClick(); });
+    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+    FormCreate();
+}
+
+THistory_control::~THistory_control() = default;
+
+void THistory_control::FormCreate()
+{
+    m_binding = new QvSNMPRequest2Edits(this);
+    m_binding->SetAsynchronous(false);
+    m_binding->Vars().Assign(QvSNMPVarList(RmonHistoryControlEditVars, MVT_SV, 0));
+    m_binding->Vars().title = QStringLiteral("History Control");
+    m_binding->Request().retries = 2;
+    m_binding->BindEdits(0, QStringLiteral("%u"), {ED_Index});
+    m_binding->BindEdits(1, QStringLiteral("%s"), {ED_Sub});
+    m_binding->BindEdits(2, QStringLiteral("%u"), {ED_Buckets});
+    m_binding->BindEdits(3, QStringLiteral("%u"), {ED_Interval});
+    m_binding->BindEdits(4, QStringLiteral("%s"), {ED_Owner});
+    m_binding->BindControl(5, CB_Status);
+    if (m_mode != RDM_Modify)
+        return;
+    ED_Index->setEnabled(false);
+    ED_Datatsource->setText(m_form->SelectedDataSource());
+    m_binding->Vars().instanceSuffix = m_form->ED_Index->text();
+    try {
+        m_binding->Refresh();
+    } catch (const QvSNMPException &e) {
+        TMessageBox(this, e.text(), ExecutableCaption());
+        m_readFailed = true;
+    }
+}
+
+void THistory_control::Button2Click()
+{
+    reject();
+}
+
+void THistory_control::BT_SetClick()
+{
+    const QString source = ED_Datatsource->text().trimmed();
+    if (ED_Index->text().isEmpty() || ED_Buckets->text().isEmpty() || ED_Interval->text().isEmpty()) {
+        TMessageBox(this, QStringLiteral("Don't leave empty fields !!"), ExecutableCaption());
+        return;
+    }
+    if (source != QLatin1String("0") && !IsDigits(source)) {
+        TMessageBox(this, QStringLiteral("DataSource must be integer!!"), ExecutableCaption());
+        return;
+    }
+    const bool adding = m_mode != RDM_Modify;
+    if (adding)
+        m_binding->Vars().instanceSuffix = ED_Index->text();
+    ED_Sub->setText(QStringLiteral("1.3.6.1.2.1.2.2.1.1.") + QString::number(source.toULongLong()));
+    try {
+        WriteRmonEntry(*m_binding, 5, CB_Status, {1, 2, 3, 4}, adding);
+    } catch (const QvSNMPException &e) {
+        TMessageBox(this, e.text(), ExecutableCaption());
+        return;
+    }
+    try {
+        m_form->BT_RefreshClick();
+    } catch (...) {
+    }
+    accept();
+}

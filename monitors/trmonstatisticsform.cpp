@@ -1,0 +1,603 @@
+#include "trmonstatisticsform.h"
+
+#include "mibtables.h"
+#include "qvsnmpexception.h"
+#include "qvsnmprequest2controls.h"
+#include "rmoncharts.h"
+#include "rmoncommon.h"
+#include "tmessagebox.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+enum { SC_Index = 0, SC_DataSource = 1, SC_Owner = 2, SC_Status = 3 };
+
+const QStringList CounterNames = {
+    QStringLiteral("DropEvents"),    QStringLiteral("Octets"),         QStringLiteral("Pkts"),
+    QStringLiteral("BroadcastPkts"), QStringLiteral("MulticastPkts"),  QStringLiteral("CRCAlignErrors"),
+    QStringLiteral("UndersizePkts"), QStringLiteral("OversizePkts"),   QStringLiteral("Fragments"),
+    QStringLiteral("Jabbers"),       QStringLiteral("Collisions"),     QStringLiteral("64Octets"),
+    QStringLiteral("65to127Octets"), QStringLiteral("128to255Octets"), QStringLiteral("256to511Octets"),
+    QStringLiteral("512to1023Octets"), QStringLiteral("1024to1518Octets"),
+};
+// The first display row that has a rate history (Pkts), and how many follow it.
+constexpr int FirstCharted = 2;
+constexpr int ChartedCount = 15;
+
+constexpr quint32 Orange = 0xFF8040;
+const TSeriesDesc PacketSeries[] = {{"Packet", 0xFF0000}, {"Broadcast", 0x008000}, {"Multicast", 0xFFFF00}};
+const TSeriesDesc ErrorSeries[] = {{"CRC Errors", 0xFF0000}, {"Undersize", 0x008000}, {"Oversize", 0xFFFF00},
+                                   {"Fragments", 0x0000FF},  {"Jabbers", Orange},      {"Collisions", 0x808080}};
+const TSeriesDesc SizeSeries[] = {{"64 Octets", 0xFF0000},       {"65~127 Octets", 0x008000},
+                                  {"128~255 Octets", 0xFFFF00},  {"256~511 Octets", 0x0000FF},
+                                  {"512~1023 Octets", Orange},   {"1024~1518 Octets", 0x808080}};
+
+TCounterMonitorOptions MonitorOptions()
+{
+    TCounterMonitorOptions o;
+    o.firstSample = TFirstSample::RecordOnly;
+    o.history = THistoryValue::Rate;
+    for (int i = 0; i < ChartedCount; ++i)
+        o.historyCounters.append(FirstCharted + i);
+    o.historyPrefilled = true;
+    o.historyCount = 10;
+    o.intervalMs = 1000;
+    return o;
+}
+
+}  // namespace
+
+TRMONStatisticsForm::TRMONStatisticsForm(QWidget *owner) : QDialog(owner)
+{
+    setObjectName(QStringLiteral("RMONStatisticsForm"));
+    m_monitor = std::make_unique<TCounterMonitor>(TCounterMonitor::Sequence(CounterNames, FirstCharted),
+                                                  MonitorOptions());
+    BuildControls();
+    FormCreate();
+}
+
+TRMONStatisticsForm::~TRMONStatisticsForm()
+{
+    Timer1->stop();
+}
+
+void TRMONStatisticsForm::BuildControls()
+{
+    setWindowTitle(QStringLiteral("RMON : Statistics  Form"));
+    resize(680, 540);
+    LV_control = MakeListView(this, QStringLiteral("LV_control"));
+    LV_control->setMaximumHeight(140);
+    LV_control->setItemDelegateForColumn(SC_DataSource, new TDisplayDelegate(&IfIndexText, LV_control));
+    auto hidden = [&](auto *w, const QString &name) {
+        w->setObjectName(name);
+        w->hide();
+        return w;
+    };
+    ED_Index = hidden(new QLineEdit(this), QStringLiteral("ED_Index"));
+    Ed_Source = hidden(new QLineEdit(this), QStringLiteral("Ed_Source"));
+    CB_Status = hidden(new QComboBox(this), QStringLiteral("CB_Status"));
+    LV_Chart = hidden(MakeListView(this, QStringLiteral("LV_Chart")), QStringLiteral("LV_Chart"));
+
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    auto *table = new QWidget;
+    table->setObjectName(QStringLiteral("TS_Table"));
+    auto *tableLayout = new QVBoxLayout(table);
+    auto *labels = new QHBoxLayout;
+    auto addLabel = [&](const QString &caption, QLabel *&st, const QString &name) {
+        labels->addWidget(new QLabel(caption, table));
+        st = new QLabel(table);
+        st->setObjectName(name);
+        st->setMinimumWidth(80);
+        labels->addWidget(st);
+    };
+    addLabel(QStringLiteral("Owner : "), ST_Owner, QStringLiteral("ST_Owner"));
+    addLabel(QStringLiteral("Index : "), ST_Index, QStringLiteral("ST_Index"));
+    addLabel(QStringLiteral("Data Source : "), ST_DataSource, QStringLiteral("ST_DataSource"));
+    labels->addStretch(1);
+    tableLayout->addLayout(labels);
+    LV_Static = MakeListView(table, QStringLiteral("LV_Static"));
+    LV_Static->setRootIsDecorated(false);
+    LV_Static->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Value"), QStringLiteral("Delta"),
+                                QStringLiteral("Rate"), QStringLiteral("Peak"), QStringLiteral("Peak Occured at")});
+    LV_Static->setColumnWidth(0, 130);
+    tableLayout->addWidget(LV_Static);
+    PageControl1->addTab(table, QStringLiteral("Statistics Table"));
+
+    CH_Utilization = MakeLineChart(QStringLiteral("CH_Utilization"), QStringLiteral("Packets"),
+                                   QStringLiteral("Pkts/Sec"), PacketSeries);
+    CH_Error = MakeLineChart(QStringLiteral("CH_Error"), QStringLiteral("Errors"), QStringLiteral("Errors/Sec"),
+                             ErrorSeries);
+    CH_Packet = MakeLineChart(QStringLiteral("CH_Packet"), QStringLiteral("Packet Size Distribution"),
+                              QStringLiteral("Pkts/Sec"), SizeSeries);
+    auto chartPage = [&](QChartView *chart, const QString &name, const QString &caption, QCheckBox *&box,
+                         const QString &boxName) {
+        auto *page = new QWidget;
+        page->setObjectName(name);
+        auto *l = new QVBoxLayout(page);
+        l->setContentsMargins(0, 0, 0, 0);
+        l->addWidget(chart);
+        if (!boxName.isEmpty())
+            box = hidden(new QCheckBox(QStringLiteral("3D Line"), page), boxName);
+        PageControl1->addTab(page, caption);
+    };
+    QCheckBox *none = nullptr;
+    chartPage(CH_Utilization, QStringLiteral("TS_Packets"), QStringLiteral("Packets"), none, {});
+    chartPage(CH_Error, QStringLiteral("TS_Errors"), QStringLiteral("Errors"), CK_E3D, QStringLiteral("CK_E3D"));
+    chartPage(CH_Packet, QStringLiteral("TS_Packet"), QStringLiteral("Packet Size Distribution"), CK_P3D,
+              QStringLiteral("CK_P3D"));
+
+    auto *side = new QVBoxLayout;
+    side->addWidget(new QLabel(QStringLiteral("System Time:"), this));
+    ST_Time = new QLabel(this);
+    ST_Time->setObjectName(QStringLiteral("ST_Time"));
+    side->addWidget(ST_Time);
+    side->addWidget(new QLabel(QStringLiteral("Interval (sec)"), this));
+    CB_Interval = new QComboBox(this);
+    CB_Interval->setObjectName(QStringLiteral("CB_Interval"));
+    CB_Interval->addItems({QStringLiteral("1"), QStringLiteral("5"), QStringLiteral("10"), QStringLiteral("30"),
+                           QStringLiteral("60")});
+    side->addWidget(CB_Interval);
+    side->addWidget(new QLabel(QStringLiteral("(1--3600)"), this));
+    side->addWidget(new QLabel(QStringLiteral("Count(10-120)"), this));
+    CB_HistoryCount = new QComboBox(this);
+    CB_HistoryCount->setObjectName(QStringLiteral("CB_HistoryCount"));
+    CB_HistoryCount->addItems({QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("30"), QStringLiteral("60"),
+                               QStringLiteral("120")});
+    side->addWidget(CB_HistoryCount);
+    CK_U3D = new QCheckBox(QStringLiteral("3D Line"), this);
+    CK_U3D->setObjectName(QStringLiteral("CK_U3D"));
+    side->addWidget(CK_U3D);
+    auto button = [&](QPushButton *&b, const QString &name, const QString &caption) {
+        b = new QPushButton(caption, this);
+        b->setObjectName(name);
+        b->setAutoDefault(false);
+        side->addWidget(b);
+    };
+    button(BT_Close, QStringLiteral("BT_Close"), QStringLiteral("Exit"));
+    button(BT_Reset, QStringLiteral("BT_Reset"), QStringLiteral("Reset"));
+    button(BT_Start, QStringLiteral("BT_Start"), QStringLiteral("Start"));
+    button(BT_Stop, QStringLiteral("BT_Stop"), QStringLiteral("Stop"));
+    button(BT_Add, QStringLiteral("BT_Add"), QStringLiteral("Add"));
+    button(BT_Modify, QStringLiteral("BT_Modify"), QStringLiteral("Modify"));
+    button(BT_Delete, QStringLiteral("BT_Delete"), QStringLiteral("Delete"));
+    button(BT_Refresh, QStringLiteral("BT_Refresh"), QStringLiteral("Refresh"));
+    side->addStretch(1);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusPanel0 = AddStatusPanel(StatusBar1, 50);
+    auto *left = new QVBoxLayout;
+    left->addWidget(LV_control);
+    left->addWidget(PageControl1, 1);
+    auto *body = new QHBoxLayout;
+    body->addLayout(left, 1);
+    body->addLayout(side);
+    auto *outer = new QVBoxLayout(this);
+    outer->addLayout(body, 1);
+    outer->addWidget(StatusBar1);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+
+    connect(BT_Close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(BT_Reset, &QPushButton::clicked, this, [this] { BT_ResetClick(); });
+    connect(BT_Start, &QPushButton::clicked, this, [this] { BT_StartClick(); });
+    connect(BT_Stop, &QPushButton::clicked, this, [this] { BT_StopClick(); });
+    connect(BT_Add, &QPushButton::clicked, this, [this] { BT_AddClick(); });
+    connect(BT_Modify, &QPushButton::clicked, this, [this] { BT_ModifyClick(); });
+    connect(BT_Delete, &QPushButton::clicked, this, [this] { BT_DeleteClick(); });
+    connect(BT_Refresh, &QPushButton::clicked, this, [this] { BT_RefreshClick(); });
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    connect(CB_Interval, &QComboBox::currentIndexChanged, this, [this] { CB_IntervalChange(); });
+    connect(CB_HistoryCount, &QComboBox::currentIndexChanged, this, [this] { CB_HistoryCountChange(); });
+    connect(CK_U3D, &QCheckBox::toggled, this, [this] { CK_U3DClick(); });
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
+    connect(LV_control, &QTreeWidget::itemDoubleClicked, this, [this] { LV_controlDblClick(); });
+}
+
+void TRMONStatisticsForm::FormCreate()
+{
+    ST_Time->setText(TimeOfDayText());
+    m_control = new QvSNMPRequest2Edits(this);
+    m_control->SetAsynchronous(false);
+    m_control->Vars().Assign(QvSNMPVarList(RmonStatsControlVars, MVT_FMV, 0));
+    m_control->Vars().title = QStringLiteral("Statistics Control");
+    m_control->BindListView(LV_control, true);
+    m_control->BindEdits(SC_Index, QStringLiteral("%u"), {ED_Index});
+    m_control->BindEdits(SC_DataSource, QStringLiteral("%s"), {Ed_Source});
+    m_control->BindControl(SC_Status, CB_Status);
+    m_control->SetReportTarget(StatusPanel0);
+    connect(LV_control, &QTreeWidget::itemSelectionChanged, this, [this] { LV_controlClick(); });
+
+    m_counters = new QvSNMPRequest2Edits(this);
+    m_counters->SetAsynchronous(false);
+    m_counters->BindListView(LV_Chart, false);
+    m_counters->SetReportTarget(StatusPanel0);
+
+    try {
+        m_control->Refresh();
+    } catch (const QvSNMPException &) {
+        m_rmonAvailable = false;
+        return;
+    }
+    SetRowButtons(false);
+    if (LV_control->topLevelItemCount() == 0) {
+        m_rmonAvailable = false;
+        return;
+    }
+    Timer1->start();
+    SelectFirstRow();
+}
+
+void TRMONStatisticsForm::SelectFirstRow()
+{
+    if (QTreeWidgetItem *first = LV_control->topLevelItem(0)) {
+        LV_control->setCurrentItem(first);
+        first->setSelected(true);
+    }
+}
+
+void TRMONStatisticsForm::SetRowButtons(bool enabled)
+{
+    BT_Delete->setEnabled(enabled);
+    BT_Modify->setEnabled(enabled);
+}
+
+int TRMONStatisticsForm::SelectedRow() const
+{
+    const QList<QTreeWidgetItem *> selected = LV_control->selectedItems();
+    return selected.isEmpty() ? -1 : LV_control->indexOfTopLevelItem(selected.first());
+}
+
+void TRMONStatisticsForm::LV_controlClick()
+{
+    if (SelectedRow() < 0) {
+        SetRowButtons(false);
+        return;
+    }
+    m_selectedSource = LastArc(Ed_Source->text());
+    m_selectedIndex = ED_Index->text();
+    SetRowButtons(true);
+    // The entry on show stays as it is; entries are told apart by their own index.
+    if (ST_Index->text() == m_selectedIndex)
+        return;
+    ShowSelectedRow();
+}
+
+void TRMONStatisticsForm::LV_controlDblClick()
+{
+    if (SelectedRow() >= 0)
+        BT_ModifyClick();
+}
+
+void TRMONStatisticsForm::ShowSelectedRow()
+{
+    const QTreeWidgetItem *row = LV_control->topLevelItem(SelectedRow());
+    if (!row)
+        return;
+    ST_Index->setText(row->text(SC_Index));
+    ST_DataSource->setText(QStringLiteral("IfIndex.") + m_selectedSource);
+    ST_Owner->setText(row->text(SC_Owner));
+    BT_ResetClick();
+}
+
+void TRMONStatisticsForm::BT_ResetClick()
+{
+    m_monitor->SetRunning(false);
+    QvSNMPVarList &vars = m_counters->Vars();
+    vars.Assign(QvSNMPVarList(RmonEtherStatsVars, MVT_SV, 0));
+    vars.title = QStringLiteral("Ether Statistics");
+    // The counters of the chosen entry are those of its own row.
+    vars.instanceSuffix = m_selectedIndex;
+    ClearDisplay();
+    m_monitor->Reset();
+    PlotRates();
+    m_monitor->SetRunning(true);
+}
+
+void TRMONStatisticsForm::ClearDisplay()
+{
+    LV_Static->clear();
+}
+
+void TRMONStatisticsForm::Timer1Timer()
+{
+    ST_Time->setText(TimeOfDayText());
+    // A tick that arrives while a walk of this window lets messages run waits for the next one.
+    if (!m_monitor->Running() || ST_Index->text().isEmpty() || m_control->Busy() || m_counters->Busy())
+        return;
+    try {
+        m_counters->Refresh();
+        Update();
+    } catch (const QvSNMPException &e) {
+        m_counters->Report(e.text());
+    } catch (const std::exception &e) {
+        m_counters->Report(QString::fromLocal8Bit(e.what()));
+    }
+}
+
+void TRMONStatisticsForm::Update()
+{
+    const QTreeWidgetItem *row = LV_Chart->topLevelItem(0);
+    if (!row)
+        return;
+    QStringList texts;
+    for (int c = 0; c < row->columnCount(); ++c)
+        texts.append(row->text(c));
+    QString error;
+    if (!m_monitor->Update(texts, &error)) {
+        m_counters->Report(error);
+        return;
+    }
+    ShowCounters();
+    PlotRates();
+}
+
+void TRMONStatisticsForm::ShowCounters()
+{
+    if (!m_monitor->RowsPresent()) {
+        ClearDisplay();
+        return;
+    }
+    for (int i = 0; i < m_monitor->Count(); ++i) {
+        QTreeWidgetItem *item = LV_Static->topLevelItem(i);
+        if (!item) {
+            item = new QTreeWidgetItem(QStringList{m_monitor->Name(i)});
+            LV_Static->addTopLevelItem(item);
+        }
+        const TCounterCells &cells = m_monitor->Cells(i);
+        item->setText(1, cells.value);
+        item->setText(2, cells.delta);
+        item->setText(3, cells.rate);
+        item->setText(4, cells.peak);
+        item->setText(5, cells.peakTime);
+    }
+}
+
+void TRMONStatisticsForm::PlotRates()
+{
+    QList<QList<qint64>> rates;
+    QStringList labels;
+    for (int k = 0; k < m_monitor->HistoryListCount(); ++k) {
+        QList<qint64> series;
+        for (const THistorySample &s : m_monitor->History(k))
+            series.append(qint64(s.value));
+        rates.append(series);
+        if (k == 0)
+            for (const THistorySample &s : m_monitor->History(k))
+                labels.append(s.time);
+    }
+    FillLineChart(CH_Utilization, labels, rates.mid(0, 3));
+    FillLineChart(CH_Error, labels, rates.mid(3, 6));
+    FillLineChart(CH_Packet, labels, rates.mid(9, 6));
+}
+
+QChart *TRMONStatisticsForm::Chart(int page) const
+{
+    switch (page) {
+    case 1: return CH_Utilization->chart();
+    case 2: return CH_Error->chart();
+    case 3: return CH_Packet->chart();
+    default: return nullptr;
+    }
+}
+
+void TRMONStatisticsForm::BT_StartClick() { m_monitor->SetRunning(true); }
+
+void TRMONStatisticsForm::BT_StopClick() { m_monitor->SetRunning(false); }
+
+void TRMONStatisticsForm::CB_IntervalChange()
+{
+    const int ms = CB_Interval->currentText().toInt() * 1000;
+    Timer1->setInterval(ms);
+    m_monitor->SetIntervalMs(ms);
+}
+
+void TRMONStatisticsForm::CB_HistoryCountChange()
+{
+    m_monitor->SetHistoryCount(CB_HistoryCount->currentText().toInt());
+    BT_ResetClick();
+}
+
+void TRMONStatisticsForm::CK_U3DClick()
+{
+    // Qt Charts draws no 3D view: the boxes keep their state only.
+    CK_E3D->setChecked(CK_U3D->isChecked());
+    CK_P3D->setChecked(CK_U3D->isChecked());
+}
+
+void TRMONStatisticsForm::PageControl1Change()
+{
+    const bool errors = PageControl1->currentIndex() == 2;
+    if (errors)
+        CK_E3D->setChecked(true);
+    CK_U3D->setVisible(!errors);
+}
+
+void TRMONStatisticsForm::WalkControls()
+{
+    try {
+        m_control->Refresh();
+    } catch (const QvSNMPException &e) {
+        m_control->Report(e.text());
+    }
+    SetRowButtons(false);
+    Ed_Source->clear();
+}
+
+void TRMONStatisticsForm::BT_RefreshClick()
+{
+    WalkControls();
+}
+
+void TRMONStatisticsForm::RunDialog(int mode)
+{
+    m_mode = mode;
+    TStatistics_control dialog(this, mode);
+    if (RunModalDialog(&dialog) == QDialog::Accepted)
+        WalkControls();
+}
+
+void TRMONStatisticsForm::BT_AddClick()
+{
+    RunDialog(RDM_Add);
+}
+
+void TRMONStatisticsForm::BT_ModifyClick()
+{
+    if (SelectedRow() < 0)
+        return;
+    RunDialog(RDM_Modify);
+}
+
+void TRMONStatisticsForm::BT_DeleteClick()
+{
+    Timer1->stop();
+    if (SelectedRow() >= 0
+        && TMessageBox(this, QStringLiteral("Are you sure?"), QStringLiteral("Delete this entry"),
+                       QMessageBox::Ok | QMessageBox::Cancel)
+               == QMessageBox::Ok) {
+        m_mode = RDM_Delete;
+        QvSNMPVarList &vars = m_control->Vars();
+        const QString title = vars.title;
+        vars.Assign(QvSNMPVarList(RmonStatsControlVars, MVT_SV, 0));
+        vars.title = title;
+        vars.instanceSuffix = ED_Index->text();
+        m_monitor->SetRunning(false);
+        ClearDisplay();
+        try {
+            InvalidateRmonEntry(*m_control, SC_Status, CB_Status);
+        } catch (const QvSNMPException &e) {
+            m_control->Report(e.text());
+        }
+        vars.Assign(QvSNMPVarList(RmonStatsControlVars, MVT_FMV, 0));
+        vars.title = title;
+        vars.instanceSuffix.clear();
+        WalkControls();
+        ST_Index->clear();
+        SelectFirstRow();
+        m_monitor->SetRunning(true);
+    }
+    Timer1->start();
+}
+
+// ---- the dialog ----
+
+TStatistics_control::TStatistics_control(TRMONStatisticsForm *form, int mode)
+    : QDialog(form), m_form(form), m_mode(mode)
+{
+    setObjectName(QStringLiteral("Statistics_control"));
+    setWindowTitle(QStringLiteral("Control Table"));
+    GroupBox1 = new QGroupBox(mode == RDM_Modify ? QStringLiteral("Modify") : QStringLiteral("Add"), this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    auto *rows = new QFormLayout(GroupBox1);
+    auto edit = [&](QLineEdit *&e, const QString &name) {
+        e = new QLineEdit(GroupBox1);
+        e->setObjectName(name);
+        return e;
+    };
+    rows->addRow(QStringLiteral("Index(1...65535)"), edit(ED_Index, QStringLiteral("ED_Index")));
+    auto *source = new QHBoxLayout;
+    source->addWidget(new QLabel(QStringLiteral("ifIndex ."), GroupBox1));
+    source->addWidget(edit(ED_DataSource, QStringLiteral("ED_DataSource")));
+    rows->addRow(QStringLiteral("Data Source"), source);
+    rows->addRow(QStringLiteral("Owner"), edit(ED_Owner, QStringLiteral("ED_Owner")));
+    CB_Status = new QComboBox(this);
+    CB_Status->setObjectName(QStringLiteral("CB_Status"));
+    CB_Status->hide();
+    ED_Sub = new QLineEdit(this);
+    ED_Sub->setObjectName(QStringLiteral("ED_Sub"));
+    ED_Sub->hide();
+    BT_Set = new QPushButton(QStringLiteral("Ok"), this);
+    BT_Set->setObjectName(QStringLiteral("BT_Set"));
+    Button2 = new QPushButton(QStringLiteral("Cancel"), this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    DoneBtn = new QPushButton(QStringLiteral("Done"), this);
+    DoneBtn->setObjectName(QStringLiteral("DoneBtn"));
+    DoneBtn->hide();
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(BT_Set);
+    buttons->addWidget(Button2);
+    auto *outer = new QVBoxLayout(this);
+    outer->addWidget(GroupBox1);
+    outer->addLayout(buttons);
+    connect(BT_Set, &QPushButton::clicked, this, [this] { BT_SetClick(); });
+    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(DoneBtn, &QPushButton::clicked, this, &QDialog::accept);
+    FormCreate();
+}
+
+TStatistics_control::~TStatistics_control() = default;
+
+void TStatistics_control::FormCreate()
+{
+    m_binding = new QvSNMPRequest2Edits(this);
+    m_binding->SetAsynchronous(false);
+    m_binding->Vars().Assign(QvSNMPVarList(RmonStatsControlEditVars, MVT_SV, 0));
+    m_binding->Vars().title = QStringLiteral("Statistics Control");
+    m_binding->Request().retries = 2;
+    m_binding->BindEdits(0, QStringLiteral("%u"), {ED_Index});
+    m_binding->BindEdits(1, QStringLiteral("%s"), {ED_Sub});
+    m_binding->BindEdits(2, QStringLiteral("%s"), {ED_Owner});
+    m_binding->BindControl(3, CB_Status);
+    if (m_mode == RDM_Modify) {
+        ED_Index->setEnabled(false);
+        ED_DataSource->setText(m_form->SelectedDataSource());
+        m_binding->Vars().instanceSuffix = m_form->ED_Index->text();
+        try {
+            m_binding->Refresh();
+        } catch (const QvSNMPException &e) {
+            TMessageBox(this, e.text(), ExecutableCaption());
+        }
+    }
+    for (int i = 0; i < m_form->LV_control->topLevelItemCount(); ++i)
+        m_indexes.append(m_form->LV_control->topLevelItem(i)->text(SC_Index).toUInt());
+}
+
+void TStatistics_control::BT_SetClick()
+{
+    const QString source = ED_DataSource->text();
+    if (ED_Index->text().isEmpty() || source.isEmpty() || ED_Owner->text().isEmpty()) {
+        TMessageBox(this, QStringLiteral("Don't leave empty fields !!"), ExecutableCaption());
+        return;
+    }
+    if (source != QLatin1String("0") && !IsDigits(source)) {
+        TMessageBox(this, QStringLiteral("DataSource must be integer!!"), ExecutableCaption());
+        return;
+    }
+    const bool adding = m_mode != RDM_Modify;
+    if (adding && m_indexes.contains(ED_Index->text().toUInt())) {
+        TMessageBox(this, QStringLiteral("The Index must be different !!"), ExecutableCaption());
+        return;
+    }
+    if (adding)
+        m_binding->Vars().instanceSuffix = ED_Index->text();
+    ED_Sub->setText(QStringLiteral("1.3.6.1.2.1.2.2.1.1.") + source);
+    try {
+        WriteRmonEntry(*m_binding, 3, CB_Status, {1, 2}, adding);
+    } catch (const QvSNMPException &e) {
+        TMessageBox(this, e.text(), ExecutableCaption());
+        return;
+    }
+    m_form->BT_Delete->setEnabled(false);
+    m_form->BT_Modify->setEnabled(false);
+    accept();
+}

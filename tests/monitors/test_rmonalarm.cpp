@@ -1,0 +1,358 @@
+// The RMON alarm window: variable names, free indexes proposed by Add, the SETs of Add, Modify and
+// Delete on the wire, every check of the dialog, a failing write reported as such, and the three
+// lists against an independent walk of the simulated switch.
+#include "agent_support.h"
+#include "kmvsim_process.h"
+#include "mibenums.h"
+#include "qvsnmprequest2controls.h"
+#include "rmoncommon.h"
+#include "session_scope.h"
+#include "snmp_tools.h"
+#include "table_agent.h"
+#include "talarmform.h"
+#include "tmessagebox.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace {
+
+class Environment : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        BuildCatalogueLists();
+        OpenGlobalSession(makeTempDir(QStringLiteral("rmonalarm-session")));
+    }
+    void TearDown() override { FreeCatalogueLists(); }
+};
+const auto *const env = ::testing::AddGlobalTestEnvironment(new Environment);
+
+const QString Alarm = QStringLiteral("1.3.6.1.2.1.16.3.1.1.");
+const QString Event = QStringLiteral("1.3.6.1.2.1.16.9.1.1.");
+const QString Log = QStringLiteral("1.3.6.1.2.1.16.9.2.1.");
+
+struct BoxAnswer {
+    BoxAnswer()
+    {
+        previous = SetMessageBoxFunc([this](QWidget *, const QString &text, const QString &, QMessageBox::StandardButtons) {
+            asked << text;
+            return QMessageBox::Ok;
+        });
+    }
+    ~BoxAnswer() { SetMessageBoxFunc(previous); }
+    QStringList asked;
+    TMessageBoxFunc previous;
+};
+
+struct DialogAnswer {
+    explicit DialogAnswer(std::function<void(TAlarm_control *)> steps)
+    {
+        previous = SetRmonDialogRunner([this, steps](QDialog *d) {
+            ++shown;
+            steps(static_cast<TAlarm_control *>(d));
+            accepted = d->result() == QDialog::Accepted;
+            return d->result();
+        });
+    }
+    ~DialogAnswer() { SetRmonDialogRunner(previous); }
+    int shown = 0;
+    bool accepted = false;
+    TRmonDialogRunner previous;
+};
+
+// Alarm 1 on etherStatsPkts.3 raising events 5 and 6, which exist; one log line.
+void PutAlarm(TableAgent &agent, const QString &variable = QStringLiteral("1.3.6.1.2.1.16.1.1.1.5.3"))
+{
+    const QList<QByteArray> alarm = {FakeUdpAgent::integer(1),  FakeUdpAgent::integer(10),
+                                     TableAgent::oidValue(variable), FakeUdpAgent::integer(2),
+                                     FakeUdpAgent::integer(0),  FakeUdpAgent::integer(3),
+                                     FakeUdpAgent::integer(4000), FakeUdpAgent::integer(1000),
+                                     FakeUdpAgent::integer(5),  FakeUdpAgent::integer(6),
+                                     FakeUdpAgent::octets("monitor"), FakeUdpAgent::integer(1)};
+    for (int c = 0; c < alarm.size(); ++c)
+        agent.put(Alarm + QString::number(c + 1) + ".1", alarm[c]);
+    for (int e : {5, 6}) {
+        const QString i = QStringLiteral(".%1").arg(e);
+        agent.put(Event + "1" + i, FakeUdpAgent::integer(e));
+        agent.put(Event + "2" + i, FakeUdpAgent::octets(e == 5 ? "up" : "down"));
+        agent.put(Event + "3" + i, FakeUdpAgent::integer(2));
+        agent.put(Event + "4" + i, FakeUdpAgent::octets("corvet"));
+        agent.put(Event + "5" + i, TableAgent::ticks(0));
+        agent.put(Event + "6" + i, FakeUdpAgent::octets("monitor"));
+        agent.put(Event + "7" + i, FakeUdpAgent::integer(1));
+    }
+    agent.put(Log + "1.5.1", FakeUdpAgent::integer(5));
+    agent.put(Log + "2.5.1", FakeUdpAgent::integer(1));
+    agent.put(Log + "3.5.1", TableAgent::ticks(100));
+    agent.put(Log + "4.5.1", FakeUdpAgent::octets("up: rising"));
+}
+
+QStringList Column(const QTreeWidget *list, int column)
+{
+    QStringList texts;
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        texts << list->topLevelItem(i)->text(column);
+    return texts;
+}
+
+void SelectFirst(QTreeWidget *list)
+{
+    list->setCurrentItem(list->topLevelItem(0));
+    list->topLevelItem(0)->setSelected(true);
+}
+
+QList<QStringList> EntrySets(const QString &table, const QString &index, const QStringList &data, int created)
+{
+    const QString status = table == Alarm ? QStringLiteral("12") : QStringLiteral("7");
+    QStringList values;
+    for (const QString &d : data)
+        values << table + d;
+    return {{table + status + "." + index + "=" + QString::number(created)}, values,
+            {table + status + "." + index + "=1"}};
+}
+
+}  // namespace
+
+TEST(AlarmVariables, NamesTheStatisticsColumns)
+{
+    const struct {
+        const char *oid;
+        const char *name;
+        int number;
+        const char *shown;
+    } cases[] = {
+        {"1.3.6.1.2.1.16.1.1.1.10.2", "etherstatOverSizesPkts", 7, "etherstatOverSizesPkts.2"},
+        {"1.3.6.1.2.1.16.1.1.1.5.3", "etherstatsPkts", 2, "etherstatsPkts.3"},
+        {"1.3.6.1.2.1.16.1.1.1.4.1", "etherstatsOctets", 1, "etherstatsOctets.1"},
+        {"1.3.6.1.2.1.16.1.1.1.14.12", "etherstatsPkts64octets", 11, "etherstatsPkts64octets.12"},
+        {"1.3.6.1.2.1.16.1.1.1.19.4", "etherstatsPkts1024to1518octets", 16, "etherstatsPkts1024to1518octets.4"},
+        {"1.3.6.1.2.1.2.2.1.10.1", "0", 0, "1.3.6.1.2.1.2.2.1.10.1"},
+        {"1.3.6.1.2.1.16.1.1.1.3.1", "0", 0, "1.3.6.1.2.1.16.1.1.1.3.1"},
+        {"", "0", 0, ""},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.oid);
+        EXPECT_EQ(VariableName(QLatin1String(c.oid)), QLatin1String(c.name));
+        EXPECT_EQ(VariableNumber(QLatin1String(c.oid)), c.number);
+        EXPECT_EQ(VariableDisplay(QLatin1String(c.oid)), QLatin1String(c.shown));
+    }
+    EXPECT_EQ(FreeRmonIndexes({1, 2, 4}, 2), (QList<quint32>{3, 5}));
+    EXPECT_EQ(FreeRmonIndexes({}, 2), (QList<quint32>{1, 2}));
+}
+
+TEST(AlarmOnTheWire, AddWritesTheAlarmAndBothEvents)
+{
+    TableAgent agent;
+    ASSERT_TRUE(agent.ok());
+    PutAlarm(agent);
+    SessionScope session(agent.port());
+    BoxAnswer box;
+    TAlarmForm form(nullptr);
+    EXPECT_EQ(Column(form.LV_Alarm, 0), QStringList{"1"});
+    auto *display = static_cast<TDisplayDelegate *>(form.LV_Alarm->itemDelegateForColumn(2));
+    EXPECT_EQ(display->Display(form.LV_Alarm->topLevelItem(0)->text(2)), "etherstatsPkts.3");
+
+    agent.clearRequests();
+    DialogAnswer add([](TAlarm_control *d) {
+        EXPECT_EQ(d->windowTitle(), "Alarm Table : Add");
+        EXPECT_EQ(d->ED_Index->text(), "2") << "alarm 1 is taken";
+        EXPECT_EQ(d->ED_RIndex->text(), "1") << "events 5 and 6 are taken, 1 and 2 are free";
+        EXPECT_EQ(d->ED_FIndex->text(), "2");
+        d->BT_OK->click();
+    });
+    form.BT_Add->click();
+    ASSERT_TRUE(add.accepted);
+    const QStringList alarmData = {"2.2=10",  "3.2=1.3.6.1.2.1.16.1.1.1.4.1", "4.2=1", "6.2=3", "7.2=65535",
+                                   "8.2=0",   "9.2=1", "10.2=2", "11.2=\"Owner\""};
+    QList<QStringList> expected = EntrySets(Alarm, "2", alarmData, 2);
+    expected += EntrySets(Event, "1", {"2.1=\"Rising Event\"", "3.1=4", "4.1=\"corvet\"", "6.1=\"Owner\""}, 2);
+    expected += EntrySets(Event, "2", {"2.2=\"Falling Event\"", "3.2=4", "4.2=\"corvet\"", "6.2=\"Owner\""}, 2);
+    EXPECT_EQ(agent.sets(), expected);
+    EXPECT_TRUE(box.asked.isEmpty()) << box.asked.join(',').toStdString();
+    EXPECT_EQ(form.StatusPanel0->text(),
+              "Set Alarm Entry : Success  Set Rising Entry : Success  Set Falling Entry : Success");
+}
+
+TEST(AlarmOnTheWire, AnUntickedEventIsNotWritten)
+{
+    TableAgent agent;
+    ASSERT_TRUE(agent.ok());
+    PutAlarm(agent);
+    SessionScope session(agent.port());
+    BoxAnswer box;
+    TAlarmForm form(nullptr);
+    agent.clearRequests();
+    DialogAnswer add([](TAlarm_control *d) {
+        d->CK_Rising->setChecked(false);
+        d->ED_RIndex->setText(QStringLiteral("0"));
+        d->BT_OK->click();
+        EXPECT_TRUE(d->ED_RIndex->text().isEmpty());
+    });
+    form.BT_Add->click();
+    const QList<QStringList> sets = agent.sets();
+    ASSERT_EQ(sets.size(), 6) << "the alarm and the falling event";
+    EXPECT_TRUE(sets[1].contains(Alarm + "9.2=0")) << "no rising event";
+    EXPECT_EQ(sets[3], QStringList{Event + "7.2=2"});
+}
+
+TEST(AlarmOnTheWire, DeleteInvalidatesTheAlarmThenItsEvents)
+{
+    TableAgent agent;
+    ASSERT_TRUE(agent.ok());
+    PutAlarm(agent);
+    SessionScope session(agent.port());
+    BoxAnswer box;
+    TAlarmForm form(nullptr);
+    SelectFirst(form.LV_Alarm);
+    ASSERT_TRUE(form.BT_Delete->isEnabled());
+    agent.clearRequests();
+    form.BT_Delete->click();
+    EXPECT_EQ(box.asked, QStringList{"Are you sure?"});
+    EXPECT_EQ(agent.sets(), (QList<QStringList>{{Alarm + "12.1=4"}, {Event + "7.5=4"}, {Event + "7.6=4"}}));
+}
+
+TEST(AlarmOnTheWire, ModifyShowsTheAlarmAndWritesItBack)
+{
+    const struct {
+        const char *variable;
+        int choice;
+        const char *instance;
+    } cases[] = {
+        {"1.3.6.1.2.1.16.1.1.1.5.3", 1, "3"},
+        {"1.3.6.1.2.1.16.1.1.1.10.2", 6, "2"},
+        {"1.3.6.1.2.1.2.2.1.10.1", 0, "1"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.variable);
+        TableAgent agent;
+        ASSERT_TRUE(agent.ok());
+        PutAlarm(agent, QLatin1String(c.variable));
+        SessionScope session(agent.port());
+        BoxAnswer box;
+        TAlarmForm form(nullptr);
+        SelectFirst(form.LV_Alarm);
+        agent.clearRequests();
+        DialogAnswer modify([&](TAlarm_control *d) {
+            EXPECT_EQ(d->windowTitle(), "Alarm Table : Modify");
+            EXPECT_EQ(d->CB_Variable->currentIndex(), c.choice);
+            EXPECT_EQ(d->ED_Valueindex->text(), QLatin1String(c.instance));
+            EXPECT_EQ(d->ED_Rdes->text(), "up");
+            EXPECT_FALSE(d->ED_Index->isEnabled());
+            d->ED_Rising->setText(QStringLiteral("5000"));
+            d->BT_OK->click();
+        });
+        form.BT_Modify->click();
+        const QList<QStringList> sets = agent.sets();
+        ASSERT_EQ(sets.size(), 9);
+        EXPECT_EQ(sets[0], QStringList{Alarm + "12.1=3"}) << "underCreation, not createRequest";
+        EXPECT_TRUE(sets[1].contains(Alarm + "7.1=5000"));
+        EXPECT_EQ(sets[3], QStringList{Event + "7.5=3"});
+        EXPECT_EQ(sets[6], QStringList{Event + "7.6=3"});
+    }
+}
+
+TEST(AlarmOnTheWire, EveryCheckStopsWithItsMessage)
+{
+    const struct {
+        const char *message;
+        std::function<void(TAlarm_control *)> input;
+    } cases[] = {
+        {"Interval must be integer", [](TAlarm_control *d) { d->ED_Interval->clear(); }},
+        {"Variable Index must be integer !!", [](TAlarm_control *d) { d->ED_Valueindex->setText("2x"); }},
+        {"Variable Index Can't Enter 0 ", [](TAlarm_control *d) { d->ED_Valueindex->setText("0"); }},
+        {"Entry Index must be integer", [](TAlarm_control *d) { d->ED_Index->clear(); }},
+        {"Rising Value must be greater than Falling Value !",
+         [](TAlarm_control *d) {
+             d->ED_Rising->setText("100");
+             d->ED_Falling->setText("100");
+         }},
+        {"Rising Event Index must be integer and >1", [](TAlarm_control *d) { d->ED_RIndex->setText("0"); }},
+        {"Falling Event Index must be integer and >1", [](TAlarm_control *d) { d->ED_FIndex->clear(); }},
+        {"Rising Event Index and Falling Event Index are the same!",
+         [](TAlarm_control *d) { d->ED_FIndex->setText(d->ED_RIndex->text()); }},
+    };
+    TableAgent agent;
+    ASSERT_TRUE(agent.ok());
+    PutAlarm(agent);
+    SessionScope session(agent.port());
+    TAlarmForm form(nullptr);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.message);
+        BoxAnswer box;
+        agent.clearRequests();
+        DialogAnswer add([&](TAlarm_control *d) {
+            c.input(d);
+            d->BT_OK->click();
+        });
+        form.BT_Add->click();
+        EXPECT_EQ(box.asked, QStringList{QLatin1String(c.message)});
+        EXPECT_FALSE(add.accepted);
+        EXPECT_TRUE(agent.sets().isEmpty());
+    }
+}
+
+TEST(AlarmOnTheWire, AFailingWriteIsReportedNotCalledSuccess)
+{
+    TableAgent agent;
+    ASSERT_TRUE(agent.ok());
+    PutAlarm(agent);
+    SessionScope session(agent.port());
+    BoxAnswer box;
+    TAlarmForm form(nullptr);
+    agent.clearRequests();
+    agent.failSetsUnder(Alarm + "2.2", 5);
+    DialogAnswer add([&](TAlarm_control *d) {
+        d->BT_OK->click();
+        EXPECT_FALSE(d->StatusPanel0->text().contains("Success"));
+        ASSERT_EQ(box.asked.size(), 1);
+        EXPECT_TRUE(box.asked[0].startsWith("Set Alarm Entry Error!\n")) << box.asked[0].toStdString();
+        EXPECT_EQ(agent.sets().size(), 2) << "the status, then the failing data write: nothing more is sent";
+        // Once the agent takes it, OK again changes the entry the first attempt created.
+        agent.clearRequests();
+        d->BT_OK->click();
+    });
+    form.BT_Add->click();
+    EXPECT_TRUE(add.accepted);
+    const QList<QStringList> sets = agent.sets();
+    ASSERT_EQ(sets.size(), 9);
+    EXPECT_EQ(sets[0], QStringList{Alarm + "12.2=3"});
+}
+
+TEST(AlarmAgainstSwitch, ListsAgreeWithAnIndependentWalk)
+{
+    KmvSimProcess sim({QStringLiteral("--scenario"), QStringLiteral("static")});
+    ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
+    SessionScope session(sim.port(), 200);
+    TAlarmForm form(nullptr);
+    const struct {
+        int page;
+        QTreeWidget *list;
+        QString column;  // the list's last column
+        int listColumn;
+    } cases[] = {
+        {0, form.LV_Alarm, Alarm + "11", 10},
+        {1, form.LV_Event, Event + "2", 1},
+        {2, form.LV_Log, Log + "4", 3},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.column.toStdString());
+        form.PageControl1->setCurrentIndex(c.page);
+        const QMap<QString, QString> walked = ToolWalk(sim, c.column);
+        ASSERT_FALSE(walked.isEmpty()) << "the switch comes with content";
+        EXPECT_EQ(Column(c.list, c.listColumn), QStringList(walked.values()));
+    }
+    auto *display = static_cast<TDisplayDelegate *>(form.LV_Alarm->itemDelegateForColumn(2));
+    form.PageControl1->setCurrentIndex(0);
+    EXPECT_EQ(display->Display(form.LV_Alarm->topLevelItem(0)->text(2)), "etherstatsPkts.1");
+}

@@ -1,0 +1,260 @@
+// The RMON statistics window: counters read from the chosen entry's own row, the counter monitor's
+// display and rate charts, the SETs of Add, Modify and Delete on the wire, the dialog's checks, and
+// the control list and counters against an independent walk of the simulated switch.
+#include "agent_support.h"
+#include "kmvsim_process.h"
+#include "mibenums.h"
+#include "qvsnmprequest2controls.h"
+#include "rmoncommon.h"
+#include "session_scope.h"
+#include "snmp_tools.h"
+#include "table_agent.h"
+#include "tmessagebox.h"
+#include "trmonstatisticsform.h"
+
+#include <QChart>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace {
+
+class Environment : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        BuildCatalogueLists();
+        OpenGlobalSession(makeTempDir(QStringLiteral("rmonstatistics-session")));
+    }
+    void TearDown() override { FreeCatalogueLists(); }
+};
+const auto *const env = ::testing::AddGlobalTestEnvironment(new Environment);
+
+const QString Stats = QStringLiteral("1.3.6.1.2.1.16.1.1.1.");
+
+struct BoxAnswer {
+    BoxAnswer()
+    {
+        previous = SetMessageBoxFunc([this](QWidget *, const QString &text, const QString &, QMessageBox::StandardButtons) {
+            asked << text;
+            return QMessageBox::Ok;
+        });
+    }
+    ~BoxAnswer() { SetMessageBoxFunc(previous); }
+    QStringList asked;
+    TMessageBoxFunc previous;
+};
+
+struct DialogAnswer {
+    explicit DialogAnswer(std::function<void(TStatistics_control *)> steps)
+    {
+        previous = SetRmonDialogRunner([this, steps](QDialog *d) {
+            steps(static_cast<TStatistics_control *>(d));
+            accepted = d->result() == QDialog::Accepted;
+            return d->result();
+        });
+    }
+    ~DialogAnswer() { SetRmonDialogRunner(previous); }
+    bool accepted = false;
+    TRmonDialogRunner previous;
+};
+
+// Entry `index` on interface `port`; counter column c holds base + c.
+void PutEntry(TableAgent &agent, int index, int port, quint32 base)
+{
+    const QString i = QStringLiteral(".%1").arg(index);
+    agent.put(Stats + "1" + i, FakeUdpAgent::integer(index));
+    agent.put(Stats + "2" + i, TableAgent::oidValue(QStringLiteral("1.3.6.1.2.1.2.2.1.1.%1").arg(port)));
+    for (int c = 3; c <= 19; ++c)
+        agent.put(Stats + QString::number(c) + i, TableAgent::counter(base + quint32(c)));
+    agent.put(Stats + "20" + i, FakeUdpAgent::octets("monitor"));
+    agent.put(Stats + "21" + i, FakeUdpAgent::integer(1));
+}
+
+void SelectRow(QTreeWidget *list, int row)
+{
+    list->clearSelection();
+    list->setCurrentItem(list->topLevelItem(row));
+    list->topLevelItem(row)->setSelected(true);
+}
+
+QString Cell(const QTreeWidget *list, const QString &name, int column)
+{
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        if (list->topLevelItem(i)->text(0) == name)
+            return list->topLevelItem(i)->text(column);
+    return QStringLiteral("(no row)");
+}
+
+QStringList SeriesNames(QChart *chart)
+{
+    QStringList names;
+    for (QAbstractSeries *s : chart->series())
+        names << s->name();
+    return names;
+}
+
+}  // namespace
+
+TEST(StatisticsOnTheWire, CountersComeFromTheChosenEntrysOwnRow)
+{
+    TableAgent agent;
+    ASSERT_TRUE(agent.ok());
+    PutEntry(agent, 1, 1, 1000);
+    PutEntry(agent, 5, 3, 5000);  // no entry 3: the interface number names no row
+    SessionScope session(agent.port());
+    BoxAnswer box;
+    TRMONStatisticsForm form(nullptr);
+    ASSERT_TRUE(form.RmonAvailable());
+    form.Timer1->stop();  // the test makes the readings itself
+    EXPECT_EQ(form.ST_Index->text(), "1");
+
+    SelectRow(form.LV_control, 1);
+    EXPECT_EQ(form.ST_Index->text(), "5");
+    EXPECT_EQ(form.ST_DataSource->text(), "IfIndex.3");
+    EXPECT_EQ(form.ST_Owner->text(), "monitor");
+    form.Timer1Timer();
+    EXPECT_EQ(form.LV_Static->topLevelItemCount(), 17) << "the first reading creates the rows";
+    EXPECT_EQ(Cell(form.LV_Static, "Pkts", 1), "") << "values from the second reading on";
+    agent.put(Stats + "5.5", TableAgent::counter(5005 + 30));
+    form.Timer1Timer();
+    EXPECT_EQ(Cell(form.LV_Static, "Pkts", 1), "5035") << "entry 5's own counters";
+    EXPECT_EQ(Cell(form.LV_Static, "Pkts", 2), "30");
+    EXPECT_EQ(Cell(form.LV_Static, "DropEvents", 1), "5003");
+    EXPECT_TRUE(box.asked.isEmpty()) << box.asked.join(',').toStdString();
+
+    // The rate of Pkts is the newest point of the "Packet" line; ten points always.
+    auto *packet = qobject_cast<QLineSeries *>(form.Chart(1)->series().value(0));
+    ASSERT_NE(packet, nullptr);
+    ASSERT_EQ(packet->count(), 10);
+    EXPECT_EQ(packet->at(9).y(), 30);
+    EXPECT_EQ(packet->at(8).y(), 0);
+    EXPECT_EQ(SeriesNames(form.Chart(1)), (QStringList{"Packet", "Broadcast", "Multicast"}));
+    EXPECT_EQ(SeriesNames(form.Chart(2)),
+              (QStringList{"CRC Errors", "Undersize", "Oversize", "Fragments", "Jabbers", "Collisions"}));
+    EXPECT_EQ(SeriesNames(form.Chart(3)), (QStringList{"64 Octets", "65~127 Octets", "128~255 Octets", "256~511 Octets",
+                                                       "512~1023 Octets", "1024~1518 Octets"}));
+    EXPECT_EQ(qobject_cast<QLineSeries *>(form.Chart(2)->series().value(4))->color(), QColor(255, 128, 64));
+    EXPECT_EQ(form.Chart(1)->title(), "Packets");
+
+    // Choosing the entry on show again keeps its readings.
+    SelectRow(form.LV_control, 1);
+    EXPECT_EQ(Cell(form.LV_Static, "Pkts", 1), "5035");
+}
+
+TEST(StatisticsOnTheWire, AddModifyDeleteSendTheirSets)
+{
+    TableAgent agent;
+    ASSERT_TRUE(agent.ok());
+    PutEntry(agent, 1, 1, 0);
+    agent.put(Stats + "1.7", FakeUdpAgent::integer(7));
+    SessionScope session(agent.port());
+    BoxAnswer box;
+    TRMONStatisticsForm form(nullptr);
+
+    agent.clearRequests();
+    DialogAnswer add([](TStatistics_control *d) {
+        EXPECT_EQ(d->GroupBox1->title(), "Add");
+        d->ED_Index->setText(QStringLiteral("7"));
+        d->ED_DataSource->setText(QStringLiteral("3"));
+        d->ED_Owner->setText(QStringLiteral("monitor"));
+        d->BT_Set->click();
+    });
+    form.BT_Add->click();
+    EXPECT_TRUE(add.accepted);
+    EXPECT_EQ(agent.sets(), (QList<QStringList>{{Stats + "21.7=2"},
+                                                {Stats + "2.7=1.3.6.1.2.1.2.2.1.1.3", Stats + "20.7=\"monitor\""},
+                                                {Stats + "21.7=1"}}));
+    ASSERT_EQ(form.LV_control->topLevelItemCount(), 2) << "the list is read again";
+
+    agent.clearRequests();
+    SelectRow(form.LV_control, 1);
+    DialogAnswer modify([](TStatistics_control *d) {
+        EXPECT_EQ(d->GroupBox1->title(), "Modify");
+        EXPECT_EQ(d->ED_DataSource->text(), "3");
+        EXPECT_EQ(d->ED_Owner->text(), "monitor");
+        d->ED_DataSource->setText(QStringLiteral("0"));
+        d->BT_Set->click();
+    });
+    form.BT_Modify->click();
+    EXPECT_EQ(agent.sets(), (QList<QStringList>{{Stats + "21.7=3"},
+                                                {Stats + "2.7=1.3.6.1.2.1.2.2.1.1.0", Stats + "20.7=\"monitor\""},
+                                                {Stats + "21.7=1"}}));
+
+    agent.clearRequests();
+    SelectRow(form.LV_control, 1);
+    form.BT_Delete->click();
+    EXPECT_EQ(box.asked, QStringList{"Are you sure?"});
+    EXPECT_EQ(agent.sets(), (QList<QStringList>{{Stats + "21.7=4"}}));
+    EXPECT_TRUE(form.Timer1->isActive()) << "polling goes on";
+}
+
+TEST(StatisticsOnTheWire, DialogChecksSendNothing)
+{
+    const struct {
+        const char *index, *source, *owner;
+        const char *message;
+    } cases[] = {
+        {"8", "12a", "me", "DataSource must be integer!!"},
+        {"8", "3", "", "Don't leave empty fields !!"},
+        {"", "3", "me", "Don't leave empty fields !!"},
+        {"1", "3", "me", "The Index must be different !!"},
+    };
+    TableAgent agent;
+    ASSERT_TRUE(agent.ok());
+    PutEntry(agent, 1, 1, 0);
+    SessionScope session(agent.port());
+    TRMONStatisticsForm form(nullptr);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.message);
+        BoxAnswer box;
+        agent.clearRequests();
+        DialogAnswer add([&](TStatistics_control *d) {
+            d->ED_Index->setText(QLatin1String(c.index));
+            d->ED_DataSource->setText(QLatin1String(c.source));
+            d->ED_Owner->setText(QLatin1String(c.owner));
+            d->BT_Set->click();
+        });
+        form.BT_Add->click();
+        EXPECT_EQ(box.asked, QStringList{QLatin1String(c.message)});
+        EXPECT_FALSE(add.accepted);
+        EXPECT_TRUE(agent.sets().isEmpty());
+    }
+}
+
+TEST(StatisticsAgainstSwitch, ListAndCountersAgreeWithAnIndependentWalk)
+{
+    KmvSimProcess sim({QStringLiteral("--scenario"), QStringLiteral("static")});
+    ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
+    SessionScope session(sim.port(), 200);
+    TRMONStatisticsForm form(nullptr);
+    ASSERT_TRUE(form.RmonAvailable());
+    form.Timer1->stop();
+    const QMap<QString, QString> sources = ToolWalk(sim, Stats + "2");
+    ASSERT_EQ(form.LV_control->topLevelItemCount(), sources.size());
+    auto *display = static_cast<TDisplayDelegate *>(form.LV_control->itemDelegateForColumn(1));
+    for (int i = 0; i < form.LV_control->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem *row = form.LV_control->topLevelItem(i);
+        EXPECT_EQ(row->text(1), sources.value(Stats + "2." + row->text(0)));
+        EXPECT_EQ(display->Display(row->text(1)), "IfIndex." + row->text(0)) << "one entry per port";
+    }
+
+    SelectRow(form.LV_control, 2);
+    form.Timer1Timer();
+    const qint64 before = ToolWalk(sim, Stats + "5.3").value(Stats + "5.3").toLongLong();
+    form.Timer1Timer();
+    const qint64 after = ToolWalk(sim, Stats + "5.3").value(Stats + "5.3").toLongLong();
+    const qint64 shown = Cell(form.LV_Static, "Pkts", 1).toLongLong();
+    EXPECT_GE(shown, before);
+    EXPECT_LE(shown, after);
+}
