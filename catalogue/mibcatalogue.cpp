@@ -1,10 +1,12 @@
 #include "mibcatalogue.h"
 
 #include "mibtables.h"
+#include "moduletables.h"
 
 #include <QString>
 
 #include <iterator>
+#include <vector>
 
 namespace {
 
@@ -148,12 +150,19 @@ constinit const MibTableEntry Tables[] = {
 
 std::span<const MibTableEntry> MibTableIndex()
 {
-    return Tables;
+    // The switch's own groups, then the standard groups of the shared modules.
+    static const std::vector<MibTableEntry> all = [] {
+        std::vector<MibTableEntry> v(std::begin(Tables), std::end(Tables));
+        const std::span<const MibTableEntry> modules = ModuleTableIndex();
+        v.insert(v.end(), modules.begin(), modules.end());
+        return v;
+    }();
+    return all;
 }
 
 const QvSNMPVarDesc *FindMibTable(QStringView name)
 {
-    for (const MibTableEntry &e : Tables) {
+    for (const MibTableEntry &e : MibTableIndex()) {
         if (name == QLatin1StringView(e.name))
             return e.table;
     }

@@ -1,8 +1,10 @@
 #include "mibenums.h"
 
 #include "mibcatalogue.h"
+#include "moduletables.h"
 
 #include <iterator>
+#include <vector>
 
 namespace {
 
@@ -639,6 +641,8 @@ void BuildCatalogueLists()
         else
             std::construct_at(&s.slot->list, s.values, OVT_INTEGER, false);
     }
+    for (const ModuleListSource &s : ModuleListSources())
+        std::construct_at(&s.slot->list, s.values, OVT_INTEGER, false);
     Built = true;
 }
 
@@ -647,6 +651,8 @@ void FreeCatalogueLists()
     if (!Built)
         return;
     for (const ListSource &s : Sources)
+        std::destroy_at(&s.slot->list);
+    for (const ModuleListSource &s : ModuleListSources())
         std::destroy_at(&s.slot->list);
     Built = false;
 }
@@ -658,12 +664,18 @@ bool CatalogueListsBuilt()
 
 std::span<const CatalogueListEntry> CatalogueOptionLists()
 {
-    return Entries;
+    static const std::vector<CatalogueListEntry> all = [] {
+        std::vector<CatalogueListEntry> v(std::begin(Entries), std::end(Entries));
+        for (const ModuleListSource &s : ModuleListSources())
+            v.push_back(s.entry);
+        return v;
+    }();
+    return all;
 }
 
 const QvOptionList *FindCatalogueList(QStringView name)
 {
-    for (const CatalogueListEntry &e : Entries) {
+    for (const CatalogueListEntry &e : CatalogueOptionLists()) {
         if (name == QLatin1StringView(e.name))
             return e.list;
     }

@@ -112,6 +112,15 @@ TConfigForm *BuildGeneratedWindow(const TWindowDef &def, const QString &agentAdd
     return form.release();
 }
 
+TConfigForm *BuildModuleWindow(const TWindowDef &def, const QString &agentAddress, QWidget *owner)
+{
+    TConfigForm *form = BuildGeneratedWindow(def, agentAddress, owner);
+    for (int k = 0; k < form->BindingCount(); ++k)
+        if (QvSNMPRequest2Edits *binding = form->BindingAt(k))
+            binding->Request().useGetBulk = 1;
+    return form;
+}
+
 void OpenGeneratedWindow(const TWindowDef &def, QWidget *owner)
 {
     try {

@@ -18,6 +18,10 @@ QString WindowCaption(const TWindowDef &def, const QString &agentAddress);
 // behind then.
 TConfigForm *BuildGeneratedWindow(const TWindowDef &def, const QString &agentAddress, QWidget *owner = nullptr);
 
+// A shared module's window: built as above, its tables read many rows per request where the
+// session's SNMP version allows it.
+TConfigForm *BuildModuleWindow(const TWindowDef &def, const QString &agentAddress, QWidget *owner = nullptr);
+
 // The menu handler of a generated window: builds it for the session's agent, shows it modally
 // and destroys it. Builder failures are shown in a message box; nothing escapes.
 void OpenGeneratedWindow(const TWindowDef &def, QWidget *owner = nullptr);

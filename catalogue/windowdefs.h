@@ -115,3 +115,8 @@ struct TWindowDef {
 std::span<const TWindowDef> WindowDefs();
 // The definition behind a click handler, or null when the handler opens no generated window.
 const TWindowDef *FindWindowDef(QStringView handler);
+
+// The windows of the suite's shared modules, one per target switch ("/TLayer3_OSPF"), which
+// stands in the handler field.
+std::span<const TWindowDef> ModuleWindowDefs();
+const TWindowDef *FindModuleWindowDef(QStringView target);

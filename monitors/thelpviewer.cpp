@@ -86,7 +86,8 @@ void THelpViewer::ShowContents()
 THelpViewer *ShowHelp(QWidget *parent)
 {
     static QPointer<THelpViewer> viewer;
-    if (!viewer) {
+    // A closed viewer is on its way out (deleted on close): a new request gets a new one.
+    if (!viewer || !viewer->isVisible()) {
         viewer = new THelpViewer(parent);
         viewer->setAttribute(Qt::WA_DeleteOnClose);
     } else {

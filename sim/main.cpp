@@ -2,6 +2,7 @@
 // The system, SNMP, engine, USM, VACM, target and notification groups come from the library's own
 // modules; everything else is served from the object store through one handler per subtree.
 #include "simcatalogue.h"
+#include "simrouting.h"
 #include "simfront.h"
 #include "simmodel.h"
 #include "simrmon.h"
@@ -58,6 +59,7 @@ struct Options {
     std::string engineId;
     int dropPercent = 0;
     int delayMs = 0;
+    int fdbSize = 3000;
     bool silent = false;
     bool verbose = false;
     SimOptions model;
@@ -101,6 +103,7 @@ const char kHelp[] =
     "  --engine-id HEX        SNMPv3 engine ID (default: made once per state folder)\n"
     "  --drop PERCENT         drop this share of requests\n"
     "  --delay MS             answer each request this much later\n"
+    "  --fdb-size N           forwarding database entries learnt on linked ports (3000)\n"
     "  --silent               start without answering (SIGUSR2 wakes it)\n"
     "  --scenario MODE        'running' (links change every step, default) or 'static'\n"
     "  --scenario-step SEC    length of one scenario step (10)\n"
@@ -386,6 +389,8 @@ int parseArgs(int argc, char **argv, Options *o)
             ok = intArg(0, 100, &o->dropPercent);
         else if (a == "--delay")
             ok = intArg(0, 600000, &o->delayMs);
+        else if (a == "--fdb-size")
+            ok = intArg(0, 1000000, &o->fdbSize);
         else if (a == "--silent")
             o->silent = true;
         else if (a == "--verbose")
@@ -615,6 +620,11 @@ int main(int argc, char **argv)
     SimModel model(store, opt.model, faults, &netsnmp_get_agent_uptime);
     g_store = &store;
     g_model = &model;
+    const auto fillTables = [&] {
+        simFillRouting(store);
+        simLearnForwarding(store, size_t(opt.fdbSize), [&](int port) { return model.portUp(port); });
+    };
+    fillTables();
 
     for (const char *const *s = simSubtrees(); *s; ++s) {
         const SimOid root = simParseOid(*s);
@@ -715,6 +725,7 @@ int main(int argc, char **argv)
                 rebooting = false;
                 netsnmp_set_agent_uptime(0);
                 model.reboot();
+                fillTables();
             }
         } catch (const std::exception &e) {
             std::fprintf(stderr, "kmvsim: %s\n", e.what());

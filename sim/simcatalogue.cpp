@@ -4,6 +4,10 @@
 // modules and are not listed here.
 #include "simcatalogue.h"
 
+#include "simrouting.h"
+
+#include <vector>
+
 namespace {
 
 constexpr SimObjectDef kObjects[] = {
@@ -805,6 +809,41 @@ constexpr const char *kSubtrees[] = {
 
 } // namespace
 
-const SimObjectDef *simObjects() { return kObjects; }
-const SimTableDef *simTables() { return kTables; }
-const char *const *simSubtrees() { return kSubtrees; }
+namespace {
+
+// The lists above followed by those of the routing groups, ended by the first list's null record.
+template <typename T>
+std::vector<T> joined(const T *first, const T *second, bool (*isEnd)(const T &))
+{
+    std::vector<T> all;
+    for (const T *p = first; !isEnd(*p); ++p)
+        all.push_back(*p);
+    const T *p = second;
+    for (; !isEnd(*p); ++p)
+        all.push_back(*p);
+    all.push_back(*p);
+    return all;
+}
+
+} // namespace
+
+const SimObjectDef *simObjects()
+{
+    static const std::vector<SimObjectDef> all =
+        joined<SimObjectDef>(kObjects, simRoutingObjects(), [](const SimObjectDef &d) { return !d.oid; });
+    return all.data();
+}
+
+const SimTableDef *simTables()
+{
+    static const std::vector<SimTableDef> all =
+        joined<SimTableDef>(kTables, simRoutingTables(), [](const SimTableDef &d) { return !d.entry; });
+    return all.data();
+}
+
+const char *const *simSubtrees()
+{
+    static const std::vector<const char *> all =
+        joined<const char *>(kSubtrees, simRoutingSubtrees(), [](const char *const &s) { return !s; });
+    return all.data();
+}

@@ -499,7 +499,8 @@ bool createsRow(SimRowControl c, int64_t v)
     case SimRowControl::EntryStatus:
         return v == 2;
     case SimRowControl::ValidInvalid:
-        return v == 3;
+        // valid, permanent, and the kinds of entry that follow them (static, deleteOnReset ...)
+        return v >= 3;
     case SimRowControl::None:
         break;
     }

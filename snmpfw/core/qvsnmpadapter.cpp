@@ -33,6 +33,7 @@ struct AsyncCall {
     QvSNMPAsyncHandler handler;
     Session *session = nullptr;
     QvSNMPPduKind kind = PDU_GET;
+    int maxRepetitions = 0;  // GETBULK only
     QList<QvSNMPVb> vbs;
     bool done = false;
     int status = 0;
@@ -269,13 +270,21 @@ bool addVariable(netsnmp_pdu *pdu, const QvSNMPVb &vb, bool withValue)
     }
 }
 
-netsnmp_pdu *buildPdu(QvSNMPPduKind kind, const QList<QvSNMPVb> &vbs, int *status)
+netsnmp_pdu *buildPdu(QvSNMPPduKind kind, const QList<QvSNMPVb> &vbs, int *status, int maxRepetitions = 0)
 {
-    const int cmd = kind == PDU_GET ? SNMP_MSG_GET : kind == PDU_GETNEXT ? SNMP_MSG_GETNEXT : SNMP_MSG_SET;
+    const int cmd = kind == PDU_GET       ? SNMP_MSG_GET
+                    : kind == PDU_GETNEXT ? SNMP_MSG_GETNEXT
+                    : kind == PDU_GETBULK ? SNMP_MSG_GETBULK
+                                          : SNMP_MSG_SET;
     netsnmp_pdu *pdu = snmp_pdu_create(cmd);
     if (!pdu) {
         *status = LIBSTAT_RESOURCE;
         return nullptr;
+    }
+    if (kind == PDU_GETBULK) {
+        // Every binding repeats: a table's columns, row after row.
+        pdu->non_repeaters = 0;
+        pdu->max_repetitions = qMax(1, maxRepetitions);
     }
     for (const QvSNMPVb &vb : vbs) {
         if (!addVariable(pdu, vb, kind == PDU_SET)) {
@@ -601,7 +610,7 @@ void dispatch(AsyncCall *c)
         return;
     }
     int st = 0;
-    netsnmp_pdu *pdu = buildPdu(c->kind, c->vbs, &st);
+    netsnmp_pdu *pdu = buildPdu(c->kind, c->vbs, &st, c->maxRepetitions);
     if (!pdu) {
         finish(c, st, nullptr);
         return;
@@ -939,7 +948,9 @@ int SendBlocking(const QvSNMPTarget &target, QvSNMPPduKind kind, const QList<QvS
     return status;
 }
 
-int SendAsync(const QvSNMPTarget &target, QvSNMPPduKind kind, const QList<QvSNMPVb> &vbs,
+namespace {
+
+int sendAsync(const QvSNMPTarget &target, QvSNMPPduKind kind, int maxRepetitions, const QList<QvSNMPVb> &vbs,
               QvSNMPAsyncHandler handler, quint64 *requestId)
 {
     if (!S().initialised)
@@ -975,6 +986,7 @@ int SendAsync(const QvSNMPTarget &target, QvSNMPPduKind kind, const QList<QvSNMP
     c->handler = std::move(handler);
     c->session = s;
     c->kind = kind;
+    c->maxRepetitions = maxRepetitions;
     c->vbs = vbs;
     S().calls.insert(c->id, c);
     ++s->outstanding;
@@ -985,7 +997,7 @@ int SendAsync(const QvSNMPTarget &target, QvSNMPPduKind kind, const QList<QvSNMP
         return 0;
     }
     int st = 0;
-    netsnmp_pdu *pdu = buildPdu(kind, vbs, &st);
+    netsnmp_pdu *pdu = buildPdu(kind, vbs, &st, maxRepetitions);
     if (!pdu) {
         S().calls.remove(c->id);
         --s->outstanding;
@@ -1005,6 +1017,24 @@ int SendAsync(const QvSNMPTarget &target, QvSNMPPduKind kind, const QList<QvSNMP
         }
     }
     return 0;
+}
+
+} // namespace
+
+int SendAsync(const QvSNMPTarget &target, QvSNMPPduKind kind, const QList<QvSNMPVb> &vbs,
+              QvSNMPAsyncHandler handler, quint64 *requestId)
+{
+    if (kind == PDU_GETBULK)
+        return LIBSTAT_INVALID_PDU;
+    return sendAsync(target, kind, 0, vbs, std::move(handler), requestId);
+}
+
+int SendBulkAsync(const QvSNMPTarget &target, const QList<QvSNMPVb> &vbs, int maxRepetitions,
+                  QvSNMPAsyncHandler handler, quint64 *requestId)
+{
+    if (target.version == 0)
+        return LIBSTAT_UNSUPPORTED_ON_TARGET;
+    return sendAsync(target, PDU_GETBULK, maxRepetitions, vbs, std::move(handler), requestId);
 }
 
 void ProcessEvents()

@@ -29,7 +29,7 @@ struct QvSNMPTarget {
     qint32 retries = 1;
 };
 
-enum QvSNMPPduKind { PDU_GET, PDU_GETNEXT, PDU_SET };
+enum QvSNMPPduKind { PDU_GET, PDU_GETNEXT, PDU_SET, PDU_GETBULK };
 
 struct QvSNMPResponse {
     qint32 errorStatus = 0;
@@ -111,6 +111,11 @@ int SendBlocking(const QvSNMPTarget &target, QvSNMPPduKind kind, const QList<QvS
 // once, from ProcessEvents or from a later blocking call, never from inside this call.
 int SendAsync(const QvSNMPTarget &target, QvSNMPPduKind kind, const QList<QvSNMPVb> &vbs,
               QvSNMPAsyncHandler handler, quint64 *requestId = nullptr);
+
+// GETBULK of the bindings (all repeating) with maxRepetitions rows, as SendAsync otherwise.
+// SNMPv1 has no GETBULK: LIBSTAT_UNSUPPORTED_ON_TARGET, nothing sent.
+int SendBulkAsync(const QvSNMPTarget &target, const QList<QvSNMPVb> &vbs, int maxRepetitions,
+                  QvSNMPAsyncHandler handler, quint64 *requestId = nullptr);
 
 // Reads what arrived and runs time-outs and retransmissions of every session.
 void ProcessEvents();

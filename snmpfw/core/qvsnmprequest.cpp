@@ -64,6 +64,32 @@ QvOid parseOidOrThrow(const QString &text)
 
 } // namespace
 
+namespace {
+
+// The kept rows of a GETBULK answer being handed to a caller (GUI thread only).
+struct RowDelivery {
+    QvSNMPRequest *request = nullptr;
+    bool wanted = false;  // the caller asked for the next row
+    QvSNMPRequestCallback callback = nullptr;
+    void *data = nullptr;
+};
+RowDelivery *g_delivery = nullptr;
+
+QvSNMPCompletionRecord *newReadRecord(QvSNMPRequest *request, QvSNMPRequestCallback callback, void *data,
+                                      quint8 bulk)
+{
+    auto *rec = new QvSNMPCompletionRecord;
+    rec->complete = &QvSNMPRequest::Complete;
+    rec->request = request;
+    rec->readBack = 1;
+    rec->callback = callback;
+    rec->data = data;
+    rec->bulk = bulk;
+    return rec;
+}
+
+} // namespace
+
 struct QvSNMPRequest::Prepared {
     QvSNMPTarget target;
     QvSNMPPduKind kind = PDU_GET;
@@ -178,20 +204,15 @@ QString QvSNMPRequest::Base(int i) const
     return vars.instanceSuffix.isEmpty() ? o : o + QLatin1Char('.') + vars.instanceSuffix;
 }
 
-void QvSNMPRequest::Prepare(BuildMode mode, Prepared *out)
+void QvSNMPRequest::LoadTarget(bool write, QvSNMPTarget *target) const
 {
-    if (vars.itemType > MVT_UMV)
-        QvThrow(-515);
-    if (mode == BuildNextRead && (vars.itemType == SVT_SV || vars.itemType == MVT_SV))
-        QvThrow(-510);
-    // Targets.
     if (!validAddress(agentAddress))
         QvThrow(-509);
-    QvSNMPTarget &t = out->target;
+    QvSNMPTarget &t = *target;
     t.address = agentAddress;
     t.port = agentPort;
     t.version = version == 3 ? 3 : (version == 1 ? 1 : 0);
-    t.community = mode == BuildWrite ? writeCommunity : readCommunity;
+    t.community = write ? writeCommunity : readCommunity;
     t.securityModel = securityModel;
     t.securityLevel = securityLevel;
     t.securityName = securityName;
@@ -203,6 +224,15 @@ void QvSNMPRequest::Prepare(BuildMode mode, Prepared *out)
     t.contextEngineID = contextEngineID;
     t.timeout = timeout;
     t.retries = retries;
+}
+
+void QvSNMPRequest::Prepare(BuildMode mode, Prepared *out)
+{
+    if (vars.itemType > MVT_UMV)
+        QvThrow(-515);
+    if (mode == BuildNextRead && (vars.itemType == SVT_SV || vars.itemType == MVT_SV))
+        QvThrow(-510);
+    LoadTarget(mode == BuildWrite, &out->target);
     // The request PDU.
     if (mode == BuildWrite)
         out->kind = PDU_SET;
@@ -400,10 +430,143 @@ void QvSNMPRequest::SendAsync(Prepared &p, QvSNMPRequestCallback callback, void 
     ++pending;
 }
 
+bool QvSNMPRequest::BulkWalk() const
+{
+    return useGetBulk && vars.IsTable() && (version == SNMP_VERSION_V2C || version == SNMP_VERSION_V3);
+}
+
+int QvSNMPRequest::BulkRepetitions()
+{
+    if (m_bulkRepetitions > 0)
+        return m_bulkRepetitions;
+    if (maxRepetitions > 0)
+        return m_bulkRepetitions = maxRepetitions;
+    // As many rows as fit an answer of about 1,400 octets (below every path's MTU): per binding
+    // the encoded name with an instance of some ten sub-identifiers, the value and the headers.
+    int row = 0;
+    for (int i = 0; i < vars.Count(); ++i) {
+        if (!vars.IsReadable(i))
+            continue;
+        const QvSNMPVar &v = vars.Item(i);
+        int value = 6;
+        switch (v.syntax) {
+        case SYN_OCTETSTR: case SYN_DISPLAYSTR: case SYN_BITSTR: value = 24; break;
+        case SYN_OBJECTID: value = 16; break;
+        case SYN_COUNTER64: value = 11; break;
+        case SYN_MACADDRESS: value = 8; break;
+        default: break;
+        }
+        row += int(v.oid.count(QLatin1Char('.'))) + 1 + 12 + value + 6;
+    }
+    return m_bulkRepetitions = qBound(1, 1400 / qMax(1, row), 64);
+}
+
+void QvSNMPRequest::SendBulk(const QList<QvSNMPVb> &vbs, QvSNMPRequestCallback callback, void *data)
+{
+    QvSNMPCompletionRecord *rec = newReadRecord(this, callback, data, 1);
+    rec->bulkVbs = vbs;
+    QvSNMPTarget target;
+    LoadTarget(false, &target);
+    const int status = QvSNMPAdapter::SendBulkAsync(
+        target, vbs, BulkRepetitions(), [rec](int st, const QvSNMPResponse &r) { rec->complete(rec, st, &r); });
+    if (status != 0) {
+        delete rec;
+        throwStatus(status);
+    }
+    m_records.append(rec);
+    ++pending;
+}
+
+void QvSNMPRequest::PostBufferedRow(QvSNMPRequestCallback callback, void *data)
+{
+    QvSNMPCompletionRecord *rec = newReadRecord(this, callback, data, 2);
+    m_records.append(rec);
+    ++pending;
+    // From the message loop, as an answer would come: the caller's callback never runs inside
+    // its own call, and the window paints between rows.
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [rec] { rec->complete(rec, 0, nullptr); }, Qt::QueuedConnection);
+}
+
+bool QvSNMPRequest::StoreBufferedRow(QvSNMPError *outcome)
+{
+    QvSNMPResponse row;
+    row.vbs = m_bulkRows.takeFirst();
+    bool ended = false;
+    const bool stored = StoreReadResponse(0, &row, &ended);
+    // Past the table's end the rest of the answer belongs to other objects.
+    if (!stored)
+        m_bulkRows.clear();
+    outcome->finished = stored ? 0 : 1;
+    return stored;
+}
+
+bool QvSNMPRequest::CompleteBulk(QvSNMPCompletionRecord *record, int reason, const void *response,
+                                 QvSNMPError *outcome)
+{
+    const auto *resp = static_cast<const QvSNMPResponse *>(response);
+    const int errorStatus = reason == 0 && resp ? resp->errorStatus : 0;
+    const int width = record->bulkVbs.size();
+    const int rows = reason == 0 && resp && errorStatus == 0 && width > 0 ? int(resp->vbs.size()) / width : 0;
+    constexpr int kTooBig = 1;
+    if (reason == 0 && (errorStatus == kTooBig || (errorStatus == 0 && rows == 0)) && m_bulkRepetitions > 1) {
+        // The answer would not fit one message: ask for fewer rows.
+        m_bulkRepetitions = qMax(1, m_bulkRepetitions / 2);
+        SendBulk(record->bulkVbs, record->callback, record->data);
+        return false;
+    }
+    if (reason == 0 && errorStatus != 0 && errorStatus != kTooBig) {
+        // An agent that refuses GETBULK answers it with an error: one GET-NEXT per row from here.
+        m_bulkRefused = true;
+        Prepared p;
+        LoadTarget(false, &p.target);
+        p.kind = PDU_GETNEXT;
+        p.vbs = record->bulkVbs;
+        SendAsync(p, record->callback, record->data, true);
+        return false;
+    }
+    if (reason != 0 || errorStatus != 0 || rows == 0) {
+        const QvStatus mapped = MapStatus(reason != 0 ? reason : (errorStatus != 0 ? errorStatus : kTooBig));
+        outcome->code = mapped.code;
+        outcome->text = mapped.text;
+        outcome->finished = 1;
+        return true;
+    }
+    // The answer runs row by row through the columns; a row cut short at its end is asked again.
+    m_bulkRows.clear();
+    for (int r = 0; r < rows; ++r)
+        m_bulkRows.append(resp->vbs.mid(r * width, width));
+    StoreBufferedRow(outcome);
+    return true;
+}
+
 void QvSNMPRequest::ReadAsync(QvSNMPRequestCallback callback, void *data, bool first)
 {
     if (!alive)
         return;
+    if (BulkWalk()) {
+        if (first) {
+            m_bulkRows.clear();
+            m_bulkRefused = false;
+            m_bulkRepetitions = 0;
+        }
+        if (!first && !m_bulkRows.isEmpty()) {
+            if (g_delivery && g_delivery->request == this) {
+                g_delivery->wanted = true;
+                g_delivery->callback = callback;
+                g_delivery->data = data;
+            } else {
+                PostBufferedRow(callback, data);
+            }
+            return;
+        }
+        if (!m_bulkRefused) {
+            Prepared p;
+            Prepare(first ? BuildFirstRead : BuildNextRead, &p);
+            SendBulk(p.vbs, callback, data);
+            return;
+        }
+    }
     Prepared p;
     Prepare(first ? BuildFirstRead : BuildNextRead, &p);
     SendAsync(p, callback, data, true);
@@ -444,7 +607,7 @@ void QvSNMPRequest::Complete(QvSNMPCompletionRecord *record, int reason, const v
         return;
     }
     QvSNMPError outcome;
-    const int status = reason != 0 ? reason : resp->errorStatus;
+    const int status = reason != 0 ? reason : (resp ? resp->errorStatus : 0);
     QvStatus mapped = MapStatus(status);
     outcome.code = mapped.code;
     outcome.text = mapped.text;
@@ -454,7 +617,22 @@ void QvSNMPRequest::Complete(QvSNMPCompletionRecord *record, int reason, const v
     outcome.finished = 0;
     const bool table = req->vars.IsTable();
     try {
-        if (record->write) {
+        if (record->bulk && !req->alive) {
+            outcome.code = 0;
+            outcome.text = QvErrorText(0);
+            outcome.finished = 1;
+        } else if (record->bulk == 2) {
+            outcome.code = 0;
+            outcome.text = QvErrorText(0);
+            outcome.errorIndex = 0;
+            req->StoreBufferedRow(&outcome);
+        } else if (record->bulk == 1) {
+            if (!req->CompleteBulk(record, reason, response, &outcome)) {
+                delete record;
+                --req->pending;
+                return;
+            }
+        } else if (record->write) {
             outcome.finished = 1;
             if (outcome.code == 0 && record->readBack && req->alive)
                 req->StoreReadBack(record->sent, resp);
@@ -493,12 +671,36 @@ void QvSNMPRequest::Complete(QvSNMPCompletionRecord *record, int reason, const v
     }
     QvSNMPRequestCallback cb = record->callback;
     void *data = record->data;
+    const bool bulkRows = record->bulk != 0;
     delete record;
     if (cb) {
+        // The rows of one answer go to the caller in one turn of the message loop: its next
+        // read of a kept row is answered here, after its callback has returned.
+        RowDelivery delivery{req};
+        RowDelivery *outer = g_delivery;
+        if (bulkRows)
+            g_delivery = &delivery;
         try {
             cb(data, &outcome, &req->vars);
+            while (delivery.wanted && req->alive && !req->m_bulkRows.isEmpty()) {
+                delivery.wanted = false;
+                QvSNMPError next = outcome;
+                next.code = 0;
+                next.text = QvErrorText(0);
+                next.errorIndex = 0;
+                try {
+                    req->StoreBufferedRow(&next);
+                } catch (const QvSNMPException &e) {
+                    req->m_bulkRows.clear();
+                    next.code = e.code();
+                    next.text = e.text();
+                    next.finished = 1;
+                }
+                delivery.callback(delivery.data, &next, &req->vars);
+            }
         } catch (...) {
         }
+        g_delivery = outer;
     }
     --req->pending;
 }

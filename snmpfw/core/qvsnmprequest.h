@@ -12,6 +12,7 @@
 #include <QtGlobal>
 
 class QvSNMPRequest;
+struct QvSNMPTarget;
 
 // Outcome handed to an asynchronous caller.
 struct QvSNMPError {
@@ -36,6 +37,10 @@ struct QvSNMPCompletionRecord {
     void *data = nullptr;
     bool write = false;
     QList<int> sent;  // variable positions of the bindings sent, in order
+    // Table walks in bulk: 1 a GETBULK whose bindings are kept for a resend, 2 a row received
+    // ahead, handed over from the message loop.
+    quint8 bulk = 0;
+    QList<QvSNMPVb> bulkVbs;
 };
 
 class QvSNMPRequest {
@@ -85,6 +90,13 @@ public:
 
     // Fields.
     quint8 useGetNext = 0;
+    // Table walks under SNMPv2c and SNMPv3 ask for many rows per request (GETBULK); SNMPv1 and
+    // agents that refuse it keep one GET-NEXT per row.
+    quint8 useGetBulk = 0;
+    // Rows per GETBULK; 0 chooses as many as fit one message.
+    qint32 maxRepetitions = 0;
+    // The rows per GETBULK of the walk under way (after shrinking on tooBig), 0 before one.
+    qint32 BulkRepetitionsInUse() const { return m_bulkRepetitions; }
     qint32 timeout = 100;  // hundredths of a second
     qint32 retries = 1;
     QString agentAddress;
@@ -114,6 +126,7 @@ private:
     enum BuildMode { BuildFirstRead, BuildNextRead, BuildWrite };
     struct Prepared;
     void Prepare(BuildMode mode, Prepared *out);
+    void LoadTarget(bool write, QvSNMPTarget *target) const;
     QString Base(int i) const;
     // Stores a read answer into the value texts. Returns true when at least one readable
     // variable is not done; *walkEnded when a no-such-name answer returned the request unchanged.
@@ -122,6 +135,17 @@ private:
     void SelectForWrite(const QString &varSelection, const QStringList *values);
     void StoreReadBack(const QList<int> &sent, const void *response);
     void SendAsync(Prepared &prepared, QvSNMPRequestCallback callback, void *data, bool readBack);
+    bool BulkWalk() const;
+    int BulkRepetitions();
+    void SendBulk(const QList<QvSNMPVb> &vbs, QvSNMPRequestCallback callback, void *data);
+    void PostBufferedRow(QvSNMPRequestCallback callback, void *data);
+    // A GETBULK answer: keeps its rows and stores the first; false when the walk continues
+    // without a callback now (a smaller or a GET-NEXT request went out instead).
+    bool CompleteBulk(QvSNMPCompletionRecord *record, int reason, const void *response, QvSNMPError *outcome);
+    bool StoreBufferedRow(QvSNMPError *outcome);
 
     QList<QvSNMPCompletionRecord *> m_records;  // outstanding asynchronous sends
+    QList<QList<QvSNMPVb>> m_bulkRows;           // rows of the last GETBULK not yet stored
+    int m_bulkRepetitions = 0;                   // of the walk under way
+    bool m_bulkRefused = false;                  // the agent refused GETBULK: GET-NEXT from now on
 };

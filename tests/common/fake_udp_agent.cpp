@@ -116,7 +116,13 @@ bool parse(const QByteArray &d, FakeRequest *r)
     if (!pdu.next(&t, &a, &z) || t != 0x02)
         return false;
     r->requestId = int(readInt(d, a, z));
-    if (!pdu.next(&t, &a, &z) || !pdu.next(&t, &a, &z) || !pdu.next(&t, &a, &z) || t != 0x30)
+    if (!pdu.next(&t, &a, &z) || t != 0x02)
+        return false;
+    r->errorStatus = int(readInt(d, a, z));
+    if (!pdu.next(&t, &a, &z) || t != 0x02)
+        return false;
+    r->errorIndex = int(readInt(d, a, z));
+    if (!pdu.next(&t, &a, &z) || t != 0x30)
         return false;
     Reader list(d, a, z);
     while (list.p < list.end) {

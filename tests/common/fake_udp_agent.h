@@ -21,8 +21,10 @@ struct FakeVb {
 struct FakeRequest {
     int version = 0;
     QByteArray community;
-    quint8 pduType = 0;  // 0xa0 GET, 0xa1 GET-NEXT, 0xa3 SET
+    quint8 pduType = 0;  // 0xa0 GET, 0xa1 GET-NEXT, 0xa3 SET, 0xa5 GETBULK
     int requestId = 0;
+    int errorStatus = 0;  // GETBULK (0xa5): non-repeaters
+    int errorIndex = 0;   // GETBULK: max-repetitions
     QList<FakeVb> vbs;
 };
 

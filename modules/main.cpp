@@ -1,0 +1,49 @@
+// Process entry of the shared modules: the global SNMP session and the message catalogues as the
+// device manager opens them, then the target's window, which runs until it is closed.
+#include "mibenums.h"
+#include "modulestart.h"
+#include "qvsnmperrors.h"
+#include "qvsnmpexception.h"
+#include "tconfigform.h"
+#include "tmessagebox.h"
+#include "windowbuilder.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include <memory>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    try {
+        QvCatalogueListsScope lists;
+        QStringList arguments;
+        // One character per octet, so that communities and passwords keep every byte.
+        for (int i = 1; i < argc; ++i)
+            arguments << QString::fromLatin1(argv[i]);
+        const QString exePath = QCoreApplication::applicationFilePath();
+        OpenGlobalSession(QString());
+        LoadCatalogues(QDir(QFileInfo(exePath).absolutePath()).filePath(QStringLiteral("errMSg")));
+        const TModuleStart start = PrepareModule(arguments, exePath);
+        if (!start.window) {
+            TMessageBox(nullptr, start.error, ExecutableCaption());
+            return 2;
+        }
+        SnmpEventProcessor *pump = SessionParams().EventProcessor;
+        SessionParams() = start.params;
+        SessionParams().EventProcessor = pump;
+        std::unique_ptr<TConfigForm> form(BuildModuleWindow(*start.window, start.params.Device.Address));
+        // A top-level window of its own: the program ends when it closes.
+        form->setWindowModality(Qt::NonModal);
+        QObject::connect(form.get(), &QDialog::finished, &app, &QCoreApplication::quit);
+        form->show();
+        return app.exec();
+    } catch (const QvSNMPException &e) {
+        TMessageBox(nullptr, e.text(), ExecutableCaption());
+    } catch (const std::exception &e) {
+        TMessageBox(nullptr, QString::fromLatin1(e.what()), ExecutableCaption());
+    }
+    return 1;
+}

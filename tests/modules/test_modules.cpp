@@ -1,0 +1,268 @@
+// The shared modules: their command lines as the device manager writes them (SNMPv3 switches,
+// communities with the port and version from the device configuration file, a security name
+// with a blank, targets missing or unknown), every target's window against the simulated switch
+// with the rows of an independent GET-NEXT walk, and a launch from the device manager's menu.
+#include "agent_support.h"
+#include "devicecommands.h"
+#include "kmvsim_process.h"
+#include "mibcatalogue.h"
+#include "mibenums.h"
+#include "modulestart.h"
+#include "qvsnmpexception.h"
+#include "qvsnmprequest.h"
+#include "qvsnmpsession.h"
+#include "tconfigform.h"
+#include "tlistviewpanel.h"
+#include "tmainform.h"
+#include "tmessagebox.h"
+#include "tsnmppanel.h"
+#include "windowbuilder.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QSettings>
+#include <QTabWidget>
+#include <QThread>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+bool WaitFor(const std::function<bool()> &done, int ms = 30000)
+{
+    QDeadlineTimer deadline(ms);
+    while (!done()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(1);
+    }
+    return true;
+}
+
+class Modules : public ::testing::Test {
+public:
+    static void SetUpTestSuite()
+    {
+        s_home = makeTempDir(QStringLiteral("modules"));
+        s_oldCwd = QDir::currentPath();
+        QDir::setCurrent(s_home);
+        // The suite's program folder is unknown: only the "quorvane_ems" folder holds a file.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, s_home + "/etc");
+        QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, s_home + "/etc");
+        OpenGlobalSession(s_home);
+        BuildCatalogueLists();
+        SetMessageBoxFunc([](QWidget *, const QString &, const QString &, QMessageBox::StandardButtons) {
+            return QMessageBox::No;
+        });
+    }
+    static void TearDownTestSuite()
+    {
+        SetMessageBoxFunc({});
+        QDir::setCurrent(s_oldCwd);
+        QDir(s_home).removeRecursively();
+    }
+
+protected:
+    static TSessionTexts Texts(const QString &version)
+    {
+        TSessionTexts t;
+        t.Address = QStringLiteral("10.1.1.1");
+        t.ReadCommunity = QStringLiteral("corvet");
+        t.WriteCommunity = QStringLiteral("lanmore");
+        t.Port = QStringLiteral("1161");
+        t.Version = version;
+        t.SecurityName = QStringLiteral("SHA_User");
+        t.AuthPassword = QStringLiteral("kmvauth7040");
+        t.PrivPassword = QStringLiteral("kmvpriv7040");
+        t.AuthProtocol = QStringLiteral("3");
+        t.PrivProtocol = QStringLiteral("2");
+        t.ContextEngineID = QString();
+        t.SecurityLevel = QStringLiteral("3");
+        t.ContextName = QStringLiteral("ctx");
+        t.SecurityModel = QStringLiteral("3");
+        return t;
+    }
+
+    static QString s_home;
+    static QString s_oldCwd;
+};
+
+QString Modules::s_home;
+QString Modules::s_oldCwd;
+
+TEST_F(Modules, CommandLinesAsTheDeviceManagerWritesThem)
+{
+    // A device configuration file beside the modules in the suite's own folder.
+    const QString ems = s_home + "/quorvane_ems";
+    QDir().mkpath(ems);
+    QFile cfg(ems + "/10.1.1.1.cfg");
+    ASSERT_TRUE(cfg.open(QIODevice::WriteOnly));
+    cfg.write("[Program Information]\r\nAgentPort=2161\r\nVersion=1\r\n");
+    cfg.close();
+    const QString plainExe = s_home + "/bin/Layer3";
+    const QString emsExe = ems + "/Layer3";
+
+    struct Case {
+        const char *name;
+        QStringList arguments;
+        QString exe;
+        bool starts;
+        quint16 port;
+        qint8 version;
+        QString securityName;
+        QString errorPart;
+    };
+    const TSessionTexts v3 = Texts(QStringLiteral("3"));
+    const TSessionTexts v2c = Texts(QStringLiteral("1"));
+    TSessionTexts blank = v3;
+    blank.SecurityName = QStringLiteral("SHA User");
+    const Case cases[] = {
+        {"v3 carries everything", ModuleArgumentList(v3, QStringLiteral("/TLayer3_OSPF"), QString()), plainExe,
+         true, 1161, 3, QStringLiteral("SHA_User"), {}},
+        {"v2c without a configuration file: port 161, SNMPv1",
+         ModuleArgumentList(v2c, QStringLiteral("/TBridge_Forwarding"), QString()), plainExe, true, 161, 0, {}, {}},
+        {"v2c with the file: its port and version",
+         ModuleArgumentList(v2c, QStringLiteral("/TMIB_ARP"), QString()), emsExe, true, 2161, 1, {}, {}},
+        {"a security name with a blank splits; the target still ends the line",
+         ModuleArgumentList(blank, QStringLiteral("/TLayer3_RendezvousPoints"), QString()), plainExe, true, 1161, 3,
+         QStringLiteral("SHA"), {}},
+        {"unknown target", ModuleArgumentList(v2c, QStringLiteral("/TLayer3_Nothing"), QString()), plainExe, false,
+         0, 0, {}, QStringLiteral("Unknown target /TLayer3_Nothing")},
+        {"no target", {"/I10.1.1.1", "/Rcorvet"}, plainExe, false, 0, 0, {}, QStringLiteral("No target")},
+        {"no arguments", {}, plainExe, false, 0, 0, {}, QStringLiteral("No parameter input")},
+        {"a port that is no number", {"/I10.1.1.1", "/tabc", "/v3", "/TIFMib_ifStackTable"}, plainExe, false, 0, 0,
+         {}, {}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const TModuleStart s = PrepareModule(c.arguments, c.exe);
+        ASSERT_EQ(s.window != nullptr, c.starts) << s.error.toStdString();
+        if (!c.starts) {
+            EXPECT_FALSE(s.error.isEmpty());
+            EXPECT_TRUE(s.error.contains(c.errorPart)) << s.error.toStdString();
+            continue;
+        }
+        EXPECT_EQ(QString::fromLatin1(s.window->handler), s.target);
+        EXPECT_EQ(s.params.Device.Address, QStringLiteral("10.1.1.1"));
+        EXPECT_EQ(s.params.Device.Port, c.port);
+        EXPECT_EQ(s.params.Security.Version, c.version);
+        EXPECT_EQ(s.params.Timeout, 200);
+        if (c.version == 3) {
+            EXPECT_EQ(s.params.Security.SecurityName, c.securityName);
+            EXPECT_EQ(s.params.Security.SecurityLevel, 3);
+            EXPECT_EQ(s.params.Security.AuthProtocol, 3);
+            EXPECT_EQ(s.params.Security.PrivProtocol, 2);
+            EXPECT_EQ(s.params.Security.AuthPassword, QStringLiteral("kmvauth7040"));
+            EXPECT_EQ(s.params.Security.PrivPassword, QStringLiteral("kmvpriv7040"));
+            EXPECT_EQ(s.params.Scope.ContextName, QStringLiteral("ctx"));
+        } else {
+            EXPECT_EQ(s.params.Security.ReadCommunity, QStringLiteral("corvet"));
+            EXPECT_EQ(s.params.Security.WriteCommunity, QStringLiteral("lanmore"));
+        }
+    }
+}
+
+// Every target's window on the simulated switch: each page refreshes without error, and every
+// list shows the rows a GET-NEXT walk of its table finds, in the same order.
+TEST_F(Modules, EveryTargetWindowShowsTheAgentsRows)
+{
+    KmvSimProcess sim({QStringLiteral("--fdb-size"), QStringLiteral("400"), QStringLiteral("--scenario"),
+                       QStringLiteral("static")});
+    ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
+    for (qint8 version : {qint8(1), qint8(0)}) {
+        QvSNMPSessionParams &p = SessionParams();
+        p.Device.Address = sim.address();
+        p.Device.Port = sim.port();
+        p.Security.Version = version;
+        p.Security.ReadCommunity = QStringLiteral("corvet");
+        p.Security.WriteCommunity = QStringLiteral("lanmore");
+        for (const TWindowDef &def : ModuleWindowDefs()) {
+            SCOPED_TRACE(std::string(def.handler) + (version ? " v2c" : " v1"));
+            std::unique_ptr<TConfigForm> form(BuildModuleWindow(def, sim.address()));
+            EXPECT_EQ(form->windowTitle(), QString::fromLatin1(def.caption) + sim.address());
+            form->show();
+            for (int k = 0; k < def.PanelCount(); ++k) {
+                if (form->PageControl())
+                    form->PageControl()->setCurrentIndex(k);
+                QvSNMPRequest2Edits *binding = form->BindingAt(k);
+                ASSERT_NE(binding, nullptr);
+                auto *strip = qobject_cast<QPlainTextEdit *>(binding->ReportTarget());
+                ASSERT_NE(strip, nullptr);
+                ASSERT_TRUE(WaitFor([&] { return !binding->Busy() && !strip->toPlainText().isEmpty(); }));
+                EXPECT_TRUE(strip->toPlainText().contains(QStringLiteral("Ok!"))) << strip->toPlainText().toStdString();
+                if (def.panels[k].kind != PK_LIST)
+                    continue;
+                TSNMPListViewPanel *list = nullptr;
+                for (auto *panel : form->findChildren<TSNMPListViewPanel *>())
+                    if (panel->Binding() == binding)
+                        list = panel;
+                ASSERT_NE(list, nullptr);
+                QvSNMPRequest walk;
+                walk.vars = QvSNMPVarList(FindMibTable(QString::fromLatin1(def.panels[k].table)), MVT_FMV,
+                                          def.panels[k].indexCount);
+                QStringList expected;
+                for (bool more = walk.Read(true); more; more = walk.Read(false)) {
+                    QStringList row;
+                    for (int i = 0; i < walk.vars.Count(); ++i)
+                        row << walk.vars.Item(i).valueText;
+                    expected << row.join(u'|');
+                }
+                QTreeWidget *view = list->ListPanel->ListView;
+                QStringList shown;
+                for (int r = 0; r < view->topLevelItemCount(); ++r) {
+                    QStringList row;
+                    for (int c = 0; c < view->columnCount(); ++c)
+                        row << view->topLevelItem(r)->text(c);
+                    shown << row.join(u'|');
+                }
+                EXPECT_FALSE(expected.isEmpty());
+                EXPECT_EQ(shown, expected);
+            }
+            form->FormClose();
+        }
+    }
+}
+
+// The menu entries start the module beside the program with the switches of the session.
+TEST_F(Modules, MenuEntryStartsTheModuleWithItsCommandLine)
+{
+    const QString bin = s_home + "/launch";
+    QDir().mkpath(bin);
+    const QString record = s_home + "/launched.txt";
+    QFile script(bin + "/Layer3");
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1'\n").arg(record).toLocal8Bit());
+    script.close();
+    script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+    const quint16 port = freeUdpPort();
+    const QStringList args = {"/I127.0.0.1", "/t" + QString::number(port), "/v3", "/nSHA_User", "/l2", "/a3",
+                              "/Akmvauth7040"};
+    TMainForm form(TStartupEnv{args, bin + "/kmv7040qx", s_home});
+    auto *entry = form.menuBar()->findChild<QAction *>(QStringLiteral("LsdbInfo1"));
+    ASSERT_NE(entry, nullptr);
+    entry->trigger();
+    ASSERT_TRUE(WaitFor([&] { return QFile(record).size() > 0; }, 10000));
+    QFile f(record);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QStringList launched = QString::fromLatin1(f.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(launched, ModuleArgumentList(form.Texts(), QStringLiteral("/TLayer3_Lsdb"), QString()));
+    EXPECT_EQ(launched.first(), QStringLiteral("/I127.0.0.1"));
+    EXPECT_EQ(launched.last(), QStringLiteral("/TLayer3_Lsdb"));
+    EXPECT_TRUE(launched.contains(QStringLiteral("/nSHA_User")));
+    // What the module makes of it.
+    const TModuleStart s = PrepareModule(launched, bin + "/Layer3");
+    ASSERT_NE(s.window, nullptr) << s.error.toStdString();
+    EXPECT_EQ(s.params.Device.Port, port);
+    EXPECT_EQ(s.params.Security.SecurityLevel, 2);
+}
+
+} // namespace
