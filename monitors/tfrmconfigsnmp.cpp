@@ -209,22 +209,41 @@ QString TfrmConfigSNMP::ConfigFileText() const
 {
     static const char *const versions[] = {"0", "1", "3"};
     const int v = rgpSNMPVersion->itemIndex();
+    TDeviceConfigEntries e;
+    e.AgentIP = lblIP->text();
+    e.AgentPort = edtPort->text();
+    e.Version = QLatin1String(v >= 0 && v < 3 ? versions[v] : "0");
+    e.SecurityName = V3Selected() ? cbxSecurityName->currentText() : QString();
+    e.AuthPassword = edtAuthPass->text();
+    e.PrivPassword = edtPrivPass->text();
+    e.AuthProtocol = cbxAuthProtocol->currentIndex();
+    e.PrivProtocol = cbxPrivProtocol->currentIndex();
+    e.ContextEngineID = edtContextEngine->text();
+    e.SecurityLevel = cbxSecurityLevel->currentIndex();
+    e.ContextName = edtContext->text();
+    e.GetCommStr = edtContext->text();
+    e.SetCommStr = edtCommunity->text();
+    return DeviceConfigFileText(e);
+}
+
+QString DeviceConfigFileText(const TDeviceConfigEntries &e)
+{
     const QLocale locale = QLocale::system();
     const QStringList lines = {
         QStringLiteral("[Program Information]"),
-        QStringLiteral("AgentIP=") + lblIP->text(),
-        QStringLiteral("AgentPort=") + edtPort->text(),
-        QStringLiteral("Version=") + QLatin1String(v >= 0 && v < 3 ? versions[v] : "0"),
-        QStringLiteral("SecurityName=") + (V3Selected() ? cbxSecurityName->currentText() : QString()),
-        QStringLiteral("AuthPassword=") + edtAuthPass->text(),
-        QStringLiteral("PrivPassword=") + edtPrivPass->text(),
-        QStringLiteral("AuthProtocol=") + QString::number(cbxAuthProtocol->currentIndex()),
-        QStringLiteral("PrivProtocol=") + QString::number(cbxPrivProtocol->currentIndex()),
-        QStringLiteral("ContextEngineID=") + edtContextEngine->text(),
-        QStringLiteral("SecurityLevel=") + QString::number(cbxSecurityLevel->currentIndex()),
-        QStringLiteral("ContextName=") + edtContext->text(),
-        QStringLiteral("GetCommStr=") + edtContext->text(),
-        QStringLiteral("SetCommStr=") + edtCommunity->text(),
+        QStringLiteral("AgentIP=") + e.AgentIP,
+        QStringLiteral("AgentPort=") + e.AgentPort,
+        QStringLiteral("Version=") + e.Version,
+        QStringLiteral("SecurityName=") + e.SecurityName,
+        QStringLiteral("AuthPassword=") + e.AuthPassword,
+        QStringLiteral("PrivPassword=") + e.PrivPassword,
+        QStringLiteral("AuthProtocol=") + QString::number(e.AuthProtocol),
+        QStringLiteral("PrivProtocol=") + QString::number(e.PrivProtocol),
+        QStringLiteral("ContextEngineID=") + e.ContextEngineID,
+        QStringLiteral("SecurityLevel=") + QString::number(e.SecurityLevel),
+        QStringLiteral("ContextName=") + e.ContextName,
+        QStringLiteral("GetCommStr=") + e.GetCommStr,
+        QStringLiteral("SetCommStr=") + e.SetCommStr,
         QStringLiteral("UpdateDate=") + locale.toString(QDate::currentDate(), QLocale::ShortFormat),
         QStringLiteral("UpdateTime=") + locale.toString(QTime::currentTime(), QLocale::LongFormat),
         QStringLiteral("SecurityModel=3"),
@@ -232,7 +251,7 @@ QString TfrmConfigSNMP::ConfigFileText() const
     return lines.join(QStringLiteral("\r\n"));
 }
 
-bool TfrmConfigSNMP::WriteConfigFile(const QString &path, const QString &text) const
+bool WriteDeviceConfigFile(const QString &path, const QString &text)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -284,7 +303,7 @@ void TfrmConfigSNMP::btnOkClick()
             }
         }
         const QString path = ConfigFilePath();
-        if (path.isEmpty() || !WriteConfigFile(path, ConfigFileText())) {
+        if (path.isEmpty() || !WriteDeviceConfigFile(path, ConfigFileText())) {
             TMessageBox(this, QStringLiteral("Create file error!"), ExecutableCaption());
             return;
         }

@@ -13,6 +13,29 @@ class QPushButton;
 class QScrollArea;
 class QvRadioGroup;
 
+// The values of the device configuration file, in the form it stores them: the protocol and
+// level entries are the settings dialog's 0-based list indices (library code - 1).
+struct TDeviceConfigEntries {
+    QString AgentIP;
+    QString AgentPort = QStringLiteral("161");
+    QString Version = QStringLiteral("0");
+    QString SecurityName;
+    QString AuthPassword;
+    QString PrivPassword;
+    int AuthProtocol = -1;
+    int PrivProtocol = -1;
+    QString ContextEngineID;
+    int SecurityLevel = -1;
+    QString ContextName;
+    QString GetCommStr;
+    QString SetCommStr;
+};
+
+// The file's text, keys in the settings dialog's order, lines joined by CR LF, none after the last.
+QString DeviceConfigFileText(const TDeviceConfigEntries &entries);
+// Writes the file in one step (a temporary beside it, then a rename), readable by its owner only.
+bool WriteDeviceConfigFile(const QString &path, const QString &text);
+
 class TfrmConfigSNMP : public QDialog {
     Q_OBJECT
 public:
@@ -67,8 +90,6 @@ public:
 private:
     bool V3Selected() const;
     void SetV3Controls(bool on);
-    // Writes the file in one step (a temporary beside it, then a rename), readable by its owner only.
-    bool WriteConfigFile(const QString &path, const QString &text) const;
     bool ComputeVersionChanged() const;
 
     QString m_runningVersion;

@@ -336,6 +336,27 @@ void baseSession(netsnmp_session *ss, const QvSNMPTarget &t, const QByteArray &p
     ss->retries = qMax(0, t.retries);
 }
 
+// A privacy key Ku localised to an engine, cut or extended to the privacy protocol's key length;
+// empty when the engine cannot make it.
+QByteArray localizePrivKu(const oid *authProto, u_int authLen, const oid *privProto, u_int privLen,
+                          const u_char *eid, size_t eidLen, const u_char *ku, size_t kuLen)
+{
+    u_char buf[2 * USM_PRIV_KU_LEN];
+    size_t kl = sizeof buf;
+    if (generate_kul(authProto, authLen, eid, eidLen, ku, kuLen, buf, &kl) != SNMPERR_SUCCESS)
+        return QByteArray();
+    int need = sc_get_proper_priv_length(privProto, privLen);
+    // DES keeps its pre-IV after the key: the user entry holds both halves.
+    if (sc_get_privtype(privProto, privLen) == USM_CREATE_USER_PRIV_DES)
+        need *= 2;
+    u_char *kp = buf;
+    if (need > 0 && size_t(need) > kl
+        && netsnmp_extend_kul(u_int(need), const_cast<oid *>(authProto), authLen, sc_get_privtype(privProto, privLen),
+                              const_cast<u_char *>(eid), u_int(eidLen), &kp, &kl, sizeof buf) != SNMPERR_SUCCESS)
+        return QByteArray();
+    return QByteArray(reinterpret_cast<const char *>(kp), int(need > 0 ? qMin(size_t(need), kl) : kl));
+}
+
 // The engine keeps one user per (engine ID, name) and would silently reuse stale keys with
 // changed passwords: the existing entry gets this session's protocols and keys in place.
 void installUser(Session *s, netsnmp_session *sp)
@@ -377,18 +398,10 @@ void installUser(Session *s, netsnmp_session *sp)
             setBytes(&u->authKey, &u->authKeyLen, kul, kl);
     }
     if (sp->securityPrivKeyLen) {
-        u_char buf[2 * USM_PRIV_KU_LEN];
-        size_t kl = sizeof buf;
-        if (generate_kul(sp->securityAuthProto, u_int(sp->securityAuthProtoLen), eid, eidLen, sp->securityPrivKey,
-                         sp->securityPrivKeyLen, buf, &kl) == SNMPERR_SUCCESS) {
-            const int need = sc_get_proper_priv_length(sp->securityPrivProto, u_int(sp->securityPrivProtoLen));
-            u_char *kp = buf;
-            if (need > 0 && size_t(need) > kl)
-                netsnmp_extend_kul(u_int(need), sp->securityAuthProto, u_int(sp->securityAuthProtoLen),
-                                   sc_get_privtype(sp->securityPrivProto, u_int(sp->securityPrivProtoLen)), eid,
-                                   u_int(eidLen), &kp, &kl, sizeof buf);
-            setBytes(&u->privKey, &u->privKeyLen, kp, need > 0 ? qMin(size_t(need), kl) : kl);
-        }
+        const QByteArray kul = localizePrivKu(sp->securityAuthProto, u_int(sp->securityAuthProtoLen),
+                                              sp->securityPrivProto, u_int(sp->securityPrivProtoLen), eid, eidLen,
+                                              sp->securityPrivKey, sp->securityPrivKeyLen);
+        setBytes(&u->privKey, &u->privKeyLen, reinterpret_cast<const u_char *>(kul.constData()), size_t(kul.size()));
     }
 }
 
@@ -880,6 +893,123 @@ bool PrivProtocolSupported(qint32 code)
 {
     size_t n = 0;
     return privOid(code, &n) != nullptr;
+}
+
+QByteArray LocalizedAuthKey(qint32 authProtocol, const QByteArray &password, const QByteArray &engineId)
+{
+    size_t alen = 0;
+    const oid *a = authOid(authProtocol, &alen);
+    if (!a || authProtocol == 1 || password.isEmpty() || engineId.isEmpty())
+        return QByteArray();
+    u_char ku[USM_AUTH_KU_LEN];
+    size_t kuLen = sizeof ku;
+    if (generate_Ku(a, u_int(alen), reinterpret_cast<const u_char *>(password.constData()), size_t(password.size()),
+                    ku, &kuLen) != SNMPERR_SUCCESS)
+        return QByteArray();
+    u_char kul[USM_AUTH_KU_LEN];
+    size_t kulLen = sizeof kul;
+    if (generate_kul(a, u_int(alen), reinterpret_cast<const u_char *>(engineId.constData()), size_t(engineId.size()),
+                     ku, kuLen, kul, &kulLen) != SNMPERR_SUCCESS)
+        return QByteArray();
+    return QByteArray(reinterpret_cast<const char *>(kul), int(kulLen));
+}
+
+QByteArray LocalizedPrivKey(qint32 authProtocol, qint32 privProtocol, const QByteArray &password,
+                            const QByteArray &engineId)
+{
+    size_t alen = 0, plen = 0;
+    const oid *a = authOid(authProtocol, &alen);
+    const oid *p = privOid(privProtocol, &plen);
+    if (!a || !p || authProtocol == 1 || privProtocol == 1 || password.isEmpty()
+        || engineId.isEmpty())
+        return QByteArray();
+    u_char ku[USM_PRIV_KU_LEN];
+    size_t kuLen = sizeof ku;
+    if (generate_Ku(a, u_int(alen), reinterpret_cast<const u_char *>(password.constData()), size_t(password.size()),
+                    ku, &kuLen) != SNMPERR_SUCCESS)
+        return QByteArray();
+    return localizePrivKu(a, u_int(alen), p, u_int(plen), reinterpret_cast<const u_char *>(engineId.constData()),
+                          size_t(engineId.size()), ku, kuLen);
+}
+
+QByteArray KeyChangeValue(qint32 authProtocol, const QByteArray &oldKey, const QByteArray &newKey)
+{
+    size_t alen = 0;
+    const oid *a = authOid(authProtocol, &alen);
+    if (!a || authProtocol == 1 || oldKey.isEmpty() || oldKey.size() != newKey.size())
+        return QByteArray();
+    QByteArray oldCopy = oldKey, newCopy = newKey;
+    QByteArray out(2 * newKey.size(), '\0');
+    size_t outLen = size_t(out.size());
+    // The library draws the random component itself, fresh for every call.
+    if (encode_keychange(a, u_int(alen), reinterpret_cast<u_char *>(oldCopy.data()), size_t(oldCopy.size()),
+                         reinterpret_cast<u_char *>(newCopy.data()), size_t(newCopy.size()),
+                         reinterpret_cast<u_char *>(out.data()), &outLen) != SNMPERR_SUCCESS)
+        return QByteArray();
+    out.resize(int(outLen));
+    return out;
+}
+
+QByteArray DecodeKeyChangeValue(qint32 authProtocol, const QByteArray &oldKey, const QByteArray &keyChange)
+{
+    size_t alen = 0;
+    const oid *a = authOid(authProtocol, &alen);
+    if (!a || authProtocol == 1 || oldKey.isEmpty() || keyChange.size() != 2 * oldKey.size())
+        return QByteArray();
+    QByteArray out(oldKey.size(), '\0');
+    size_t outLen = size_t(out.size());
+    if (decode_keychange(a, u_int(alen), reinterpret_cast<const u_char *>(oldKey.constData()), size_t(oldKey.size()),
+                         reinterpret_cast<const u_char *>(keyChange.constData()), size_t(keyChange.size()),
+                         reinterpret_cast<u_char *>(out.data()), &outLen) != SNMPERR_SUCCESS)
+        return QByteArray();
+    out.resize(int(outLen));
+    return out;
+}
+
+namespace {
+QString dottedOid(const oid *o, size_t len)
+{
+    QStringList parts;
+    for (size_t i = 0; i < len; ++i)
+        parts << QString::number(o[i]);
+    return parts.join(QLatin1Char('.'));
+}
+
+// Codes of one protocol family, listed for the reverse look-up.
+constexpr qint32 kAuthCodes[] = {1, 2, 3, 4, 5, 6, 7};
+constexpr qint32 kPrivCodes[] = {1, 2, 4, 20, 21};
+} // namespace
+
+QString AuthProtocolOid(qint32 code)
+{
+    size_t n = 0;
+    const oid *o = authOid(code, &n);
+    return o ? dottedOid(o, n) : QString();
+}
+
+QString PrivProtocolOid(qint32 code)
+{
+    size_t n = 0;
+    const oid *o = privOid(code, &n);
+    return o ? dottedOid(o, n) : QString();
+}
+
+qint32 AuthProtocolCode(const QString &dotted)
+{
+    const QString d = dotted.startsWith(QLatin1Char('.')) ? dotted.mid(1) : dotted;
+    for (qint32 c : kAuthCodes)
+        if (AuthProtocolOid(c) == d)
+            return c;
+    return 0;
+}
+
+qint32 PrivProtocolCode(const QString &dotted)
+{
+    const QString d = dotted.startsWith(QLatin1Char('.')) ? dotted.mid(1) : dotted;
+    for (qint32 c : kPrivCodes)
+        if (PrivProtocolOid(c) == d)
+            return c;
+    return 0;
 }
 
 int SendBlocking(const QvSNMPTarget &target, QvSNMPPduKind kind, const QList<QvSNMPVb> &vbs,

@@ -86,6 +86,24 @@ bool IsInitialised();
 bool AuthProtocolSupported(qint32 code);
 bool PrivProtocolSupported(qint32 code);
 
+// SNMPv3 keys (RFC 3414), raw octets; protocol codes as in the session parameters. Each gives
+// an empty result for an unsupported protocol, an empty password or engine ID, or a length
+// mismatch.
+// A password localised to an engine ID with the authentication protocol's hash.
+QByteArray LocalizedAuthKey(qint32 authProtocol, const QByteArray &password, const QByteArray &engineId);
+// The privacy key: the same localisation, cut or extended to the privacy protocol's key length.
+QByteArray LocalizedPrivKey(qint32 authProtocol, qint32 privProtocol, const QByteArray &password,
+                            const QByteArray &engineId);
+// The KeyChange value that turns oldKey into newKey, with a fresh random component.
+QByteArray KeyChangeValue(qint32 authProtocol, const QByteArray &oldKey, const QByteArray &newKey);
+// The new key a KeyChange value gives from oldKey.
+QByteArray DecodeKeyChangeValue(qint32 authProtocol, const QByteArray &oldKey, const QByteArray &keyChange);
+// A protocol code's object identifier (dotted, no leading dot; "" when unknown) and back (0 when unknown).
+QString AuthProtocolOid(qint32 code);
+QString PrivProtocolOid(qint32 code);
+qint32 AuthProtocolCode(const QString &dotted);
+qint32 PrivProtocolCode(const QString &dotted);
+
 // Blocking exchange; returns the library status, fills response on 0. An SNMPv3 engine
 // discovery of the same target that an asynchronous send started is waited for first, within
 // the target's time-out and retries.

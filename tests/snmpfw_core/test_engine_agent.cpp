@@ -169,8 +169,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(EngineAgent, ChangedPasswordTakesEffect)
 {
-    const SecuritySetup wrong{"", 3, SnmpdProcess::ShaAesUser, 3, 3, "wrong-password", 4, "aespassword"};
-    const SecuritySetup right{"", 3, SnmpdProcess::ShaAesUser, 3, 3, "shapassword", 4, "aespassword"};
+    const SecuritySetup pairs[][2] = {
+        {{"", 3, SnmpdProcess::ShaAesUser, 3, 3, "wrong-password", 4, "aespassword"},
+         {"", 3, SnmpdProcess::ShaAesUser, 3, 3, "shapassword", 4, "aespassword"}},
+        // DES keeps a pre-IV beside its key: the re-keyed user entry must hold both.
+        {{"", 3, SnmpdProcess::Md5DesUser, 3, 2, "wrong-password", 2, "despassword"},
+         {"", 3, SnmpdProcess::Md5DesUser, 3, 2, "md5password", 2, "despassword"}},
+    };
+    for (const auto &[wrong, right] : pairs)
     for (bool async : {false, true}) {
         for (const SecuritySetup *s : {&wrong, &right, &wrong, &right}) {
             QvSNMPRequest r;

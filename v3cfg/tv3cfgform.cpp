@@ -1,0 +1,475 @@
+#include "tv3cfgform.h"
+
+#include "qvsnmpexception.h"
+#include "qvsnmpsession.h"
+#include "tmessagebox.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSet>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+const QString TV3CfgForm::Caption = QStringLiteral("SNMPv3 Configuration");
+
+const TProtocolChoice AuthProtocolChoices[7] = {
+    {"None", AUTHPROT_NONE},
+    {"HMAC-MD5", AUTHPROT_HMACMD5},
+    {"HMAC-SHA", AUTHPROT_HMACSHA},
+    {"HMAC-SHA-224", AUTHPROT_HMAC128SHA224},
+    {"HMAC-SHA-256", AUTHPROT_HMAC192SHA256},
+    {"HMAC-SHA-384", AUTHPROT_HMAC256SHA384},
+    {"HMAC-SHA-512", AUTHPROT_HMAC384SHA512},
+};
+
+const TProtocolChoice PrivProtocolChoices[5] = {
+    {"None", PRIVPROT_NONE},
+    {"DES (CBC)", PRIVPROT_DES},
+    {"AES-128", PRIVPROT_AES128},
+    {"AES-192", PRIVPROT_AES192},
+    {"AES-256", PRIVPROT_AES256},
+};
+
+namespace {
+
+template <size_t N>
+QString ChoiceLabel(const TProtocolChoice (&choices)[N], qint32 code, const QString &oid)
+{
+    for (const TProtocolChoice &c : choices)
+        if (c.code == code)
+            return QLatin1String(c.label);
+    return oid.isEmpty() ? QStringLiteral("?") : oid;
+}
+
+template <size_t N>
+QComboBox *ChoiceCombo(const TProtocolChoice (&choices)[N], QWidget *parent)
+{
+    auto *c = new QComboBox(parent);
+    for (const TProtocolChoice &p : choices)
+        c->addItem(QLatin1String(p.label), p.code);
+    return c;
+}
+
+QTableWidget *Table(const QStringList &headers, QWidget *parent)
+{
+    auto *t = new QTableWidget(0, int(headers.size()), parent);
+    t->setHorizontalHeaderLabels(headers);
+    t->setSelectionBehavior(QAbstractItemView::SelectRows);
+    t->setSelectionMode(QAbstractItemView::SingleSelection);
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->verticalHeader()->hide();
+    t->horizontalHeader()->setStretchLastSection(true);
+    return t;
+}
+
+void SetRow(QTableWidget *t, int row, const QStringList &cells)
+{
+    for (int c = 0; c < cells.size(); ++c)
+        t->setItem(row, c, new QTableWidgetItem(cells.at(c)));
+}
+
+QLineEdit *PasswordEdit(QWidget *parent)
+{
+    auto *e = new QLineEdit(parent);
+    e->setEchoMode(QLineEdit::Password);
+    return e;
+}
+
+QPushButton *Button(const char *text, QWidget *parent, const char *name)
+{
+    auto *b = new QPushButton(QLatin1String(text), parent);
+    b->setObjectName(QLatin1String(name));
+    return b;
+}
+
+} // namespace
+
+TV3CfgForm::TV3CfgForm(const TV3CfgStart &start, QWidget *parent) : QDialog(parent), m_start(start)
+{
+    setObjectName(QStringLiteral("V3CfgForm"));
+    setWindowTitle(Caption + QStringLiteral(" : ") + start.address);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint);
+    auto *top = new QVBoxLayout(this);
+
+    LB_Session = new QLabel(this);
+    top->addWidget(LB_Session);
+
+    auto *split = new QSplitter(Qt::Vertical, this);
+    top->addWidget(split, 1);
+    auto *upper = new QWidget(split);
+    auto *upperRow = new QHBoxLayout(upper);
+    upperRow->setContentsMargins(0, 0, 0, 0);
+    auto *usersBox = new QGroupBox(QStringLiteral("Users"), upper);
+    auto *usersLayout = new QVBoxLayout(usersBox);
+    LV_Users = Table({QStringLiteral("User"), QStringLiteral("Authentication"), QStringLiteral("Privacy"),
+                      QStringLiteral("Group"), QStringLiteral("Status"), QStringLiteral("Storage")},
+                     usersBox);
+    LV_Users->setObjectName(QStringLiteral("LV_Users"));
+    usersLayout->addWidget(LV_Users);
+    upperRow->addWidget(usersBox, 3);
+
+    auto *formBox = new QGroupBox(QStringLiteral("User"), upper);
+    auto *form = new QFormLayout(formBox);
+    ED_Name = new QLineEdit(formBox);
+    ED_Name->setMaxLength(32);
+    CB_AuthProtocol = ChoiceCombo(AuthProtocolChoices, formBox);
+    ED_AuthPassword = PasswordEdit(formBox);
+    CB_PrivProtocol = ChoiceCombo(PrivProtocolChoices, formBox);
+    ED_PrivPassword = PasswordEdit(formBox);
+    CB_CloneFrom = new QComboBox(formBox);
+    ED_CloneAuthPassword = PasswordEdit(formBox);
+    ED_ClonePrivPassword = PasswordEdit(formBox);
+    CB_Group = new QComboBox(formBox);
+    CB_Group->setEditable(true);
+    form->addRow(QStringLiteral("Name :"), ED_Name);
+    form->addRow(QStringLiteral("Auth Protocol :"), CB_AuthProtocol);
+    form->addRow(QStringLiteral("Auth Password :"), ED_AuthPassword);
+    form->addRow(QStringLiteral("Priv Protocol :"), CB_PrivProtocol);
+    form->addRow(QStringLiteral("Priv Password :"), ED_PrivPassword);
+    form->addRow(QStringLiteral("Clone From :"), CB_CloneFrom);
+    form->addRow(QStringLiteral("Its Auth Password :"), ED_CloneAuthPassword);
+    form->addRow(QStringLiteral("Its Priv Password :"), ED_ClonePrivPassword);
+    form->addRow(QStringLiteral("Group :"), CB_Group);
+    auto *formButtons = new QHBoxLayout;
+    BT_Create = Button("Create", formBox, "BT_Create");
+    BT_Try = Button("Try these credentials", formBox, "BT_Try");
+    BT_Use = Button("Use", formBox, "BT_Use");
+    BT_Use->setToolTip(QStringLiteral("Write these credentials into the device manager's configuration file"));
+    formButtons->addWidget(BT_Create);
+    formButtons->addWidget(BT_Try);
+    formButtons->addWidget(BT_Use);
+    form->addRow(formButtons);
+    ED_OldAuthPassword = PasswordEdit(formBox);
+    ED_OldPrivPassword = PasswordEdit(formBox);
+    form->addRow(QStringLiteral("Current Auth Password :"), ED_OldAuthPassword);
+    form->addRow(QStringLiteral("Current Priv Password :"), ED_OldPrivPassword);
+    auto *userButtons = new QHBoxLayout;
+    BT_ChangePasswords = Button("Change Passwords", formBox, "BT_ChangePasswords");
+    BT_ChangePasswords->setToolTip(QStringLiteral("Give the selected user the passwords above; a password left "
+                                                  "empty stays as it is"));
+    BT_Delete = Button("Delete", formBox, "BT_Delete");
+    userButtons->addWidget(BT_ChangePasswords);
+    userButtons->addWidget(BT_Delete);
+    form->addRow(userButtons);
+    upperRow->addWidget(formBox, 2);
+
+    PC_Vacm = new QTabWidget(split);
+    LV_Groups = Table({QStringLiteral("Security Model"), QStringLiteral("Security Name"), QStringLiteral("Group"),
+                       QStringLiteral("Status"), QStringLiteral("Storage")},
+                      PC_Vacm);
+    LV_Access = Table({QStringLiteral("Group"), QStringLiteral("Context Prefix"), QStringLiteral("Security Model"),
+                       QStringLiteral("Security Level"), QStringLiteral("Context Match"), QStringLiteral("Read View"),
+                       QStringLiteral("Write View"), QStringLiteral("Notify View"), QStringLiteral("Status")},
+                      PC_Vacm);
+    LV_Views = Table({QStringLiteral("View"), QStringLiteral("Subtree"), QStringLiteral("Mask"), QStringLiteral("Type"),
+                      QStringLiteral("Status")},
+                     PC_Vacm);
+    PC_Vacm->addTab(LV_Groups, QStringLiteral("Groups"));
+    PC_Vacm->addTab(LV_Access, QStringLiteral("Access"));
+    PC_Vacm->addTab(LV_Views, QStringLiteral("Views"));
+
+    MM_Report = new QPlainTextEdit(split);
+    MM_Report->setObjectName(QStringLiteral("MM_Report"));
+    MM_Report->setReadOnly(true);
+    MM_Report->setMaximumBlockCount(500);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
+    split->setStretchFactor(2, 1);
+
+    auto *bottom = new QHBoxLayout;
+    BT_Refresh = Button("Refresh", this, "BT_Refresh");
+    BT_Close = Button("Close", this, "BT_Close");
+    bottom->addWidget(BT_Refresh);
+    bottom->addStretch(1);
+    bottom->addWidget(BT_Close);
+    top->addLayout(bottom);
+
+    connect(BT_Refresh, &QPushButton::clicked, this, [this] { BT_RefreshClick(); });
+    connect(BT_Create, &QPushButton::clicked, this, [this] { BT_CreateClick(); });
+    connect(BT_Try, &QPushButton::clicked, this, [this] { BT_TryClick(); });
+    connect(BT_Use, &QPushButton::clicked, this, [this] { BT_UseClick(); });
+    connect(BT_ChangePasswords, &QPushButton::clicked, this, [this] { BT_ChangePasswordsClick(); });
+    connect(BT_Delete, &QPushButton::clicked, this, [this] { BT_DeleteClick(); });
+    connect(BT_Close, &QPushButton::clicked, this, &QDialog::accept);
+    connect(LV_Users, &QTableWidget::itemSelectionChanged, this, [this] { LV_UsersSelectionChanged(); });
+
+    const QvSNMPSessionParams &p = SessionParams();
+    const QString who = p.Security.Version == SNMP_VERSION_V3
+                            ? QStringLiteral("SNMPv3 user \"%1\"").arg(p.Security.SecurityName)
+                            : QStringLiteral("SNMPv%1 community").arg(p.Security.Version == SNMP_VERSION_V2C
+                                                                          ? QStringLiteral("2c")
+                                                                          : QStringLiteral("1"));
+    LB_Session->setText(QStringLiteral("Switch %1, port %2, as %3 (%4)")
+                            .arg(start.address)
+                            .arg(p.Device.Port)
+                            .arg(who, start.configRead ? QStringLiteral("from ") + start.configPath
+                                                       : QStringLiteral("no device configuration file; defaults")));
+    resize(1000, 720);
+}
+
+void TV3CfgForm::Report(const QString &text)
+{
+    MM_Report->appendPlainText(text);
+}
+
+void TV3CfgForm::Guarded(const std::function<void()> &action)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    try {
+        action();
+    } catch (const QvSNMPException &e) {
+        Report(QStringLiteral("Failed: ") + TUsmAdmin::PlainFailure(e.code(), e.text()));
+    } catch (const std::exception &e) {
+        Report(QStringLiteral("Failed: ") + QString::fromLatin1(e.what()));
+    }
+    QApplication::restoreOverrideCursor();
+}
+
+void TV3CfgForm::BT_RefreshClick()
+{
+    Guarded([this] {
+        const QString keep = SelectedUser();
+        m_users = m_admin.Users();
+        m_groups = m_admin.Groups();
+        m_access = m_admin.Access();
+        m_views = m_admin.Views();
+        FillUsers();
+        SelectUser(keep);
+        FillVacm();
+        Report(QStringLiteral("Read %1 users, %2 group entries, %3 access entries and %4 view entries.")
+                   .arg(m_users.size())
+                   .arg(m_groups.size())
+                   .arg(m_access.size())
+                   .arg(m_views.size()));
+    });
+}
+
+void TV3CfgForm::FillUsers()
+{
+    const QSignalBlocker block(LV_Users);
+    LV_Users->setRowCount(int(m_users.size()));
+    const QString clone = CB_CloneFrom->currentText();
+    const QString group = CB_Group->currentText();
+    CB_CloneFrom->clear();
+    QSet<QString> groups;
+    for (int i = 0; i < m_users.size(); ++i) {
+        const TUsmUser &u = m_users.at(i);
+        QString userGroup;
+        for (const TVacmMember &m : std::as_const(m_groups))
+            if (m.model == SECMODEL_USM && m.securityName == u.name)
+                userGroup = m.group;
+        SetRow(LV_Users, i,
+               {u.name, ChoiceLabel(AuthProtocolChoices, u.authProtocol, u.authOid),
+                ChoiceLabel(PrivProtocolChoices, u.privProtocol, u.privOid), userGroup, u.status, u.storage});
+        CB_CloneFrom->addItem(u.name);
+    }
+    for (const TVacmMember &m : std::as_const(m_groups))
+        groups.insert(m.group);
+    QStringList sorted(groups.begin(), groups.end());
+    sorted.sort();
+    CB_Group->clear();
+    CB_Group->addItem(QString());
+    CB_Group->addItems(sorted);
+    // The session's own user is the natural clone source: its passwords are known.
+    const QvSNMPSecurity &s = SessionParams().Security;
+    const QString preferred = !clone.isEmpty() ? clone : s.SecurityName;
+    if (int at = CB_CloneFrom->findText(preferred); at >= 0)
+        CB_CloneFrom->setCurrentIndex(at);
+    if (s.Version == SNMP_VERSION_V3 && CB_CloneFrom->currentText() == s.SecurityName
+        && ED_CloneAuthPassword->text().isEmpty()) {
+        ED_CloneAuthPassword->setText(s.AuthPassword);
+        ED_ClonePrivPassword->setText(s.PrivPassword);
+    }
+    CB_Group->setCurrentText(group);
+    LV_Users->resizeColumnsToContents();
+}
+
+void TV3CfgForm::FillVacm()
+{
+    // With a user selected, the access entries and views are those of its group.
+    const QString user = SelectedUser();
+    QString group;
+    for (const TVacmMember &m : std::as_const(m_groups))
+        if (!user.isEmpty() && m.model == SECMODEL_USM && m.securityName == user)
+            group = m.group;
+    const bool all = user.isEmpty();
+    LV_Groups->setRowCount(0);
+    for (const TVacmMember &m : std::as_const(m_groups)) {
+        if (!all && m.group != group)
+            continue;
+        const int r = LV_Groups->rowCount();
+        LV_Groups->insertRow(r);
+        SetRow(LV_Groups, r, {QString::number(m.model), m.securityName, m.group, m.status, m.storage});
+    }
+    LV_Access->setRowCount(0);
+    QSet<QString> views;
+    for (const TVacmAccess &a : std::as_const(m_access)) {
+        if (!all && a.group != group)
+            continue;
+        views << a.readView << a.writeView << a.notifyView;
+        const int r = LV_Access->rowCount();
+        LV_Access->insertRow(r);
+        SetRow(LV_Access, r, {a.group, a.contextPrefix, QString::number(a.model), a.level, a.match, a.readView,
+                              a.writeView, a.notifyView, a.status});
+    }
+    LV_Views->setRowCount(0);
+    for (const TVacmView &v : std::as_const(m_views)) {
+        if (!all && !views.contains(v.name))
+            continue;
+        const int r = LV_Views->rowCount();
+        LV_Views->insertRow(r);
+        SetRow(LV_Views, r, {v.name, v.subtree, v.mask, v.type, v.status});
+    }
+    PC_Vacm->setTabText(1, all || group.isEmpty() ? QStringLiteral("Access")
+                                                  : QStringLiteral("Access of \"%1\"").arg(group));
+    for (QTableWidget *t : {LV_Groups, LV_Access, LV_Views})
+        t->resizeColumnsToContents();
+}
+
+QString TV3CfgForm::SelectedUser() const
+{
+    const QList<QTableWidgetItem *> sel = LV_Users->selectedItems();
+    return sel.isEmpty() ? QString() : LV_Users->item(sel.first()->row(), 0)->text();
+}
+
+void TV3CfgForm::SelectUser(const QString &name)
+{
+    for (int r = 0; r < LV_Users->rowCount(); ++r) {
+        if (LV_Users->item(r, 0)->text() == name) {
+            LV_Users->selectRow(r);
+            return;
+        }
+    }
+    LV_Users->clearSelection();
+}
+
+void TV3CfgForm::LV_UsersSelectionChanged()
+{
+    const QString name = SelectedUser();
+    for (const TUsmUser &u : std::as_const(m_users)) {
+        if (u.name != name)
+            continue;
+        ED_Name->setText(u.name);
+        if (int at = CB_AuthProtocol->findData(u.authProtocol); at >= 0)
+            CB_AuthProtocol->setCurrentIndex(at);
+        if (int at = CB_PrivProtocol->findData(u.privProtocol); at >= 0)
+            CB_PrivProtocol->setCurrentIndex(at);
+        for (const TVacmMember &m : std::as_const(m_groups))
+            if (m.model == SECMODEL_USM && m.securityName == name)
+                CB_Group->setCurrentText(m.group);
+    }
+    FillVacm();
+}
+
+TUsmCredentials TV3CfgForm::FormCredentials() const
+{
+    TUsmCredentials c;
+    c.name = ED_Name->text();
+    c.authProtocol = CB_AuthProtocol->currentData().toInt();
+    c.privProtocol = CB_PrivProtocol->currentData().toInt();
+    c.authPassword = ED_AuthPassword->text();
+    c.privPassword = ED_PrivPassword->text();
+    c.level = c.authProtocol == AUTHPROT_NONE   ? SECLEVEL_NOAUTH_NOPRIV
+              : c.privProtocol == PRIVPROT_NONE ? SECLEVEL_AUTH_NOPRIV
+                                                : SECLEVEL_AUTH_PRIV;
+    return c;
+}
+
+void TV3CfgForm::BT_CreateClick()
+{
+    Guarded([this] {
+        TUsmNewUser q;
+        q.user = FormCredentials();
+        q.cloneFrom = CB_CloneFrom->currentText();
+        q.cloneAuthPassword = ED_CloneAuthPassword->text();
+        q.clonePrivPassword = ED_ClonePrivPassword->text();
+        q.group = CB_Group->currentText().trimmed();
+        Report(QStringLiteral("Create \"%1\": ").arg(q.user.name) + m_admin.CreateUser(q).Report());
+        BT_RefreshClick();
+        SelectUser(q.user.name);
+    });
+}
+
+void TV3CfgForm::BT_TryClick()
+{
+    Guarded([this] {
+        const TUsmCredentials c = FormCredentials();
+        Report(QStringLiteral("Try \"%1\": ").arg(c.name) + m_admin.TestCredentials(c).Report());
+    });
+}
+
+void TV3CfgForm::BT_UseClick()
+{
+    Guarded([this] {
+        const TUsmCredentials c = FormCredentials();
+        if (c.name.isEmpty()) {
+            Report(QStringLiteral("Use: give the user's name first."));
+            return;
+        }
+        if (m_start.configPath.isEmpty()) {
+            Report(QStringLiteral("Use: the device manager reads no configuration file for %1 from %2 (its folder "
+                                  "is not the suite's and the suite's program folder is not set).")
+                       .arg(m_start.address, m_start.programFolder));
+            return;
+        }
+        const TDeviceConfigEntries e =
+            UserConfigEntries(m_start.address, SessionParams().Device.Port, c.name, c.level, c.authProtocol,
+                              c.authPassword, c.privProtocol, c.privPassword);
+        if (!WriteDeviceConfigFile(m_start.configPath, DeviceConfigFileText(e))) {
+            Report(QStringLiteral("Use: cannot write %1.").arg(m_start.configPath));
+            return;
+        }
+        Report(QStringLiteral("Use: %1 now holds \"%2\"; the device manager polls with it when this tool closes.")
+                   .arg(m_start.configPath, c.name));
+    });
+}
+
+void TV3CfgForm::BT_ChangePasswordsClick()
+{
+    Guarded([this] {
+        const QString name = SelectedUser();
+        const auto it = std::find_if(m_users.cbegin(), m_users.cend(), [&](const TUsmUser &u) { return u.name == name; });
+        if (it == m_users.cend()) {
+            Report(QStringLiteral("Change passwords: select a user first."));
+            return;
+        }
+        TUsmPasswordChange q;
+        q.name = name;
+        q.authProtocol = it->authProtocol;
+        q.privProtocol = it->privProtocol;
+        q.changeAuth = !ED_AuthPassword->text().isEmpty();
+        q.newAuthPassword = ED_AuthPassword->text();
+        q.oldAuthPassword = ED_OldAuthPassword->text();
+        q.changePriv = !ED_PrivPassword->text().isEmpty();
+        q.newPrivPassword = ED_PrivPassword->text();
+        q.oldPrivPassword = ED_OldPrivPassword->text();
+        Report(QStringLiteral("Change passwords of \"%1\": ").arg(name) + m_admin.ChangePasswords(q).Report());
+    });
+}
+
+void TV3CfgForm::BT_DeleteClick()
+{
+    Guarded([this] {
+        const QString name = SelectedUser();
+        if (name.isEmpty()) {
+            Report(QStringLiteral("Delete: select a user first."));
+            return;
+        }
+        if (TMessageBox(this, QStringLiteral("Delete the user \"%1\" from the switch?").arg(name), Caption,
+                        QMessageBox::Yes | QMessageBox::No)
+            != QMessageBox::Yes)
+            return;
+        Report(QStringLiteral("Delete \"%1\": ").arg(name) + m_admin.DeleteUser(name).Report());
+        BT_RefreshClick();
+    });
+}

@@ -1,0 +1,88 @@
+// The SNMPv3 configuration tool's one window: the switch's users with their groups, the access
+// entries and views of the selected user's group, a user form (create, try, use), a password
+// change and a delete, and a report strip that says what each action did on the switch.
+#pragma once
+
+#include "tusmadmin.h"
+#include "tv3cfgstartup.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTableWidget;
+class QTabWidget;
+
+class TV3CfgForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TV3CfgForm(const TV3CfgStart &start, QWidget *parent = nullptr);
+
+    static const QString Caption;
+
+    QLabel *LB_Session;
+    QTableWidget *LV_Users;
+    QTabWidget *PC_Vacm;
+    QTableWidget *LV_Groups;
+    QTableWidget *LV_Access;
+    QTableWidget *LV_Views;
+    QLineEdit *ED_Name;
+    QComboBox *CB_AuthProtocol;
+    QLineEdit *ED_AuthPassword;
+    QComboBox *CB_PrivProtocol;
+    QLineEdit *ED_PrivPassword;
+    QComboBox *CB_CloneFrom;
+    QLineEdit *ED_CloneAuthPassword;
+    QLineEdit *ED_ClonePrivPassword;
+    QComboBox *CB_Group;
+    QLineEdit *ED_OldAuthPassword;
+    QLineEdit *ED_OldPrivPassword;
+    QPushButton *BT_Refresh;
+    QPushButton *BT_Create;
+    QPushButton *BT_Try;
+    QPushButton *BT_Use;
+    QPushButton *BT_ChangePasswords;
+    QPushButton *BT_Delete;
+    QPushButton *BT_Close;
+    QPlainTextEdit *MM_Report;
+
+    void BT_RefreshClick();
+    void BT_CreateClick();
+    void BT_TryClick();
+    void BT_UseClick();
+    void BT_ChangePasswordsClick();
+    void BT_DeleteClick();
+    void LV_UsersSelectionChanged();
+
+    // The credentials the form holds (level from the chosen protocols).
+    TUsmCredentials FormCredentials() const;
+    // Appends a line to the report strip.
+    void Report(const QString &text);
+
+private:
+    void FillUsers();
+    void FillVacm();
+    void SelectUser(const QString &name);
+    QString SelectedUser() const;
+    // Runs an action with a wait cursor; a failure thrown by it goes to the report strip.
+    void Guarded(const std::function<void()> &action);
+
+    TV3CfgStart m_start;
+    TUsmAdmin m_admin;
+    QList<TUsmUser> m_users;
+    QList<TVacmMember> m_groups;
+    QList<TVacmAccess> m_access;
+    QList<TVacmView> m_views;
+};
+
+// The protocol choices the form offers, with their session codes.
+struct TProtocolChoice {
+    const char *label;
+    qint32 code;
+};
+extern const TProtocolChoice AuthProtocolChoices[7];
+extern const TProtocolChoice PrivProtocolChoices[5];
