@@ -4,6 +4,7 @@
 #include "modulestart.h"
 #include "qvsnmperrors.h"
 #include "qvsnmpexception.h"
+#include "startupconfig.h"
 #include "tconfigform.h"
 #include "tmessagebox.h"
 #include "windowbuilder.h"
@@ -23,6 +24,8 @@ int main(int argc, char **argv)
         // One character per octet, so that communities and passwords keep every byte.
         for (int i = 1; i < argc; ++i)
             arguments << QString::fromLatin1(argv[i]);
+        // Passwords are not left readable in the process list.
+        WipeSecretArguments(argc, argv);
         const QString exePath = QCoreApplication::applicationFilePath();
         OpenGlobalSession(QString());
         LoadCatalogues(QDir(QFileInfo(exePath).absolutePath()).filePath(QStringLiteral("errMSg")));

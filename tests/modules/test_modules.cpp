@@ -25,6 +25,7 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QSettings>
 #include <QTabWidget>
 #include <QThread>
@@ -266,3 +267,33 @@ TEST_F(Modules, MenuEntryStartsTheModuleWithItsCommandLine)
 }
 
 } // namespace
+
+// The passwords of "/A" and "/P" leave the program's argument memory once start-up has read
+// them; the other switches stay readable.
+TEST(ModuleProgram, PasswordsAreWipedFromTheProcessList)
+{
+    const QString home = makeTempDir(QStringLiteral("modules-wipe"));
+    QProcess module;
+    module.setWorkingDirectory(home);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    module.setProcessEnvironment(env);
+    const QString port = QString::number(freeUdpPort());
+    module.start(QStringLiteral(KMV_LAYER3_PATH),
+                 {"/I127.0.0.1", "/t" + port, "/v3", "/m3", "/l3", "/nSHA_DES_User", "/a3", "/p2",
+                  "/Ahunter2auth", "/Phunter2priv", "/TLayer3_OSPF"});
+    ASSERT_TRUE(module.waitForStarted(30000));
+    const QString procFile = QStringLiteral("/proc/%1/cmdline").arg(module.processId());
+    QByteArray seen;
+    const bool wiped = WaitFor([&] {
+        QFile f(procFile);
+        seen = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        return seen.contains("/TLayer3_OSPF") && !seen.contains("hunter2");
+    });
+    EXPECT_EQ(module.state(), QProcess::Running) << "the module ended early";
+    module.kill();
+    module.waitForFinished(30000);
+    EXPECT_TRUE(wiped) << seen.replace('\0', ' ').toStdString();
+    EXPECT_TRUE(seen.contains("/nSHA_DES_User"));
+    QDir(home).removeRecursively();
+}
