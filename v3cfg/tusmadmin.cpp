@@ -106,6 +106,7 @@ QString TUsmAdmin::PlainFailure(int code, const QString &catalogueText)
     case -312: plain = "this authentication protocol is not supported"; break;
     case -313: plain = "this privacy protocol is not supported"; break;
     case -405: plain = "no answer from the switch (time-out)"; break;
+    case QVE_SET_UNKNOWN: plain = "no answer from the switch: the change may have been applied"; break;
     default: break;
     }
     const QString text = catalogueText.isEmpty() ? QStringLiteral("error %1").arg(code) : catalogueText;
@@ -452,7 +453,7 @@ TUsmOutcome TUsmAdmin::ChangePasswords(const TUsmPasswordChange &q)
         }
     } catch (const QvSNMPException &e) {
         fail(StepFailure(e), e.code());
-        if (e.code() == -405)
+        if (e.code() == -405 || e.code() == QVE_SET_UNKNOWN)
             out.leftOnSwitch = QStringLiteral("Without an answer it is unknown whether the switch took the last new "
                                               "key: try the old and the new password with \"Try these credentials\".");
         return out;

@@ -86,8 +86,9 @@ TEST(SimAgreement, ObjectsBothDefineAgree)
             const std::optional<SimType> type = simTypeOf(d.syntax);
             ASSERT_TRUE(type.has_value()) << where;
             EXPECT_EQ(int(*type), int(s.type)) << where;
-            if ((d.access & ACC_WRITEONLY) && !(d.access & (ACC_DERIVED | ACC_INVALID)))
+            if ((d.access & ACC_WRITEONLY) && !(d.access & (ACC_DERIVED | ACC_INVALID))) {
                 EXPECT_EQ(int(s.access), int(SimAccess::ReadWrite)) << where << " is writable in the program only";
+            }
             if (d.options && d.options->valueType() == OVT_INTEGER && s.allowed && s.access == SimAccess::ReadWrite
                 && (d.access & ACC_WRITEONLY)) {
                 for (int k = 0; k < d.options->Count(); ++k) {

@@ -2,6 +2,7 @@
 // used, re-keyed and deleted; refused inputs; failures in the middle of a creation with what they
 // leave on the switch; own key changes; users kept across a restart of the switch.
 #include "tusmadmin.h"
+#include "qvsnmperrors.h"
 
 #include "agent_support.h"
 #include "kmvsim_process.h"
@@ -231,7 +232,8 @@ TEST_F(UsmAdmin, TimeOutInTheMiddleOfACreationIsReportedWithWhatIsLeft)
     admin.BeforeStep = nullptr;
     g_sim->resumeAnswering();
     EXPECT_FALSE(o.ok);
-    EXPECT_EQ(o.code, -405);
+    // A write without answer may have been applied.
+    EXPECT_EQ(o.code, QVE_SET_UNKNOWN);
     EXPECT_EQ(o.done, (QStringList{QStringLiteral("user \"halfmade\" made as a copy of \"SHA_AES_User\" (not yet active)"),
                                    QStringLiteral("authentication key set")}));
     // The removal timed out too: the report says the user is still there, and it is.
