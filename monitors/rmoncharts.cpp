@@ -6,6 +6,9 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
 #include <QFont>
 #include <QLineSeries>
 #include <QPen>
@@ -181,4 +184,20 @@ void FillLineChart(QChartView *view, const QStringList &labels, const QList<QLis
         times->setRange(0, std::max(1, points - 1));
     }
     FitValueAxis(chart, values);
+}
+
+void AddChartPage(QTabWidget *pages, QChartView *chart, const QString &name, const QString &caption, QCheckBox **box,
+                  const QString &boxName)
+{
+    auto *page = new QWidget;
+    page->setObjectName(name);
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(chart);
+    if (box) {
+        *box = new QCheckBox(QStringLiteral("3D Line"), page);
+        (*box)->setObjectName(boxName);
+        (*box)->hide();
+    }
+    pages->addTab(page, caption);
 }

@@ -10,6 +10,8 @@
 #include <span>
 
 class QChartView;
+class QCheckBox;
+class QTabWidget;
 
 struct TSeriesDesc {
     const char *name;
@@ -25,6 +27,10 @@ QChartView *MakeLineChart(const QString &name, const QString &title, const QStri
                           std::span<const TSeriesDesc> series);
 // values[s][k]: series s at point k; labels are the points' time texts (empty for none).
 void FillLineChart(QChartView *view, const QStringList &labels, const QList<QList<qint64>> &values);
+
+// Adds a page holding the chart and, when box is given, a hidden "3D Line" box named boxName.
+void AddChartPage(QTabWidget *pages, QChartView *chart, const QString &name, const QString &caption,
+                  QCheckBox **box = nullptr, const QString &boxName = QString());
 
 // Category texts as a category axis takes them: a repeated text gets " (n)" appended.
 QStringList UniqueLabels(const QStringList &labels);

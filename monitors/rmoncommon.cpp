@@ -2,11 +2,16 @@
 
 #include "qvsnmprequest2controls.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLocale>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QStatusBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
 #include <QTime>
 #include <QTreeWidget>
 
@@ -158,4 +163,79 @@ QTreeWidget *MakeListView(QWidget *parent, const QString &name)
     view->setObjectName(name);
     view->setColumnCount(0);
     return view;
+}
+
+QPushButton *TRmonSidePanel::AddButton(const QString &name, const QString &caption)
+{
+    auto *b = new QPushButton(caption, form);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    layout->addWidget(b);
+    return b;
+}
+
+TRmonSidePanel BuildRmonSidePanel(QWidget *form, const QStringList &intervals, const QString &hint, int countIndex)
+{
+    TRmonSidePanel side;
+    side.form = form;
+    side.layout = new QVBoxLayout;
+    side.layout->addWidget(new QLabel(QStringLiteral("System Time:"), form));
+    side.time = new QLabel(form);
+    side.time->setObjectName(QStringLiteral("ST_Time"));
+    side.layout->addWidget(side.time);
+    side.layout->addWidget(new QLabel(QStringLiteral("Interval (sec)"), form));
+    side.interval = new QComboBox(form);
+    side.interval->setObjectName(QStringLiteral("CB_Interval"));
+    side.interval->addItems(intervals);
+    side.layout->addWidget(side.interval);
+    side.layout->addWidget(new QLabel(hint, form));
+    side.layout->addWidget(new QLabel(QStringLiteral("Count(10-120)"), form));
+    side.count = new QComboBox(form);
+    side.count->setObjectName(QStringLiteral("CB_HistoryCount"));
+    side.count->addItems({QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("30"), QStringLiteral("60"),
+                          QStringLiteral("120")});
+    side.count->setCurrentIndex(countIndex);
+    side.layout->addWidget(side.count);
+    side.u3d = new QCheckBox(QStringLiteral("3D Line"), form);
+    side.u3d->setObjectName(QStringLiteral("CK_U3D"));
+    side.layout->addWidget(side.u3d);
+    return side;
+}
+
+QWidget *BuildRmonTablePage(const QString &name, QLabel *&owner, QLabel *&index, QLabel *&source, QTreeWidget *&list,
+                            const QString &listName)
+{
+    auto *page = new QWidget;
+    page->setObjectName(name);
+    auto *layout = new QVBoxLayout(page);
+    auto *labels = new QHBoxLayout;
+    auto addLabel = [&](const QString &caption, QLabel *&st, const QString &stName) {
+        labels->addWidget(new QLabel(caption, page));
+        st = new QLabel(page);
+        st->setObjectName(stName);
+        st->setMinimumWidth(80);
+        labels->addWidget(st);
+    };
+    addLabel(QStringLiteral("Owner : "), owner, QStringLiteral("ST_Owner"));
+    addLabel(QStringLiteral("Index : "), index, QStringLiteral("ST_Index"));
+    addLabel(QStringLiteral("Data Source : "), source, QStringLiteral("ST_DataSource"));
+    labels->addStretch(1);
+    layout->addLayout(labels);
+    list = MakeListView(page, listName);
+    layout->addWidget(list);
+    return page;
+}
+
+void LayOutRmonForm(QWidget *form, QTreeWidget *control, QTabWidget *pages, QVBoxLayout *side, QStatusBar *bar)
+{
+    side->addStretch(1);
+    auto *left = new QVBoxLayout;
+    left->addWidget(control);
+    left->addWidget(pages, 1);
+    auto *body = new QHBoxLayout;
+    body->addLayout(left, 1);
+    body->addLayout(side);
+    auto *outer = new QVBoxLayout(form);
+    outer->addLayout(body, 1);
+    outer->addWidget(bar);
 }

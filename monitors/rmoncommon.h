@@ -9,8 +9,12 @@
 
 #include <functional>
 
+class QCheckBox;
 class QComboBox;
 class QDialog;
+class QPushButton;
+class QTabWidget;
+class QVBoxLayout;
 class QLabel;
 class QStatusBar;
 class QTreeWidget;
@@ -59,6 +63,25 @@ private:
 using TRmonDialogRunner = std::function<int(QDialog *)>;
 TRmonDialogRunner SetRmonDialogRunner(TRmonDialogRunner runner);
 int RunModalDialog(QDialog *dialog);
+
+// The right-hand panel of the statistics and history windows: "System Time:", the interval choices
+// with their hint, the history count ("10" to "120", countIndex selected) and the "3D Line" box;
+// the caller adds its buttons.
+struct TRmonSidePanel {
+    QWidget *form = nullptr;
+    QVBoxLayout *layout = nullptr;
+    QLabel *time = nullptr;
+    QComboBox *interval = nullptr;
+    QComboBox *count = nullptr;
+    QCheckBox *u3d = nullptr;
+    QPushButton *AddButton(const QString &name, const QString &caption);
+};
+TRmonSidePanel BuildRmonSidePanel(QWidget *form, const QStringList &intervals, const QString &hint, int countIndex);
+// A page with the "Owner : ", "Index : ", "Data Source : " line over a list view.
+QWidget *BuildRmonTablePage(const QString &name, QLabel *&owner, QLabel *&index, QLabel *&source, QTreeWidget *&list,
+                            const QString &listName);
+// The control list over the pages, the side panel to their right, the status bar below.
+void LayOutRmonForm(QWidget *form, QTreeWidget *control, QTabWidget *pages, QVBoxLayout *side, QStatusBar *bar);
 
 // A status bar with one panel of the given width that takes the report lines.
 QLabel *AddStatusPanel(QStatusBar *bar, int width);

@@ -86,24 +86,8 @@ void THistoryForm::BuildControls()
 
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    auto *table = new QWidget;
-    table->setObjectName(QStringLiteral("TS_Table"));
-    auto *tableLayout = new QVBoxLayout(table);
-    auto *labels = new QHBoxLayout;
-    auto addLabel = [&](const QString &caption, QLabel *&st, const QString &name) {
-        labels->addWidget(new QLabel(caption, table));
-        st = new QLabel(table);
-        st->setObjectName(name);
-        st->setMinimumWidth(80);
-        labels->addWidget(st);
-    };
-    addLabel(QStringLiteral("Owner : "), ST_Owner, QStringLiteral("ST_Owner"));
-    addLabel(QStringLiteral("Index : "), ST_Index, QStringLiteral("ST_Index"));
-    addLabel(QStringLiteral("Data Source : "), ST_DataSource, QStringLiteral("ST_DataSource"));
-    labels->addStretch(1);
-    tableLayout->addLayout(labels);
-    LV_Table = MakeListView(table, QStringLiteral("LV_Table"));
-    tableLayout->addWidget(LV_Table);
+    QWidget *table = BuildRmonTablePage(QStringLiteral("TS_Table"), ST_Owner, ST_Index, ST_DataSource, LV_Table,
+                                        QStringLiteral("LV_Table"));
     PageControl1->addTab(table, QStringLiteral("Table"));
 
     CH_Utilization = MakeBarChart(QStringLiteral("CH_Utilization"), QStringLiteral("Utilization"),
@@ -111,82 +95,38 @@ void THistoryForm::BuildControls()
     CH_Error = MakeBarChart(QStringLiteral("CH_Error"), QStringLiteral("Error"), QStringLiteral("Errors"), ErrorSeries);
     CH_Packet = MakeBarChart(QStringLiteral("CH_Packet"), QStringLiteral("Packet Distribution"),
                              QStringLiteral("Packets"), PacketSeries);
-    auto chartPage = [&](QChartView *chart, const QString &name, const QString &caption, QCheckBox **box,
-                         const QString &boxName) {
-        auto *page = new QWidget;
-        page->setObjectName(name);
-        auto *l = new QVBoxLayout(page);
-        l->setContentsMargins(0, 0, 0, 0);
-        l->addWidget(chart);
-        if (box) {
-            *box = new QCheckBox(QStringLiteral("3D Line"), page);
-            (*box)->setObjectName(boxName);
-            (*box)->hide();
-        }
-        PageControl1->addTab(page, caption);
-    };
-    chartPage(CH_Utilization, QStringLiteral("TS_Utilization"), QStringLiteral("Utilization"), nullptr, {});
-    chartPage(CH_Error, QStringLiteral("TS_Error"), QStringLiteral("Error"), &CK_E3D, QStringLiteral("CK_E3D"));
-    chartPage(CH_Packet, QStringLiteral("TS_Packet"), QStringLiteral("Packet Distribution"), &CK_P3D,
-              QStringLiteral("CK_P3D"));
+    AddChartPage(PageControl1, CH_Utilization, QStringLiteral("TS_Utilization"), QStringLiteral("Utilization"));
+    AddChartPage(PageControl1, CH_Error, QStringLiteral("TS_Error"), QStringLiteral("Error"), &CK_E3D,
+                 QStringLiteral("CK_E3D"));
+    AddChartPage(PageControl1, CH_Packet, QStringLiteral("TS_Packet"), QStringLiteral("Packet Distribution"), &CK_P3D,
+                 QStringLiteral("CK_P3D"));
 
-    auto *side = new QVBoxLayout;
-    side->addWidget(new QLabel(QStringLiteral("System Time:"), this));
-    ST_Time = new QLabel(this);
-    ST_Time->setObjectName(QStringLiteral("ST_Time"));
-    side->addWidget(ST_Time);
-    side->addWidget(new QLabel(QStringLiteral("Interval (sec)"), this));
-    CB_Interval = new QComboBox(this);
-    CB_Interval->setObjectName(QStringLiteral("CB_Interval"));
-    CB_Interval->addItems({QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("30"), QStringLiteral("60"),
-                           QStringLiteral("120")});
-    side->addWidget(CB_Interval);
-    side->addWidget(new QLabel(QStringLiteral("(10--3600)"), this));
-    side->addWidget(new QLabel(QStringLiteral("Count(10-120)"), this));
-    CB_HistoryCount = new QComboBox(this);
-    CB_HistoryCount->setObjectName(QStringLiteral("CB_HistoryCount"));
-    CB_HistoryCount->addItems({QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("30"), QStringLiteral("60"),
-                               QStringLiteral("120")});
-    CB_HistoryCount->setCurrentIndex(2);
-    side->addWidget(CB_HistoryCount);
-    CK_U3D = new QCheckBox(QStringLiteral("3D Line"), this);
-    CK_U3D->setObjectName(QStringLiteral("CK_U3D"));
-    side->addWidget(CK_U3D);
-    auto button = [&](QPushButton *&b, const QString &name, const QString &caption) {
-        b = new QPushButton(caption, this);
-        b->setObjectName(name);
-        b->setAutoDefault(false);
-        side->addWidget(b);
-    };
-    button(BT_Close, QStringLiteral("BT_Close"), QStringLiteral("Exit"));
-    button(BT_Reset, QStringLiteral("BT_Reset"), QStringLiteral("Reset"));
-    button(BT_Start, QStringLiteral("BT_Start"), QStringLiteral("Start"));
-    button(BT_Stop, QStringLiteral("BT_Stop"), QStringLiteral("Stop"));
-    button(BT_Add, QStringLiteral("BT_Add"), QStringLiteral("Add"));
-    button(BT_Modify, QStringLiteral("BT_Modify"), QStringLiteral("Modify"));
-    button(BT_Delete, QStringLiteral("BT_Delete"), QStringLiteral("Delete"));
-    button(BT_View, QStringLiteral("BT_View"), QStringLiteral("View"));
-    button(BT_Refresh, QStringLiteral("BT_Refresh"), QStringLiteral("Refresh"));
+    TRmonSidePanel side = BuildRmonSidePanel(this, {QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("30"),
+                                                    QStringLiteral("60"), QStringLiteral("120")},
+                                             QStringLiteral("(10--3600)"), 2);
+    ST_Time = side.time;
+    CB_Interval = side.interval;
+    CB_HistoryCount = side.count;
+    CK_U3D = side.u3d;
+    BT_Close = side.AddButton(QStringLiteral("BT_Close"), QStringLiteral("Exit"));
+    BT_Reset = side.AddButton(QStringLiteral("BT_Reset"), QStringLiteral("Reset"));
+    BT_Start = side.AddButton(QStringLiteral("BT_Start"), QStringLiteral("Start"));
+    BT_Stop = side.AddButton(QStringLiteral("BT_Stop"), QStringLiteral("Stop"));
+    BT_Add = side.AddButton(QStringLiteral("BT_Add"), QStringLiteral("Add"));
+    BT_Modify = side.AddButton(QStringLiteral("BT_Modify"), QStringLiteral("Modify"));
+    BT_Delete = side.AddButton(QStringLiteral("BT_Delete"), QStringLiteral("Delete"));
+    BT_View = side.AddButton(QStringLiteral("BT_View"), QStringLiteral("View"));
+    BT_Refresh = side.AddButton(QStringLiteral("BT_Refresh"), QStringLiteral("Refresh"));
     auto *ipLabel = new QLabel(QStringLiteral("IP Address:"), this);
     ipLabel->hide();
     ST_IP = new QLabel(this);
     ST_IP->setObjectName(QStringLiteral("ST_IP"));
     ST_IP->hide();
-    side->addStretch(1);
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusPanel0 = AddStatusPanel(StatusBar1, 50);
-
-    auto *left = new QVBoxLayout;
-    left->addWidget(LV_control);
-    left->addWidget(PageControl1, 1);
-    auto *body = new QHBoxLayout;
-    body->addLayout(left, 1);
-    body->addLayout(side);
-    auto *outer = new QVBoxLayout(this);
-    outer->addLayout(body, 1);
-    outer->addWidget(StatusBar1);
+    LayOutRmonForm(this, LV_control, PageControl1, side.layout, StatusBar1);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
