@@ -1,6 +1,7 @@
 #include "rmoncommon.h"
 
 #include "qvsnmprequest2controls.h"
+#include "tlistviewexport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -162,6 +163,7 @@ QTreeWidget *MakeListView(QWidget *parent, const QString &name)
     auto *view = new QTreeWidget(parent);
     view->setObjectName(name);
     view->setColumnCount(0);
+    TListViewExport::Attach(view);
     return view;
 }
 

@@ -43,6 +43,7 @@ TIP_Routing::TIP_Routing(QWidget *owner) : QDialog(owner)
     outer->addLayout(body, 1);
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("LV_IP_Routing"));
+    TListViewExport::Attach(m_list);
     body->addWidget(m_list, 1);
 
     // The editing panel: bound like an editor, never shown.

@@ -103,7 +103,7 @@ QStringList HiddenRowTexts(const QTreeWidget *listView)
     return texts;
 }
 
-QTreeWidget *MakeCounterList(QWidget *parent, const QString &name)
+QTreeWidget *MakeCounterList(QWidget *parent, const QString &name, TListViewExport::CaptionFunc caption)
 {
     auto *lv = new QTreeWidget(parent);
     lv->setObjectName(name);
@@ -122,6 +122,7 @@ QTreeWidget *MakeCounterList(QWidget *parent, const QString &name)
         lv->header()->resizeSection(c, 90);
         lv->headerItem()->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
     }
+    TListViewExport::Attach(lv, std::move(caption));
     return lv;
 }
 

@@ -4,6 +4,7 @@
 
 #include "qvsnmprequest2controls.h"
 #include "tcountermonitor.h"
+#include "tlistviewexport.h"
 
 #include <QStringList>
 
@@ -29,8 +30,9 @@ public:
 // The texts of a hidden one-row list view: the caption, then the sub-items ("" for no row).
 QStringList HiddenRowTexts(const QTreeWidget *listView);
 
-// A report-style display list with grid lines and the monitor's six columns.
-QTreeWidget *MakeCounterList(QWidget *parent, const QString &name);
+// A report-style display list with grid lines and the monitor's six columns, with Copy and
+// Export as CSV (proposed file name from caption, else the window's title).
+QTreeWidget *MakeCounterList(QWidget *parent, const QString &name, TListViewExport::CaptionFunc caption = {});
 // Writes the monitor's rows into the display list (creating or removing rows as needed).
 void ShowCounterRows(QTreeWidget *list, const TCounterMonitor &monitor);
 

@@ -40,6 +40,7 @@ TPortCounterForm::TPortCounterForm(QWidget *owner, const TPortCounterFormDesc &d
     m_ports = new QTreeWidget(this);
     m_ports->setObjectName(QString::fromLatin1(desc.portList));
     m_ports->setMaximumHeight(140);
+    TListViewExport::Attach(m_ports);
     left->addWidget(m_ports);
     auto *chosen = new QHBoxLayout;
     chosen->addWidget(new QLabel(QString::fromLatin1(desc.portLabel), this));
@@ -55,7 +56,11 @@ TPortCounterForm::TPortCounterForm(QWidget *owner, const TPortCounterFormDesc &d
     left->addWidget(m_pages, 1);
     auto *dataPage = new QWidget;
     auto *dataLayout = new QVBoxLayout(dataPage);
-    m_display = MakeCounterList(dataPage, QString::fromLatin1(desc.displayList));
+    m_display = MakeCounterList(dataPage, QString::fromLatin1(desc.displayList),
+                                [this, label = QString::fromLatin1(desc.portLabel).trimmed()] {
+                                    return windowTitle() + QStringLiteral(" - ") + label + QLatin1Char(' ') +
+                                           m_stIndex->text().trimmed();
+                                });
     dataLayout->addWidget(m_display);
     m_hidden = HiddenListView(dataPage, desc.hiddenList);
     m_pages->addTab(dataPage, QString::fromLatin1(desc.dataPage));

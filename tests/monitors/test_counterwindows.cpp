@@ -9,9 +9,13 @@
 #include "qvsnmprequest.h"
 #include "qvsnmpsession.h"
 #include "tcounterforms.h"
+#include "talarmform.h"
+#include "thistoryform.h"
 #include "tiprouting.h"
+#include "tlistviewexport.h"
 #include "tmessagebox.h"
 #include "tportcounterform.h"
+#include "trmonstatisticsform.h"
 #include "tstpinfo.h"
 
 #include <QComboBox>
@@ -398,6 +402,64 @@ TEST(SpanningTreeWindow, SetChecksBeforeWriting)
             EXPECT_EQ(agentValue(1), c.priority);
             EXPECT_EQ(agentValue(11), c.maxAge);
             EXPECT_EQ(Child<QLineEdit>(&form, "ET_AgingTime")->text(), c.maxAge) << "read back";
+        }
+    }
+}
+
+// Every list a monitoring window shows offers Copy and Export as CSV in its context menu, with a
+// proposed file name telling the window (and, for a port's counters, the port).
+TEST(MonitorLists, OfferCopyAndExport)
+{
+    KmvSimProcess sim({QStringLiteral("--scenario"), QStringLiteral("static")});
+    ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
+    SessionTo session(sim.port(), 200);
+    using Caption = std::function<QString(QDialog *)>;
+    const Caption title = [](QDialog *w) { return w->windowTitle(); };
+    const auto ofPort = [](const char *label) {
+        return Caption([label](QDialog *w) {
+            const QString port = Child<QLabel>(w, "ST_Index")->text().trimmed();
+            EXPECT_FALSE(port.isEmpty());
+            return w->windowTitle() + " - " + label + ' ' + port;
+        });
+    };
+    struct List {
+        const char *name;
+        Caption caption;
+    };
+    struct Case {
+        const char *window;
+        std::function<QDialog *()> create;
+        QList<List> lists;
+    };
+    const Case cases[] = {
+        {"IP", [] { return new TIP_Counters(nullptr); }, {{"LV_IPCounterData", title}}},
+        {"ICMP", [] { return new TICMP_Counters(nullptr); }, {{"LV_ICMPCounterData", title}}},
+        {"UDP", [] { return new TUDP_Counters(nullptr); }, {{"LV_IPCounterData", title}}},
+        {"SNMP", [] { return new TSNMP_Counters(nullptr); }, {{"LV_SNMPCounterData", title}}},
+        {"IF", [] { return new TIF_Counters(nullptr); },
+         {{"LV_IFTableIndex", title}, {"LV_IF_Counters", ofPort("Index")}}},
+        {"bridge ports", [] { return new TTpBridgePortInfo_Table(nullptr); },
+         {{"LV_TpBridge_Port_Index", title}, {"LV_TpBridge_Port_Info", ofPort("Port Number")}}},
+        {"routing", [] { return new TIP_Routing(nullptr); }, {{"LV_IP_Routing", title}}},
+        {"RMON statistics", [] { return new TRMONStatisticsForm(nullptr); },
+         {{"LV_control", title}, {"LV_Static", title}}},
+        {"RMON history", [] { return new THistoryForm(nullptr); }, {{"LV_control", title}, {"LV_Table", title}}},
+        {"RMON alarm", [] { return new TAlarmForm(nullptr); },
+         {{"LV_Alarm", title}, {"LV_Event", title}, {"LV_Log", title}}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.window);
+        std::unique_ptr<QDialog> window(c.create());
+        for (const List &l : c.lists) {
+            SCOPED_TRACE(l.name);
+            auto *list = Child<QTreeWidget>(window.get(), l.name);
+            ASSERT_NE(list, nullptr);
+            auto *exporter = list->findChild<TListViewExport *>(QString(), Qt::FindDirectChildrenOnly);
+            ASSERT_NE(exporter, nullptr) << "no Copy / Export as CSV";
+            EXPECT_EQ(list->contextMenuPolicy(), Qt::ActionsContextMenu);
+            EXPECT_TRUE(list->actions().contains(exporter->CopyAction));
+            EXPECT_TRUE(list->actions().contains(exporter->ExportAction));
+            EXPECT_EQ(exporter->Caption(), l.caption(window.get()));
         }
     }
 }
