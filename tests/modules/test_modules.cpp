@@ -208,7 +208,7 @@ TEST_F(Modules, EveryTargetWindowShowsTheAgentsRows)
                         list = panel;
                 ASSERT_NE(list, nullptr);
                 QvSNMPRequest walk;
-                walk.vars = QvSNMPVarList(FindMibTable(QString::fromLatin1(def.panels[k].table)), MVT_FMV,
+                walk.vars = QvSNMPVarList(def.panels[k].table, MVT_FMV,
                                           def.panels[k].indexCount);
                 QStringList expected;
                 for (bool more = walk.Read(true); more; more = walk.Read(false)) {
