@@ -1,5 +1,6 @@
 #include "devicecommands.h"
 
+#include "mibtables.h"
 #include "qvsnmpexception.h"
 #include "qvsnmprequest.h"
 #include "taboutform.h"
@@ -20,8 +21,8 @@
 namespace {
 
 const TDeviceCommandDesc DeviceCommands[] = {
-    {"1.3.6.1.4.1.171.12.1.2.3", "2", "Are you sure to reboot the device?", "Reboot"},
-    {"1.3.6.1.4.1.171.12.1.2.6", "3", "Save Configurations into NV-RAM ?", "Save Configure"},
+    {&SystemResetObject, "2", "Are you sure to reboot the device?", "Reboot"},
+    {&SaveConfigObject, "3", "Save Configurations into NV-RAM ?", "Save Configure"},
 };
 
 const QString RmonDisabledText = QStringLiteral("Please enable RMON first!");
@@ -68,8 +69,6 @@ const TDeviceCommandDesc &DeviceCommandDesc(TDeviceCommand command)
     return DeviceCommands[command == DC_Reboot ? 0 : 1];
 }
 
-const char *const ConfigSaveStatusOid = "1.3.6.1.4.1.171.12.1.1.4";
-
 bool RunDeviceCommand(TDeviceCommand command, QWidget *parent, TDeviceCommandOutcome *outcome)
 {
     TDeviceCommandOutcome local;
@@ -79,8 +78,8 @@ bool RunDeviceCommand(TDeviceCommand command, QWidget *parent, TDeviceCommandOut
         const TDeviceCommandDesc &desc = DeviceCommandDesc(command);
         auto request = std::make_unique<QvSNMPRequest>();
         request->vars.itemType = SVT_SV;
-        QvSNMPVar &var = request->vars.AddVar(QLatin1String(desc.oid), QLatin1String(desc.confirmCaption),
-                                              SYN_INTEGER, ACC_READWRITE);
+        QvSNMPVar &var = request->vars.AddVar(QLatin1String(desc.object->oid), QLatin1String(desc.confirmCaption),
+                                              desc.object->syntax, desc.object->access);
         var.valueText = QLatin1String(desc.value);
         // Enter alone must not reboot or overwrite the saved configuration.
         if (TMessageBox(parent, QLatin1String(desc.confirmText), QLatin1String(desc.confirmCaption),

@@ -18,6 +18,7 @@
 #pragma once
 
 #include "qvsnmperrors.h"
+#include "qvsnmptypes.h"
 
 #include "startupconfig.h"
 
@@ -34,7 +35,7 @@ using TRunModal = std::function<int(QDialog *)>;
 enum TDeviceCommand { DC_Reboot, DC_SaveConfig };
 
 struct TDeviceCommandDesc {
-    const char *oid;  // scalar, ".0" appended by the request
+    const QvSNMPVarDesc *object;  // a scalar of the catalogue, ".0" appended by the request
     const char *value;
     const char *confirmText;
     const char *confirmCaption;
@@ -57,8 +58,6 @@ bool RunDeviceCommand(TDeviceCommand command, QWidget *parent, TDeviceCommandOut
 QString DeviceCommandNotice(TDeviceCommand command, const TDeviceCommandOutcome &outcome);
 // The status-bar line for the switch's save status (1 other, 2 proceeding, 3 completed, 4 failed).
 QString SaveStatusNotice(int status);
-// "Config Save Status", read while a save proceeds.
-extern const char *const ConfigSaveStatusOid;
 // Framework code of a command (a write) that got no answer: it may have been applied.
 constexpr int TimedOutCode = QVE_SET_UNKNOWN;
 

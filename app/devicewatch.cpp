@@ -1,6 +1,7 @@
 #include "devicewatch.h"
 
 #include "devicecommands.h"
+#include "mibtables.h"
 #include "qvsnmpconvert.h"
 #include "qvsnmpexception.h"
 
@@ -12,10 +13,10 @@ TDeviceWatch::TDeviceWatch(Kind kind, Notify notify, QObject *parent)
     m_request.LoadSessionParams();
     m_request.vars.itemType = SVT_SV;
     if (kind == SaveStatus)
-        m_request.vars.AddVar(QLatin1String(ConfigSaveStatusOid), QStringLiteral("Config Save Status"), SYN_INTEGER,
-                              ACC_READONLY);
+        m_request.vars.AddVar(QLatin1String(ConfigSaveStatusObject.oid), QLatin1String(ConfigSaveStatusObject.name),
+                              ConfigSaveStatusObject.syntax, ACC_READONLY);
     else
-        m_request.vars.AddVar(QStringLiteral("1.3.6.1.2.1.1.3"), QStringLiteral("sysUpTime"), SYN_TIMETICKS,
+        m_request.vars.AddVar(QLatin1String(SysUpTimeObject.oid), QStringLiteral("sysUpTime"), SysUpTimeObject.syntax,
                               ACC_READONLY);
     m_timer->setSingleShot(true);
     m_timer->setInterval(IntervalMs);

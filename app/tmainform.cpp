@@ -6,6 +6,7 @@
 #include "thelpviewer.h"
 #include "ledmaps.h"
 #include "menutree.h"
+#include "mibcatalogue.h"
 #include "mibtables.h"
 #include "qvsnmperrors.h"
 #include "qvsnmpexception.h"
@@ -18,6 +19,7 @@
 #include "tportcounterform.h"
 #include "tstpinfo.h"
 #include "tmessagebox.h"
+#include "windowdefs.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -129,17 +131,7 @@ void TMainForm::BuildMainMenu()
          [this](QObject *) { RunSnmpConfigure(this, m_texts, ExeDir(), &TMainForm::RunModal); }},
     };
     // The suite's shared modules, by the target switch each entry passes.
-    static const struct { const char *handler, *target; } modules[] = {
-        {"CIDRRFC20961Click", "/TLayer3_RIP"},         {"MI_RIP2Click", "/TLayer3_RIP2"},
-        {"OSPFGeneral1Click", "/TLayer3_OSPF"},        {"AreaInfo1Click", "/TLayer3_Area"},
-        {"LsdbInfo1Click", "/TLayer3_Lsdb"},           {"InterfaceInfo1Click", "/TLayer3_Interface"},
-        {"NeighborInfo1Click", "/TLayer3_Neighbor"},   {"IpMroute1Click", "/TLayer3_IPM"},
-        {"DVMRP1Click", "/TLayer3_DVMRP"},             {"PIMInfo1Click", "/TLayer3_PIM"},
-        {"RendezvousPointsInfo1Click", "/TLayer3_RendezvousPoints"},
-        {"ARPEntity1Click", "/TMIB_ARP"},              {"BridgeForwardingTableClick", "/TBridge_Forwarding"},
-        {"BridgeStaticTableClick", "/TBridge_StaticFilter"}, {"IfStackTable1Click", "/TIFMib_ifStackTable"},
-    };
-    for (const auto &m : modules) {
+    for (const TModuleLaunch &m : ModuleLaunches()) {
         const QString target = QString::fromLatin1(m.target);
         handlers.insert(QString::fromLatin1(m.handler), [this, target](QObject *) {
             if (!LaunchSharedModule(m_texts, target, QString(), ExeDir()))
@@ -348,8 +340,8 @@ void TMainForm::SetupFrontPanel()
     ports.instanceSuffix.clear();
     ports.title = QStringLiteral("Port Link Status");
     for (int n = 1; n <= 50; ++n)
-        ports.AddVar(QStringLiteral("1.3.6.1.2.1.2.2.1.8.%1").arg(n), QStringLiteral("ifOperStatus.%1").arg(n),
-                     SYN_INTEGER, ACC_READONLY);
+        ports.AddVar(QLatin1String(IfOperStatusColumn.oid) + QLatin1Char('.') + QString::number(n),
+                     QStringLiteral("ifOperStatus.%1").arg(n), IfOperStatusColumn.syntax, ACC_READONLY);
     for (int n = 1; n <= 50; ++n) {
         auto *led = Image->findChild<QvLed *>(QStringLiteral("LinkShape_Port%1").arg(n));
         Q_ASSERT(led);
@@ -362,8 +354,8 @@ void TMainForm::SetupFrontPanel()
     QvSNMPVarList &console = m_consoleBinding->Vars();
     console.itemType = SVT_SV;
     console.title = QStringLiteral("Console Status");
-    console.AddVar(QStringLiteral("1.3.6.1.4.1.171.12.1.1.3"), QStringLiteral("Console In Use"), SYN_INTEGER,
-                   ACC_READONLY);
+    console.AddVar(QLatin1String(ConsoleInUseObject.oid), QLatin1String(ConsoleInUseObject.name),
+                   ConsoleInUseObject.syntax, ACC_READONLY);
     m_consoleBinding->AddLed(0, 0, &ConsoleMap, ConsoleLed);
 
     PowerLed->move(76, 32);
@@ -389,13 +381,14 @@ void TMainForm::ProbeGigabitPorts()
     QvSNMPRequest request;
     request.LoadSessionParams();
     request.vars.Assign(QvSNMPVarList(PortInformationTableVars, MVT_SV, 0));
+    const int linkStatus = CatalogueColumn(PortInformationTableVars, PortLinkStatusColumn);
     const struct { const char *suffix; QLabel *picture; } probes[] = {{"49", IMG_GigaPort1}, {"50", IMG_GigaPort2}};
     for (const auto &slot : probes) {
         request.vars.instanceSuffix = QLatin1String(slot.suffix);
         // Under SNMPv3 the front panel's first polls may still be discovering the agent's
         // engine; the engine waits for that within the request's own time-out.
         request.Read(true);
-        if (request.vars.Item(2).valueText == QLatin1String("link-pass"))
+        if (request.vars.Item(linkStatus).valueText == QLatin1String("link-pass"))
             slot.picture->show();
     }
 }

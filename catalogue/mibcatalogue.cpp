@@ -29,3 +29,12 @@ const QvSNMPVarDesc *FindMibTable(QStringView name)
     }
     return nullptr;
 }
+
+int CatalogueColumn(const QvSNMPVarDesc *table, const QvSNMPVarDesc &object)
+{
+    for (int k = 0; table[k].oid; ++k) {
+        if (qstrcmp(table[k].oid, object.oid) == 0)
+            return k;
+    }
+    return -1;
+}

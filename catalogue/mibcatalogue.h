@@ -24,6 +24,9 @@ std::span<const MibTableEntry> MibTableIndex();
 // The table of that name, or null.
 const QvSNMPVarDesc *FindMibTable(QStringView name);
 
+// The position of object among the records of table, by its OID; -1 when the table lacks it.
+int CatalogueColumn(const QvSNMPVarDesc *table, const QvSNMPVarDesc &object);
+
 std::span<const CatalogueListEntry> CatalogueOptionLists();
 // The enumeration list of that name, or null.
 const QvOptionList *FindCatalogueList(QStringView name);

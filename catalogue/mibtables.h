@@ -148,3 +148,13 @@ extern const QvSNMPVarDesc AuthDiagTableVars[];
 extern const QvSNMPVarDesc AuthSessionTableVars[];
 extern const QvSNMPVarDesc SupplicantConfigTableVars[];
 extern const QvSNMPVarDesc SupplicantStatsTableVars[];
+
+// Objects the main window uses on their own: the front panel, the gigabit port probe, the device
+// commands and the device watch. The tables that show them hold these same records.
+extern const QvSNMPVarDesc IfOperStatusColumn;      // of IfTableVars
+extern const QvSNMPVarDesc SysUpTimeObject;         // of Mib2InformationVars
+extern const QvSNMPVarDesc ConsoleInUseObject;      // of AgentBasicInfoVars
+extern const QvSNMPVarDesc ConfigSaveStatusObject;  // of AgentBasicInfoVars
+extern const QvSNMPVarDesc SaveConfigObject;        // of SystemConfigureVars
+extern const QvSNMPVarDesc SystemResetObject;
+extern const QvSNMPVarDesc PortLinkStatusColumn;    // of PortInformationTableVars

@@ -118,10 +118,12 @@ constinit const QvSNMPVarDesc MibCapabilitiesVars[] = {
     EndOfTable,
 };
 
+constexpr QvSNMPVarDesc ConsoleInUseObject = Desc("1.3.6.1.4.1.171.12.1.1.3", "Console In Use", SYN_INTEGER, RO, &AgentBasicInfo_ConsoleInUse.list);
+constexpr QvSNMPVarDesc ConfigSaveStatusObject = Desc("1.3.6.1.4.1.171.12.1.1.4", "Config Save Status", SYN_INTEGER, RO, &AgentBasicInfo_ConfigSaveStatus.list);
 constinit const QvSNMPVarDesc AgentBasicInfoVars[] = {
     Desc("1.3.6.1.4.1.171.12.1.1.1", "Agent Management Protocol", SYN_INTEGER, RO, &AgentBasicInfo_AgentManagementProtocol.list),
-    Desc("1.3.6.1.4.1.171.12.1.1.3", "Console In Use", SYN_INTEGER, RO, &AgentBasicInfo_ConsoleInUse.list),
-    Desc("1.3.6.1.4.1.171.12.1.1.4", "Config Save Status", SYN_INTEGER, RO, &AgentBasicInfo_ConfigSaveStatus.list),
+    ConsoleInUseObject,
+    ConfigSaveStatusObject,
     Desc("1.3.6.1.4.1.171.12.1.1.5", "File Transfer Status", SYN_INTEGER, RO, &AgentBasicInfo_FileTransferStatus.list),
     EndOfTable,
 };
@@ -139,9 +141,12 @@ constinit const QvSNMPVarDesc IpInformationVars[] = {
     EndOfTable,
 };
 
+constexpr QvSNMPVarDesc SaveConfigObject = Desc("1.3.6.1.4.1.171.12.1.2.6", "agentSaveCfg", SYN_INTEGER, RW, &SystemConfigure_AgentSaveCfg.list);
+// Restarts the switch; no window shows it.
+constexpr QvSNMPVarDesc SystemResetObject = Desc("1.3.6.1.4.1.171.12.1.2.3", "agentSystemReset", SYN_INTEGER, RW);
 constinit const QvSNMPVarDesc SystemConfigureVars[] = {
     Desc("1.3.6.1.4.1.171.12.1.2.4", "agentRs232PortConfig", SYN_INTEGER, RO, &SystemConfigure_AgentRs232PortConfig.list),
-    Desc("1.3.6.1.4.1.171.12.1.2.6", "agentSaveCfg", SYN_INTEGER, RW, &SystemConfigure_AgentSaveCfg.list),
+    SaveConfigObject,
     EndOfTable,
 };
 
@@ -209,10 +214,11 @@ constinit const QvSNMPVarDesc AlarmControlVars[] = {
     EndOfTable,
 };
 
+constexpr QvSNMPVarDesc PortLinkStatusColumn = Desc("1.3.6.1.4.1.171.11.2.3.1.1.4", "L2 Port Info Link Status", SYN_INTEGER, RO, &PortInformationTable_L2PortInfoLinkStatus.list);
 constinit const QvSNMPVarDesc PortInformationTableVars[] = {
     Desc("1.3.6.1.4.1.171.11.2.3.1.1.1", "L2 Port Info Port Index", SYN_INTEGER, IDX),
     Desc("1.3.6.1.4.1.171.11.2.3.1.1.3", "L2 Port Info Type", SYN_INTEGER, RO, &PortInformationTable_L2PortInfoType.list),
-    Desc("1.3.6.1.4.1.171.11.2.3.1.1.4", "L2 Port Info Link Status", SYN_INTEGER, RO, &PortInformationTable_L2PortInfoLinkStatus.list),
+    PortLinkStatusColumn,
     Desc("1.3.6.1.4.1.171.11.2.3.1.1.5", "L2 Port Info Nway Status", SYN_INTEGER, RO, &PortInformationTable_L2PortInfoNwayStatus.list),
     EndOfTable,
 };

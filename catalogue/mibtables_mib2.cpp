@@ -44,10 +44,11 @@ constinit const QvSNMPVarDesc IfGeneralVars[] = {
     EndOfTable,
 };
 
+constexpr QvSNMPVarDesc SysUpTimeObject = Desc("1.3.6.1.2.1.1.3", "System Uptime", SYN_TIMETICKS, RO);
 constinit const QvSNMPVarDesc Mib2InformationVars[] = {
     Desc("1.3.6.1.2.1.1.1", "System Description", SYN_DISPLAYSTR, RO),
     Desc("1.3.6.1.2.1.1.2", "System Object ID", SYN_OBJECTID, RO),
-    Desc("1.3.6.1.2.1.1.3", "System Uptime", SYN_TIMETICKS, RO),
+    SysUpTimeObject,
     Desc("1.3.6.1.2.1.1.4", "System Contact", SYN_DISPLAYSTR, RW),
     Desc("1.3.6.1.2.1.1.5", "System Name", SYN_DISPLAYSTR, RW),
     Desc("1.3.6.1.2.1.1.6", "System Location", SYN_DISPLAYSTR, RW),
@@ -55,6 +56,7 @@ constinit const QvSNMPVarDesc Mib2InformationVars[] = {
     EndOfTable,
 };
 
+constexpr QvSNMPVarDesc IfOperStatusColumn = Desc("1.3.6.1.2.1.2.2.1.8", "OperStatus", SYN_INTEGER, RO, &UpDownTesting.list);
 constinit const QvSNMPVarDesc IfTableVars[] = {
     Desc("1.3.6.1.2.1.2.2.1.1", "Index", SYN_INTEGER, RO),
     Desc("1.3.6.1.2.1.2.2.1.2", "Descr                        ", SYN_DISPLAYSTR, RO),
@@ -63,7 +65,7 @@ constinit const QvSNMPVarDesc IfTableVars[] = {
     Desc("1.3.6.1.2.1.2.2.1.5", "Speed           ", SYN_GAUGE, RO),
     Desc("1.3.6.1.2.1.2.2.1.6", "PhysAddress     ", SYN_MACADDRESS, RO),
     Desc("1.3.6.1.2.1.2.2.1.7", "AdminStatus", SYN_INTEGER, RW, &UpDownTesting.list),
-    Desc("1.3.6.1.2.1.2.2.1.8", "OperStatus", SYN_INTEGER, RO, &UpDownTesting.list),
+    IfOperStatusColumn,
     Desc("1.3.6.1.2.1.2.2.1.9", "LastChange", SYN_TIMETICKS, RO),
     Desc("1.3.6.1.2.1.2.2.1.21", "OutQLen", SYN_GAUGE, RO),
     Desc("1.3.6.1.2.1.2.2.1.22", "Specific", SYN_OBJECTID, RO),

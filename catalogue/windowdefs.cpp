@@ -427,7 +427,20 @@ constinit const TWindowDef ModuleDefs[] = {
                List(IfStackTableVars, MVT_FMV, 2).Status(2, kCreate, 2, kDestroy)).WithAddress().d,
 };
 
+constinit const TModuleLaunch Launches[] = {
+    {"CIDRRFC20961Click", "/TLayer3_RIP"},         {"MI_RIP2Click", "/TLayer3_RIP2"},
+    {"OSPFGeneral1Click", "/TLayer3_OSPF"},        {"AreaInfo1Click", "/TLayer3_Area"},
+    {"LsdbInfo1Click", "/TLayer3_Lsdb"},           {"InterfaceInfo1Click", "/TLayer3_Interface"},
+    {"NeighborInfo1Click", "/TLayer3_Neighbor"},   {"IpMroute1Click", "/TLayer3_IPM"},
+    {"DVMRP1Click", "/TLayer3_DVMRP"},             {"PIMInfo1Click", "/TLayer3_PIM"},
+    {"RendezvousPointsInfo1Click", "/TLayer3_RendezvousPoints"},
+    {"ARPEntity1Click", "/TMIB_ARP"},              {"BridgeForwardingTableClick", "/TBridge_Forwarding"},
+    {"BridgeStaticTableClick", "/TBridge_StaticFilter"}, {"IfStackTable1Click", "/TIFMib_ifStackTable"},
+};
+
 std::span<const TWindowDef> WindowDefs() { return Defs; }
+
+std::span<const TModuleLaunch> ModuleLaunches() { return Launches; }
 
 const TWindowDef *FindWindowDef(QStringView handler)
 {

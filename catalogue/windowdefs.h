@@ -120,3 +120,10 @@ const TWindowDef *FindWindowDef(QStringView handler);
 // stands in the handler field.
 std::span<const TWindowDef> ModuleWindowDefs();
 const TWindowDef *FindModuleWindowDef(QStringView target);
+
+// The menu items that start one of the suite's shared modules, and the target switch each passes.
+struct TModuleLaunch {
+    const char *handler;
+    const char *target;
+};
+std::span<const TModuleLaunch> ModuleLaunches();

@@ -3,9 +3,11 @@
 // told apart, and window settings that point at the wrong column.
 #include "mibcatalogue.h"
 #include "mibenums.h"
+#include "mibtables.h"
 #include "qvoptionlist.h"
 #include "qvsnmpvalue.h"
 #include "qvsnmpvarlist.h"
+#include "windowdefs.h"
 
 #include <gtest/gtest.h>
 
@@ -166,6 +168,56 @@ TEST_P(EveryTable, SyntaxAccessAndOptionsAgree)
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, EveryTable, ::testing::ValuesIn(MibTableIndex().begin(), MibTableIndex().end()),
                          [](const auto &info) { return testName(info.param.name); });
+
+// The objects the main window uses on their own are the very records its windows show.
+TEST(CatalogueIndex, NamedObjectsAreRecordsOfTheirTables)
+{
+    struct Case {
+        const char *name;
+        const QvSNMPVarDesc &object;
+        const QvSNMPVarDesc *table;  // null: in no table
+    };
+    const Case cases[] = {
+        {"IfOperStatusColumn", IfOperStatusColumn, IfTableVars},
+        {"SysUpTimeObject", SysUpTimeObject, Mib2InformationVars},
+        {"ConsoleInUseObject", ConsoleInUseObject, AgentBasicInfoVars},
+        {"ConfigSaveStatusObject", ConfigSaveStatusObject, AgentBasicInfoVars},
+        {"SaveConfigObject", SaveConfigObject, SystemConfigureVars},
+        {"SystemResetObject", SystemResetObject, nullptr},
+        {"PortLinkStatusColumn", PortLinkStatusColumn, PortInformationTableVars},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_NE(c.object.oid, nullptr);
+        for (const MibTableEntry &e : MibTableIndex()) {
+            const int k = CatalogueColumn(e.table, c.object);
+            if (e.table != c.table) {
+                if (!c.table) {
+                    EXPECT_EQ(k, -1) << "shown in " << e.name;
+                }
+                continue;
+            }
+            ASSERT_GE(k, 0);
+            const QvSNMPVarDesc &d = e.table[k];
+            EXPECT_STREQ(d.name, c.object.name);
+            EXPECT_EQ(d.syntax, c.object.syntax);
+            EXPECT_EQ(d.access, c.object.access);
+            EXPECT_EQ(d.options, c.object.options);
+        }
+    }
+    EXPECT_EQ(CatalogueColumn(PortInformationTableVars, IfOperStatusColumn), -1);
+}
+
+TEST(CatalogueIndex, EveryModuleLaunchHasItsWindow)
+{
+    QSet<QString> handlers;
+    for (const TModuleLaunch &m : ModuleLaunches()) {
+        EXPECT_FALSE(handlers.contains(label(m.handler))) << m.handler;
+        handlers.insert(label(m.handler));
+        EXPECT_NE(FindModuleWindowDef(label(m.target)), nullptr) << m.target;
+    }
+    EXPECT_EQ(ModuleLaunches().size(), ModuleWindowDefs().size());
+}
 
 TEST(CatalogueIndex, NamesAreUniqueAndFound)
 {
