@@ -14,6 +14,7 @@
 #include <net-snmp/library/snmpv3.h>
 #include <net-snmp/library/transform_oids.h>
 
+#include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QHash>
@@ -75,16 +76,29 @@ State &S()
     return s;
 }
 
+// The session cache's key: the target's settings with its secrets (community, passwords)
+// only as a digest, so that no key holds them in clear.
 QString targetKey(const QvSNMPTarget &t)
 {
+    QCryptographicHash secrets(QCryptographicHash::Sha256);
+    const auto addSecret = [&secrets](const QString &text) {
+        const QByteArray octets = text.toUtf8();
+        const qint32 size = qint32(octets.size());
+        // Each part's length first, so that no split of one text reads as another's.
+        secrets.addData(QByteArrayView(reinterpret_cast<const char *>(&size), sizeof size));
+        secrets.addData(octets);
+    };
     QStringList k{t.address, QString::number(t.port), QString::number(t.version), QString::number(t.timeout),
                   QString::number(t.retries)};
-    if (t.version == 3)
+    if (t.version == 3) {
         k << t.securityName << QString::number(t.securityLevel) << QString::number(t.authProtocol)
-          << QString::number(t.privProtocol) << t.authPassword << t.privPassword << t.contextName
-          << t.contextEngineID;
-    else
-        k << t.community;
+          << QString::number(t.privProtocol) << t.contextName << t.contextEngineID;
+        addSecret(t.authPassword);
+        addSecret(t.privPassword);
+    } else {
+        addSecret(t.community);
+    }
+    k << QString::fromLatin1(secrets.result().toHex());
     // Unit separators cannot be confused with any field's text boundaries.
     return k.join(QChar(0x1f)) + QChar(0x1f) + QString::number(k.size());
 }
@@ -1229,6 +1243,8 @@ int NextTimeoutMs()
         best = 0;
     return best;
 }
+
+QString SessionKey(const QvSNMPTarget &target) { return targetKey(target); }
 
 void SetSocketsChangedHook(void (*hook)()) { S().socketsChanged = hook; }
 

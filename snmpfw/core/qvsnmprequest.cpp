@@ -487,12 +487,11 @@ int QvSNMPRequest::BulkRepetitions()
     return m_bulkRepetitions = qBound(1, 1400 / qMax(1, row), 64);
 }
 
-void QvSNMPRequest::SendBulk(const QList<QvSNMPVb> &vbs, QvSNMPRequestCallback callback, void *data)
+void QvSNMPRequest::SendBulk(const QvSNMPTarget &target, const QList<QvSNMPVb> &vbs,
+                            QvSNMPRequestCallback callback, void *data)
 {
     QvSNMPCompletionRecord *rec = newReadRecord(this, callback, data, 1);
     rec->bulkVbs = vbs;
-    QvSNMPTarget target;
-    LoadTarget(false, &target);
     const int status = QvSNMPAdapter::SendBulkAsync(
         target, vbs, BulkRepetitions(), [rec](int st, const QvSNMPResponse &r) { rec->complete(rec, st, &r); },
         &rec->handle);
@@ -539,7 +538,9 @@ bool QvSNMPRequest::CompleteBulk(QvSNMPCompletionRecord *record, int reason, con
     if (reason == 0 && (errorStatus == kTooBig || (errorStatus == 0 && rows == 0)) && m_bulkRepetitions > 1) {
         // The answer would not fit one message: ask for fewer rows.
         m_bulkRepetitions = qMax(1, m_bulkRepetitions / 2);
-        SendBulk(record->bulkVbs, record->callback, record->data);
+        QvSNMPTarget target;
+        LoadTarget(false, &target);
+        SendBulk(target, record->bulkVbs, record->callback, record->data);
         return false;
     }
     if (reason == 0 && errorStatus != 0 && errorStatus != kTooBig) {
@@ -590,7 +591,7 @@ void QvSNMPRequest::ReadAsync(QvSNMPRequestCallback callback, void *data, bool f
         if (!m_bulkRefused) {
             Prepared p;
             Prepare(first ? BuildFirstRead : BuildNextRead, &p);
-            SendBulk(p.vbs, callback, data);
+            SendBulk(p.target, p.vbs, callback, data);
             return;
         }
     }

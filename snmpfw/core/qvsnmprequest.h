@@ -136,6 +136,7 @@ private:
     enum BuildMode { BuildFirstRead, BuildNextRead, BuildWrite };
     struct Prepared;
     void Prepare(BuildMode mode, Prepared *out);
+    // The target of one send, built once for it from the fields above.
     void LoadTarget(bool write, QvSNMPTarget *target) const;
     QString Base(int i) const;
     // Stores a read answer into the value texts. Returns true when at least one readable
@@ -147,7 +148,8 @@ private:
     void SendAsync(Prepared &prepared, QvSNMPRequestCallback callback, void *data, bool readBack);
     bool BulkWalk() const;
     int BulkRepetitions();
-    void SendBulk(const QList<QvSNMPVb> &vbs, QvSNMPRequestCallback callback, void *data);
+    void SendBulk(const QvSNMPTarget &target, const QList<QvSNMPVb> &vbs, QvSNMPRequestCallback callback,
+                  void *data);
     void PostBufferedRow(QvSNMPRequestCallback callback, void *data);
     // A GETBULK answer: keeps its rows and stores the first; false when the walk continues
     // without a callback now (a smaller or a GET-NEXT request went out instead).
