@@ -118,6 +118,9 @@ TConfigForm *BuildModuleWindow(const TWindowDef &def, const QString &agentAddres
     for (int k = 0; k < form->BindingCount(); ++k)
         if (QvSNMPRequest2Edits *binding = form->BindingAt(k))
             binding->Request().useGetBulk = 1;
+    // Refresh in the middle of a large table starts it afresh instead of being ignored.
+    for (TSNMPListViewPanel *list : form->findChildren<TSNMPListViewPanel *>())
+        list->RestartWalkOnRefresh = true;
     return form;
 }
 

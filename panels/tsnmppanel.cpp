@@ -401,8 +401,14 @@ void TSNMPListViewPanel::WidenColumns()
 
 void TSNMPListViewPanel::RefreshClick()
 {
-    if (!m_binding || (m_binding->Asynchronous() && m_binding->Busy()))
+    if (!m_binding)
         return;
+    if (m_binding->Asynchronous() && m_binding->Busy()) {
+        // Only a walk restarts; a write in flight keeps its outcome.
+        if (!RestartWalkOnRefresh || m_binding->LastOperation() != 0)
+            return;
+        m_binding->Cancel();
+    }
     CtrlBtn->BT_Edit->setEnabled(false);
     CtrlBtn->BT_Delete->setEnabled(false);
     TSNMPPanel::RefreshClick();

@@ -114,6 +114,10 @@ public:
     void WidenColumns();
     static constexpr int MaxColumnWidth = 320;
 
+    // Refresh while a walk is under way: false ignores the click; true drops the running walk
+    // (its late answers included) and starts a new one.
+    bool RestartWalkOnRefresh = false;
+
     // The dialog currently open (Add or Edit), or none; tests reach its panel through it.
     QDialog *ActiveDialog() const { return m_dialog; }
     TSNMPPanel *DialogPanel() const { return m_dialogPanel; }
