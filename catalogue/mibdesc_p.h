@@ -1,7 +1,11 @@
 // Shorthands for writing descriptor tables; private to the catalogue's table files.
 #pragma once
 
+#include "mibcatalogue.h"
 #include "qvsnmptypes.h"
+
+#include <cstddef>
+#include <span>
 
 namespace {
 
@@ -20,4 +24,19 @@ constexpr QvSNMPVarDesc Desc(const char *oid, const char *name, quint32 syntax, 
 
 constexpr QvSNMPVarDesc EndOfTable = {nullptr, nullptr, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};
 
+// An entry of the catalogue index: the record count, end record included, is the definition's.
+template <std::size_t N>
+constexpr MibTableEntry TableEntry(const char *name, const QvSNMPVarDesc (&table)[N])
+{
+    return {name, table, int(N)};
+}
+
 } // namespace
+
+// Each table file's part of the catalogue index.
+std::span<const MibTableEntry> EnterpriseTableIndex();
+std::span<const MibTableEntry> Mib2TableIndex();
+std::span<const MibTableEntry> BridgeTableIndex();
+std::span<const MibTableEntry> RmonTableIndex();
+std::span<const MibTableEntry> Snmpv3TableIndex();
+std::span<const MibTableEntry> Dot1xTableIndex();

@@ -202,3 +202,34 @@ constinit const QvSNMPVarDesc StpControlVars[] = {
     Desc("1.3.6.1.2.1.17.2.17", "dot1StpTxHoldCount", SYN_INTEGER, RW),
     EndOfTable,
 };
+
+namespace {
+
+constinit const MibTableEntry Tables[] = {
+    TableEntry("Dot1pBasicConfigVars", Dot1pBasicConfigVars),
+    TableEntry("PortCapabilityVars", PortCapabilityVars),
+    TableEntry("DefaultUserPriorityVars", DefaultUserPriorityVars),
+    TableEntry("RegeneratedUserPriorityVars", RegeneratedUserPriorityVars),
+    TableEntry("TrafficClassMapVars", TrafficClassMapVars),
+    TableEntry("OutboundAccessPriorityVars", OutboundAccessPriorityVars),
+    TableEntry("GarpVars", GarpVars),
+    TableEntry("GmrpVars", GmrpVars),
+    TableEntry("Dot1qBasicConfigVars", Dot1qBasicConfigVars),
+    TableEntry("UnicastForwardingInfoVars", UnicastForwardingInfoVars),
+    TableEntry("VlanCurrentTableVars", VlanCurrentTableVars),
+    TableEntry("VlanStaticTableVars", VlanStaticTableVars),
+    TableEntry("VlanPortInformationVars", VlanPortInformationVars),
+    TableEntry("StaticMulticastTableVars", StaticMulticastTableVars),
+    TableEntry("StaticUnicastTableVars", StaticUnicastTableVars),
+    TableEntry("Bridge8021dPortTableVars", Bridge8021dPortTableVars),
+    TableEntry("Bridge8021dInfoVars", Bridge8021dInfoVars),
+    TableEntry("StpPortTableVars", StpPortTableVars),
+    TableEntry("StpInfoVars", StpInfoVars),
+    TableEntry("TpPortVars", TpPortVars),
+    TableEntry("TpPortCountersVars", TpPortCountersVars),
+    TableEntry("StpControlVars", StpControlVars),
+};
+
+} // namespace
+
+std::span<const MibTableEntry> BridgeTableIndex() { return Tables; }

@@ -117,3 +117,20 @@ constinit const QvSNMPVarDesc SupplicantStatsTableVars[] = {
     Desc("1.0.8802.1.1.1.1.3.2.1.12", "Supp Last EAPOL Frame Source", SYN_MACADDRESS, RO),
     EndOfTable,
 };
+
+namespace {
+
+constinit const MibTableEntry Tables[] = {
+    TableEntry("PaeControlVars", PaeControlVars),
+    TableEntry("PaePortEntryVars", PaePortEntryVars),
+    TableEntry("AuthConfigTableVars", AuthConfigTableVars),
+    TableEntry("AuthStatsTableVars", AuthStatsTableVars),
+    TableEntry("AuthDiagTableVars", AuthDiagTableVars),
+    TableEntry("AuthSessionTableVars", AuthSessionTableVars),
+    TableEntry("SupplicantConfigTableVars", SupplicantConfigTableVars),
+    TableEntry("SupplicantStatsTableVars", SupplicantStatsTableVars),
+};
+
+} // namespace
+
+std::span<const MibTableEntry> Dot1xTableIndex() { return Tables; }

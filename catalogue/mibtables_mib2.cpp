@@ -257,3 +257,31 @@ constinit const QvSNMPVarDesc EntityLastChangeVars[] = {
     Desc("1.3.6.1.2.1.47.1.4.1", "ent Last Change Time", SYN_TIMETICKS, RO),
     EndOfTable,
 };
+
+namespace {
+
+constinit const MibTableEntry Tables[] = {
+    TableEntry("Dot3StatsTableVars", Dot3StatsTableVars),
+    TableEntry("IfXTableVars", IfXTableVars),
+    TableEntry("IfGeneralVars", IfGeneralVars),
+    TableEntry("Mib2InformationVars", Mib2InformationVars),
+    TableEntry("IfTableVars", IfTableVars),
+    TableEntry("IfDescrVars", IfDescrVars),
+    TableEntry("IfCountersVars", IfCountersVars),
+    TableEntry("IpAddrTableVars", IpAddrTableVars),
+    TableEntry("IpRouteVars", IpRouteVars),
+    TableEntry("IpCountersVars", IpCountersVars),
+    TableEntry("IcmpCountersVars", IcmpCountersVars),
+    TableEntry("UdpCountersVars", UdpCountersVars),
+    TableEntry("SnmpCountersVars", SnmpCountersVars),
+    TableEntry("EntityPhysicalTableVars", EntityPhysicalTableVars),
+    TableEntry("EntityLogicalTableVars", EntityLogicalTableVars),
+    TableEntry("LpMappingVars", LpMappingVars),
+    TableEntry("AliasMappingVars", AliasMappingVars),
+    TableEntry("PhysicalContainsVars", PhysicalContainsVars),
+    TableEntry("EntityLastChangeVars", EntityLastChangeVars),
+};
+
+} // namespace
+
+std::span<const MibTableEntry> Mib2TableIndex() { return Tables; }

@@ -6,8 +6,6 @@
 
 #include "mibdesc_p.h"
 
-#include <iterator>
-
 namespace {
 
 const QvOptionDesc IpCidrRoute_TypeSource[] = {
@@ -380,29 +378,29 @@ constinit const QvSNMPVarDesc IfStackTableVars[] = {
 namespace {
 
 constinit const MibTableEntry Tables[] = {
-    {"IpCidrRouteTableVars", IpCidrRouteTableVars, int(std::size(IpCidrRouteTableVars))},
-    {"Rip2GlobalVars", Rip2GlobalVars, int(std::size(Rip2GlobalVars))},
-    {"Rip2IfStatTableVars", Rip2IfStatTableVars, int(std::size(Rip2IfStatTableVars))},
-    {"Rip2IfConfTableVars", Rip2IfConfTableVars, int(std::size(Rip2IfConfTableVars))},
-    {"OspfGeneralVars", OspfGeneralVars, int(std::size(OspfGeneralVars))},
-    {"OspfAreaTableVars", OspfAreaTableVars, int(std::size(OspfAreaTableVars))},
-    {"OspfLsdbTableVars", OspfLsdbTableVars, int(std::size(OspfLsdbTableVars))},
-    {"OspfIfTableVars", OspfIfTableVars, int(std::size(OspfIfTableVars))},
-    {"OspfNbrTableVars", OspfNbrTableVars, int(std::size(OspfNbrTableVars))},
-    {"IpMRouteGeneralVars", IpMRouteGeneralVars, int(std::size(IpMRouteGeneralVars))},
-    {"IpMRouteTableVars", IpMRouteTableVars, int(std::size(IpMRouteTableVars))},
-    {"DvmrpScalarVars", DvmrpScalarVars, int(std::size(DvmrpScalarVars))},
-    {"DvmrpInterfaceTableVars", DvmrpInterfaceTableVars, int(std::size(DvmrpInterfaceTableVars))},
-    {"DvmrpNeighborTableVars", DvmrpNeighborTableVars, int(std::size(DvmrpNeighborTableVars))},
-    {"DvmrpRouteTableVars", DvmrpRouteTableVars, int(std::size(DvmrpRouteTableVars))},
-    {"PimGeneralVars", PimGeneralVars, int(std::size(PimGeneralVars))},
-    {"PimInterfaceTableVars", PimInterfaceTableVars, int(std::size(PimInterfaceTableVars))},
-    {"PimNeighborTableVars", PimNeighborTableVars, int(std::size(PimNeighborTableVars))},
-    {"PimRPSetTableVars", PimRPSetTableVars, int(std::size(PimRPSetTableVars))},
-    {"IpNetToMediaTableVars", IpNetToMediaTableVars, int(std::size(IpNetToMediaTableVars))},
-    {"TpFdbTableVars", TpFdbTableVars, int(std::size(TpFdbTableVars))},
-    {"StaticFilterTableVars", StaticFilterTableVars, int(std::size(StaticFilterTableVars))},
-    {"IfStackTableVars", IfStackTableVars, int(std::size(IfStackTableVars))},
+    TableEntry("IpCidrRouteTableVars", IpCidrRouteTableVars),
+    TableEntry("Rip2GlobalVars", Rip2GlobalVars),
+    TableEntry("Rip2IfStatTableVars", Rip2IfStatTableVars),
+    TableEntry("Rip2IfConfTableVars", Rip2IfConfTableVars),
+    TableEntry("OspfGeneralVars", OspfGeneralVars),
+    TableEntry("OspfAreaTableVars", OspfAreaTableVars),
+    TableEntry("OspfLsdbTableVars", OspfLsdbTableVars),
+    TableEntry("OspfIfTableVars", OspfIfTableVars),
+    TableEntry("OspfNbrTableVars", OspfNbrTableVars),
+    TableEntry("IpMRouteGeneralVars", IpMRouteGeneralVars),
+    TableEntry("IpMRouteTableVars", IpMRouteTableVars),
+    TableEntry("DvmrpScalarVars", DvmrpScalarVars),
+    TableEntry("DvmrpInterfaceTableVars", DvmrpInterfaceTableVars),
+    TableEntry("DvmrpNeighborTableVars", DvmrpNeighborTableVars),
+    TableEntry("DvmrpRouteTableVars", DvmrpRouteTableVars),
+    TableEntry("PimGeneralVars", PimGeneralVars),
+    TableEntry("PimInterfaceTableVars", PimInterfaceTableVars),
+    TableEntry("PimNeighborTableVars", PimNeighborTableVars),
+    TableEntry("PimRPSetTableVars", PimRPSetTableVars),
+    TableEntry("IpNetToMediaTableVars", IpNetToMediaTableVars),
+    TableEntry("TpFdbTableVars", TpFdbTableVars),
+    TableEntry("StaticFilterTableVars", StaticFilterTableVars),
+    TableEntry("IfStackTableVars", IfStackTableVars),
 };
 
 constinit const ModuleListSource Lists[] = {

@@ -139,3 +139,23 @@ constinit const QvSNMPVarDesc RmonLogVars[] = {
     Desc("1.3.6.1.2.1.16.9.2.1.4", "logDescription                                    ", SYN_DISPLAYSTR, RO),
     EndOfTable,
 };
+
+namespace {
+
+constinit const MibTableEntry Tables[] = {
+    TableEntry("RmonEtherStatsVars", RmonEtherStatsVars),
+    TableEntry("RmonStatsControlVars", RmonStatsControlVars),
+    TableEntry("RmonStatsControlEditVars", RmonStatsControlEditVars),
+    TableEntry("RmonHistoryControlVars", RmonHistoryControlVars),
+    TableEntry("RmonHistoryControlEditVars", RmonHistoryControlEditVars),
+    TableEntry("RmonEtherHistoryVars", RmonEtherHistoryVars),
+    TableEntry("RmonAlarmVars", RmonAlarmVars),
+    TableEntry("RmonEventVars", RmonEventVars),
+    TableEntry("RmonEventEditVars", RmonEventEditVars),
+    TableEntry("RmonEventEdit2Vars", RmonEventEdit2Vars),
+    TableEntry("RmonLogVars", RmonLogVars),
+};
+
+} // namespace
+
+std::span<const MibTableEntry> RmonTableIndex() { return Tables; }

@@ -166,3 +166,29 @@ constinit const QvSNMPVarDesc NotifyFilterTableVars[] = {
     Desc("1.3.6.1.6.3.13.1.3.1.5", "snmpNotifyFilterRowStatus", SYN_INTEGER, RW, &RowStatus.list),
     EndOfTable,
 };
+
+namespace {
+
+constinit const MibTableEntry Tables[] = {
+    TableEntry("SnmpEngineVars", SnmpEngineVars),
+    TableEntry("MpdStatusVars", MpdStatusVars),
+    TableEntry("TargetObjectsVars", TargetObjectsVars),
+    TableEntry("TargetAddrTableVars", TargetAddrTableVars),
+    TableEntry("TargetParamsTableVars", TargetParamsTableVars),
+    TableEntry("UsmStatsVars", UsmStatsVars),
+    TableEntry("UserSpinLockVars", UserSpinLockVars),
+    TableEntry("UsmUserTableVars", UsmUserTableVars),
+    TableEntry("VacmSecurityToGroupTableVars", VacmSecurityToGroupTableVars),
+    TableEntry("VacmAccessTableVars", VacmAccessTableVars),
+    TableEntry("ViewSpinLockVars", ViewSpinLockVars),
+    TableEntry("ViewTreeFamilyTableVars", ViewTreeFamilyTableVars),
+    TableEntry("CommunityTableVars", CommunityTableVars),
+    TableEntry("TargetAddrExtTableVars", TargetAddrExtTableVars),
+    TableEntry("NotifyTableVars", NotifyTableVars),
+    TableEntry("NotifyFilterProfileTableVars", NotifyFilterProfileTableVars),
+    TableEntry("NotifyFilterTableVars", NotifyFilterTableVars),
+};
+
+} // namespace
+
+std::span<const MibTableEntry> Snmpv3TableIndex() { return Tables; }

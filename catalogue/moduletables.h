@@ -9,29 +9,29 @@
 
 #include <span>
 
-extern const QvSNMPVarDesc IpCidrRouteTableVars[17];
-extern const QvSNMPVarDesc Rip2GlobalVars[3];
-extern const QvSNMPVarDesc Rip2IfStatTableVars[6];
-extern const QvSNMPVarDesc Rip2IfConfTableVars[10];
-extern const QvSNMPVarDesc OspfGeneralVars[15];
-extern const QvSNMPVarDesc OspfAreaTableVars[10];
-extern const QvSNMPVarDesc OspfLsdbTableVars[8];
-extern const QvSNMPVarDesc OspfIfTableVars[19];
-extern const QvSNMPVarDesc OspfNbrTableVars[12];
-extern const QvSNMPVarDesc IpMRouteGeneralVars[3];
-extern const QvSNMPVarDesc IpMRouteTableVars[16];
-extern const QvSNMPVarDesc DvmrpScalarVars[5];
-extern const QvSNMPVarDesc DvmrpInterfaceTableVars[8];
-extern const QvSNMPVarDesc DvmrpNeighborTableVars[12];
-extern const QvSNMPVarDesc DvmrpRouteTableVars[8];
-extern const QvSNMPVarDesc PimGeneralVars[2];
-extern const QvSNMPVarDesc PimInterfaceTableVars[9];
-extern const QvSNMPVarDesc PimNeighborTableVars[6];
-extern const QvSNMPVarDesc PimRPSetTableVars[7];
-extern const QvSNMPVarDesc IpNetToMediaTableVars[5];
-extern const QvSNMPVarDesc TpFdbTableVars[4];
-extern const QvSNMPVarDesc StaticFilterTableVars[5];
-extern const QvSNMPVarDesc IfStackTableVars[4];
+extern const QvSNMPVarDesc IpCidrRouteTableVars[];
+extern const QvSNMPVarDesc Rip2GlobalVars[];
+extern const QvSNMPVarDesc Rip2IfStatTableVars[];
+extern const QvSNMPVarDesc Rip2IfConfTableVars[];
+extern const QvSNMPVarDesc OspfGeneralVars[];
+extern const QvSNMPVarDesc OspfAreaTableVars[];
+extern const QvSNMPVarDesc OspfLsdbTableVars[];
+extern const QvSNMPVarDesc OspfIfTableVars[];
+extern const QvSNMPVarDesc OspfNbrTableVars[];
+extern const QvSNMPVarDesc IpMRouteGeneralVars[];
+extern const QvSNMPVarDesc IpMRouteTableVars[];
+extern const QvSNMPVarDesc DvmrpScalarVars[];
+extern const QvSNMPVarDesc DvmrpInterfaceTableVars[];
+extern const QvSNMPVarDesc DvmrpNeighborTableVars[];
+extern const QvSNMPVarDesc DvmrpRouteTableVars[];
+extern const QvSNMPVarDesc PimGeneralVars[];
+extern const QvSNMPVarDesc PimInterfaceTableVars[];
+extern const QvSNMPVarDesc PimNeighborTableVars[];
+extern const QvSNMPVarDesc PimRPSetTableVars[];
+extern const QvSNMPVarDesc IpNetToMediaTableVars[];
+extern const QvSNMPVarDesc TpFdbTableVars[];
+extern const QvSNMPVarDesc StaticFilterTableVars[];
+extern const QvSNMPVarDesc IfStackTableVars[];
 
 // Enumerations of a single column.
 extern QvStaticOptionList IpCidrRoute_Type;

@@ -1,7 +1,6 @@
 #include "windowbuilder.h"
 
 #include "customhooks.h"
-#include "mibcatalogue.h"
 #include "qvsnmpexception.h"
 #include "qvsnmprequest2controls.h"
 #include "qvsnmpsession.h"
@@ -19,15 +18,11 @@ constexpr int kCatalogueError = -500;
 
 QvSNMPRequest2Edits *MakeBinding(const TPanelDef &panel, TConfigForm *form)
 {
-    const QvSNMPVarDesc *table = FindMibTable(QString::fromLatin1(panel.table));
-    if (!table)
-        throw QvSNMPException(kCatalogueError,
-                              QStringLiteral("Unknown descriptor table: ") + QLatin1StringView(panel.table));
     auto *binding = new QvSNMPRequest2Edits(form);
     // The window deletes its bindings when it closes; a binding the window never took (its
     // construction stopped first) goes with the window as its child.
     binding->setParent(form);
-    binding->Vars() = QvSNMPVarList(table, panel.itemType, panel.indexCount);
+    binding->Vars() = QvSNMPVarList(panel.table, panel.itemType, panel.indexCount);
     // Only this panel's request: the session keeps its own version.
     if (panel.raiseToV2c && binding->Request().version == SNMP_VERSION_V1)
         binding->Request().version = SNMP_VERSION_V2C;

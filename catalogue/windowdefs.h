@@ -1,7 +1,7 @@
 // The generated windows of the menu, held as data: one definition per menu handler, read by the
 // one builder of windowbuilder.h. A new window is a new entry in the table, not new code. The
-// definitions name their descriptor tables by text so that a whole-catalogue check can resolve
-// every one; hooks and page adjustments are named functions of customhooks.h.
+// definitions point at their descriptor tables; hooks and page adjustments are named functions
+// of customhooks.h.
 #pragma once
 
 #include "qvsnmptypes.h"
@@ -63,7 +63,7 @@ using TPageAdjust = void (*)(TSNMPEditorPanel *panel);
 struct TPanelDef {
     TPanelKind kind = PK_EDITOR;
     const char *title = nullptr;  // page title, pages layout only
-    const char *table = nullptr;  // descriptor table name
+    const QvSNMPVarDesc *table = nullptr;  // descriptor table
     QvItemType itemType = SVT_SV;
     int indexCount = 0;
     TStatusDef add;

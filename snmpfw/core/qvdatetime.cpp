@@ -3,8 +3,19 @@
 #include <QDateTime>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
+
+// The day date-time reals count from.
+QDate RealEpoch()
+{
+    return QDate(1899, 12, 30);
+}
+constexpr qint64 MsPerDay = 86400000;
+// Day numbers of 0001-01-01 and 10000-01-01 in date-time reals.
+constexpr double FirstDay = -693593;
+constexpr double EndDay = 2958466;
 
 // Reads a signed decimal the way "%d" does: optional blanks, one sign, at least one digit.
 bool scanInt(const QByteArray &s, int &pos, int *out)
@@ -181,4 +192,24 @@ bool QvDateTime::Parse(const QString &text, QvDateTime *value)
     *value = QvDateTime(quint16(f[0]), quint8(f[1]), quint8(f[2]), quint8(f[3]), quint8(f[4]), quint8(f[5]),
                         quint8(f[6]), direction, quint8(f[7]), quint8(f[8]));
     return true;
+}
+
+bool QvDateTimeRealParts(double value, QDate *date, int *msOfDay)
+{
+    if (!std::isfinite(value) || value < FirstDay || value >= EndDay)
+        return false;
+    const double whole = std::trunc(value);
+    qint64 ms = qint64(std::llround(std::fabs(value - whole) * double(MsPerDay)));
+    if (ms >= MsPerDay)
+        ms = MsPerDay - 1;
+    *date = RealEpoch().addDays(qint64(whole));
+    *msOfDay = int(ms);
+    return true;
+}
+
+double QvDateTimeReal(const QDate &date, int msOfDay)
+{
+    const qint64 days = RealEpoch().daysTo(date);
+    const double fraction = double(msOfDay) / double(MsPerDay);
+    return days >= 0 ? double(days) + fraction : double(days) - fraction;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDate>
 #include <QString>
 #include <QtGlobal>
 
@@ -42,3 +43,9 @@ public:
     quint8 utcHours = 0;
     quint8 utcMinutes = 0;
 };
+
+// Date-time real: days since 30 December 1899, the fraction the time of day. Before that day the
+// whole days count back and the fraction still counts forward. Split into the date and the
+// milliseconds since its midnight (false outside years 1 to 9999), and joined back.
+bool QvDateTimeRealParts(double value, QDate *date, int *msOfDay);
+double QvDateTimeReal(const QDate &date, int msOfDay);

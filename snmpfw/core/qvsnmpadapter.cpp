@@ -14,6 +14,7 @@
 #include <net-snmp/library/snmpv3.h>
 #include <net-snmp/library/transform_oids.h>
 
+#include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QHash>
@@ -75,16 +76,29 @@ State &S()
     return s;
 }
 
+// The session cache's key: the target's settings with its secrets (community, passwords)
+// only as a digest, so that no key holds them in clear.
 QString targetKey(const QvSNMPTarget &t)
 {
+    QCryptographicHash secrets(QCryptographicHash::Sha256);
+    const auto addSecret = [&secrets](const QString &text) {
+        const QByteArray octets = text.toUtf8();
+        const qint32 size = qint32(octets.size());
+        // Each part's length first, so that no split of one text reads as another's.
+        secrets.addData(QByteArrayView(reinterpret_cast<const char *>(&size), sizeof size));
+        secrets.addData(octets);
+    };
     QStringList k{t.address, QString::number(t.port), QString::number(t.version), QString::number(t.timeout),
                   QString::number(t.retries)};
-    if (t.version == 3)
+    if (t.version == 3) {
         k << t.securityName << QString::number(t.securityLevel) << QString::number(t.authProtocol)
-          << QString::number(t.privProtocol) << t.authPassword << t.privPassword << t.contextName
-          << t.contextEngineID;
-    else
-        k << t.community;
+          << QString::number(t.privProtocol) << t.contextName << t.contextEngineID;
+        addSecret(t.authPassword);
+        addSecret(t.privPassword);
+    } else {
+        addSecret(t.community);
+    }
+    k << QString::fromLatin1(secrets.result().toHex());
     // Unit separators cannot be confused with any field's text boundaries.
     return k.join(QChar(0x1f)) + QChar(0x1f) + QString::number(k.size());
 }
@@ -607,6 +621,24 @@ int asyncCallback(int op, netsnmp_session *sess, int, netsnmp_pdu *pdu, void *ma
     return 1;
 }
 
+// Builds a call's message and hands it to the engine on its ready session. Returns 0 when it
+// left, else the status of the failed send; the engine may already have completed the call.
+int sendCall(AsyncCall *c)
+{
+    Session *s = c->session;
+    int st = 0;
+    netsnmp_pdu *pdu = buildPdu(c->kind, c->vbs, &st, c->maxRepetitions);
+    if (!pdu)
+        return st;
+    claimUser(s);
+    if (snmp_sess_async_send(s->handle, pdu, asyncCallback, reinterpret_cast<void *>(quintptr(c->id))) == 0) {
+        snmp_free_pdu(pdu);
+        const int err = translateErrno(snmp_sess_session(s->handle)->s_snmp_errno);
+        return err ? err : LIBSTAT_TRANSPORT_FAILED;
+    }
+    return 0;
+}
+
 // Sends a queued call on a ready session; on failure completes it with the status.
 void dispatch(AsyncCall *c)
 {
@@ -615,17 +647,8 @@ void dispatch(AsyncCall *c)
         finish(c, s->failStatus, nullptr);
         return;
     }
-    int st = 0;
-    netsnmp_pdu *pdu = buildPdu(c->kind, c->vbs, &st, c->maxRepetitions);
-    if (!pdu) {
+    if (const int st = sendCall(c))
         finish(c, st, nullptr);
-        return;
-    }
-    claimUser(s);
-    if (snmp_sess_async_send(s->handle, pdu, asyncCallback, reinterpret_cast<void *>(quintptr(c->id))) == 0) {
-        snmp_free_pdu(pdu);
-        finish(c, translateErrno(snmp_sess_session(s->handle)->s_snmp_errno), nullptr);
-    }
 }
 
 void endDiscovery(Session *s, int status)
@@ -757,14 +780,16 @@ int prepareBlocking(Session *s)
     return openSession(s);
 }
 
-// A blocking exchange that runs the wait hook between looks at the session's socket, so that
-// windows repaint while the answer is awaited. The call is the engine's own: the pump never
-// sees it, and an answer another blocking exchange reads for it still ends it.
-int exchangeWhileRepainting(Session *s, netsnmp_pdu *pdu, QvSNMPResponse *response)
+// A blocking exchange: the call is the engine's own (the pump never sees it), its session's
+// socket is watched here, and the wait hook runs between looks so that windows repaint while
+// the answer is awaited. An answer another blocking exchange reads for it still ends it.
+int exchange(Session *s, QvSNMPPduKind kind, const QList<QvSNMPVb> &vbs, QvSNMPResponse *response)
 {
     auto *c = new AsyncCall;
     c->id = S().nextId++;
     c->session = s;
+    c->kind = kind;
+    c->vbs = vbs;
     c->blocking = true;
     S().calls.insert(c->id, c);
     ++s->outstanding;
@@ -775,13 +800,11 @@ int exchangeWhileRepainting(Session *s, netsnmp_pdu *pdu, QvSNMPResponse *respon
             --c->session->outstanding;
         delete c;
     };
-    if (snmp_sess_async_send(s->handle, pdu, asyncCallback, reinterpret_cast<void *>(quintptr(id))) == 0) {
-        snmp_free_pdu(pdu);
-        const int err = translateErrno(snmp_sess_session(s->handle)->s_snmp_errno);
+    if (const int err = sendCall(c)) {
         const bool done = c->done;
         const int status = c->status;
         forget();
-        return done ? status : (err ? err : LIBSTAT_TRANSPORT_FAILED);
+        return done ? status : err;
     }
     QElapsedTimer hookTimer;
     hookTimer.start();
@@ -1022,29 +1045,7 @@ int SendBlocking(const QvSNMPTarget &target, QvSNMPPduKind kind, const QList<QvS
     Session *s = sessionFor(target);
     if (int st = prepareBlocking(s))
         return st;
-    int st = 0;
-    netsnmp_pdu *pdu = buildPdu(kind, vbs, &st);
-    if (!pdu)
-        return st;
-    claimUser(s);
-    if (S().blockingWait)
-        return exchangeWhileRepainting(s, pdu, response);
-    netsnmp_pdu *resp = nullptr;
-    const int r = snmp_sess_synch_response(s->handle, pdu, &resp);
-    int status = 0;
-    if (r == STAT_SUCCESS && resp) {
-        fillResponse(s, resp, response);
-        status = resp->errstat == SNMP_ERR_NOERROR ? 0 : int(resp->errstat);
-    } else if (r == STAT_TIMEOUT) {
-        status = LIBSTAT_TIMEOUT;
-    } else {
-        status = translateErrno(snmp_sess_session(s->handle)->s_snmp_errno);
-        if (status == 0)
-            status = LIBSTAT_ERROR;
-    }
-    if (resp)
-        snmp_free_pdu(resp);
-    return status;
+    return exchange(s, kind, vbs, response);
 }
 
 namespace {
@@ -1095,25 +1096,12 @@ int sendAsync(const QvSNMPTarget &target, QvSNMPPduKind kind, int maxRepetitions
         s->waiting.push_back(c);
         return 0;
     }
-    int st = 0;
-    netsnmp_pdu *pdu = buildPdu(kind, vbs, &st, maxRepetitions);
-    if (!pdu) {
+    // The callback may already have run: only a call not yet completed fails here.
+    if (const int st = sendCall(c); st != 0 && !c->done) {
         S().calls.remove(c->id);
         --s->outstanding;
         delete c;
         return st;
-    }
-    claimUser(s);
-    if (snmp_sess_async_send(s->handle, pdu, asyncCallback, reinterpret_cast<void *>(quintptr(c->id))) == 0) {
-        snmp_free_pdu(pdu);
-        const int err = translateErrno(snmp_sess_session(s->handle)->s_snmp_errno);
-        // The callback may already have run: only a call not yet completed fails here.
-        if (!c->done) {
-            S().calls.remove(c->id);
-            --s->outstanding;
-            delete c;
-            return err ? err : LIBSTAT_TRANSPORT_FAILED;
-        }
     }
     return 0;
 }
@@ -1229,6 +1217,8 @@ int NextTimeoutMs()
         best = 0;
     return best;
 }
+
+QString SessionKey(const QvSNMPTarget &target) { return targetKey(target); }
 
 void SetSocketsChangedHook(void (*hook)()) { S().socketsChanged = hook; }
 

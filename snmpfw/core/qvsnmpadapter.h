@@ -137,6 +137,8 @@ int PendingCount();
 // Closes every session: outstanding requests complete with LIBSTAT_SESSION_CLOSING.
 void CloseAllSessions();
 int OpenSessionCount();
+// The key under which a target's session is kept; its secrets appear only as a digest.
+QString SessionKey(const QvSNMPTarget &target);
 // Called whenever a session (and so a socket) is opened, so that a watcher can follow.
 void SetSocketsChangedHook(void (*hook)());
 

@@ -15,10 +15,6 @@
 namespace {
 
 constexpr quint32 TicksPerDay = 8640000;
-constexpr qint64 MsPerDay = 86400000;
-// Day numbers of 0001-01-01 and 10000-01-01 counted from 1899-12-30.
-constexpr double FirstDay = -693593;
-constexpr double EndDay = 2958466;
 
 [[noreturn]] void badSyntax()
 {
@@ -611,14 +607,11 @@ quint32 QvReadTimeTicks(const QString &text)
 
 QString QvDateTimeRealText(double value)
 {
-    if (!std::isfinite(value) || value < FirstDay || value >= EndDay)
+    QDate date;
+    int ms = 0;
+    if (!QvDateTimeRealParts(value, &date, &ms))
         return QvRealText(value);
-    const double whole = std::trunc(value);
-    qint64 ms = qint64(std::llround(std::fabs(value - whole) * double(MsPerDay)));
-    if (ms >= MsPerDay)
-        ms = MsPerDay - 1;
-    const QDate date = QDate(1899, 12, 30).addDays(qint64(whole));
-    const int secs = int(ms / 1000);
+    const int secs = ms / 1000;
     const int h = secs / 3600;
     const int h12 = h % 12 == 0 ? 12 : h % 12;
     return QString::asprintf("%04d/%02d/%02d %02d:%02d:%02d %s", date.year(), date.month(), date.day(), h12,
@@ -694,9 +687,7 @@ bool QvReadDateTimeReal(const QString &text, double *value)
     }
     if (p != t.size() || h > 23 || mi > 59 || s > 59)
         return false;
-    const qint64 days = QDate(1899, 12, 30).daysTo(date);
-    const double fraction = double(((h * 60 + mi) * 60 + s) * 1000 + ms) / double(MsPerDay);
-    *value = days >= 0 ? double(days) + fraction : double(days) - fraction;
+    *value = QvDateTimeReal(date, ((h * 60 + mi) * 60 + s) * 1000 + ms);
     return true;
 }
 

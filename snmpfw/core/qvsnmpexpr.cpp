@@ -1,5 +1,6 @@
 #include "qvsnmpexpr.h"
 
+#include "qvdatetime.h"
 #include "qvoptionlist.h"
 #include "qvsnmpconvert.h"
 #include "qvsnmperrors.h"
@@ -248,7 +249,7 @@ bool test(QString text, int depth)
 double NowReal()
 {
     const QDateTime now = QDateTime::currentDateTime();
-    return double(QDate(1899, 12, 30).daysTo(now.date())) + now.time().msecsSinceStartOfDay() / 86400000.0;
+    return QvDateTimeReal(now.date(), now.time().msecsSinceStartOfDay());
 }
 
 QString RealText(double value) { return QString::number(value, 'g', 15); }

@@ -73,6 +73,12 @@ struct RowDelivery {
 };
 RowDelivery *g_delivery = nullptr;
 
+// The engine's completion of a send runs its record's.
+QvSNMPAsyncHandler handlerOf(QvSNMPCompletionRecord *record)
+{
+    return [record](int status, const QvSNMPResponse &r) { record->complete(record, status, &r); };
+}
+
 QvSNMPCompletionRecord *newReadRecord(QvSNMPRequest *request, QvSNMPRequestCallback callback, void *data,
                                       quint8 bulk)
 {
@@ -287,16 +293,26 @@ void QvSNMPRequest::DecodeRowSuffix(const QString &rowSuffix)
         QvThrow(QVE_INSTANCE_MISMATCH);
 }
 
-bool QvSNMPRequest::StoreReadResponse(int code, const void *response, bool *walkEnded)
+bool QvSNMPRequest::IsV1WalkEnd(const QvSNMPResponse &response)
+{
+    // The first readable variable decides.
+    for (int i = 0, k = 0; i < vars.Count(); ++i) {
+        if (!vars.IsReadable(i))
+            continue;
+        return k < response.vbs.size() && vars.Item(i).currentOid == QvOidToText(response.vbs[k].oid);
+    }
+    return false;
+}
+
+bool QvSNMPRequest::StoreReadResponse(const void *response)
 {
     const auto *resp = static_cast<const QvSNMPResponse *>(response);
-    *walkEnded = false;
     QString rowSuffix;
     int readable = 0, done = 0, k = 0;
     // The row before this answer, for the columns that have left their subtree. Taken before a
     // readable index column is overwritten below; empty when no row has been read yet.
     QString previousRow;
-    if (vars.IsTable() && code != -102) {
+    if (vars.IsTable()) {
         try {
             previousRow = RowIndex();
         } catch (const QvSNMPException &) {
@@ -311,15 +327,8 @@ bool QvSNMPRequest::StoreReadResponse(int code, const void *response, bool *walk
         const QvSNMPVb &vb = resp->vbs[k++];
         const QString received = QvOidToText(vb.oid);
         QvSNMPVar &v = vars.Item(i);
-        if (code == -102) {
-            if (v.currentOid == received) {
-                *walkEnded = true;
-                return false;
-            }
-            QvThrow(-102);
-        }
         const QString base = Base(i);
-        if (vars.IsTable() && !v.currentOid.isEmpty() && code == 0 && !vb.value.isException()) {
+        if (vars.IsTable() && !v.currentOid.isEmpty() && !vb.value.isException()) {
             // An answer inside the column that does not advance: the agent loops. (The end of
             // the agent's view comes back as the asked OID with an exception: that ends the column.)
             QvOid b, p;
@@ -370,11 +379,11 @@ bool QvSNMPRequest::Read(bool first)
     if (status == LIBSTAT_INVALID_ADDRESS)
         QvThrow(-509);
     const QvStatus mapped = MapStatus(status);
-    if (mapped.code != 0 && !(mapped.code == -102 && vars.IsTable()))
+    if (mapped.code == -102 && vars.IsTable() && IsV1WalkEnd(resp))
+        return false;
+    if (mapped.code != 0)
         throw QvSNMPException(mapped.code, mapped.text);
-    bool ended = false;
-    const bool row = StoreReadResponse(mapped.code, &resp, &ended);
-    return row && vars.IsTable();
+    return StoreReadResponse(&resp) && vars.IsTable();
 }
 
 void QvSNMPRequest::SelectForWrite(const QString &varSelection, const QStringList *values)
@@ -445,14 +454,16 @@ void QvSNMPRequest::SendAsync(Prepared &p, QvSNMPRequestCallback callback, void 
     rec->data = data;
     rec->write = p.kind == PDU_SET;
     rec->sent = p.sent;
-    const int status = QvSNMPAdapter::SendAsync(
-        p.target, p.kind, p.vbs, [rec](int st, const QvSNMPResponse &r) { rec->complete(rec, st, &r); },
-        &rec->handle);
+    Keep(rec, QvSNMPAdapter::SendAsync(p.target, p.kind, p.vbs, handlerOf(rec), &rec->handle));
+}
+
+void QvSNMPRequest::Keep(QvSNMPCompletionRecord *record, int status)
+{
     if (status != 0) {
-        delete rec;
+        delete record;
         throwStatus(status);
     }
-    m_records.append(rec);
+    m_records.append(record);
     ++pending;
 }
 
@@ -487,28 +498,18 @@ int QvSNMPRequest::BulkRepetitions()
     return m_bulkRepetitions = qBound(1, 1400 / qMax(1, row), 64);
 }
 
-void QvSNMPRequest::SendBulk(const QList<QvSNMPVb> &vbs, QvSNMPRequestCallback callback, void *data)
+void QvSNMPRequest::SendBulk(const QvSNMPTarget &target, const QList<QvSNMPVb> &vbs,
+                            QvSNMPRequestCallback callback, void *data)
 {
     QvSNMPCompletionRecord *rec = newReadRecord(this, callback, data, 1);
     rec->bulkVbs = vbs;
-    QvSNMPTarget target;
-    LoadTarget(false, &target);
-    const int status = QvSNMPAdapter::SendBulkAsync(
-        target, vbs, BulkRepetitions(), [rec](int st, const QvSNMPResponse &r) { rec->complete(rec, st, &r); },
-        &rec->handle);
-    if (status != 0) {
-        delete rec;
-        throwStatus(status);
-    }
-    m_records.append(rec);
-    ++pending;
+    Keep(rec, QvSNMPAdapter::SendBulkAsync(target, vbs, BulkRepetitions(), handlerOf(rec), &rec->handle));
 }
 
 void QvSNMPRequest::PostBufferedRow(QvSNMPRequestCallback callback, void *data)
 {
     QvSNMPCompletionRecord *rec = newReadRecord(this, callback, data, 2);
-    m_records.append(rec);
-    ++pending;
+    Keep(rec, 0);
     // From the message loop, as an answer would come: the caller's callback never runs inside
     // its own call, and the window paints between rows.
     QMetaObject::invokeMethod(
@@ -519,8 +520,7 @@ bool QvSNMPRequest::StoreBufferedRow(QvSNMPError *outcome)
 {
     QvSNMPResponse row;
     row.vbs = m_bulkRows.takeFirst();
-    bool ended = false;
-    const bool stored = StoreReadResponse(0, &row, &ended);
+    const bool stored = StoreReadResponse(&row);
     // Past the table's end the rest of the answer belongs to other objects.
     if (!stored)
         m_bulkRows.clear();
@@ -539,7 +539,9 @@ bool QvSNMPRequest::CompleteBulk(QvSNMPCompletionRecord *record, int reason, con
     if (reason == 0 && (errorStatus == kTooBig || (errorStatus == 0 && rows == 0)) && m_bulkRepetitions > 1) {
         // The answer would not fit one message: ask for fewer rows.
         m_bulkRepetitions = qMax(1, m_bulkRepetitions / 2);
-        SendBulk(record->bulkVbs, record->callback, record->data);
+        QvSNMPTarget target;
+        LoadTarget(false, &target);
+        SendBulk(target, record->bulkVbs, record->callback, record->data);
         return false;
     }
     if (reason == 0 && errorStatus != 0 && errorStatus != kTooBig) {
@@ -590,7 +592,7 @@ void QvSNMPRequest::ReadAsync(QvSNMPRequestCallback callback, void *data, bool f
         if (!m_bulkRefused) {
             Prepared p;
             Prepare(first ? BuildFirstRead : BuildNextRead, &p);
-            SendBulk(p.vbs, callback, data);
+            SendBulk(p.target, p.vbs, callback, data);
             return;
         }
     }
@@ -671,20 +673,13 @@ void QvSNMPRequest::Complete(QvSNMPCompletionRecord *record, int reason, const v
             if (!req->alive) {
                 outcome.finished = 1;
             } else if (outcome.code == -102) {
-                // The first readable variable decides: the request came back unchanged at the end.
                 outcome.finished = 1;
-                for (int i = 0, k = 0; i < req->vars.Count(); ++i) {
-                    if (!req->vars.IsReadable(i))
-                        continue;
-                    if (k < resp->vbs.size() && req->vars.Item(i).currentOid == QvOidToText(resp->vbs[k].oid)) {
-                        outcome.code = 0;
-                        outcome.text = QvErrorText(0);
-                    }
-                    break;
+                if (req->IsV1WalkEnd(*resp)) {
+                    outcome.code = 0;
+                    outcome.text = QvErrorText(0);
                 }
             } else {
-                bool ended = false;
-                const bool row = req->StoreReadResponse(0, resp, &ended);
+                const bool row = req->StoreReadResponse(resp);
                 outcome.finished = (!row || !table) ? 1 : 0;
             }
         } else {

@@ -13,6 +13,7 @@
 
 class QvSNMPRequest;
 struct QvSNMPTarget;
+struct QvSNMPResponse;
 
 // Outcome handed to an asynchronous caller.
 struct QvSNMPError {
@@ -136,18 +137,24 @@ private:
     enum BuildMode { BuildFirstRead, BuildNextRead, BuildWrite };
     struct Prepared;
     void Prepare(BuildMode mode, Prepared *out);
+    // The target of one send, built once for it from the fields above.
     void LoadTarget(bool write, QvSNMPTarget *target) const;
     QString Base(int i) const;
     // Stores a read answer into the value texts. Returns true when at least one readable
-    // variable is not done; *walkEnded when a no-such-name answer returned the request unchanged.
-    bool StoreReadResponse(int code, const void *response, bool *walkEnded);
+    // variable is not done.
+    bool StoreReadResponse(const void *response);
+    // SNMPv1 ends a walk with a no-such-name answer that returns the request unchanged.
+    bool IsV1WalkEnd(const QvSNMPResponse &response);
     void DecodeRowSuffix(const QString &rowSuffix);
     void SelectForWrite(const QString &varSelection, const QStringList *values);
     void StoreReadBack(const QList<int> &sent, const void *response);
     void SendAsync(Prepared &prepared, QvSNMPRequestCallback callback, void *data, bool readBack);
+    // Keeps a record whose send left (status 0) as outstanding; else frees it and throws.
+    void Keep(QvSNMPCompletionRecord *record, int status);
     bool BulkWalk() const;
     int BulkRepetitions();
-    void SendBulk(const QList<QvSNMPVb> &vbs, QvSNMPRequestCallback callback, void *data);
+    void SendBulk(const QvSNMPTarget &target, const QList<QvSNMPVb> &vbs, QvSNMPRequestCallback callback,
+                  void *data);
     void PostBufferedRow(QvSNMPRequestCallback callback, void *data);
     // A GETBULK answer: keeps its rows and stores the first; false when the walk continues
     // without a callback now (a smaller or a GET-NEXT request went out instead).

@@ -2,8 +2,8 @@
 // back, whole values or parts of an octet string, one or several controls per record.
 #include "qvsnmprequest2controls.h"
 
-#include "qvdatetime.h"
 #include "qveditconstraint.h"
+#include "qvfieldcodec.h"
 #include "qvoptionlist.h"
 #include "qvradiogroup.h"
 #include "qvsnmpconvert.h"
@@ -13,13 +13,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTreeWidget>
-
-#include <cmath>
 
 namespace {
 
@@ -57,82 +54,9 @@ bool IsBooleanSyntax(quint32 syntax)
     return syntax == SYN_BOOLEAN || syntax == SYN_BOOL8 || syntax == SYN_BOOL16;
 }
 
-bool IsHexSyntax(quint32 syntax)
-{
-    return syntax == SYN_BITSTR || syntax == SYN_OCTETSTR || syntax == SYN_OPAQUE;
-}
-
-// Number of edits a several-edit binding of this syntax needs; 0 when it depends on the value.
-int FixedEditCount(quint32 syntax)
-{
-    switch (syntax) {
-    case SYN_IPADDRESS:
-    case SYN_NSAPADDR:
-        return 4;
-    case SYN_TIMETICKS:
-        return 5;
-    case SYN_MACADDRESS:
-        return 6;
-    case SYN_DATETIME:
-        return 10;
-    case SYN_BCDATETIME:
-        return 7;
-    default:
-        return 0;
-    }
-}
-
 QLineEdit *EditAt(const QvSNMPAssociation &rec, int k)
 {
     return qobject_cast<QLineEdit *>(rec.controls.value(k).data());
-}
-
-QString TwoHex(quint8 b)
-{
-    return QvHexText(QByteArray(1, char(b)));
-}
-
-// An edit's hex field: empty counts as "00", one digit gets a leading "0".
-QString HexField(const QString &text)
-{
-    const QString t = text.trimmed();
-    if (t.isEmpty())
-        return QStringLiteral("00");
-    if (t.size() == 1)
-        return QLatin1Char('0') + t;
-    return t;
-}
-
-quint32 Field(const QvSNMPAssociation &rec, int k)
-{
-    QLineEdit *e = EditAt(rec, k);
-    return e ? QvReadDecimal(e->text()) : 0;
-}
-
-const QDateTime &DateRealEpoch()
-{
-    static const QDateTime epoch(QDate(1899, 12, 30), QTime(0, 0), Qt::UTC);
-    return epoch;
-}
-
-QDateTime DateFromReal(double days)
-{
-    const qint64 ms = qint64(std::llround(days * 86400000.0));
-    return DateRealEpoch().addMSecs(ms);
-}
-
-double RealFromDate(const QDateTime &dt)
-{
-    return double(DateRealEpoch().msecsTo(dt)) / 86400000.0;
-}
-
-// Splices part into value at offset, growing the value with zero octets as needed.
-void PutPart(QByteArray *value, int offset, const QByteArray &part)
-{
-    if (value->size() < offset + part.size())
-        value->append(QByteArray(offset + part.size() - value->size(), '\0'));
-    for (int k = 0; k < part.size(); ++k)
-        (*value)[offset + k] = part.at(k);
 }
 
 int CountSpecifiers(const QString &format)
@@ -499,13 +423,7 @@ void QvSNMPRequest2Edits::FillRecord(const QvSNMPAssociation &rec)
                 QvThrow(-521);
             const int bit = rec.bitPositions.at(k);
             // A value never read shows every box clear; a short value is a fault.
-            if (raw.isEmpty()) {
-                box->setChecked(false);
-                continue;
-            }
-            if (bit / 8 >= bytes.size())
-                QvThrow(-519);
-            box->setChecked((quint8(bytes.at(bit / 8)) & (0x80 >> (bit % 8))) != 0);
+            box->setChecked(!raw.isEmpty() && QvOctetBit(bytes, bit));
         }
         return;
     }
@@ -577,14 +495,7 @@ void QvSNMPRequest2Edits::PutText(const QvSNMPAssociation &rec, const QString &t
             QLineEdit *rest = EditAt(rec, 1);
             if (!rest)
                 QvThrow(-521);
-            if (IsPlaceholder(text)) {
-                rest->setText(text);
-            } else {
-                QString tail = text.mid(matched);
-                if (idx >= 0 && syntax == SYN_OBJECTID && tail.startsWith(QLatin1Char('.')))
-                    tail.remove(0, 1);
-                rest->setText(tail);
-            }
+            rest->setText(QvPrefixRest(syntax, text, idx >= 0 ? matched : -1));
         }
         return;
     }
@@ -598,102 +509,14 @@ void QvSNMPRequest2Edits::PutText(const QvSNMPAssociation &rec, const QString &t
         if (c && !qobject_cast<QLineEdit *>(c.data()))
             QvThrow(-521);
     }
-    const int count = rec.controls.size();
-    if (count == 1) {
+    if (!QvSplitsIntoFields(syntax, rec.controls.size())) {
         ShowFromStart(EditAt(rec, 0), text);
         return;
     }
-    const int fixed = FixedEditCount(syntax);
-    const bool split = fixed > 0 || IsHexSyntax(syntax) || syntax == SYN_OBJECTID;
-    if (!split) {
-        ShowFromStart(EditAt(rec, 0), text);
-        return;
-    }
-    if (fixed > count)
-        QvThrow(-522);
-    // The placeholders have no fields to split into.
-    if (IsPlaceholder(value))
-        return;
-    auto set = [&](int k, const QString &t) {
+    const QStringList fields = QvSplitFields(syntax, value, rec.controls.size());
+    for (int k = 0; k < fields.size(); ++k) {
         if (QLineEdit *e = EditAt(rec, k))
-            ShowFromStart(e, t);
-    };
-    auto setNum = [&](int k, qint64 n) { set(k, QString::number(n)); };
-
-    switch (syntax) {
-    case SYN_BITSTR:
-    case SYN_OCTETSTR:
-    case SYN_OPAQUE: {
-        const QByteArray bytes = QvReadHex(value);
-        if (bytes.size() > count)
-            QvThrow(-522);
-        for (int k = 0; k < count; ++k)
-            set(k, k < bytes.size() ? TwoHex(quint8(bytes.at(k))) : QString());
-        return;
-    }
-    case SYN_OBJECTID: {
-        QvOid oid;
-        if (!QvParseOid(value, &oid))
-            oid.clear();
-        if (oid.size() > count)
-            QvThrow(-522);
-        for (int k = 0; k < count; ++k)
-            set(k, k < oid.size() ? QString::number(oid.at(k)) : QString());
-        return;
-    }
-    case SYN_IPADDRESS:
-    case SYN_NSAPADDR: {
-        const QByteArray b = TextToOctets(value, syntax);
-        for (int k = 0; k < 4; ++k)
-            setNum(k, k < b.size() ? quint8(b.at(k)) : 0);
-        return;
-    }
-    case SYN_TIMETICKS: {
-        const quint32 t = QvReadTimeTicks(value);
-        setNum(0, t / 8640000);
-        setNum(1, t / 360000 % 24);
-        setNum(2, t / 6000 % 60);
-        setNum(3, t / 100 % 60);
-        setNum(4, t % 100);
-        return;
-    }
-    case SYN_MACADDRESS: {
-        const QByteArray b = QvReadHex(value);
-        for (int k = 0; k < 6; ++k)
-            set(k, k < b.size() ? TwoHex(quint8(b.at(k))) : QString());
-        return;
-    }
-    case SYN_DATETIME: {
-        const QvDateTime d = QvDateTime::FromText(value);
-        setNum(0, d.year);
-        setNum(1, d.month);
-        setNum(2, d.day);
-        setNum(3, d.hour);
-        setNum(4, d.minutes);
-        setNum(5, d.seconds);
-        setNum(6, d.deciSeconds);
-        // Shown as the sign character itself, which is what collecting reads back.
-        set(7, QString(QLatin1Char(d.direction == '-' ? '-' : '+')));
-        setNum(8, d.utcHours);
-        setNum(9, d.utcMinutes);
-        return;
-    }
-    case SYN_BCDATETIME: {
-        double real = 0;
-        if (!QvReadDateTimeReal(value, &real))
-            return;
-        const QDateTime dt = DateFromReal(real);
-        setNum(0, dt.date().year());
-        setNum(1, dt.date().month());
-        setNum(2, dt.date().day());
-        setNum(3, dt.time().hour());
-        setNum(4, dt.time().minute());
-        setNum(5, dt.time().second());
-        setNum(6, dt.time().msec());
-        return;
-    }
-    default:
-        return;
+            ShowFromStart(e, fields.at(k));
     }
 }
 
@@ -737,9 +560,7 @@ QString QvSNMPRequest2Edits::ReadText(const QvSNMPAssociation &rec) const
             QLineEdit *rest = EditAt(rec, 1);
             if (!rest)
                 QvThrow(-521);
-            if (syntax == SYN_OBJECTID && !text.isEmpty() && !rest->text().isEmpty())
-                text += QLatin1Char('.');
-            text += rest->text();
+            text = QvJoinPrefix(syntax, text, rest->text());
         }
         return text;
     }
@@ -753,71 +574,12 @@ QString QvSNMPRequest2Edits::ReadText(const QvSNMPAssociation &rec) const
         if (c && !qobject_cast<QLineEdit *>(c.data()))
             QvThrow(-521);
     }
-    const int count = rec.controls.size();
-    auto text = [&](int k) {
+    QStringList fields;
+    for (int k = 0; k < rec.controls.size(); ++k) {
         QLineEdit *e = EditAt(rec, k);
-        return e ? e->text() : QString();
-    };
-    const int fixed = FixedEditCount(syntax);
-    if (count == 1 || !(fixed > 0 || IsHexSyntax(syntax) || syntax == SYN_OBJECTID))
-        return text(0);
-    if (fixed > count)
-        QvThrow(-522);
-    // Edits still showing a placeholder hand it back unchanged.
-    if (IsPlaceholder(text(0)))
-        return text(0);
-
-    switch (syntax) {
-    case SYN_BITSTR:
-    case SYN_OCTETSTR:
-    case SYN_OPAQUE:
-    case SYN_MACADDRESS: {
-        QString hex;
-        const int n = syntax == SYN_MACADDRESS ? 6 : count;
-        for (int k = 0; k < n; ++k)
-            hex += HexField(text(k));
-        return hex;
+        fields.append(e ? e->text() : QString());
     }
-    case SYN_OBJECTID: {
-        // Trailing empty boxes are boxes the value did not need.
-        int n = count;
-        while (n > 0 && text(n - 1).trimmed().isEmpty())
-            --n;
-        QStringList parts;
-        for (int k = 0; k < n; ++k)
-            parts.append(QString::number(Field(rec, k)));
-        return parts.join(QLatin1Char('.'));
-    }
-    case SYN_IPADDRESS:
-    case SYN_NSAPADDR: {
-        QStringList parts;
-        for (int k = 0; k < 4; ++k)
-            parts.append(QString::number(Field(rec, k)));
-        return parts.join(QLatin1Char('.'));
-    }
-    case SYN_TIMETICKS: {
-        const quint64 t = quint64(Field(rec, 0)) * 8640000 + quint64(Field(rec, 1)) * 360000 +
-                          quint64(Field(rec, 2)) * 6000 + quint64(Field(rec, 3)) * 100 + Field(rec, 4);
-        return QvTimeTicksText(quint32(t));
-    }
-    case SYN_DATETIME: {
-        const QString dir = text(7).trimmed();
-        const QvDateTime d(quint16(Field(rec, 0)), quint8(Field(rec, 1)), quint8(Field(rec, 2)), quint8(Field(rec, 3)),
-                           quint8(Field(rec, 4)), quint8(Field(rec, 5)), quint8(Field(rec, 6)),
-                           dir.startsWith(QLatin1Char('-')) ? '-' : '+', quint8(Field(rec, 8)),
-                           quint8(Field(rec, 9)));
-        return d.ToText();
-    }
-    case SYN_BCDATETIME: {
-        const QDate date(int(Field(rec, 0)), int(Field(rec, 1)), int(Field(rec, 2)));
-        const QTime time(int(Field(rec, 3)), int(Field(rec, 4)), int(Field(rec, 5)), int(Field(rec, 6)));
-        if (!date.isValid() || !time.isValid())
-            return QString();
-        return QvDateTimeRealText(RealFromDate(QDateTime(date, time, Qt::UTC)));
-    }
-    default:
-        return text(0);
-    }
+    return QvSplitsIntoFields(syntax, rec.controls.size()) ? QvJoinFields(syntax, fields) : fields.first();
 }
 
 void QvSNMPRequest2Edits::CollectControls(int item)
@@ -858,13 +620,7 @@ void QvSNMPRequest2Edits::CollectControls(int item)
                     auto *box = qobject_cast<QCheckBox *>(rec->controls.at(k).data());
                     if (!box)
                         continue;
-                    const int bit = rec->bitPositions.at(k);
-                    const int byte = bit / 8;
-                    if (bytes.size() <= byte)
-                        bytes.append(QByteArray(byte + 1 - bytes.size(), '\0'));
-                    const quint8 mask = quint8(0x80 >> (bit % 8));
-                    bytes[byte] = char(box->isChecked() ? (quint8(bytes.at(byte)) | mask)
-                                                        : (quint8(bytes.at(byte)) & ~mask));
+                    QvSetOctetBit(&bytes, rec->bitPositions.at(k), box->isChecked());
                 }
                 continue;
             }
@@ -875,7 +631,7 @@ void QvSNMPRequest2Edits::CollectControls(int item)
             if (IsWholeValue(*rec))
                 bytes = part;
             else
-                PutPart(&bytes, rec->partOffset, part);
+                QvSpliceOctets(&bytes, rec->partOffset, part);
         }
         const QString text = OctetsToText(bytes, var.syntax);
         var.valueText = var.options ? var.options->ValueToLabel(text) : text;

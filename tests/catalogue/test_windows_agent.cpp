@@ -87,7 +87,7 @@ QStringList WalkRows(const TPanelDef &panel, qint8 version, bool *ok)
 {
     QvSNMPRequest request;
     request.version = version;
-    request.vars = QvSNMPVarList(FindMibTable(QString::fromLatin1(panel.table)), panel.itemType, panel.indexCount);
+    request.vars = QvSNMPVarList(panel.table, panel.itemType, panel.indexCount);
     QStringList rows;
     *ok = true;
     try {

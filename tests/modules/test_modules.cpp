@@ -58,7 +58,7 @@ bool WaitFor(const std::function<bool()> &done, int ms = 30000)
 QStringList WalkedRows(const TPanelDef &panel)
 {
     QvSNMPRequest walk;
-    walk.vars = QvSNMPVarList(FindMibTable(QString::fromLatin1(panel.table)), MVT_FMV, panel.indexCount);
+    walk.vars = QvSNMPVarList(panel.table, MVT_FMV, panel.indexCount);
     QStringList rows;
     for (bool more = walk.Read(true); more; more = walk.Read(false)) {
         QStringList row;

@@ -613,6 +613,65 @@ TEST_F(EngineWire, WindowsPaintWhileABlockingRequestWaits)
     }
 }
 
+// Targets that differ only in a secret get sessions of their own, and no session key holds a
+// secret in clear.
+TEST_F(EngineWire, SessionKeysKeepSecretsOutAndTellThemApart)
+{
+    QvSNMPTarget v3;
+    v3.address = QStringLiteral("127.0.0.1");
+    v3.version = 3;
+    v3.securityName = QStringLiteral("operator");
+    v3.securityLevel = 3;
+    v3.authPassword = QStringLiteral("auth-secret-one");
+    v3.privPassword = QStringLiteral("priv-secret-one");
+    QvSNMPTarget v2c;
+    v2c.address = QStringLiteral("127.0.0.1");
+    v2c.version = 1;
+    v2c.community = QStringLiteral("community-secret-one");
+    struct Case {
+        const char *name;
+        QvSNMPTarget a;
+        std::function<void(QvSNMPTarget &)> change;
+    };
+    const Case cases[] = {
+        {"auth password", v3, [](QvSNMPTarget &t) { t.authPassword = QStringLiteral("auth-secret-two"); }},
+        {"priv password", v3, [](QvSNMPTarget &t) { t.privPassword = QStringLiteral("priv-secret-two"); }},
+        {"passwords swapped", v3, [](QvSNMPTarget &t) { std::swap(t.authPassword, t.privPassword); }},
+        {"split moved", v3,
+         [](QvSNMPTarget &t) {
+             t.authPassword = QStringLiteral("auth-secret-onep");
+             t.privPassword = QStringLiteral("riv-secret-one");
+         }},
+        {"community", v2c, [](QvSNMPTarget &t) { t.community = QStringLiteral("community-secret-two"); }},
+    };
+    for (const Case &c : cases) {
+        QvSNMPTarget b = c.a;
+        c.change(b);
+        const QString ka = QvSNMPAdapter::SessionKey(c.a), kb = QvSNMPAdapter::SessionKey(b);
+        EXPECT_EQ(ka, QvSNMPAdapter::SessionKey(QvSNMPTarget(c.a))) << c.name;
+        EXPECT_NE(ka, kb) << c.name;
+        for (const QvSNMPTarget *t : {&c.a, static_cast<const QvSNMPTarget *>(&b)})
+            for (const QString &secret : {t->authPassword, t->privPassword, t->community})
+                if (!secret.isEmpty()) {
+                    EXPECT_FALSE(ka.contains(secret)) << c.name;
+                    EXPECT_FALSE(kb.contains(secret)) << c.name;
+                }
+    }
+
+    // On the wire: a second community opens a second session.
+    FakeUdpAgent agent(echo);
+    QvSNMPAdapter::CloseAllSessions();
+    for (const char *community : {"public", "public-too", "public"}) {
+        QvSNMPRequest r;
+        aim(r, agent.port());
+        r.readCommunity = QString::fromLatin1(community);
+        r.vars.AddVar(kCol, QStringLiteral("a"), SYN_INTEGER, ACC_READONLY);
+        r.Read(true);
+    }
+    EXPECT_EQ(QvSNMPAdapter::OpenSessionCount(), 2);
+    QvSNMPAdapter::CloseAllSessions();
+}
+
 TEST_F(EngineWire, SessionClosingDecrementsPendingAndCallsNothing)
 {
     FakeUdpAgent agent([](const FakeRequest &) { FakeResponse r; r.drop = true; return r; });

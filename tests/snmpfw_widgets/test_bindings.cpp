@@ -155,6 +155,22 @@ TEST(Bindings, DateRealSplitsIntoSevenFieldsAndSurvivesCollect)
     EXPECT_NEAR(real, 4.75, 1e-6);
 }
 
+// Before 30 December 1899 the real counts whole days back and the time of day forward; the
+// edits show the same day and time the text does.
+TEST(Bindings, DateRealBeforeItsFirstDayKeepsDayAndTime)
+{
+    Fixture f;
+    QvSNMPVar &v = f.add(SYN_BCDATETIME);
+    v.valueText = QStringLiteral("1899/12/29 06:00:00 AM");
+    const QList<QLineEdit *> edits = f.edits(7);
+    f.binding.BindEdits(0, QStringLiteral("%u%u%u%u%u%u%u"), edits);
+    f.binding.FillControls(-1);
+    EXPECT_EQ(Fixture::texts(edits), QStringList({"1899", "12", "29", "6", "0", "0", "0"}));
+    edits[3]->setText(QStringLiteral("18"));
+    f.binding.CollectControls(-1);
+    EXPECT_EQ(v.valueText, QStringLiteral("1899/12/29 06:00:00 PM"));
+}
+
 TEST(Bindings, PlaceholdersLeaveSplitEditsAlone)
 {
     for (const char *placeholder : {"(NULL)", "(NOTDONE)"}) {
