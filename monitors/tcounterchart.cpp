@@ -4,6 +4,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QFont>
+#include <QFontMetrics>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPen>
@@ -11,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 TCounterChart::TCounterChart(QWidget *parent, const QString &name, const QString &title, const QString &valueTitle,
                              const QList<TSeriesDesc> &series)
@@ -21,7 +23,8 @@ TCounterChart::TCounterChart(QWidget *parent, const QString &name, const QString
     m_chart->setAnimationOptions(QChart::NoAnimation);
     m_chart->legend()->setAlignment(Qt::AlignRight);
     m_timeAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    m_timeAxis->setLabelsAngle(-60);
+    // Upright labels; LabelTimes leaves room for each, so none is cut short.
+    m_timeAxis->setTruncateLabels(false);
     m_timeAxis->setRange(0, 1);
     m_valueAxis->setTitleText(valueTitle);
     m_valueAxis->setLabelFormat(QStringLiteral("%.0f"));
@@ -50,6 +53,8 @@ TCounterChart::TCounterChart(QWidget *parent, const QString &name, const QString
             Rescale();
         });
     }
+    // A narrower or wider plot fits fewer or more labels.
+    connect(m_chart, &QChart::plotAreaChanged, this, [this] { LabelTimes(); });
     m_view = new QChartView(m_chart, this);
     m_view->setRenderHint(QPainter::Antialiasing);
     auto *layout = new QVBoxLayout(this);
@@ -61,9 +66,9 @@ void TCounterChart::Clear()
 {
     for (QLineSeries *s : m_series)
         s->clear();
-    for (const QString &label : m_timeAxis->categoriesLabels())
-        m_timeAxis->remove(label);
+    m_times.clear();
     m_points = 0;
+    LabelTimes();
     Rescale();
 }
 
@@ -80,23 +85,54 @@ void TCounterChart::Plot(const TCounterMonitor &monitor)
         m_series[k]->replace(pts);
         points = std::max(points, int(h.size()));
     }
-    // The time labels of the first list; the axis wants distinct labels, so a repeated or empty
-    // time is told apart by trailing blanks that do not show.
+    // The times of the first list.
+    m_times.clear();
+    if (lists > 0)
+        for (const THistorySample &s : monitor.History(0))
+            m_times << s.time;
+    m_points = points;
+    LabelTimes();
+    Rescale();
+}
+
+int TCounterChart::LabelStep() const
+{
+    const int samples = int(m_times.size());
+    if (samples < 2)
+        return 1;
+    // Before the first layout the plot's width is not known yet: the view's stands in for it.
+    const qreal width = m_chart->plotArea().width() > 0 ? m_chart->plotArea().width() : qreal(m_view->width()) / 2;
+    const QFontMetrics metrics(m_timeAxis->labelsFont());
+    int widest = 0;
+    for (const QString &t : m_times)
+        widest = std::max(widest, metrics.horizontalAdvance(t));
+    // A gap of two digits between neighbours; the spacing of samples is width / (samples - 1).
+    const qreal room = widest + 2 * metrics.horizontalAdvance(QLatin1Char('0'));
+    const qreal spacing = width / (samples - 1);
+    return std::max(1, int(std::ceil(room / std::max<qreal>(spacing, 1))));
+}
+
+void TCounterChart::LabelTimes()
+{
+    const int step = LabelStep();
+    QList<QPair<QString, int>> wanted;
+    QStringList used;
+    for (int i = int(m_times.size()) - 1; i >= 0; i -= step) {
+        // The axis wants distinct labels: a repeated or empty time gets trailing blanks that do
+        // not show.
+        QString label = m_times[i];
+        while (used.contains(label))
+            label += QLatin1Char(' ');
+        used << label;
+        wanted.prepend({label, i});
+    }
+    if (wanted == m_labelled)
+        return;  // the axis stays as it is: no new layout of the chart
     for (const QString &label : m_timeAxis->categoriesLabels())
         m_timeAxis->remove(label);
-    if (lists > 0) {
-        const QList<THistorySample> &h = monitor.History(0);
-        QStringList used;
-        for (int i = 0; i < h.size(); ++i) {
-            QString label = h[i].time;
-            while (used.contains(label))
-                label += QLatin1Char(' ');
-            used << label;
-            m_timeAxis->append(label, i);
-        }
-    }
-    m_points = points;
-    Rescale();
+    for (const auto &[label, position] : std::as_const(wanted))
+        m_timeAxis->append(label, position);
+    m_labelled = wanted;
 }
 
 void TCounterChart::Rescale()

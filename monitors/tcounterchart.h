@@ -1,5 +1,6 @@
-// A line chart of counter histories: one series per history list, one point per sample, the
-// sample's time of day as the label under it and its value (a delta or a rate) upwards.
+// A line chart of counter histories: one series per history list, one point per sample, its value
+// (a delta or a rate) upwards. Times of day label the samples from the newest backwards, every
+// sample or every n-th, as many as fit side by side without cutting one.
 // Clicking a legend entry hides or shows its series, so small counters can be read beside big ones.
 #pragma once
 
@@ -7,6 +8,8 @@
 
 #include <QColor>
 #include <QList>
+#include <QPair>
+#include <QStringList>
 #include <QWidget>
 
 class QCategoryAxis;
@@ -37,10 +40,13 @@ public:
     QLineSeries *Series(int k) const { return m_series[k]; }
     int SeriesCount() const { return int(m_series.size()); }
     QCategoryAxis *TimeAxis() const { return m_timeAxis; }
+    // Samples from one time label to the next at the chart's present width.
+    int LabelStep() const;
     QValueAxis *ValueAxis() const { return m_valueAxis; }
 
 private:
     void Rescale();
+    void LabelTimes();
 
     QChart *m_chart;
     QChartView *m_view;
@@ -48,5 +54,7 @@ private:
     QCategoryAxis *m_timeAxis;
     QValueAxis *m_valueAxis;
     int m_points = 0;
+    QStringList m_times;                   // of the samples plotted, oldest first
+    QList<QPair<QString, int>> m_labelled;  // the axis's labels and their sample positions
     bool m_depth = false;
 };

@@ -8,8 +8,8 @@
 #include "mibtables.h"
 #include "qvsnmprequest.h"
 #include "qvsnmpsession.h"
-#include "tcounterforms.h"
 #include "talarmform.h"
+#include "tcounterforms.h"
 #include "thistoryform.h"
 #include "tiprouting.h"
 #include "tlistviewexport.h"
@@ -18,8 +18,11 @@
 #include "trmonstatisticsform.h"
 #include "tstpinfo.h"
 
+#include <QCategoryAxis>
+#include <QChart>
 #include <QComboBox>
 #include <QDeadlineTimer>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -461,5 +464,62 @@ TEST(MonitorLists, OfferCopyAndExport)
             EXPECT_TRUE(list->actions().contains(exporter->ExportAction));
             EXPECT_EQ(exporter->Caption(), l.caption(window.get()));
         }
+    }
+}
+
+// The time labels under a chart are never cut short and never overlap: at the sizes the chart has
+// in the IF window (first case) and the bridge port window (second), and wider or narrower, every
+// n-th sample is labelled with its whole time, the newest always, as many as fit side by side.
+TEST(CounterChart, TimeLabelsAreWholeAndApart)
+{
+    struct Case {
+        const char *name;
+        QSize size;
+        int samples;
+        bool everySample;  // wide enough to label each one
+    };
+    const Case cases[] = {
+        {"IF window", QSize(660, 345), 10, false},
+        {"bridge port window", QSize(470, 330), 10, false},
+        {"wide", QSize(1500, 400), 10, true},
+        {"narrow, long history", QSize(400, 300), 40, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        TCounterMonitorOptions options;
+        options.history = THistoryValue::Delta;
+        options.historyCount = c.samples;
+        TCounterMonitor monitor(TCounterMonitor::Sequence({"InOctets", "OutOctets"}, 1), options);
+        const QTime start(6, 10, 55);
+        for (int i = 0; i <= c.samples; ++i) {
+            const QString v = QString::number(1000 * i * i);
+            ASSERT_TRUE(monitor.Update({"row", v, v}, nullptr, start.addSecs(i)));
+        }
+        ASSERT_EQ(monitor.History(0).size(), c.samples);
+        TCounterChart chart(nullptr, "chart", QString(), "Delta", {{"InOctets", Qt::red}, {"OutOctets", Qt::green}});
+        chart.resize(c.size);
+        chart.show();
+        chart.Plot(monitor);
+        ASSERT_TRUE(WaitFor([&] { return chart.Chart()->plotArea().width() > 0; }));
+        QTest::qWait(50);
+        QCategoryAxis *axis = chart.TimeAxis();
+        EXPECT_FALSE(axis->labelsTruncated()) << "a time label is cut";
+        const QStringList labels = axis->categoriesLabels();
+        ASSERT_FALSE(labels.isEmpty());
+        const int step = chart.LabelStep();
+        EXPECT_EQ(step == 1, c.everySample) << "step " << step;
+        const QFontMetrics metrics(axis->labelsFont());
+        const qreal spacing = chart.Chart()->plotArea().width() / (c.samples - 1);
+        for (int k = 0; k < labels.size(); ++k) {
+            const int at = int(axis->endValue(labels[k]));
+            EXPECT_EQ(labels[k].trimmed(), monitor.History(0)[at].time) << "label " << k;
+            if (k > 0) {
+                const int apart = at - int(axis->endValue(labels[k - 1]));
+                EXPECT_EQ(apart, step);
+                EXPECT_GT(apart * spacing, metrics.horizontalAdvance(labels[k].trimmed())) << "labels overlap";
+            }
+        }
+        EXPECT_EQ(labels.last().trimmed(), start.addSecs(c.samples).toString("HH:mm:ss")) << "the newest is labelled";
+        EXPECT_GT(labels.size() * step, c.samples - step) << "labels left out although they fit";
     }
 }
