@@ -411,13 +411,12 @@ void TMainForm::ImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, in
         {"Port Security", PortSecurityControlVars},
     };
     for (const auto &page : pages) {
-        auto binding = std::make_unique<QvSNMPRequest2Edits>(form);
+        auto *binding = new QvSNMPRequest2Edits(form);
         QvSNMPVarList &vars = binding->Vars();
         vars.Assign(QvSNMPVarList(page.table, MVT_SV, 0));
         vars.Item(0).access = ACC_READONLY;
         vars.instanceSuffix = QString::number(port);
-        form->AddEditorPage(QLatin1String(page.title), binding.get());
-        binding.release();  // the window owns it now
+        form->AddEditorPage(QLatin1String(page.title), binding);
     }
     RunModal(form);
 }

@@ -19,9 +19,6 @@ constexpr int kCatalogueError = -500;
 QvSNMPRequest2Edits *MakeBinding(const TPanelDef &panel, TConfigForm *form)
 {
     auto *binding = new QvSNMPRequest2Edits(form);
-    // The window deletes its bindings when it closes; a binding the window never took (its
-    // construction stopped first) goes with the window as its child.
-    binding->setParent(form);
     binding->Vars() = QvSNMPVarList(panel.table, panel.itemType, panel.indexCount);
     // Only this panel's request: the session keeps its own version.
     if (panel.raiseToV2c && binding->Request().version == SNMP_VERSION_V1)

@@ -80,7 +80,6 @@ TCounterForm::TCounterForm(QWidget *owner, const TCounterFormDesc &desc)
 TCounterForm::~TCounterForm()
 {
     Stop();
-    delete m_binding;
 }
 
 void TCounterForm::Stop()

@@ -98,7 +98,7 @@ TIP_Routing::TIP_Routing(QWidget *owner) : QDialog(owner)
     BT_GetClick();
 }
 
-TIP_Routing::~TIP_Routing() { delete m_binding; }
+TIP_Routing::~TIP_Routing() = default;
 
 void TIP_Routing::Report(const QString &text) { m_binding->Report(text); }
 

@@ -151,8 +151,6 @@ TPortCounterForm::TPortCounterForm(QWidget *owner, const TPortCounterFormDesc &d
 TPortCounterForm::~TPortCounterForm()
 {
     Stop();
-    delete m_binding;
-    delete m_portBinding;
 }
 
 void TPortCounterForm::Stop()

@@ -104,7 +104,7 @@ TSTP_Info::TSTP_Info(QWidget *owner) : QDialog(owner)
     BT_GetClick();
 }
 
-TSTP_Info::~TSTP_Info() { delete m_binding; }
+TSTP_Info::~TSTP_Info() = default;
 
 void TSTP_Info::Report(const QString &text) { m_binding->Report(text); }
 

@@ -23,7 +23,7 @@ QvSNMPError ErrorOf(int code, const QString &text)
 
 }  // namespace
 
-QvSNMPRequest2Controls::QvSNMPRequest2Controls(QWidget *ownerForm) : m_owner(ownerForm) {}
+QvSNMPRequest2Controls::QvSNMPRequest2Controls(QWidget *ownerForm) : QObject(ownerForm), m_owner(ownerForm) {}
 
 QvSNMPRequest2Controls::~QvSNMPRequest2Controls()
 {

@@ -22,6 +22,8 @@ class QWidget;
 class QvEditConstraint;
 class QvOptionList;
 
+// Ownership: a binding is a QObject child of the window it serves (ownerForm) and is deleted
+// with it. Only code that ends a binding before its window (a close, a rebuild) deletes it.
 class QvSNMPRequest2Controls : public QObject {
     Q_OBJECT
 public:
