@@ -29,7 +29,7 @@ const QString RmonDisabledText = QStringLiteral("Please enable RMON first!");
 
 int runModal(const TRunModal &run, QDialog *dialog)
 {
-    return run ? run(dialog) : dialog->exec();
+    return run ? run(dialog) : QvRunModal(dialog);
 }
 
 QList<QPointer<QEventLoop>> &toolWaits()
@@ -52,9 +52,9 @@ void guarded(QWidget *parent, F &&body)
     try {
         body();
     } catch (const QvSNMPException &e) {
-        TMessageBox(parent, e.text(), ExecutableCaption());
+        QvMessageBox(parent, e.text(), QvAppCaption());
     } catch (const std::exception &e) {
-        TMessageBox(parent, QString::fromLatin1(e.what()), ExecutableCaption());
+        QvMessageBox(parent, QString::fromLatin1(e.what()), QvAppCaption());
     }
 }
 
@@ -82,7 +82,7 @@ bool RunDeviceCommand(TDeviceCommand command, QWidget *parent, TDeviceCommandOut
                                               desc.object->syntax, desc.object->access);
         var.valueText = QLatin1String(desc.value);
         // Enter alone must not reboot or overwrite the saved configuration.
-        if (TMessageBox(parent, QLatin1String(desc.confirmText), QLatin1String(desc.confirmCaption),
+        if (QvMessageBox(parent, QLatin1String(desc.confirmText), QLatin1String(desc.confirmCaption),
                         QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
             != QMessageBox::Yes)
             return false;
@@ -242,7 +242,7 @@ void OpenRmonWindow(QWidget *parent, const std::function<QDialog *()> &create,
         if (rmonEnabled(window.get()))
             runModal(run, window.get());
         else
-            TMessageBox(parent, RmonDisabledText, ExecutableCaption());
+            QvMessageBox(parent, RmonDisabledText, QvAppCaption());
     });
 }
 
@@ -257,7 +257,7 @@ void OpenRmonAlarmWindow(QWidget *parent, const std::function<QDialog *()> &crea
             enabled = probe && rmonEnabled(probe.get());
         }
         if (!enabled) {
-            TMessageBox(parent, RmonDisabledText, ExecutableCaption());
+            QvMessageBox(parent, RmonDisabledText, QvAppCaption());
             return;
         }
         std::unique_ptr<QDialog> alarm(createAlarm());
@@ -278,7 +278,7 @@ bool RunSnmpConfigure(QWidget *mainWindow, const TSessionTexts &texts, const QSt
             changed = dialog.VersionChanged;
         }
         if (changed
-            && TMessageBox(mainWindow, VersionChangedText, ExecutableCaption(), QMessageBox::Yes | QMessageBox::No)
+            && QvMessageBox(mainWindow, VersionChangedText, QvAppCaption(), QMessageBox::Yes | QMessageBox::No)
                    == QMessageBox::Yes) {
             switchVersion = true;
             if (mainWindow)

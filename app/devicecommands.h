@@ -7,13 +7,13 @@
 //   void TMainForm::OSPFGeneral1Click(){ LaunchSharedModule(m_texts, "/TLayer3_OSPF", "", ExeDir()); }
 //   void TMainForm::SNMPConfigClick()  { if (RunConfigTool(m_env.WorkDir, m_texts.Address, ExeDir())
 //                                              == TToolRun::Ended) { LoadDeviceConfig(...); SetupFrontPanel(); } }
-//   void TMainForm::Statistics1Click() { OpenRmonWindow(this, makeStats, statsEnabled, &RunModal); }
-//   void TMainForm::SNMPConfigure1Click() { RunSnmpConfigure(this, m_texts, ExeDir(), &RunModal); }
-//   void TMainForm::SummerTimeClick()  { ShowSummerTime(this, &RunModal); }
+//   void TMainForm::Statistics1Click() { OpenRmonWindow(this, makeStats, statsEnabled); }
+//   void TMainForm::SNMPConfigure1Click() { RunSnmpConfigure(this, m_texts, ExeDir()); }
+//   void TMainForm::SummerTimeClick()  { ShowSummerTime(this); }
 //   void TMainForm::H1Click()          { ShowHelp(this); }
-//   void TMainForm::About1Click()      { ShowAbout(this, &RunModal); }
+//   void TMainForm::About1Click()      { ShowAbout(this); }
 //
-// None of them lets an exception out; confirmations go through TMessageBox, so tests answer them.
+// None of them lets an exception out; confirmations go through QvMessageBox, so tests answer them.
 // When the main window closes while the configuration tool runs, call AbandonConfigToolWaits().
 #pragma once
 
@@ -29,7 +29,7 @@
 class QDialog;
 class QWidget;
 
-// Runs a modal window and returns its result (TMainForm::RunModal, or exec() when empty).
+// Runs a modal window and returns its result (QvRunModal when empty).
 using TRunModal = std::function<int(QDialog *)>;
 
 enum TDeviceCommand { DC_Reboot, DC_SaveConfig };

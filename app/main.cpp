@@ -21,9 +21,9 @@ int main(int argc, char **argv)
         form.show();
         return app.exec();
     } catch (const QvSNMPException &e) {
-        TMessageBox(nullptr, e.text(), ExecutableCaption());
+        QvMessageBox(nullptr, e.text(), QvAppCaption());
     } catch (const std::exception &e) {
-        TMessageBox(nullptr, QString::fromLatin1(e.what()), ExecutableCaption());
+        QvMessageBox(nullptr, QString::fromLatin1(e.what()), QvAppCaption());
     }
     return 1;
 }

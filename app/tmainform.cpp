@@ -61,12 +61,6 @@ protected:
     }
 };
 
-TModalRunner &modalRunner()
-{
-    static TModalRunner runner;
-    return runner;
-}
-
 QString VersionLabel(qint8 version)
 {
     switch (version) {
@@ -126,9 +120,9 @@ void TMainForm::BuildMainMenu()
         {QStringLiteral("About1Click"), [this](QObject *) { About1Click(); }},
         {QStringLiteral("RebootClick"), [this](QObject *) { RebootClick(); }},
         {QStringLiteral("SaveConfigClick"), [this](QObject *) { SaveConfigClick(); }},
-        {QStringLiteral("SummerTimeClick"), [this](QObject *) { ShowSummerTime(this, &TMainForm::RunModal); }},
+        {QStringLiteral("SummerTimeClick"), [this](QObject *) { ShowSummerTime(this, &QvRunModal); }},
         {QStringLiteral("SNMPConfigure1Click"),
-         [this](QObject *) { RunSnmpConfigure(this, m_texts, ExeDir(), &TMainForm::RunModal); }},
+         [this](QObject *) { RunSnmpConfigure(this, m_texts, ExeDir(), &QvRunModal); }},
     };
     // The suite's shared modules, by the target switch each entry passes.
     for (const TModuleLaunch &m : ModuleLaunches()) {
@@ -153,10 +147,10 @@ void TMainForm::BuildMainMenu()
     for (const auto &m : monitors) {
         const auto create = m.create;
         handlers.insert(QString::fromLatin1(m.handler), [this, create](QObject *) {
-            ShowMonitorWindow(this, [this, create] { return create(this); }, &TMainForm::RunModal);
+            ShowMonitorWindow(this, [this, create] { return create(this); }, &QvRunModal);
         });
     }
-    AddRmonHandlers(handlers, this, &TMainForm::RunModal);
+    AddRmonHandlers(handlers, this, &QvRunModal);
     ::BuildMainMenu(bar, this, handlers);
     Device = bar->findChild<QMenu *>(QStringLiteral("Device"));
     SNMPV3 = bar->findChild<QMenu *>(QStringLiteral("SNMPV3"));
@@ -251,7 +245,7 @@ void TMainForm::BuildPanel()
 
 void TMainForm::ShowFailure(const QString &text)
 {
-    TMessageBox(this, text, ExecutableCaption(), QMessageBox::Ok);
+    QvMessageBox(this, text, QvAppCaption(), QMessageBox::Ok);
 }
 
 void TMainForm::FormCreate()
@@ -418,7 +412,7 @@ void TMainForm::ImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, in
         vars.instanceSuffix = QString::number(port);
         form->AddEditorPage(QLatin1String(page.title), binding);
     }
-    RunModal(form);
+    QvRunModal(form);
 }
 
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
@@ -442,18 +436,6 @@ void TMainForm::UpdateStatusPanel()
 {
     StatusPanel->setText(VersionLabel(SessionParams().Security.Version));
     StatusPanel->setToolTip(QStringLiteral("SNMP version of the session"));
-}
-
-TModalRunner TMainForm::SetModalRunner(TModalRunner runner)
-{
-    return std::exchange(modalRunner(), std::move(runner));
-}
-
-int TMainForm::RunModal(QDialog *dialog)
-{
-    if (const TModalRunner &run = modalRunner())
-        return run(dialog);
-    return dialog->exec();
 }
 
 void TMainForm::SNMPConfigClick()
@@ -497,7 +479,7 @@ void TMainForm::H1Click()
 
 void TMainForm::About1Click()
 {
-    ShowAbout(this, &TMainForm::RunModal);
+    ShowAbout(this, &QvRunModal);
 }
 
 void TMainForm::ShowNotice(const QString &text, bool held)
@@ -549,7 +531,7 @@ void TMainForm::closeEvent(QCloseEvent *event)
 
 void TMainForm::FormClose(QCloseEvent *event)
 {
-    if (TMessageBox(this, QStringLiteral("Are you sure to exit?"), QStringLiteral("Exit"),
+    if (QvMessageBox(this, QStringLiteral("Are you sure to exit?"), QStringLiteral("Exit"),
                     QMessageBox::Yes | QMessageBox::No)
         != QMessageBox::Yes) {
         event->ignore();

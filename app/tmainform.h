@@ -32,10 +32,6 @@ struct TStartupEnv {
     static TStartupEnv FromProcess(int argc, char **argv);
 };
 
-// Runs a modal window and returns its result; replaceable so that offscreen tests can inspect a
-// window instead of blocking on it.
-using TModalRunner = std::function<int(QDialog *)>;
-
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
@@ -86,9 +82,6 @@ public:
 
     QvSNMPRequest2Leds *PortBinding() const { return m_portBinding; }
     QvSNMPRequest2Leds *ConsoleBinding() const { return m_consoleBinding; }
-
-    static TModalRunner SetModalRunner(TModalRunner runner);
-    static int RunModal(QDialog *dialog);
 
     // Menu handlers.
     void SNMPConfigClick();

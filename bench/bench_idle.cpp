@@ -25,7 +25,7 @@ int main(int argc, char **argv)
     if (!sim.ok())
         return 1;
     const quint16 port = sim.port();
-    SetMessageBoxFunc([](QWidget *, const QString &text, const QString &caption, QMessageBox::StandardButtons) {
+    QvSetMessageHook([](QWidget *, const QString &text, const QString &caption, QMessageBox::StandardButtons) {
         std::fprintf(stderr, "bench_idle: %s: %s\n", qPrintable(caption), qPrintable(text));
         return QMessageBox::Yes;
     });

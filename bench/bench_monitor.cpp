@@ -46,7 +46,7 @@ int main(int argc, char **argv)
     TBenchSim sim(options.simPath, "bench_monitor");
     if (!sim.ok())
         return 1;
-    SetMessageBoxFunc([](QWidget *, const QString &text, const QString &caption, QMessageBox::StandardButtons) {
+    QvSetMessageHook([](QWidget *, const QString &text, const QString &caption, QMessageBox::StandardButtons) {
         std::fprintf(stderr, "bench_monitor: %s: %s\n", qPrintable(caption), qPrintable(text));
         return QMessageBox::Yes;
     });

@@ -228,14 +228,14 @@ void RunMenuHandler(const QString &handler, QObject *sender, QObject *handlerOwn
             OpenGeneratedWindow(*def);
             return;
         }
-        TMessageBox(owner, QStringLiteral("\"%1\" is not available yet.").arg(CaptionOf(handler)),
-                    ExecutableCaption());
+        QvMessageBox(owner, QStringLiteral("\"%1\" is not available yet.").arg(CaptionOf(handler)),
+                    QvAppCaption());
     } catch (const QvSNMPException &e) {
-        TMessageBox(owner, e.text(), ExecutableCaption());
+        QvMessageBox(owner, e.text(), QvAppCaption());
     } catch (const std::exception &e) {
-        TMessageBox(owner, QString::fromLocal8Bit(e.what()), ExecutableCaption());
+        QvMessageBox(owner, QString::fromLocal8Bit(e.what()), QvAppCaption());
     } catch (...) {
-        TMessageBox(owner, QStringLiteral("Unknown error"), ExecutableCaption());
+        QvMessageBox(owner, QStringLiteral("Unknown error"), QvAppCaption());
     }
 }
 

@@ -122,8 +122,8 @@ void OpenGeneratedWindow(const TWindowDef &def, QWidget *owner)
         std::unique_ptr<TConfigForm> form(BuildGeneratedWindow(def, SessionParams().Device.Address, owner));
         form->exec();
     } catch (const QvSNMPException &e) {
-        TMessageBox(owner, e.text(), ExecutableCaption());
+        QvMessageBox(owner, e.text(), QvAppCaption());
     } catch (const std::exception &e) {
-        TMessageBox(owner, QString::fromLocal8Bit(e.what()), ExecutableCaption());
+        QvMessageBox(owner, QString::fromLocal8Bit(e.what()), QvAppCaption());
     }
 }

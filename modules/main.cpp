@@ -31,7 +31,7 @@ int main(int argc, char **argv)
         LoadCatalogues(QDir(QFileInfo(exePath).absolutePath()).filePath(QStringLiteral("errMSg")));
         const TModuleStart start = PrepareModule(arguments, exePath);
         if (!start.window) {
-            TMessageBox(nullptr, start.error, ExecutableCaption());
+            QvMessageBox(nullptr, start.error, QvAppCaption());
             return 2;
         }
         SnmpEventProcessor *pump = SessionParams().EventProcessor;
@@ -44,9 +44,9 @@ int main(int argc, char **argv)
         form->show();
         return app.exec();
     } catch (const QvSNMPException &e) {
-        TMessageBox(nullptr, e.text(), ExecutableCaption());
+        QvMessageBox(nullptr, e.text(), QvAppCaption());
     } catch (const std::exception &e) {
-        TMessageBox(nullptr, QString::fromLatin1(e.what()), ExecutableCaption());
+        QvMessageBox(nullptr, QString::fromLatin1(e.what()), QvAppCaption());
     }
     return 1;
 }

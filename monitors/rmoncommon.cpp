@@ -128,26 +128,6 @@ QString TDisplayDelegate::displayText(const QVariant &value, const QLocale &) co
     return m_display(value.toString());
 }
 
-namespace {
-TRmonDialogRunner &dialogRunner()
-{
-    static TRmonDialogRunner runner;
-    return runner;
-}
-}  // namespace
-
-TRmonDialogRunner SetRmonDialogRunner(TRmonDialogRunner runner)
-{
-    return std::exchange(dialogRunner(), std::move(runner));
-}
-
-int RunModalDialog(QDialog *dialog)
-{
-    if (const TRmonDialogRunner &run = dialogRunner())
-        return run(dialog);
-    return dialog->exec();
-}
-
 QLabel *AddStatusPanel(QStatusBar *bar, int width)
 {
     auto *panel = new QLabel(bar);

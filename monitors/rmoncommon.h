@@ -59,11 +59,6 @@ private:
     std::function<QString(const QString &)> m_display;
 };
 
-// Shows the windows' own dialogs modally; tests install a runner that answers them instead.
-using TRmonDialogRunner = std::function<int(QDialog *)>;
-TRmonDialogRunner SetRmonDialogRunner(TRmonDialogRunner runner);
-int RunModalDialog(QDialog *dialog);
-
 // The right-hand panel of the statistics and history windows: "System Time:", the interval choices
 // with their hint, the history count ("10" to "120", countIndex selected) and the "3D Line" box;
 // the caller adds its buttons.

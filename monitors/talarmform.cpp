@@ -309,7 +309,7 @@ void TAlarmForm::BT_AddClick()
     m_mode = RDM_Add;
     {
         TAlarm_control dialog(this, RDM_Add);
-        RunModalDialog(&dialog);
+        QvRunModal(&dialog);
     }
     BT_RefreshClick();
 }
@@ -321,7 +321,7 @@ void TAlarmForm::BT_ModifyClick()
     m_mode = RDM_Modify;
     {
         TAlarm_control dialog(this, RDM_Modify);
-        RunModalDialog(&dialog);
+        QvRunModal(&dialog);
     }
     BT_RefreshClick();
 }
@@ -346,7 +346,7 @@ void TAlarmForm::DeleteAlarm()
 {
     if (LV_Alarm->selectedItems().isEmpty())
         return;
-    if (TMessageBox(this, QStringLiteral("Are you sure?"), QStringLiteral("Delete this entry"),
+    if (QvMessageBox(this, QStringLiteral("Are you sure?"), QStringLiteral("Delete this entry"),
                     QMessageBox::Ok | QMessageBox::Cancel)
         != QMessageBox::Ok)
         return;
@@ -388,7 +388,7 @@ void TAlarmForm::DeleteEvent()
 {
     if (LV_Event->selectedItems().isEmpty())
         return;
-    if (TMessageBox(this, QStringLiteral("Are you sure?"), QStringLiteral("Delete this entry"),
+    if (QvMessageBox(this, QStringLiteral("Are you sure?"), QStringLiteral("Delete this entry"),
                     QMessageBox::Ok | QMessageBox::Cancel)
         != QMessageBox::Ok)
         return;
@@ -591,7 +591,7 @@ void TAlarm_control::FormCreate()
         CB_Variable->setCurrentIndex(n > 0 ? n - 1 : 0);
         ED_Valueindex->setText(LastArc(ED_Value->text()));
     } catch (const QvSNMPException &) {
-        TMessageBox(this, QStringLiteral("Can't find selected data!"), ExecutableCaption());
+        QvMessageBox(this, QStringLiteral("Can't find selected data!"), QvAppCaption());
     }
     auto readEvent = [this](QvSNMPRequest2Edits *b, const QString &index, QCheckBox *box, QLineEdit *edit,
                             bool *exists) {
@@ -654,7 +654,7 @@ bool TAlarm_control::WriteEntry(QvSNMPRequest2Edits *binding, int statusItem, QC
         if (step > 1)
             *exists = true;
         StatusPanel0->setText(e.text());
-        TMessageBox(this, QStringLiteral("Set %1 Entry Error!\n%2").arg(what, e.text()), ExecutableCaption());
+        QvMessageBox(this, QStringLiteral("Set %1 Entry Error!\n%2").arg(what, e.text()), QvAppCaption());
         return false;
     }
 }
@@ -663,7 +663,7 @@ void TAlarm_control::BT_OKClick()
 {
     const QString problem = CheckInput();
     if (!problem.isEmpty()) {
-        TMessageBox(this, problem, ExecutableCaption());
+        QvMessageBox(this, problem, QvAppCaption());
         return;
     }
     m_alarm->Vars().instanceSuffix = ED_Index->text();

@@ -297,20 +297,20 @@ void TfrmConfigSNMP::btnOkClick()
             };
             for (const auto &check : checks) {
                 if (check.c->currentText().isEmpty()) {
-                    TMessageBox(this, QLatin1String(check.text), ExecutableCaption());
+                    QvMessageBox(this, QLatin1String(check.text), QvAppCaption());
                     return;
                 }
             }
         }
         const QString path = ConfigFilePath();
         if (path.isEmpty() || !WriteDeviceConfigFile(path, ConfigFileText())) {
-            TMessageBox(this, QStringLiteral("Create file error!"), ExecutableCaption());
+            QvMessageBox(this, QStringLiteral("Create file error!"), QvAppCaption());
             return;
         }
         VersionChanged = ComputeVersionChanged();
         accept();
     } catch (const std::exception &e) {
-        TMessageBox(this, QString::fromLatin1(e.what()), ExecutableCaption());
+        QvMessageBox(this, QString::fromLatin1(e.what()), QvAppCaption());
     }
 }
 

@@ -383,7 +383,7 @@ void THistoryForm::RunDialog(int mode)
     m_mode = mode;
     THistory_control dialog(this, mode);
     if (!dialog.RmonReadFailed())
-        RunModalDialog(&dialog);
+        QvRunModal(&dialog);
 }
 
 void THistoryForm::BT_AddClick()
@@ -402,7 +402,7 @@ void THistoryForm::BT_DeleteClick()
 {
     if (SelectedRow() < 0)
         return;
-    if (TMessageBox(this, QStringLiteral("Are you sure?"), QStringLiteral("Delete this entry"),
+    if (QvMessageBox(this, QStringLiteral("Are you sure?"), QStringLiteral("Delete this entry"),
                     QMessageBox::Ok | QMessageBox::Cancel)
         != QMessageBox::Ok)
         return;
@@ -492,7 +492,7 @@ void THistory_control::FormCreate()
     try {
         m_binding->Refresh();
     } catch (const QvSNMPException &e) {
-        TMessageBox(this, e.text(), ExecutableCaption());
+        QvMessageBox(this, e.text(), QvAppCaption());
         m_readFailed = true;
     }
 }
@@ -506,11 +506,11 @@ void THistory_control::BT_SetClick()
 {
     const QString source = ED_Datatsource->text().trimmed();
     if (ED_Index->text().isEmpty() || ED_Buckets->text().isEmpty() || ED_Interval->text().isEmpty()) {
-        TMessageBox(this, QStringLiteral("Don't leave empty fields !!"), ExecutableCaption());
+        QvMessageBox(this, QStringLiteral("Don't leave empty fields !!"), QvAppCaption());
         return;
     }
     if (source != QLatin1String("0") && !IsDigits(source)) {
-        TMessageBox(this, QStringLiteral("DataSource must be integer!!"), ExecutableCaption());
+        QvMessageBox(this, QStringLiteral("DataSource must be integer!!"), QvAppCaption());
         return;
     }
     const bool adding = m_mode != RDM_Modify;
@@ -520,7 +520,7 @@ void THistory_control::BT_SetClick()
     try {
         WriteRmonEntry(*m_binding, 5, CB_Status, {1, 2, 3, 4}, adding);
     } catch (const QvSNMPException &e) {
-        TMessageBox(this, e.text(), ExecutableCaption());
+        QvMessageBox(this, e.text(), QvAppCaption());
         return;
     }
     try {

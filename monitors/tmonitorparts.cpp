@@ -157,14 +157,14 @@ void ShowMonitorWindow(QWidget *parent, const std::function<QDialog *()> &create
         if (!window)
             return;
         if (window->property("supported").isValid() && !window->property("supported").toBool()) {
-            TMessageBox(parent, NotSupportedText, ExecutableCaption());
+            QvMessageBox(parent, NotSupportedText, QvAppCaption());
             return;
         }
         run ? run(window.get()) : window->exec();
     } catch (const QvSNMPException &e) {
-        TMessageBox(parent, e.text(), ExecutableCaption());
+        QvMessageBox(parent, e.text(), QvAppCaption());
     } catch (const std::exception &e) {
-        TMessageBox(parent, QString::fromLatin1(e.what()), ExecutableCaption());
+        QvMessageBox(parent, QString::fromLatin1(e.what()), QvAppCaption());
     }
 }
 

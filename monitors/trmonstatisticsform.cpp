@@ -395,7 +395,7 @@ void TRMONStatisticsForm::RunDialog(int mode)
 {
     m_mode = mode;
     TStatistics_control dialog(this, mode);
-    if (RunModalDialog(&dialog) == QDialog::Accepted)
+    if (QvRunModal(&dialog) == QDialog::Accepted)
         WalkControls();
 }
 
@@ -415,7 +415,7 @@ void TRMONStatisticsForm::BT_DeleteClick()
 {
     Timer1->stop();
     if (SelectedRow() >= 0
-        && TMessageBox(this, QStringLiteral("Are you sure?"), QStringLiteral("Delete this entry"),
+        && QvMessageBox(this, QStringLiteral("Are you sure?"), QStringLiteral("Delete this entry"),
                        QMessageBox::Ok | QMessageBox::Cancel)
                == QMessageBox::Ok) {
         m_mode = RDM_Delete;
@@ -509,7 +509,7 @@ void TStatistics_control::FormCreate()
         try {
             m_binding->Refresh();
         } catch (const QvSNMPException &e) {
-            TMessageBox(this, e.text(), ExecutableCaption());
+            QvMessageBox(this, e.text(), QvAppCaption());
         }
     }
     for (int i = 0; i < m_form->LV_control->topLevelItemCount(); ++i)
@@ -520,16 +520,16 @@ void TStatistics_control::BT_SetClick()
 {
     const QString source = ED_DataSource->text();
     if (ED_Index->text().isEmpty() || source.isEmpty() || ED_Owner->text().isEmpty()) {
-        TMessageBox(this, QStringLiteral("Don't leave empty fields !!"), ExecutableCaption());
+        QvMessageBox(this, QStringLiteral("Don't leave empty fields !!"), QvAppCaption());
         return;
     }
     if (source != QLatin1String("0") && !IsDigits(source)) {
-        TMessageBox(this, QStringLiteral("DataSource must be integer!!"), ExecutableCaption());
+        QvMessageBox(this, QStringLiteral("DataSource must be integer!!"), QvAppCaption());
         return;
     }
     const bool adding = m_mode != RDM_Modify;
     if (adding && m_indexes.contains(ED_Index->text().toUInt())) {
-        TMessageBox(this, QStringLiteral("The Index must be different !!"), ExecutableCaption());
+        QvMessageBox(this, QStringLiteral("The Index must be different !!"), QvAppCaption());
         return;
     }
     if (adding)
@@ -538,7 +538,7 @@ void TStatistics_control::BT_SetClick()
     try {
         WriteRmonEntry(*m_binding, 3, CB_Status, {1, 2}, adding);
     } catch (const QvSNMPException &e) {
-        TMessageBox(this, e.text(), ExecutableCaption());
+        QvMessageBox(this, e.text(), QvAppCaption());
         return;
     }
     m_form->BT_Delete->setEnabled(false);

@@ -235,8 +235,8 @@ void TEditsPanel::applyColours(QWidget *control, const QColor &font, const QColo
 void TEditsPanel::DisableItem(int row)
 {
     if (row >= m_items.size()) {
-        TMessageBox(this, QStringLiteral("aIdx is overtop!\n you may define < ") + QString::number(m_items.size()),
-                    ExecutableCaption());
+        QvMessageBox(this, QStringLiteral("aIdx is overtop!\n you may define < ") + QString::number(m_items.size()),
+                    QvAppCaption());
         return;
     }
     if (row < 0)

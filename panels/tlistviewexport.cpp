@@ -193,6 +193,6 @@ void TListViewExport::ExportAsCsv()
         return;
     QString error;
     if (!ExportTo(path, &error))
-        TMessageBox(owner, QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), error),
-                    ExecutableCaption());
+        QvMessageBox(owner, QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), error),
+                    QvAppCaption());
 }

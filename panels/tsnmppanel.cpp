@@ -153,7 +153,7 @@ void TSNMPPanel::CloseClick()
             ThrowPanelError(QStringLiteral("Please initial close form"));
         m_form->close();
     } catch (const std::exception &) {
-        TMessageBox(this, QStringLiteral("Please initial close form"), ExecutableCaption());
+        QvMessageBox(this, QStringLiteral("Please initial close form"), QvAppCaption());
     }
 }
 
@@ -301,7 +301,7 @@ void TSNMPEditorPanel::Set(QPushButton *sender, QDialog *dialog)
             }
         }
         if (incomplete)
-            TMessageBox(window(), QStringLiteral("Some items are empty!\n") + empty.join(QLatin1Char('\n')),
+            QvMessageBox(window(), QStringLiteral("Some items are empty!\n") + empty.join(QLatin1Char('\n')),
                         QStringLiteral("Warning"));
         else {
             b->CollectValues();
@@ -706,7 +706,7 @@ void TSNMPListViewPanel::DeleteClick()
 {
     if (!m_binding)
         return;
-    if (TMessageBox(window(), QStringLiteral("Are you sure to delete ?"), QStringLiteral("Delete"),
+    if (QvMessageBox(window(), QStringLiteral("Are you sure to delete ?"), QStringLiteral("Delete"),
                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         != QMessageBox::Yes)
         return;

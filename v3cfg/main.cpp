@@ -23,8 +23,8 @@ int main(int argc, char **argv)
             arguments << QString::fromLatin1(argv[i]);
         const TV3CfgStart start = ApplyToolArguments(arguments, SessionParams());
         if (start.address.isEmpty() || start.programFolder.isEmpty()) {
-            TMessageBox(nullptr, QStringLiteral("Usage: SNMPV3Cfg.EXE /I<address> /S<program folder>"),
-                        ExecutableCaption());
+            QvMessageBox(nullptr, QStringLiteral("Usage: SNMPV3Cfg.EXE /I<address> /S<program folder>"),
+                        QvAppCaption());
             return 2;
         }
         LoadCatalogues(QDir(start.programFolder).filePath(QStringLiteral("errMSg")));
@@ -34,9 +34,9 @@ int main(int argc, char **argv)
         form.exec();
         return 0;
     } catch (const QvSNMPException &e) {
-        TMessageBox(nullptr, e.text(), ExecutableCaption());
+        QvMessageBox(nullptr, e.text(), QvAppCaption());
     } catch (const std::exception &e) {
-        TMessageBox(nullptr, QString::fromLatin1(e.what()), ExecutableCaption());
+        QvMessageBox(nullptr, QString::fromLatin1(e.what()), QvAppCaption());
     }
     return 1;
 }

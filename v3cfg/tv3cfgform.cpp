@@ -465,7 +465,7 @@ void TV3CfgForm::BT_DeleteClick()
             Report(QStringLiteral("Delete: select a user first."));
             return;
         }
-        if (TMessageBox(this, QStringLiteral("Delete the user \"%1\" from the switch?").arg(name), Caption,
+        if (QvMessageBox(this, QStringLiteral("Delete the user \"%1\" from the switch?").arg(name), Caption,
                         QMessageBox::Yes | QMessageBox::No)
             != QMessageBox::Yes)
             return;

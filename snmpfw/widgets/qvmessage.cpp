@@ -1,6 +1,7 @@
 #include "qvmessage.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 
@@ -9,6 +10,12 @@ namespace {
 QvMessageHook &messageHook()
 {
     static QvMessageHook hook;
+    return hook;
+}
+
+QvModalHook &modalHook()
+{
+    static QvModalHook hook;
     return hook;
 }
 
@@ -26,16 +33,45 @@ QString QvAppCaption()
     return path.isEmpty() ? QCoreApplication::applicationName() : QFileInfo(path).fileName();
 }
 
+namespace {
+
+QMessageBox::StandardButton showBox(QMessageBox::Icon icon, QWidget *owner, const QString &text,
+                                    const QString &caption, QMessageBox::StandardButtons buttons,
+                                    QMessageBox::StandardButton defaultButton)
+{
+    if (const QvMessageHook &hook = messageHook())
+        return hook(owner, text, caption, buttons);
+    QMessageBox box(icon, caption, text, buttons, owner);
+    box.setTextFormat(Qt::PlainText);
+    if (defaultButton != QMessageBox::NoButton) {
+        box.setDefaultButton(defaultButton);
+        if (box.escapeButton() == nullptr)
+            box.setEscapeButton(defaultButton);
+    }
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+} // namespace
+
+QMessageBox::StandardButton QvMessageBox(QWidget *owner, const QString &text, const QString &caption,
+                                         QMessageBox::StandardButtons buttons,
+                                         QMessageBox::StandardButton defaultButton)
+{
+    const QMessageBox::Icon icon =
+        buttons & (QMessageBox::Yes | QMessageBox::No) ? QMessageBox::Question : QMessageBox::Warning;
+    return showBox(icon, owner, text, caption, buttons, defaultButton);
+}
+
 void QvShowMessage(QWidget *owner, const QString &text)
 {
-    const QString caption = QvAppCaption();
-    if (const QvMessageHook hook = messageHook()) {
-        hook(owner, caption, text);
-        return;
-    }
-    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, owner);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    showBox(QMessageBox::NoIcon, owner, text, QvAppCaption(), QMessageBox::Ok, QMessageBox::NoButton);
+}
+
+int QvRunModal(QDialog *dialog)
+{
+    if (const QvModalHook &hook = modalHook())
+        return hook(dialog);
+    return dialog->exec();
 }
 
 void QvBeep(int frequencyHz, int durationMs)
@@ -51,6 +87,11 @@ void QvBeep(int frequencyHz, int durationMs)
 QvMessageHook QvSetMessageHook(QvMessageHook hook)
 {
     return std::exchange(messageHook(), std::move(hook));
+}
+
+QvModalHook QvSetModalHook(QvModalHook hook)
+{
+    return std::exchange(modalHook(), std::move(hook));
 }
 
 QvBeepHook QvSetBeepHook(QvBeepHook hook)

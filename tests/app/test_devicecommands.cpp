@@ -58,17 +58,17 @@ TSessionTexts Texts(const char *version, const char *securityName = "SHA_User")
 struct BoxAnswer {
     explicit BoxAnswer(QMessageBox::StandardButton answer)
     {
-        previous = SetMessageBoxFunc([this, answer](QWidget *, const QString &text, const QString &caption,
+        previous = QvSetMessageHook([this, answer](QWidget *, const QString &text, const QString &caption,
                                                     QMessageBox::StandardButtons) {
             asked << text;
             captions << caption;
             return answer;
         });
     }
-    ~BoxAnswer() { SetMessageBoxFunc(previous); }
+    ~BoxAnswer() { QvSetMessageHook(previous); }
     QStringList asked;
     QStringList captions;
-    TMessageBoxFunc previous;
+    QvMessageHook previous;
 };
 
 }  // namespace
@@ -203,7 +203,7 @@ TEST(DeviceCommands, ConfirmationDecidesWhetherTheSetLeaves)
 
     // The real boxes: Enter alone answers No, and nothing leaves.
     const int before = agent.requests().size();
-    const TMessageBoxFunc previous = SetMessageBoxFunc({});
+    const QvMessageHook previous = QvSetMessageHook({});
     for (TDeviceCommand command : {DC_Reboot, DC_SaveConfig}) {
         SCOPED_TRACE(DeviceCommandDesc(command).confirmCaption);
         QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
@@ -221,7 +221,7 @@ TEST(DeviceCommands, ConfirmationDecidesWhetherTheSetLeaves)
         EXPECT_EQ(defaultButton, QMessageBox::No);
         EXPECT_FALSE(outcome.sent);
     }
-    SetMessageBoxFunc(previous);
+    QvSetMessageHook(previous);
     EXPECT_EQ(agent.requests().size(), before);
     SessionParams() = saved;
 }

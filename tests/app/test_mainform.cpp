@@ -64,7 +64,7 @@ public:
         QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, s_home + "/etc");
         QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, s_home + "/etc");
         BuildCatalogueLists();
-        SetMessageBoxFunc([](QWidget *, const QString &text, const QString &caption, QMessageBox::StandardButtons b) {
+        QvSetMessageHook([](QWidget *, const QString &text, const QString &caption, QMessageBox::StandardButtons b) {
             g_boxes.append({caption, text});
             return (b & QMessageBox::Yes) ? g_answer : QMessageBox::Ok;
         });
@@ -74,7 +74,7 @@ public:
     {
         delete s_sim;
         s_sim = nullptr;
-        SetMessageBoxFunc({});
+        QvSetMessageHook({});
         QDir::setCurrent(s_oldCwd);
         QDir(s_home).removeRecursively();
     }
@@ -179,7 +179,7 @@ TEST_F(MainFormTest, SilentAgentLeavesEverythingDark)
     auto form = Start(Env({"/I127.0.0.1", "/t" + QString::number(silent.port()), "/v1"}));
     // The probe's time-out ends start-up with a message box under the executable's name.
     ASSERT_EQ(g_boxes.size(), 1);
-    EXPECT_EQ(g_boxes[0].caption, ExecutableCaption());
+    EXPECT_EQ(g_boxes[0].caption, QvAppCaption());
     EXPECT_FALSE(g_boxes[0].text.isEmpty());
     EXPECT_EQ(form->windowTitle(), "KMV-7040QX : 127.0.0.1");
     EXPECT_FALSE(form->IMG_GigaPort1->isVisibleTo(form->Image));
@@ -203,7 +203,7 @@ TEST_F(MainFormTest, ClicksOpenPortWindows)
         bool indexReadOnly = true;
     };
     QList<Opened> opened;
-    const TModalRunner previous = TMainForm::SetModalRunner([&opened](QDialog *d) {
+    const QvModalHook previous = QvSetModalHook([&opened](QDialog *d) {
         auto *f = qobject_cast<TConfigForm *>(d);
         Opened o;
         o.title = d->windowTitle();
@@ -242,7 +242,7 @@ TEST_F(MainFormTest, ClicksOpenPortWindows)
         EXPECT_EQ(opened[0].suffixes, QStringList({port, port, port}));
         EXPECT_TRUE(opened[0].indexReadOnly);
     }
-    TMainForm::SetModalRunner(previous);
+    QvSetModalHook(previous);
 }
 
 TEST_F(MainFormTest, StartUpFailures)
@@ -252,7 +252,7 @@ TEST_F(MainFormTest, StartUpFailures)
         auto form = Start(Env({}));
         ASSERT_FALSE(g_boxes.isEmpty());
         EXPECT_EQ(g_boxes[0].text, "No parameter input");
-        EXPECT_EQ(g_boxes[0].caption, ExecutableCaption());
+        EXPECT_EQ(g_boxes[0].caption, QvAppCaption());
         EXPECT_TRUE(form->TerminateRequested());
         EXPECT_EQ(form->windowTitle(), "KMV-7040QX : 127.0.0.1");
     }
@@ -434,7 +434,7 @@ TEST_F(MainFormTest, MonitorEntriesOpenTheirWindows)
         QString className, title;
     };
     QList<Seen> opened;
-    const TModalRunner previous = TMainForm::SetModalRunner([&opened](QDialog *d) {
+    const QvModalHook previous = QvSetModalHook([&opened](QDialog *d) {
         opened.append({QString::fromLatin1(d->metaObject()->className()), d->windowTitle()});
         return 0;
     });
@@ -460,7 +460,7 @@ TEST_F(MainFormTest, MonitorEntriesOpenTheirWindows)
         EXPECT_EQ(opened[0].className, c.className);
         EXPECT_EQ(opened[0].title, c.title);
     }
-    TMainForm::SetModalRunner(previous);
+    QvSetModalHook(previous);
 }
 
 } // namespace

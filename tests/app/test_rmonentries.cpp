@@ -41,7 +41,7 @@ TEST(RmonMenu, EachEntryOpensItsWindowOnlyWithRmonOn)
         SCOPED_TRACE(enabled ? "RMON enabled" : "RMON disabled");
         ASSERT_TRUE(ToolSet(sim, {RmonState, QStringLiteral("i"), QLatin1String(state)}));
         QStringList asked;
-        const TMessageBoxFunc previous = SetMessageBoxFunc(
+        const QvMessageHook previous = QvSetMessageHook(
             [&](QWidget *, const QString &text, const QString &, QMessageBox::StandardButtons) {
                 asked << text;
                 return QMessageBox::Ok;
@@ -61,7 +61,7 @@ TEST(RmonMenu, EachEntryOpensItsWindowOnlyWithRmonOn)
             ASSERT_TRUE(handlers.contains(QLatin1String(entry)));
             handlers.value(QLatin1String(entry))(nullptr);
         }
-        SetMessageBoxFunc(previous);
+        QvSetMessageHook(previous);
         if (enabled) {
             EXPECT_EQ(shown, (QStringList{"statistics", "history", "alarm"}));
             EXPECT_TRUE(asked.isEmpty()) << asked.join(',').toStdString();

@@ -356,15 +356,15 @@ public slots:
 
 struct MessageCatcher {
     QStringList texts;
-    TMessageBoxFunc previous;
+    QvMessageHook previous;
     MessageCatcher()
     {
-        previous = SetMessageBoxFunc([this](QWidget *, const QString &text, const QString &, QMessageBox::StandardButtons) {
+        previous = QvSetMessageHook([this](QWidget *, const QString &text, const QString &, QMessageBox::StandardButtons) {
             texts << text;
             return QMessageBox::Ok;
         });
     }
-    ~MessageCatcher() { SetMessageBoxFunc(previous); }
+    ~MessageCatcher() { QvSetMessageHook(previous); }
 };
 
 } // namespace

@@ -115,16 +115,16 @@ TSNMPListViewPanel *ListOf(TConfigForm *form, int page)
 // Answers every message box with `answer`, recording the texts.
 struct MessageAnswer {
     QStringList texts;
-    TMessageBoxFunc previous;
+    QvMessageHook previous;
     explicit MessageAnswer(QMessageBox::StandardButton answer)
     {
-        previous = SetMessageBoxFunc([this, answer](QWidget *, const QString &text, const QString &,
+        previous = QvSetMessageHook([this, answer](QWidget *, const QString &text, const QString &,
                                                     QMessageBox::StandardButtons) {
             texts << text;
             return answer;
         });
     }
-    ~MessageAnswer() { SetMessageBoxFunc(previous); }
+    ~MessageAnswer() { QvSetMessageHook(previous); }
 };
 
 // Runs `click` (which opens a modal dialog of the panel) and `inside` once the dialog is up;

@@ -12,7 +12,9 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static QApplication app(*argc, *argv);
     // Messages and beeps go nowhere: a modal box would wait for ever.
-    QvSetMessageHook([](QWidget *, const QString &, const QString &) {});
+    QvSetMessageHook([](QWidget *, const QString &, const QString &, QMessageBox::StandardButtons) {
+        return QMessageBox::Ok;
+    });
     QvSetBeepHook([](int, int) {});
     return 0;
 }

@@ -112,13 +112,13 @@ public:
         QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, s_home + "/etc");
         OpenGlobalSession(s_home);
         BuildCatalogueLists();
-        SetMessageBoxFunc([](QWidget *, const QString &, const QString &, QMessageBox::StandardButtons) {
+        QvSetMessageHook([](QWidget *, const QString &, const QString &, QMessageBox::StandardButtons) {
             return QMessageBox::No;
         });
     }
     static void TearDownTestSuite()
     {
-        SetMessageBoxFunc({});
+        QvSetMessageHook({});
         QDir::setCurrent(s_oldCwd);
         QDir(s_home).removeRecursively();
     }

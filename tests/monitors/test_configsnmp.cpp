@@ -30,14 +30,14 @@ namespace {
 struct BoxAnswer {
     BoxAnswer()
     {
-        previous = SetMessageBoxFunc([this](QWidget *, const QString &text, const QString &, QMessageBox::StandardButtons) {
+        previous = QvSetMessageHook([this](QWidget *, const QString &text, const QString &, QMessageBox::StandardButtons) {
             asked << text;
             return QMessageBox::Ok;
         });
     }
-    ~BoxAnswer() { SetMessageBoxFunc(previous); }
+    ~BoxAnswer() { QvSetMessageHook(previous); }
     QStringList asked;
-    TMessageBoxFunc previous;
+    QvMessageHook previous;
 };
 
 QMap<QString, QString> Keys(const QString &text)

@@ -302,7 +302,7 @@ TEST(CounterWindows, NothingToListClosesOnlyThatWindow)
     ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
     SessionTo session(sim.port(), 20);
     QStringList boxes;
-    const TMessageBoxFunc previous = SetMessageBoxFunc(
+    const QvMessageHook previous = QvSetMessageHook(
         [&boxes](QWidget *, const QString &text, const QString &, QMessageBox::StandardButtons) {
             boxes << text;
             return QMessageBox::Ok;
@@ -322,7 +322,7 @@ TEST(CounterWindows, NothingToListClosesOnlyThatWindow)
         EXPECT_EQ(shown, 0);
         EXPECT_EQ(boxes, QStringList{NotSupportedText});
     }
-    SetMessageBoxFunc(previous);
+    QvSetMessageHook(previous);
 }
 
 TEST(RoutingWindow, ListsTheAgentsRoutes)

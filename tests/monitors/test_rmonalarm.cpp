@@ -45,30 +45,30 @@ const QString Log = QStringLiteral("1.3.6.1.2.1.16.9.2.1.");
 struct BoxAnswer {
     BoxAnswer()
     {
-        previous = SetMessageBoxFunc([this](QWidget *, const QString &text, const QString &, QMessageBox::StandardButtons) {
+        previous = QvSetMessageHook([this](QWidget *, const QString &text, const QString &, QMessageBox::StandardButtons) {
             asked << text;
             return QMessageBox::Ok;
         });
     }
-    ~BoxAnswer() { SetMessageBoxFunc(previous); }
+    ~BoxAnswer() { QvSetMessageHook(previous); }
     QStringList asked;
-    TMessageBoxFunc previous;
+    QvMessageHook previous;
 };
 
 struct DialogAnswer {
     explicit DialogAnswer(std::function<void(TAlarm_control *)> steps)
     {
-        previous = SetRmonDialogRunner([this, steps](QDialog *d) {
+        previous = QvSetModalHook([this, steps](QDialog *d) {
             ++shown;
             steps(static_cast<TAlarm_control *>(d));
             accepted = d->result() == QDialog::Accepted;
             return d->result();
         });
     }
-    ~DialogAnswer() { SetRmonDialogRunner(previous); }
+    ~DialogAnswer() { QvSetModalHook(previous); }
     int shown = 0;
     bool accepted = false;
-    TRmonDialogRunner previous;
+    QvModalHook previous;
 };
 
 // Alarm 1 on etherStatsPkts.3 raising events 5 and 6, which exist; one log line.

@@ -47,30 +47,30 @@ const QString Samples = QStringLiteral("1.3.6.1.2.1.16.2.2.1.");
 struct BoxAnswer {
     explicit BoxAnswer(QMessageBox::StandardButton answer = QMessageBox::Ok)
     {
-        previous = SetMessageBoxFunc([this, answer](QWidget *, const QString &text, const QString &,
+        previous = QvSetMessageHook([this, answer](QWidget *, const QString &text, const QString &,
                                                     QMessageBox::StandardButtons) {
             asked << text;
             return answer;
         });
     }
-    ~BoxAnswer() { SetMessageBoxFunc(previous); }
+    ~BoxAnswer() { QvSetMessageHook(previous); }
     QStringList asked;
-    TMessageBoxFunc previous;
+    QvMessageHook previous;
 };
 
 // Answers the window's dialogs with the given steps instead of showing them.
 struct DialogAnswer {
     explicit DialogAnswer(std::function<void(QDialog *)> steps)
     {
-        previous = SetRmonDialogRunner([this, steps](QDialog *d) {
+        previous = QvSetModalHook([this, steps](QDialog *d) {
             ++shown;
             steps(d);
             return d->result();
         });
     }
-    ~DialogAnswer() { SetRmonDialogRunner(previous); }
+    ~DialogAnswer() { QvSetModalHook(previous); }
     int shown = 0;
-    TRmonDialogRunner previous;
+    QvModalHook previous;
 };
 
 QStringList Column(const QTreeWidget *list, int column)

@@ -45,28 +45,28 @@ const QString Stats = QStringLiteral("1.3.6.1.2.1.16.1.1.1.");
 struct BoxAnswer {
     BoxAnswer()
     {
-        previous = SetMessageBoxFunc([this](QWidget *, const QString &text, const QString &, QMessageBox::StandardButtons) {
+        previous = QvSetMessageHook([this](QWidget *, const QString &text, const QString &, QMessageBox::StandardButtons) {
             asked << text;
             return QMessageBox::Ok;
         });
     }
-    ~BoxAnswer() { SetMessageBoxFunc(previous); }
+    ~BoxAnswer() { QvSetMessageHook(previous); }
     QStringList asked;
-    TMessageBoxFunc previous;
+    QvMessageHook previous;
 };
 
 struct DialogAnswer {
     explicit DialogAnswer(std::function<void(TStatistics_control *)> steps)
     {
-        previous = SetRmonDialogRunner([this, steps](QDialog *d) {
+        previous = QvSetModalHook([this, steps](QDialog *d) {
             steps(static_cast<TStatistics_control *>(d));
             accepted = d->result() == QDialog::Accepted;
             return d->result();
         });
     }
-    ~DialogAnswer() { SetRmonDialogRunner(previous); }
+    ~DialogAnswer() { QvSetModalHook(previous); }
     bool accepted = false;
-    TRmonDialogRunner previous;
+    QvModalHook previous;
 };
 
 // Entry `index` on interface `port`; counter column c holds base + c.

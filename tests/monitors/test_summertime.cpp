@@ -54,14 +54,14 @@ struct SessionTo {
 struct BoxAnswer {
     BoxAnswer()
     {
-        previous = SetMessageBoxFunc([this](QWidget *, const QString &text, const QString &, QMessageBox::StandardButtons) {
+        previous = QvSetMessageHook([this](QWidget *, const QString &text, const QString &, QMessageBox::StandardButtons) {
             asked << text;
             return QMessageBox::Ok;
         });
     }
-    ~BoxAnswer() { SetMessageBoxFunc(previous); }
+    ~BoxAnswer() { QvSetMessageHook(previous); }
     QStringList asked;
-    TMessageBoxFunc previous;
+    QvMessageHook previous;
 };
 
 QStringList PartTexts(const TSummerTimeForm &form, int row)

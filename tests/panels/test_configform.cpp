@@ -81,18 +81,16 @@ protected:
         SessionParams().Device.Address = sim->address();
         SessionParams().Device.Port = sim->port();
         SessionParams().Timeout = 50;
-        previousBox = SetMessageBoxFunc([this](QWidget *, const QString &text, const QString &caption,
+        previousBox = QvSetMessageHook([this](QWidget *, const QString &text, const QString &caption,
                                                QMessageBox::StandardButtons) {
             boxes << caption + ": " + text;
             return boxAnswer;
         });
-        previousBindingBox = QvSetMessageHook([this](QWidget *, const QString &, const QString &text) { boxes << text; });
     }
 
     void TearDown() override
     {
-        SetMessageBoxFunc(previousBox);
-        QvSetMessageHook(previousBindingBox);
+        QvSetMessageHook(previousBox);
         sim.reset();
     }
 
@@ -152,8 +150,7 @@ protected:
     std::unique_ptr<KmvSimProcess> sim;
     QStringList boxes;
     QMessageBox::StandardButton boxAnswer = QMessageBox::Yes;
-    TMessageBoxFunc previousBox;
-    QvMessageHook previousBindingBox;
+    QvMessageHook previousBox;
 };
 }
 

@@ -60,11 +60,11 @@ struct Fixture {
     std::unique_ptr<QvSNMPRequest2Edits> binding;
     std::unique_ptr<TEditsPanel> panel;
     QStringList messages;
-    TMessageBoxFunc previous;
+    QvMessageHook previous;
 
     Fixture(const QvSNMPVarDesc *table, quint8 itemType, int indexCount)
     {
-        previous = SetMessageBoxFunc([this](QWidget *, const QString &text, const QString &,
+        previous = QvSetMessageHook([this](QWidget *, const QString &text, const QString &,
                                             QMessageBox::StandardButtons) {
             messages << text;
             return QMessageBox::Ok;
@@ -77,7 +77,7 @@ struct Fixture {
     {
         panel.reset();
         binding.reset();
-        SetMessageBoxFunc(previous);
+        QvSetMessageHook(previous);
     }
     QLineEdit *edit(int row) { return qobject_cast<QLineEdit *>(panel->Item(row).control); }
     QComboBox *combo(int row) { return qobject_cast<QComboBox *>(panel->Item(row).control); }

@@ -128,7 +128,7 @@ TEST(ListViewExport, CancelWritesNothingAndAFailedWriteIsTold)
     ListView v;
     QTemporaryDir dir;
     QStringList boxes;
-    TMessageBoxFunc previousBox = SetMessageBoxFunc(
+    QvMessageHook previousBox = QvSetMessageHook(
         [&](QWidget *, const QString &text, const QString &, QMessageBox::StandardButtons) {
             boxes << text;
             return QMessageBox::Ok;
@@ -141,7 +141,7 @@ TEST(ListViewExport, CancelWritesNothingAndAFailedWriteIsTold)
     target = dir.filePath("no/such/folder/out.csv");
     v.exporter->ExportAsCsv();
     TListViewExport::SetSaveFileFunc(previous);
-    SetMessageBoxFunc(previousBox);
+    QvSetMessageHook(previousBox);
     ASSERT_EQ(boxes.size(), 1);
     EXPECT_TRUE(boxes[0].startsWith("Cannot write ")) << boxes[0].toStdString();
 }

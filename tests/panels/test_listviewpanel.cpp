@@ -285,7 +285,7 @@ TEST(SNMPListViewPanel, DeleteDefaultsToNo)
 {
     ListFixture f(threeColumns);
     f.panel->SetDeleteStatus(2, "Destroy");
-    TMessageBoxFunc previous = SetMessageBoxFunc({});
+    QvMessageHook previous = QvSetMessageHook({});
     QString text;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
     QTimer::singleShot(0, [&] {
@@ -296,7 +296,7 @@ TEST(SNMPListViewPanel, DeleteDefaultsToNo)
         QTest::keyClick(box, Qt::Key_Return);
     });
     f.panel->DeleteClick();
-    SetMessageBoxFunc(previous);
+    QvSetMessageHook(previous);
     EXPECT_EQ(text, "Are you sure to delete ?");
     EXPECT_EQ(defaultButton, QMessageBox::No);
     // Answered No, the panel sent nothing: no report line reached its strip.

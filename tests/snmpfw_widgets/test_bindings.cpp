@@ -592,7 +592,10 @@ TEST(Bindings, ReportLinesReachEachTargetKind)
 
     // A failure goes to the target when there is one, else to a message box.
     QStringList boxes;
-    QvMessageHook old = QvSetMessageHook([&](QWidget *, const QString &, const QString &t) { boxes.append(t); });
+    QvMessageHook old = QvSetMessageHook([&](QWidget *, const QString &t, const QString &, QMessageBox::StandardButtons) {
+        boxes.append(t);
+        return QMessageBox::Ok;
+    });
     QvSNMPError failure;
     failure.code = -405;
     failure.text = QvErrorText(-405);

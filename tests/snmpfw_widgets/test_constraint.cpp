@@ -34,8 +34,10 @@ protected:
             e = new QLineEdit(&window);
             layout->addWidget(e);
         }
-        QvSetMessageHook([this](QWidget *owner, const QString &caption, const QString &text) {
+        QvSetMessageHook([this](QWidget *owner, const QString &text, const QString &caption,
+                                QMessageBox::StandardButtons) {
             shown.push_back({owner, caption, text});
+            return QMessageBox::Ok;
         });
         QvSetBeepHook([this](int hz, int ms) {
             EXPECT_EQ(hz, 1000);

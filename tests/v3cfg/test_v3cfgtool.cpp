@@ -67,7 +67,7 @@ TEST(V3CfgTool, DeviceManagerStartsItAndPollsWithTheSettingsItLeaves)
     const QString tool = ems + QStringLiteral("/SNMPV3Cfg.EXE");
     ASSERT_TRUE(QFile::copy(QStringLiteral(KMV_V3CFG_PATH), tool));
     BuildCatalogueLists();
-    SetMessageBoxFunc([](QWidget *, const QString &, const QString &, QMessageBox::StandardButtons) {
+    QvSetMessageHook([](QWidget *, const QString &, const QString &, QMessageBox::StandardButtons) {
         return QMessageBox::Ok;
     });
     {
@@ -130,7 +130,7 @@ TEST(V3CfgTool, DeviceManagerStartsItAndPollsWithTheSettingsItLeaves)
         EXPECT_TRUE(read);
         EXPECT_EQ(r.vars.Item(0).valueText, QStringLiteral("KMV-7040QX"));
     }
-    SetMessageBoxFunc({});
+    QvSetMessageHook({});
     QDir::setCurrent(oldCwd);
     QDir(home).removeRecursively();
 }
