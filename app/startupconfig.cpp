@@ -148,12 +148,21 @@ void ParseCommandLine(const QStringList &arguments, QvSNMPSessionParams &params)
 
 void WipeSecretArguments(int argc, char **argv)
 {
+    bool inSecret = false;
     for (int i = 1; i < argc; ++i) {
         if (!argv[i])
             continue;
         qsizetype at = 0;
         const Switch *sw = ClaimingSwitch(QString::fromLatin1(argv[i]), &at);
-        if (!sw || (sw->field != Field::AuthPassword && sw->field != Field::PrivPassword))
+        if (!sw) {
+            // A password with a blank reaches us split at the blank (the module launch splits
+            // its command line there): the words after it that no switch claims go too.
+            if (inSecret)
+                std::memset(argv[i], 0, std::strlen(argv[i]));
+            continue;
+        }
+        inSecret = sw->field == Field::AuthPassword || sw->field == Field::PrivPassword;
+        if (!inSecret)
             continue;
         // One character per octet, so the position in the text is the position in the bytes.
         char *value = argv[i] + at + 2;

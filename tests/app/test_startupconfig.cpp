@@ -286,11 +286,13 @@ QByteArray OwnCommandLine()
 const char *const WipeChildVar = "KMV_WIPE_SECRETS_CHILD";
 } // namespace
 
-// Passwords given as "/A" and "/P" are gone from the process list once start-up has read them;
-// other switches, and a password text inside another switch's value, stay.
+// Passwords given as "/A" and "/P" are gone from the process list once start-up has read them,
+// with the words of a password that was split at a blank; other switches, and a password text
+// inside another switch's value, stay.
 TEST(CommandLine, SecretArgumentsAreWipedFromTheProcess)
 {
-    const QStringList secrets = {QStringLiteral("/Ahunter2auth"), QStringLiteral("x/Phunter2priv")};
+    const QStringList secrets = {QStringLiteral("/Ahunter2auth"), QStringLiteral("hunter2words"),
+                                 QStringLiteral("x/Phunter2priv")};
     const QStringList kept = {QStringLiteral("/I127.0.0.1"), QStringLiteral("/nSHA_User"),
                               QStringLiteral("/Rread/Anotsecret")};
     if (qEnvironmentVariableIsSet(WipeChildVar)) {
