@@ -156,8 +156,10 @@ void WipeSecretArguments(int argc, char **argv)
         const Switch *sw = ClaimingSwitch(QString::fromLatin1(argv[i]), &at);
         if (!sw) {
             // A password with a blank reaches us split at the blank (the module launch splits
-            // its command line there): the words after it that no switch claims go too.
-            if (inSecret)
+            // its command line there): the words after it up to the next switch go too.
+            if (argv[i][0] == '/')
+                inSecret = false;
+            else if (inSecret)
                 std::memset(argv[i], 0, std::strlen(argv[i]));
             continue;
         }

@@ -97,15 +97,15 @@ QString TUsmAdmin::PlainFailure(int code, const QString &catalogueText)
 {
     const char *plain = nullptr;
     switch (code) {
-    case -303: plain = "the user may not use this security level (unsupported security level)"; break;
-    case -304: plain = "the switch does not know this user (unknown user name)"; break;
-    case -306: plain = "the privacy password or protocol is wrong (decryption error)"; break;
-    case -308: plain = "the authentication password or protocol is wrong (wrong digest)"; break;
-    case -310: plain = "the switch does not know the engine ID used (unknown engine ID)"; break;
-    case -311: plain = "the switch's clock and ours disagree (not in time window)"; break;
-    case -312: plain = "this authentication protocol is not supported"; break;
-    case -313: plain = "this privacy protocol is not supported"; break;
-    case -405: plain = "no answer from the switch (time-out)"; break;
+    case QVU_UNSUPPORTED_SEC_LEVEL: plain = "the user may not use this security level (unsupported security level)"; break;
+    case QVU_UNKNOWN_SEC_NAME: plain = "the switch does not know this user (unknown user name)"; break;
+    case QVU_DECRYPTION_ERROR: plain = "the privacy password or protocol is wrong (decryption error)"; break;
+    case QVU_AUTHENTICATION_FAILURE: plain = "the authentication password or protocol is wrong (wrong digest)"; break;
+    case QVU_UNKNOWN_ENGINE_ID: plain = "the switch does not know the engine ID used (unknown engine ID)"; break;
+    case QVU_NOT_IN_TIME_WINDOW: plain = "the switch's clock and ours disagree (not in time window)"; break;
+    case QVU_UNSUPPORTED_AUTH_PROTOCOL: plain = "this authentication protocol is not supported"; break;
+    case QVU_UNSUPPORTED_PRIV_PROTOCOL: plain = "this privacy protocol is not supported"; break;
+    case QVC_TIMEOUT: plain = "no answer from the switch (time-out)"; break;
     case QVE_SET_UNKNOWN: plain = "no answer from the switch: the change may have been applied"; break;
     default: break;
     }
@@ -387,7 +387,7 @@ TUsmOutcome TUsmAdmin::CreateUser(const TUsmNewUser &q)
 
 bool TUsmAdmin::IsCredentialFailure(int code)
 {
-    return (code <= -301 && code >= -314) || code == -405;
+    return (code <= QVU_ERROR && code >= QVU_ADDRESS_ERROR) || code == QVC_TIMEOUT;
 }
 
 void TUsmAdmin::Unmake(const QString &name, TUsmOutcome &out)
@@ -453,7 +453,7 @@ TUsmOutcome TUsmAdmin::ChangePasswords(const TUsmPasswordChange &q)
         }
     } catch (const QvSNMPException &e) {
         fail(StepFailure(e), e.code());
-        if (e.code() == -405 || e.code() == QVE_SET_UNKNOWN)
+        if (e.code() == QVC_TIMEOUT || e.code() == QVE_SET_UNKNOWN)
             out.leftOnSwitch = QStringLiteral("Without an answer it is unknown whether the switch took the last new "
                                               "key: try the old and the new password with \"Try these credentials\".");
         return out;
@@ -555,11 +555,11 @@ TUsmOutcome TUsmAdmin::TestCredentials(const TUsmCredentials &c)
         out.ok = false;
         out.code = e.code();
         out.error = StepFailure(e);
-        if (e.code() == -405 && before >= 0) {
+        if (e.code() == QVC_TIMEOUT && before >= 0) {
             const qint64 after = decryptionErrors();
             if (after > before) {
-                out.code = -306;
-                out.error = PlainFailure(-306, QStringLiteral("the switch counted a decryption error and dropped the "
+                out.code = QVU_DECRYPTION_ERROR;
+                out.error = PlainFailure(QVU_DECRYPTION_ERROR, QStringLiteral("the switch counted a decryption error and dropped the "
                                                               "request"));
             }
         }

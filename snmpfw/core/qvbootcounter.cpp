@@ -126,11 +126,11 @@ quint32 LoadAndBumpBoots(const QString &directory)
     const QByteArray engineId(QvLocalEngineId);
     quint32 boots = 0;
     if (GetBootCounter(file, engineId, boots) < BOOTS_NO_FILE)
-        QvThrow(-507);
+        QvThrow(QVE_LOAD_BOOTS);
     // RFC 3414: the count stays at its maximum once reached.
     if (boots < QvMaxEngineBoots)
         ++boots;
     if (SaveBootCounter(file, engineId, boots) != 0)
-        QvThrow(-508);
+        QvThrow(QVE_SAVE_BOOTS);
     return boots;
 }

@@ -87,7 +87,7 @@ bool QvSplitsIntoFields(quint32 syntax, int count)
 QStringList QvSplitFields(quint32 syntax, const QString &value, int count)
 {
     if (FixedFieldCount(syntax) > count)
-        QvThrow(-522);
+        QvThrow(QVE_CONTROL_COUNT);
     // The placeholders have no fields to split into.
     if (IsPlaceholder(value))
         return {};
@@ -97,7 +97,7 @@ QStringList QvSplitFields(quint32 syntax, const QString &value, int count)
     case SYN_OPAQUE: {
         const QByteArray octets = QvReadHex(value);
         if (octets.size() > count)
-            QvThrow(-522);
+            QvThrow(QVE_CONTROL_COUNT);
         return HexFields(octets, count);
     }
     case SYN_MACADDRESS:
@@ -107,7 +107,7 @@ QStringList QvSplitFields(quint32 syntax, const QString &value, int count)
         if (!QvParseOid(value, &oid))
             oid.clear();
         if (oid.size() > count)
-            QvThrow(-522);
+            QvThrow(QVE_CONTROL_COUNT);
         QStringList fields;
         for (int k = 0; k < count; ++k)
             fields.append(k < oid.size() ? QString::number(oid.at(k)) : QString());
@@ -152,7 +152,7 @@ QString QvJoinFields(quint32 syntax, const QStringList &fields)
 {
     const int count = int(fields.size());
     if (FixedFieldCount(syntax) > count)
-        QvThrow(-522);
+        QvThrow(QVE_CONTROL_COUNT);
     if (count > 0 && IsPlaceholder(fields.first()))
         return fields.first();
     auto number = [&](int k) { return QvReadDecimal(fields.value(k)); };
@@ -236,7 +236,7 @@ void QvSpliceOctets(QByteArray *value, int offset, const QByteArray &part)
 bool QvOctetBit(const QByteArray &octets, int bit)
 {
     if (bit < 0 || bit / 8 >= octets.size())
-        QvThrow(-519);
+        QvThrow(QVE_PART_INDEX);
     return (quint8(octets.at(bit / 8)) & (0x80 >> (bit % 8))) != 0;
 }
 

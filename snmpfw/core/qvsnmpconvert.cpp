@@ -18,17 +18,17 @@ constexpr quint32 TicksPerDay = 8640000;
 
 [[noreturn]] void badSyntax()
 {
-    QvThrow(-511);
+    QvThrow(QVE_BAD_SYNTAX);
 }
 
 [[noreturn]] void instanceTooShort()
 {
-    QvThrow(-514);
+    QvThrow(QVE_INSTANCE_SHORT);
 }
 
 [[noreturn]] void badValue()
 {
-    QvThrow(-529);
+    QvThrow(QVE_BAD_VALUE);
 }
 
 constexpr qint64 Int32Min = -2147483648LL;
@@ -1101,14 +1101,14 @@ QByteArray ExtractPart(const QByteArray &octets, int byteIndex, quint32 syntax)
     if (!QvIsPartSyntax(syntax))
         badSyntax();
     if (byteIndex < 0)
-        QvThrow(-519);
+        QvThrow(QVE_PART_INDEX);
     const int width = partWidth(syntax);
     if (width == 0)
         return QByteArray();
     if (width < 0)
         return byteIndex >= octets.size() ? QByteArray() : octets.mid(byteIndex);
     if (qint64(byteIndex) + width > octets.size())
-        QvThrow(-519);
+        QvThrow(QVE_PART_INDEX);
     return octets.mid(byteIndex, width);
 }
 
@@ -1121,7 +1121,7 @@ QString OctetsToText(const QByteArray &o, quint32 syntax)
     // Variable-length syntaxes need one octet, object identifiers one sub-identifier.
     const int width = syntax == SYN_OBJECTID ? 4 : partWidth(syntax);
     if (o.size() < width)
-        QvThrow(-518);
+        QvThrow(QVE_PART_VALUE);
     const uchar *b = reinterpret_cast<const uchar *>(o.constData());
     switch (syntax) {
     case SYN_BOOLEAN:

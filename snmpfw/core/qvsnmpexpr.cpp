@@ -17,7 +17,7 @@ namespace QvExpr {
 
 namespace {
 
-[[noreturn]] void failArith() { QvThrow(-513); }
+[[noreturn]] void failArith() { QvThrow(QVE_NOT_NUMERIC); }
 [[noreturn]] void failLogic() { QvThrowCommon(1); }
 
 // The leading decimal real of t: blanks, sign, digits, fraction, exponent. No "inf", "nan" or
@@ -274,15 +274,15 @@ QString SubstituteVars(const QString &expression, bool quoteStrings, const QStri
         while (e < out.size() && out[e].isDigit() && out[e].unicode() < 128) {
             n = n * 10 + (out[e].unicode() - '0');
             if (n > 1000000)
-                QvThrow(-512);
+                QvThrow(QVE_EXPR_SYNTAX);
             ++e;
         }
         if (n >= vars.Count())
-            QvThrow(-512);
+            QvThrow(QVE_EXPR_SYNTAX);
         const QvSNMPVar &v = vars.Item(int(n));
         QString t = v.options ? v.options->LabelToValue(v.valueText) : v.valueText;
         if (t == QvNullText)
-            QvThrow(-512);
+            QvThrow(QVE_EXPR_SYNTAX);
         QString ins;
         switch (v.syntax) {
         case SYN_BOOLEAN:
@@ -302,19 +302,19 @@ QString SubstituteVars(const QString &expression, bool quoteStrings, const QStri
         case SYN_BCDATETIME: {
             double d = 0;
             if (!QvReadDateTimeReal(t, &d))
-                QvThrow(-513);
+                QvThrow(QVE_NOT_NUMERIC);
             ins = RealText(d);
             break;
         }
         default:
             if (!quoteStrings)
-                QvThrow(-513);
+                QvThrow(QVE_NOT_NUMERIC);
             ins = QLatin1Char('"') + QString(t).replace(QLatin1String("\""), QLatin1String("\"\"")) + QLatin1Char('"');
             break;
         }
         out = out.left(m) + ins + out.mid(e);
         if (out.size() > MaxLength)
-            QvThrow(-513);
+            QvThrow(QVE_NOT_NUMERIC);
         from = m + ins.size();
     }
     return out;
@@ -323,31 +323,31 @@ QString SubstituteVars(const QString &expression, bool quoteStrings, const QStri
 QString ResultText(double value, quint32 syntax)
 {
     if (!std::isfinite(value))
-        QvThrow(-513);
+        QvThrow(QVE_NOT_NUMERIC);
     const double t = std::trunc(value);
     switch (syntax) {
     case SYN_BOOLEAN: return value != 0 ? QStringLiteral("true") : QStringLiteral("false");
     case SYN_INTEGER:
         if (t < double(std::numeric_limits<qint32>::min()) || t > double(std::numeric_limits<qint32>::max()))
-            QvThrow(-513);
+            QvThrow(QVE_NOT_NUMERIC);
         return QString::number(qint32(t));
     case SYN_COUNTER:
     case SYN_GAUGE:
     case SYN_UINTEGER:
         if (t < 0 || t > 4294967295.0)
-            QvThrow(-513);
+            QvThrow(QVE_NOT_NUMERIC);
         return QString::number(quint32(t));
     case SYN_TIMETICKS:
         if (t < 0 || t > 4294967295.0)
-            QvThrow(-513);
+            QvThrow(QVE_NOT_NUMERIC);
         return QvTimeTicksText(quint32(t));
     case SYN_COUNTER64:
         if (t < 0 || t >= 18446744073709551616.0)
-            QvThrow(-513);
+            QvThrow(QVE_NOT_NUMERIC);
         return QvCounter64Text(quint64(t));
     case SYN_DOUBLE: return QvRealText(value);
     case SYN_BCDATETIME: return QvDateTimeRealText(value);
-    default: QvThrow(-513);
+    default: QvThrow(QVE_NOT_NUMERIC);
     }
 }
 

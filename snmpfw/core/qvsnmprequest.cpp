@@ -55,7 +55,7 @@ QvOid parseOidOrThrow(const QString &text)
 [[noreturn]] void throwStatus(int status)
 {
     if (status == LIBSTAT_INVALID_ADDRESS)
-        QvThrow(-509);
+        QvThrow(QVE_BAD_ADDRESS);
     const QvStatus s = MapStatus(status);
     throw QvSNMPException(s.code, s.text);
 }
@@ -213,7 +213,7 @@ QString QvSNMPRequest::Base(int i) const
 void QvSNMPRequest::LoadTarget(bool write, QvSNMPTarget *target) const
 {
     if (!validAddress(agentAddress))
-        QvThrow(-509);
+        QvThrow(QVE_BAD_ADDRESS);
     QvSNMPTarget &t = *target;
     t.address = agentAddress;
     t.port = agentPort;
@@ -235,9 +235,9 @@ void QvSNMPRequest::LoadTarget(bool write, QvSNMPTarget *target) const
 void QvSNMPRequest::Prepare(BuildMode mode, Prepared *out)
 {
     if (vars.itemType > MVT_UMV)
-        QvThrow(-515);
+        QvThrow(QVE_BAD_ITEM_TYPE);
     if (mode == BuildNextRead && (vars.itemType == SVT_SV || vars.itemType == MVT_SV))
-        QvThrow(-510);
+        QvThrow(QVE_GETNEXT_SINGLE);
     LoadTarget(mode == BuildWrite, &out->target);
     // The request PDU.
     if (mode == BuildWrite)
@@ -377,9 +377,9 @@ bool QvSNMPRequest::Read(bool first)
     QvSNMPResponse resp;
     const int status = QvSNMPAdapter::SendBlocking(p.target, p.kind, p.vbs, &resp);
     if (status == LIBSTAT_INVALID_ADDRESS)
-        QvThrow(-509);
+        QvThrow(QVE_BAD_ADDRESS);
     const QvStatus mapped = MapStatus(status);
-    if (mapped.code == -102 && vars.IsTable() && IsV1WalkEnd(resp))
+    if (mapped.code == QVA_NO_SUCH_NAME && vars.IsTable() && IsV1WalkEnd(resp))
         return false;
     if (mapped.code != 0)
         throw QvSNMPException(mapped.code, mapped.text);
@@ -669,10 +669,10 @@ void QvSNMPRequest::Complete(QvSNMPCompletionRecord *record, int reason, const v
             outcome.finished = 1;
             if (outcome.code == 0 && record->readBack && req->alive)
                 req->StoreReadBack(record->sent, resp);
-        } else if ((outcome.code == 0 && record->readBack) || (outcome.code == -102 && table)) {
+        } else if ((outcome.code == 0 && record->readBack) || (outcome.code == QVA_NO_SUCH_NAME && table)) {
             if (!req->alive) {
                 outcome.finished = 1;
-            } else if (outcome.code == -102) {
+            } else if (outcome.code == QVA_NO_SUCH_NAME) {
                 outcome.finished = 1;
                 if (req->IsV1WalkEnd(*resp)) {
                     outcome.code = 0;

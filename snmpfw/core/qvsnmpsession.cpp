@@ -55,10 +55,10 @@ void OpenGlobalSession(const QString &directory)
     if (G().open)
         return;
     if (!QvSNMPAdapter::Init())
-        QvThrow(-506);
+        QvThrow(QVE_CREATE_SESSION);
     const quint32 boots = LoadAndBumpBoots(directory);
     if (!QvSNMPAdapter::SetLocalEngine(QByteArray(kLocalEngineId), boots))
-        QvThrow(-506);
+        QvThrow(QVE_CREATE_SESSION);
     QvSNMPSessionParams &p = G().params;
     SnmpEventProcessor *pump = p.EventProcessor;
     p = QvSNMPSessionParams();

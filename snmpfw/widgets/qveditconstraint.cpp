@@ -388,7 +388,7 @@ void QvEditConstraint::AttachEach(const QString &format, const QList<QLineEdit *
         start = end;
     }
     if (edits.size() < parsed.size())
-        QvThrow(-522);
+        QvThrow(QVE_CONTROL_COUNT);
     for (int k = 0; k < parsed.size(); ++k) {
         if (edits.at(k))
             attachParsed(std::move(parsed[k]), edits.at(k));

@@ -163,7 +163,7 @@ void QvSNMPRequest2Leds::UpdateLedState(QvSNMPLedRecord &led)
         led.colour = led.map->LookUp(b & led.map->ValueMask());
         led.blinking = (b & led.map->BlinkMask()) != 0;
     } else if (led.map->MissingColour() == -1) {
-        QvThrow(-519);
+        QvThrow(QVE_PART_INDEX);
     } else {
         led.colour = led.map->MissingColour();
         led.blinking = false;

@@ -147,7 +147,7 @@ void QvSNMPRequest2Controls::ReadDone(void *data, QvSNMPError *result, QvSNMPVar
     } catch (const QvSNMPException &e) {
         self->FailRefresh(ErrorOf(e.code(), e.text()));
     } catch (const std::exception &e) {
-        self->FailRefresh(ErrorOf(-528, QString::fromLatin1(e.what())));
+        self->FailRefresh(ErrorOf(QVE_UNKNOWN, QString::fromLatin1(e.what())));
     }
 }
 
@@ -230,7 +230,7 @@ void QvSNMPRequest2Controls::WriteDone(void *data, QvSNMPError *result, QvSNMPVa
     } catch (const QvSNMPException &e) {
         self->FailApply(ErrorOf(e.code(), e.text()));
     } catch (const std::exception &e) {
-        self->FailApply(ErrorOf(-528, QString::fromLatin1(e.what())));
+        self->FailApply(ErrorOf(QVE_UNKNOWN, QString::fromLatin1(e.what())));
     }
 }
 

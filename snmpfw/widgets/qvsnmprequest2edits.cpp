@@ -98,7 +98,7 @@ const QvOptionList *QvSNMPRequest2Edits::OptionsOf(const QvSNMPAssociation &rec)
 void QvSNMPRequest2Edits::AddRecord(QvSNMPAssociation rec)
 {
     if (rec.item < 0 || rec.item >= Vars().Count())
-        QvThrow(-519);
+        QvThrow(QVE_PART_INDEX);
     m_assocs.append(std::move(rec));
 }
 
@@ -106,7 +106,7 @@ quint32 QvSNMPRequest2Edits::ItemSyntax(int item) const
 {
     // A position the list does not hold would index past its end.
     if (item < 0 || item >= Vars().Count())
-        QvThrow(-519);
+        QvThrow(QVE_PART_INDEX);
     return Vars().Item(item).syntax;
 }
 
@@ -114,7 +114,7 @@ QvSNMPAssociation QvSNMPRequest2Edits::MakeRecord(int item, int partOffset, quin
                                                  const QvOptionList *options) const
 {
     if (item < 0 || item >= Vars().Count())
-        QvThrow(-519);
+        QvThrow(QVE_PART_INDEX);
     QvSNMPAssociation rec;
     rec.item = item;
     rec.partOffset = partOffset;
@@ -159,11 +159,11 @@ QList<QLineEdit *> QvSNMPRequest2Edits::AttachEdits(const QString &format, const
     // Without specifiers the edits are bound as given, unconstrained.
     const int need = CountSpecifiers(format);
     if (edits.size() < need)
-        QvThrow(-522);
+        QvThrow(QVE_CONTROL_COUNT);
     QList<QLineEdit *> used = need > 0 ? edits.mid(0, need) : edits;
     for (QLineEdit *e : used) {
         if (!e)
-            QvThrow(-521);
+            QvThrow(QVE_CONTROL_TYPE);
         m_constraint->Detach(e);
     }
     if (need > 0)
@@ -184,7 +184,7 @@ void QvSNMPRequest2Edits::BindCombo(int item, int partOffset, quint32 partSyntax
 {
     QvSNMPAssociation rec = MakeRecord(item, partOffset, partSyntax, options);
     if (!combo)
-        QvThrow(-521);
+        QvThrow(QVE_CONTROL_TYPE);
     rec.controls.append(combo);
     for (QLineEdit *e : AttachEdits(format, edits))
         rec.controls.append(e);
@@ -208,10 +208,10 @@ void QvSNMPRequest2Edits::BindCheckBoxes(int item, const QString &bitList, const
     QvNumList bits(',');
     bits.Parse(bitList);
     if (bits.Count() < boxes.size())
-        QvThrow(-522);
+        QvThrow(QVE_CONTROL_COUNT);
     for (int k = 0; k < boxes.size(); ++k) {
         if (bits.at(k) < 0)
-            QvThrow(-519);
+            QvThrow(QVE_PART_INDEX);
         rec.bitPositions.append(bits.at(k));
         rec.controls.append(boxes.at(k));
     }
@@ -253,7 +253,7 @@ void QvSNMPRequest2Edits::BindListView(QTreeWidget *listView, bool enableOnSelec
             ReportFailure(err);
         } catch (const std::exception &e) {
             QvSNMPError err;
-            err.code = -528;
+            err.code = QVE_UNKNOWN;
             err.text = QString::fromLatin1(e.what());
             ReportFailure(err);
         }
@@ -420,7 +420,7 @@ void QvSNMPRequest2Edits::FillRecord(const QvSNMPAssociation &rec)
                 continue;
             auto *box = qobject_cast<QCheckBox *>(rec.controls.at(k).data());
             if (!box)
-                QvThrow(-521);
+                QvThrow(QVE_CONTROL_TYPE);
             const int bit = rec.bitPositions.at(k);
             // A value never read shows every box clear; a short value is a fault.
             box->setChecked(!raw.isEmpty() && QvOctetBit(bytes, bit));
@@ -444,7 +444,7 @@ void QvSNMPRequest2Edits::PutText(const QvSNMPAssociation &rec, const QString &t
                                   const QvOptionList *options)
 {
     if (rec.controls.isEmpty())
-        QvThrow(-522);
+        QvThrow(QVE_CONTROL_COUNT);
     QWidget *first = rec.controls.first();
     if (!first)
         return;
@@ -463,17 +463,17 @@ void QvSNMPRequest2Edits::PutText(const QvSNMPAssociation &rec, const QString &t
         } else if (IsBooleanSyntax(syntax)) {
             box->setChecked(text == QLatin1String("true"));
         } else {
-            QvThrow(-517);
+            QvThrow(QVE_PART_SYNTAX);
         }
         return;
     }
     case KindCombo:
     case KindRadio: {
         if (!options)
-            QvThrow(-520);
+            QvThrow(QVE_NO_OPTION_LIST);
         const bool prefix = options->valueType() == OVT_PREFIX;
         if (prefix && rec.controls.size() < 2)
-            QvThrow(-522);
+            QvThrow(QVE_CONTROL_COUNT);
         int idx = options->IndexOfLabel(text);
         int matched = idx >= 0 ? options->Item(idx).label.size() : 0;
         if (idx < 0) {
@@ -494,7 +494,7 @@ void QvSNMPRequest2Edits::PutText(const QvSNMPAssociation &rec, const QString &t
         if (rec.controls.size() >= 2) {
             QLineEdit *rest = EditAt(rec, 1);
             if (!rest)
-                QvThrow(-521);
+                QvThrow(QVE_CONTROL_TYPE);
             rest->setText(QvPrefixRest(syntax, text, idx >= 0 ? matched : -1));
         }
         return;
@@ -502,12 +502,12 @@ void QvSNMPRequest2Edits::PutText(const QvSNMPAssociation &rec, const QString &t
     case KindEdit:
         break;
     case KindOther:
-        QvThrow(-521);
+        QvThrow(QVE_CONTROL_TYPE);
     }
 
     for (const QPointer<QWidget> &c : rec.controls) {
         if (c && !qobject_cast<QLineEdit *>(c.data()))
-            QvThrow(-521);
+            QvThrow(QVE_CONTROL_TYPE);
     }
     if (!QvSplitsIntoFields(syntax, rec.controls.size())) {
         ShowFromStart(EditAt(rec, 0), text);
@@ -525,7 +525,7 @@ void QvSNMPRequest2Edits::PutText(const QvSNMPAssociation &rec, const QString &t
 QString QvSNMPRequest2Edits::ReadText(const QvSNMPAssociation &rec) const
 {
     if (rec.controls.isEmpty())
-        QvThrow(-522);
+        QvThrow(QVE_CONTROL_COUNT);
     QWidget *first = rec.controls.first();
     if (!first)
         return QString();
@@ -542,12 +542,12 @@ QString QvSNMPRequest2Edits::ReadText(const QvSNMPAssociation &rec) const
         }
         if (IsBooleanSyntax(syntax))
             return on ? QStringLiteral("true") : QStringLiteral("false");
-        QvThrow(-517);
+        QvThrow(QVE_PART_SYNTAX);
     }
     case KindCombo:
     case KindRadio: {
         if (!options)
-            QvThrow(-520);
+            QvThrow(QVE_NO_OPTION_LIST);
         QString text;
         if (auto *combo = qobject_cast<QComboBox *>(first))
             text = combo->currentIndex() >= 0 ? combo->currentText() : QString();
@@ -559,7 +559,7 @@ QString QvSNMPRequest2Edits::ReadText(const QvSNMPAssociation &rec) const
         if (rec.controls.size() >= 2) {
             QLineEdit *rest = EditAt(rec, 1);
             if (!rest)
-                QvThrow(-521);
+                QvThrow(QVE_CONTROL_TYPE);
             text = QvJoinPrefix(syntax, text, rest->text());
         }
         return text;
@@ -567,12 +567,12 @@ QString QvSNMPRequest2Edits::ReadText(const QvSNMPAssociation &rec) const
     case KindEdit:
         break;
     case KindOther:
-        QvThrow(-521);
+        QvThrow(QVE_CONTROL_TYPE);
     }
 
     for (const QPointer<QWidget> &c : rec.controls) {
         if (c && !qobject_cast<QLineEdit *>(c.data()))
-            QvThrow(-521);
+            QvThrow(QVE_CONTROL_TYPE);
     }
     QStringList fields;
     for (int k = 0; k < rec.controls.size(); ++k) {

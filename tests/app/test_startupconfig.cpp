@@ -293,8 +293,8 @@ TEST(CommandLine, SecretArgumentsAreWipedFromTheProcess)
 {
     const QStringList secrets = {QStringLiteral("/Ahunter2auth"), QStringLiteral("hunter2words"),
                                  QStringLiteral("x/Phunter2priv")};
-    const QStringList kept = {QStringLiteral("/I127.0.0.1"), QStringLiteral("/nSHA_User"),
-                              QStringLiteral("/Rread/Anotsecret")};
+    const QStringList kept = {QStringLiteral("/TLayer3_OSPF"), QStringLiteral("/I127.0.0.1"),
+                              QStringLiteral("/nSHA_User"), QStringLiteral("/Rread/Anotsecret")};
     if (qEnvironmentVariableIsSet(WipeChildVar)) {
         const QByteArray before = OwnCommandLine();
         ASSERT_TRUE(before.contains("hunter2auth") && before.contains("hunter2priv"));

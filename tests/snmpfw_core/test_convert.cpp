@@ -4,6 +4,7 @@
 #include "qvsnmpconvert.h"
 #include "qvsnmpexception.h"
 #include "qvsnmpvarlist.h"
+#include "thrown_code.h"
 
 #include <gtest/gtest.h>
 
@@ -11,17 +12,6 @@
 #include <functional>
 
 namespace {
-
-// The framework code a call throws, 0 when it returns.
-int thrownCode(const std::function<void()> &call)
-{
-    try {
-        call();
-    } catch (const QvSNMPException &e) {
-        return e.code();
-    }
-    return 0;
-}
 
 QByteArray bytes(std::initializer_list<int> list)
 {

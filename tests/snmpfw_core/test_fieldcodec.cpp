@@ -6,6 +6,7 @@
 #include "qvsnmpconvert.h"
 #include "qvsnmpexception.h"
 #include "qvsnmptypes.h"
+#include "thrown_code.h"
 
 #include <QCoreApplication>
 #include <gtest/gtest.h>
@@ -13,16 +14,6 @@
 #include <functional>
 
 namespace {
-
-int thrownCode(const std::function<void()> &call)
-{
-    try {
-        call();
-    } catch (const QvSNMPException &e) {
-        return e.code();
-    }
-    return 0;
-}
 
 struct FieldCase {
     const char *name;

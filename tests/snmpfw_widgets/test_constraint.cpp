@@ -4,6 +4,7 @@
 #include "qvmessage.h"
 #include "qvsnmpexception.h"
 #include "qvtag.h"
+#include "thrown_code.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -81,18 +82,6 @@ void type(QLineEdit *edit, const QString &text)
         else
             QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
-}
-
-int thrownCode(const std::function<void()> &f, QString *text = nullptr)
-{
-    try {
-        f();
-    } catch (const QvSNMPException &e) {
-        if (text)
-            *text = e.text();
-        return e.code();
-    }
-    return 0;
 }
 
 TEST_F(ConstraintTest, MalformedSpecifiersRaiseMinusTwoAndAttachNothing)
