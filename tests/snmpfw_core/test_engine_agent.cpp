@@ -554,3 +554,35 @@ TEST_F(EngineAgent, GlobalSessionCountedOneBootAndWroteOnlyItsCounter)
 }
 
 } // namespace
+
+// Further sessions of an MD5+DES user after its engine was discovered asynchronously, blocking,
+// asynchronous and a blocking one during another discovery, all authenticate (each time-out
+// makes a session of its own).
+TEST_F(EngineAgent, Md5DesSessionsAfterAnAsynchronousDiscovery)
+{
+    const SecuritySetup md5{"", 3, SnmpdProcess::Md5DesUser, 3, 2, "md5password", 2, "despassword"};
+    auto request = [&](QvSNMPRequest &q, int timeout) {
+        applySecurity(q, md5, port());
+        q.timeout = timeout;  // target configurations no other test used
+        addSystemGroup(q.vars);
+    };
+    auto readAsync = [](QvSNMPRequest &q) {
+        return awaitOutcome([&](QvSNMPRequestCallback cb, void *d) { q.ReadAsync(cb, d, true); });
+    };
+    QvSNMPRequest first, second, third, discovering, blocking;
+    request(first, 91);
+    EXPECT_EQ(readAsync(first).code, 0);
+    request(second, 92);
+    EXPECT_EQ(codeOf([&] { second.Read(true); }), 0);
+    expectSystemGroup(second.vars);
+    request(third, 93);
+    EXPECT_EQ(readAsync(third).code, 0);
+    request(discovering, 94);
+    request(blocking, 94);
+    Outcomes both;
+    std::pair<Outcomes *, int> bothTag{&both, 0};
+    discovering.ReadAsync(&Outcomes::callback, &bothTag, true);
+    EXPECT_EQ(codeOf([&] { blocking.Read(true); }), 0);
+    ASSERT_TRUE(waitFor([&] { return !both.list.isEmpty(); }, 5000));
+    EXPECT_EQ(both.list[0].e.code, 0) << both.list[0].e.text.toStdString();
+}
