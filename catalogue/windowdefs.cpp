@@ -385,7 +385,8 @@ constinit const TWindowDef Defs[] = {
 // The shared modules' windows over the standard groups, by target switch.
 constinit const TWindowDef ModuleDefs[] = {
     ListWindow("/TLayer3_RIP", "CIDR Route Table : ",
-               List(IpCidrRouteTableVars, MVT_FMV, 4).Status(15, kCreate, 15, kDestroy)).WithAddress().d,
+               List(IpCidrRouteTableVars, MVT_FMV, 4).Status(15, kCreate, 15, kDestroy))
+        .WithAddress().Size(760, 500).d,
     PagesWindow("/TLayer3_RIP2", "RIP2 : ",
                 {EditorPage("RIP2 Global", Rip2GlobalVars),
                  ListPage("Interface Status", Rip2IfStatTableVars, MVT_FMV, 1).Status(4, kCreate, 4, kDestroy),
@@ -393,13 +394,13 @@ constinit const TWindowDef ModuleDefs[] = {
         .WithAddress().d,
     EditorWindow("/TLayer3_OSPF", "OSPF General Group : ", Editor(OspfGeneralVars)).WithAddress().d,
     ListWindow("/TLayer3_Area", "OSPF Area Table : ",
-               List(OspfAreaTableVars, MVT_FMV, 1).Status(8, kCreate, 8, kDestroy)).WithAddress().d,
+               List(OspfAreaTableVars, MVT_FMV, 1).Status(8, kCreate, 8, kDestroy)).WithAddress().Size(680, 500).d,
     ListWindow("/TLayer3_Lsdb", "OSPF Link State Database : ", List(OspfLsdbTableVars, MVT_FMV, 4))
         .WithAddress().Size(760, 500).d,
     ListWindow("/TLayer3_Interface", "OSPF Interface Table : ",
-               List(OspfIfTableVars, MVT_FMV, 2).Status(16, kCreate, 16, kDestroy)).WithAddress().d,
+               List(OspfIfTableVars, MVT_FMV, 2).Status(16, kCreate, 16, kDestroy)).WithAddress().Size(760, 500).d,
     ListWindow("/TLayer3_Neighbor", "OSPF Neighbor Table : ",
-               List(OspfNbrTableVars, MVT_FMV, 2).Status(8, kCreate, 8, kDestroy)).WithAddress().d,
+               List(OspfNbrTableVars, MVT_FMV, 2).Status(8, kCreate, 8, kDestroy)).WithAddress().Size(680, 500).d,
     PagesWindow("/TLayer3_IPM", "IP Multicast Route Table : ",
                 {EditorPage("General", IpMRouteGeneralVars),
                  ListPage("Multicast Routes", IpMRouteTableVars, MVT_FMV, 3)})
@@ -416,13 +417,15 @@ constinit const TWindowDef ModuleDefs[] = {
                  ListPage("Neighbors", PimNeighborTableVars, MVT_FMV, 1)})
         .WithAddress().d,
     ListWindow("/TLayer3_RendezvousPoints", "PIM RP Set Table : ", List(PimRPSetTableVars, MVT_FMV, 4))
-        .WithAddress().d,
+        .WithAddress().Size(600, 500).d,
     ListWindow("/TMIB_ARP", "IP Net To Media Table : ",
-               List(IpNetToMediaTableVars, MVT_FMV, 2).Status(3, "static", 3, "invalid")).WithAddress().d,
+               List(IpNetToMediaTableVars, MVT_FMV, 2).Status(3, "static", 3, "invalid"))
+        .WithAddress().Size(560, 500).d,
     ListWindow("/TBridge_Forwarding", "Forwarding Database : ", List(TpFdbTableVars, MVT_FMV, 1))
         .WithAddress().Size(480, 500).d,
     ListWindow("/TBridge_StaticFilter", "Static Filtering Table : ",
-               List(StaticFilterTableVars, MVT_FMV, 2).Status(3, "permanent", 3, "invalid")).WithAddress().d,
+               List(StaticFilterTableVars, MVT_FMV, 2).Status(3, "permanent", 3, "invalid"))
+        .WithAddress().Size(600, 500).d,
     ListWindow("/TIFMib_ifStackTable", "Interface Stack Table : ",
                List(IfStackTableVars, MVT_FMV, 2).Status(2, kCreate, 2, kDestroy)).WithAddress().d,
 };
