@@ -83,7 +83,7 @@ bool RunDeviceCommand(TDeviceCommand command, QWidget *parent, TDeviceCommandOut
         var.valueText = QLatin1String(desc.value);
         // Enter alone must not reboot or overwrite the saved configuration.
         if (QvMessageBox(parent, QLatin1String(desc.confirmText), QLatin1String(desc.confirmCaption),
-                        QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+                         QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
             != QMessageBox::Yes)
             return false;
         out.sent = true;

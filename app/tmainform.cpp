@@ -532,7 +532,7 @@ void TMainForm::closeEvent(QCloseEvent *event)
 void TMainForm::FormClose(QCloseEvent *event)
 {
     if (QvMessageBox(this, QStringLiteral("Are you sure to exit?"), QStringLiteral("Exit"),
-                    QMessageBox::Yes | QMessageBox::No)
+                     QMessageBox::Yes | QMessageBox::No)
         != QMessageBox::Yes) {
         event->ignore();
         return;

@@ -229,7 +229,7 @@ void RunMenuHandler(const QString &handler, QObject *sender, QObject *handlerOwn
             return;
         }
         QvMessageBox(owner, QStringLiteral("\"%1\" is not available yet.").arg(CaptionOf(handler)),
-                    QvAppCaption());
+                     QvAppCaption());
     } catch (const QvSNMPException &e) {
         QvMessageBox(owner, e.text(), QvAppCaption());
     } catch (const std::exception &e) {

@@ -347,7 +347,7 @@ void TAlarmForm::DeleteAlarm()
     if (LV_Alarm->selectedItems().isEmpty())
         return;
     if (QvMessageBox(this, QStringLiteral("Are you sure?"), QStringLiteral("Delete this entry"),
-                    QMessageBox::Ok | QMessageBox::Cancel)
+                     QMessageBox::Ok | QMessageBox::Cancel)
         != QMessageBox::Ok)
         return;
     const QString alarm = ED_Index->text();
@@ -389,7 +389,7 @@ void TAlarmForm::DeleteEvent()
     if (LV_Event->selectedItems().isEmpty())
         return;
     if (QvMessageBox(this, QStringLiteral("Are you sure?"), QStringLiteral("Delete this entry"),
-                    QMessageBox::Ok | QMessageBox::Cancel)
+                     QMessageBox::Ok | QMessageBox::Cancel)
         != QMessageBox::Ok)
         return;
     m_mode = RDM_Delete;

@@ -403,7 +403,7 @@ void THistoryForm::BT_DeleteClick()
     if (SelectedRow() < 0)
         return;
     if (QvMessageBox(this, QStringLiteral("Are you sure?"), QStringLiteral("Delete this entry"),
-                    QMessageBox::Ok | QMessageBox::Cancel)
+                     QMessageBox::Ok | QMessageBox::Cancel)
         != QMessageBox::Ok)
         return;
     m_mode = RDM_Delete;

@@ -416,7 +416,7 @@ void TRMONStatisticsForm::BT_DeleteClick()
     Timer1->stop();
     if (SelectedRow() >= 0
         && QvMessageBox(this, QStringLiteral("Are you sure?"), QStringLiteral("Delete this entry"),
-                       QMessageBox::Ok | QMessageBox::Cancel)
+                        QMessageBox::Ok | QMessageBox::Cancel)
                == QMessageBox::Ok) {
         m_mode = RDM_Delete;
         QvSNMPVarList &vars = m_control->Vars();

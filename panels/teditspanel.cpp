@@ -236,7 +236,7 @@ void TEditsPanel::DisableItem(int row)
 {
     if (row >= m_items.size()) {
         QvMessageBox(this, QStringLiteral("aIdx is overtop!\n you may define < ") + QString::number(m_items.size()),
-                    QvAppCaption());
+                     QvAppCaption());
         return;
     }
     if (row < 0)

@@ -194,5 +194,5 @@ void TListViewExport::ExportAsCsv()
     QString error;
     if (!ExportTo(path, &error))
         QvMessageBox(owner, QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), error),
-                    QvAppCaption());
+                     QvAppCaption());
 }

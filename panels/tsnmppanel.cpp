@@ -302,7 +302,7 @@ void TSNMPEditorPanel::Set(QPushButton *sender, QDialog *dialog)
         }
         if (incomplete)
             QvMessageBox(window(), QStringLiteral("Some items are empty!\n") + empty.join(QLatin1Char('\n')),
-                        QStringLiteral("Warning"));
+                         QStringLiteral("Warning"));
         else {
             b->CollectValues();
             b->Apply(false, false);
@@ -707,7 +707,7 @@ void TSNMPListViewPanel::DeleteClick()
     if (!m_binding)
         return;
     if (QvMessageBox(window(), QStringLiteral("Are you sure to delete ?"), QStringLiteral("Delete"),
-                    QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         != QMessageBox::Yes)
         return;
     QvSNMPRequest2Edits *b = m_binding;

@@ -24,7 +24,7 @@ int main(int argc, char **argv)
         const TV3CfgStart start = ApplyToolArguments(arguments, SessionParams());
         if (start.address.isEmpty() || start.programFolder.isEmpty()) {
             QvMessageBox(nullptr, QStringLiteral("Usage: SNMPV3Cfg.EXE /I<address> /S<program folder>"),
-                        QvAppCaption());
+                         QvAppCaption());
             return 2;
         }
         LoadCatalogues(QDir(start.programFolder).filePath(QStringLiteral("errMSg")));

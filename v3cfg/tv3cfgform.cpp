@@ -466,7 +466,7 @@ void TV3CfgForm::BT_DeleteClick()
             return;
         }
         if (QvMessageBox(this, QStringLiteral("Delete the user \"%1\" from the switch?").arg(name), Caption,
-                        QMessageBox::Yes | QMessageBox::No)
+                         QMessageBox::Yes | QMessageBox::No)
             != QMessageBox::Yes)
             return;
         Report(QStringLiteral("Delete \"%1\": ").arg(name) + m_admin.DeleteUser(name).Report());
