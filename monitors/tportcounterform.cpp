@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeWidget>
@@ -97,6 +98,14 @@ TPortCounterForm::TPortCounterForm(QWidget *owner, const TPortCounterFormDesc &d
         side->addWidget(b);
     side->addStretch(1);
     m_status = AddMonitorStatusBar(this, outer);
+    // The port list's own outcome, beside the polls' reports: a list cut short says so until a
+    // Refresh reads it whole.
+    m_listStatus = new QLabel(this);
+    m_listStatus->setObjectName(QStringLiteral("StatusBar1Panel1"));
+    m_listStatus->setStyleSheet(QStringLiteral("color: #b00000"));
+    m_listStatus->hide();
+    if (auto *bar = qobject_cast<QStatusBar *>(m_status->parentWidget()))
+        bar->addPermanentWidget(m_listStatus);
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
@@ -135,7 +144,7 @@ TPortCounterForm::TPortCounterForm(QWidget *owner, const TPortCounterFormDesc &d
     // Connected after the binding's own handler, which has copied the row into ST_Index by then.
     connect(m_ports, &QTreeWidget::itemSelectionChanged, this, &TPortCounterForm::PortListClick);
 
-    RunGuarded([this](const QString &t) { Report(t); }, [this] { m_portBinding->Refresh(); });
+    ReadPorts();
     if (m_ports->topLevelItemCount() == 0) {
         // No port (or no answer): the opener says so and closes this window only.
         m_supported = false;
@@ -251,10 +260,27 @@ void TPortCounterForm::BT_StartClick() { m_monitor->SetRunning(true); }
 void TPortCounterForm::BT_StopClick() { m_monitor->SetRunning(false); }
 void TPortCounterForm::ExitClick() { close(); }
 
+void TPortCounterForm::ReadPorts()
+{
+    QString failure;
+    RunGuarded(
+        [this, &failure](const QString &t) {
+            failure = t;
+            Report(t);
+        },
+        [this] { m_portBinding->Refresh(); });
+    const int rows = m_ports->topLevelItemCount();
+    const bool cut = !failure.isEmpty() && rows > 0;
+    m_listStatus->setText(
+        cut ? QStringLiteral("List cut short after %1 rows: %2 Refresh reads it again.").arg(rows).arg(failure)
+            : QString());
+    m_listStatus->setVisible(cut);
+}
+
 void TPortCounterForm::RefreshPortsClick()
 {
+    ReadPorts();
     RunGuarded([this](const QString &t) { Report(t); }, [this] {
-        m_portBinding->Refresh();
         if (m_ports->topLevelItemCount() > 0)
             m_ports->setCurrentItem(m_ports->topLevelItem(0));
     });

@@ -82,6 +82,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Walks the port list; a failure after some rows leaves them listed and says so in panel 1.
+    void ReadPorts();
     void ResetMonitor();
     void ApplyInstance();
     void Poll();
@@ -105,6 +107,7 @@ private:
     QTabWidget *m_pages = nullptr;
     TCounterChart *m_chart = nullptr;
     QLabel *m_status = nullptr;
+    QLabel *m_listStatus = nullptr;
     QTimer *m_timer = nullptr;
     QString m_pendingInstance;
     bool m_supported = true;
