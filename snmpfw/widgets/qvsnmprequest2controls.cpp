@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTextEdit>
 
@@ -56,8 +57,15 @@ void QvSNMPRequest2Controls::Report(const QString &text)
     if (!target)
         return;
     const QString line = RequestLogLine(m_lastOperation == 1, text, Vars().title);
-    if (auto *memo = qobject_cast<QPlainTextEdit *>(target))
+    if (auto *memo = qobject_cast<QPlainTextEdit *>(target)) {
+        // The newest line is the one to read, also once a long line has brought in the
+        // horizontal scroll bar, which the memo lays out later (it then no longer counts as
+        // scrolled to its end).
         memo->appendPlainText(line);
+        const auto toEnd = [memo] { memo->verticalScrollBar()->setValue(memo->verticalScrollBar()->maximum()); };
+        toEnd();
+        QMetaObject::invokeMethod(memo, toEnd, Qt::QueuedConnection);
+    }
     else if (auto *rich = qobject_cast<QTextEdit *>(target))
         rich->append(line.toHtmlEscaped());
     else if (auto *bar = qobject_cast<QStatusBar *>(target))

@@ -11,10 +11,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -611,6 +613,30 @@ TEST(Bindings, ReportLinesReachEachTargetKind)
     binding.RefreshFailed(failure);
     EXPECT_EQ(boxes, QStringList({failure.text, failure.text}));
     QvSetMessageHook(old);
+}
+
+// A message strip is a few lines high: the newest line stays in view, also once a long line has
+// brought in the horizontal scroll bar.
+TEST(Bindings, NewestReportLineStaysInView)
+{
+    QWidget form;
+    Edits binding(&form);
+    QPlainTextEdit memo;
+    memo.setReadOnly(true);
+    memo.setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo.resize(300, 50);
+    memo.show();
+    binding.SetReportTarget(&memo);
+    const QString texts[] = {QStringLiteral("Ok!"), QvErrorText(-534), QStringLiteral("Ok!"), QStringLiteral("Ok!"),
+                             QvErrorText(-405), QStringLiteral("Ok!")};
+    for (const QString &t : texts) {
+        binding.Report(t);
+        QCoreApplication::processEvents();
+        const QScrollBar *bar = memo.verticalScrollBar();
+        EXPECT_EQ(bar->value(), bar->maximum()) << t.toStdString();
+    }
+    EXPECT_GT(memo.verticalScrollBar()->maximum(), 0) << "the strip must have needed scrolling";
+    EXPECT_TRUE(memo.horizontalScrollBar()->isVisible());
 }
 
 }  // namespace
