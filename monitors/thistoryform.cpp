@@ -5,6 +5,7 @@
 #include "qvsnmprequest2controls.h"
 #include "rmoncharts.h"
 #include "rmoncommon.h"
+#include "tmonitorparts.h"
 #include "tmessagebox.h"
 
 #include <QBarSeries>
@@ -126,6 +127,7 @@ void THistoryForm::BuildControls()
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusPanel0 = AddStatusPanel(StatusBar1, 50);
+    StatusPanel1 = AddListOutcomePanel(StatusBar1);
     LayOutRmonForm(this, LV_control, PageControl1, side.layout, StatusBar1);
 
     Timer1 = new QTimer(this);
@@ -286,7 +288,7 @@ void THistoryForm::WalkSamples()
 
 void THistoryForm::WalkControls()
 {
-    m_control->Refresh();
+    WalkListShowingOutcome(*m_control, LV_control, StatusPanel1);
     SetRowButtons(false);
     Ed_Source->clear();
 }

@@ -70,6 +70,39 @@ QLabel *AddMonitorStatusBar(QWidget *parent, QLayout *layout)
     return panel;
 }
 
+QLabel *AddListOutcomePanel(QStatusBar *bar)
+{
+    auto *panel = new QLabel(bar);
+    panel->setObjectName(bar->objectName() + QStringLiteral("Panel1"));
+    panel->setStyleSheet(QStringLiteral("color: #b00000"));
+    panel->hide();
+    bar->addPermanentWidget(panel);
+    return panel;
+}
+
+void WalkListShowingOutcome(QvSNMPRequest2Controls &binding, const QTreeWidget *list, QLabel *outcome)
+{
+    const auto show = [list, outcome](const QString &failure) {
+        const int rows = list->topLevelItemCount();
+        const bool cut = !failure.isEmpty() && rows > 0;
+        outcome->setText(cut ? QStringLiteral("List cut short after %1 %2: %3 Refresh reads it again.")
+                                   .arg(rows)
+                                   .arg(rows == 1 ? QStringLiteral("row") : QStringLiteral("rows"), failure)
+                             : QString());
+        outcome->setVisible(cut);
+    };
+    try {
+        binding.Refresh();
+    } catch (const QvSNMPException &e) {
+        show(e.text());
+        throw;
+    } catch (const std::exception &e) {
+        show(QString::fromLatin1(e.what()));
+        throw;
+    }
+    show(QString());
+}
+
 QTreeWidget *HiddenListView(QWidget *parent, const char *name)
 {
     auto *lv = new QTreeWidget(parent);

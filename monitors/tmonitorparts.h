@@ -15,6 +15,7 @@ class QDialog;
 class QLabel;
 class QLayout;
 class QPushButton;
+class QStatusBar;
 class QTreeWidget;
 
 // A binding whose refresh outcome is handed to its window.
@@ -52,6 +53,12 @@ QLabel *MonitorStaticText(QWidget *parent, const char *name, const QString &text
 QComboBox *MonitorCombo(QWidget *parent, const char *name, const QStringList &items);
 // "StatusBar1" at the foot of layout; returns its panel 0, the report target.
 QLabel *AddMonitorStatusBar(QWidget *parent, QLayout *layout);
+// Beside the report panel of bar, "<bar>Panel1" (red) tells that a list was cut short: the polls'
+// reports replace panel 0 at every tick, so a failed walk would otherwise go unnoticed.
+QLabel *AddListOutcomePanel(QStatusBar *bar);
+// Walks a list with its blocking binding. When a failure leaves rows listed, outcome says so until
+// a walk reads the whole list; the failure is rethrown for the caller to report.
+void WalkListShowingOutcome(QvSNMPRequest2Controls &binding, const QTreeWidget *list, QLabel *outcome);
 QTreeWidget *HiddenListView(QWidget *parent, const char *name);
 QString TimeOfDayNow();
 // The combo's text in seconds as milliseconds, at least one second.

@@ -98,14 +98,7 @@ TPortCounterForm::TPortCounterForm(QWidget *owner, const TPortCounterFormDesc &d
         side->addWidget(b);
     side->addStretch(1);
     m_status = AddMonitorStatusBar(this, outer);
-    // The port list's own outcome, beside the polls' reports: a list cut short says so until a
-    // Refresh reads it whole.
-    m_listStatus = new QLabel(this);
-    m_listStatus->setObjectName(QStringLiteral("StatusBar1Panel1"));
-    m_listStatus->setStyleSheet(QStringLiteral("color: #b00000"));
-    m_listStatus->hide();
-    if (auto *bar = qobject_cast<QStatusBar *>(m_status->parentWidget()))
-        bar->addPermanentWidget(m_listStatus);
+    m_listStatus = AddListOutcomePanel(qobject_cast<QStatusBar *>(m_status->parentWidget()));
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
@@ -262,19 +255,8 @@ void TPortCounterForm::ExitClick() { close(); }
 
 void TPortCounterForm::ReadPorts()
 {
-    QString failure;
-    RunGuarded(
-        [this, &failure](const QString &t) {
-            failure = t;
-            Report(t);
-        },
-        [this] { m_portBinding->Refresh(); });
-    const int rows = m_ports->topLevelItemCount();
-    const bool cut = !failure.isEmpty() && rows > 0;
-    m_listStatus->setText(
-        cut ? QStringLiteral("List cut short after %1 rows: %2 Refresh reads it again.").arg(rows).arg(failure)
-            : QString());
-    m_listStatus->setVisible(cut);
+    RunGuarded([this](const QString &t) { Report(t); },
+               [this] { WalkListShowingOutcome(*m_portBinding, m_ports, m_listStatus); });
 }
 
 void TPortCounterForm::RefreshPortsClick()

@@ -5,6 +5,7 @@
 #include "qvsnmprequest2controls.h"
 #include "rmoncharts.h"
 #include "rmoncommon.h"
+#include "tmonitorparts.h"
 #include "tmessagebox.h"
 
 #include <QChart>
@@ -134,6 +135,7 @@ void TRMONStatisticsForm::BuildControls()
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusPanel0 = AddStatusPanel(StatusBar1, 50);
+    StatusPanel1 = AddListOutcomePanel(StatusBar1);
     LayOutRmonForm(this, LV_control, PageControl1, side.layout, StatusBar1);
 
     Timer1 = new QTimer(this);
@@ -378,7 +380,7 @@ void TRMONStatisticsForm::PageControl1Change()
 void TRMONStatisticsForm::WalkControls()
 {
     try {
-        m_control->Refresh();
+        WalkListShowingOutcome(*m_control, LV_control, StatusPanel1);
     } catch (const QvSNMPException &e) {
         m_control->Report(e.text());
     }

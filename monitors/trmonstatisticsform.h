@@ -87,6 +87,7 @@ public:
     QChartView *CH_Packet = nullptr;
     QStatusBar *StatusBar1 = nullptr;
     QLabel *StatusPanel0 = nullptr;
+    QLabel *StatusPanel1 = nullptr;  // shown while the control list is cut short
     QTimer *Timer1 = nullptr;
 
 private:

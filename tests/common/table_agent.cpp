@@ -63,6 +63,10 @@ FakeResponse TableAgent::answer(const FakeRequest &r)
 {
     QMutexLocker lock(&m_mutex);
     FakeResponse resp;
+    if (r.pduType == 0xa1 && !m_dropFrom.isEmpty() && !r.vbs.isEmpty() && r.vbs[0].oid >= m_dropFrom) {
+        resp.drop = true;
+        return resp;
+    }
     if (r.pduType == 0xa3 && m_failStatus != 0) {
         const QList<quint32> prefix = FakeUdpAgent::oid(m_failPrefix);
         for (int i = 0; i < r.vbs.size(); ++i)
@@ -105,6 +109,12 @@ FakeResponse TableAgent::answer(const FakeRequest &r)
         resp.vbs << vb;
     }
     return resp;
+}
+
+void TableAgent::dropNextsFrom(const QString &oid)
+{
+    QMutexLocker lock(&m_mutex);
+    m_dropFrom = oid.isEmpty() ? QList<quint32>() : FakeUdpAgent::oid(oid);
 }
 
 QList<QStringList> TableAgent::sets() const

@@ -27,6 +27,8 @@ public:
     QByteArray value(const QString &oid) const;
     // The next SET with a binding under prefix fails with this error status (0: none).
     void failSetsUnder(const QString &prefix, int errorStatus);
+    // GET-NEXT requests whose first binding is at or past oid go unanswered; "" answers all again.
+    void dropNextsFrom(const QString &oid);
 
     // Each SET so far as "oid=value" texts (see text()), in request order.
     QList<QStringList> sets() const;
@@ -45,6 +47,7 @@ private:
     std::map<QList<quint32>, QByteArray> m_values;
     QString m_failPrefix;
     int m_failStatus = 0;
+    QList<quint32> m_dropFrom;
     int m_skipRequests = 0;
     std::unique_ptr<FakeUdpAgent> m_agent;
 };

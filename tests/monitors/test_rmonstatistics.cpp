@@ -4,6 +4,7 @@
 #include "agent_support.h"
 #include "kmvsim_process.h"
 #include "mibenums.h"
+#include "qvsnmperrors.h"
 #include "qvsnmprequest2controls.h"
 #include "rmoncommon.h"
 #include "session_scope.h"
@@ -150,6 +151,39 @@ TEST(StatisticsOnTheWire, CountersComeFromTheChosenEntrysOwnRow)
     // Choosing the entry on show again keeps its readings.
     SelectRow(form.LV_control, 1);
     EXPECT_EQ(Cell(form.LV_Static, "Pkts", 1), "5035");
+}
+
+// A Refresh that the switch stops answering halfway keeps the entries read so far and says so beside
+// the polls' reports, which replace panel 0 at every tick, until a Refresh reads the list whole.
+TEST(StatisticsOnTheWire, AControlListCutShortSaysSoUntilARefreshReadsItWhole)
+{
+    TableAgent agent;
+    ASSERT_TRUE(agent.ok());
+    for (int i = 1; i <= 3; ++i)
+        PutEntry(agent, i, i, 1000 * i);
+    SessionScope session(agent.port(), 20);
+    BoxAnswer box;
+    TRMONStatisticsForm form(nullptr);
+    ASSERT_TRUE(form.RmonAvailable());
+    form.Timer1->stop();
+    ASSERT_EQ(form.LV_control->topLevelItemCount(), 3);
+    EXPECT_TRUE(form.StatusPanel1->isHidden());
+
+    agent.dropNextsFrom(Stats + "1.1");
+    form.BT_Refresh->click();
+    EXPECT_EQ(form.LV_control->topLevelItemCount(), 1);
+    EXPECT_FALSE(form.StatusPanel1->isHidden());
+    EXPECT_EQ(form.StatusPanel1->text(), "List cut short after 1 row: " + QvErrorText(QVC_TIMEOUT) +
+                                             " Refresh reads it again.");
+    form.Timer1Timer();  // a poll's report takes panel 0; the list's outcome stays
+    EXPECT_TRUE(form.StatusPanel0->text().contains("Ok!")) << form.StatusPanel0->text().toStdString();
+    EXPECT_FALSE(form.StatusPanel1->isHidden());
+
+    agent.dropNextsFrom(QString());
+    form.BT_Refresh->click();
+    EXPECT_EQ(form.LV_control->topLevelItemCount(), 3);
+    EXPECT_TRUE(form.StatusPanel1->isHidden());
+    EXPECT_TRUE(box.asked.isEmpty()) << box.asked.join(',').toStdString();
 }
 
 TEST(StatisticsOnTheWire, AddModifyDeleteSendTheirSets)
