@@ -8,6 +8,7 @@
 #include "menutree.h"
 #include "mibcatalogue.h"
 #include "mibtables.h"
+#include "qvguisession.h"
 #include "qvsnmperrors.h"
 #include "qvsnmpexception.h"
 #include "qvsnmpledbinding.h"
@@ -251,7 +252,7 @@ void TMainForm::ShowFailure(const QString &text)
 void TMainForm::FormCreate()
 {
     try {
-        OpenGlobalSession(QString());
+        OpenGuiSession(QString());
         // Start-up writes the defaults even where the session was opened earlier in the process.
         {
             QvSNMPSessionParams &p = SessionParams();

@@ -3,6 +3,7 @@
 #include "mibenums.h"
 #include "qvsnmperrors.h"
 #include "qvsnmpexception.h"
+#include "qvguisession.h"
 #include "qvsnmpsession.h"
 #include "tmessagebox.h"
 #include "tv3cfgform.h"
@@ -16,7 +17,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     try {
         QvCatalogueListsScope lists;
-        OpenGlobalSession(QString());
+        OpenGuiSession(QString());
         QStringList arguments;
         // One character per octet, as the device manager reads its own command line.
         for (int i = 1; i < argc; ++i)

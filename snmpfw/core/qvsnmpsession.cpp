@@ -6,6 +6,7 @@
 #include "qvsnmperrors.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -18,6 +19,7 @@ struct GlobalSession {
     QvSNMPSessionParams params;
     bool open = false;
     quint32 boots = 0;
+    void (*repaint)() = nullptr;
 };
 
 GlobalSession &G()
@@ -38,9 +40,18 @@ void socketsChanged()
 
 // While a blocking request waits, what the program changed in its windows is painted: only
 // the paint requests are served, so no input, timer, socket or other posted event runs inside
-// the request.
+// the request. A wait that lasts has its windows repainted whole now and then as well.
 void repaintWhileBlocked()
 {
+    // The engine calls every 20 ms while it waits: a longer gap means a new wait.
+    static QElapsedTimer sinceCall, sinceRepaint;
+    if (!sinceCall.isValid() || sinceCall.elapsed() > 100)
+        sinceRepaint.start();
+    sinceCall.start();
+    if (G().repaint && sinceRepaint.elapsed() >= 250) {
+        G().repaint();
+        sinceRepaint.start();
+    }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
 }
 
@@ -48,6 +59,7 @@ void repaintWhileBlocked()
 
 QvSNMPSessionParams &SessionParams() { return G().params; }
 bool GlobalSessionOpen() { return G().open; }
+void SetBlockingRepaintHook(void (*hook)()) { G().repaint = hook; }
 quint32 GlobalEngineBoots() { return G().boots; }
 
 void OpenGlobalSession(const QString &directory)

@@ -75,6 +75,11 @@ QvSNMPSessionParams &SessionParams();
 // event pump. Throws -506, -507 or -508. A second call does nothing.
 void OpenGlobalSession(const QString &directory);
 bool GlobalSessionOpen();
+// Repaints whole windows while a blocking request waits: called every 250 ms from the wait's
+// 250th ms on, so that what the window system uncovers meanwhile (it asks by expose events, which
+// wait with the user's input) is drawn again. nullptr, the default: only the paint requests the
+// program posted are served.
+void SetBlockingRepaintHook(void (*hook)());
 // The local engine's boot count presented to agents (0 before the session opens).
 quint32 GlobalEngineBoots();
 

@@ -2,6 +2,8 @@
 // a scalar group and of a table, apply, time-outs, LEDs following an agent that stops answering,
 // and a binding destroyed while its request is outstanding.
 #include "agent_support.h"
+#include "fake_udp_agent.h"
+#include "qvguisession.h"
 #include "qvsnmperrors.h"
 #include "qvsnmpledbinding.h"
 #include "qvsnmprequest2controls.h"
@@ -10,6 +12,7 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -276,6 +279,42 @@ TEST_F(BindingAgent, LedsFollowAnAgentThatStopsAnswering)
     leds.Stop();
     EXPECT_FALSE(leds.PollTimer()->isActive());
     EXPECT_EQ(led.BrushColor(), 0);
+}
+
+
+// A blocking request to a silent agent holds the program for its whole time-out: meanwhile its
+// windows are drawn again now and then even where nothing in them changed, so that what the
+// window system uncovers does not stay blank until the answer.
+TEST(BlockingWait, UnchangedWindowsAreRedrawnWhileARequestWaits)
+{
+    struct Counting : QWidget {
+        int paints = 0;
+        void paintEvent(QPaintEvent *) override { ++paints; }
+    } window;
+    window.resize(120, 80);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QCoreApplication::processEvents();
+    OpenGuiSession(QString());
+    FakeUdpAgent silent([](const FakeRequest &) {
+        FakeResponse r;
+        r.drop = true;
+        return r;
+    });
+    QvSNMPRequest r;
+    r.agentAddress = QStringLiteral("127.0.0.1");
+    r.agentPort = silent.port();
+    r.version = 1;
+    r.readCommunity = QStringLiteral("public");
+    r.timeout = 100;
+    r.retries = 0;
+    r.vars.AddVar(QStringLiteral("1.3.6.1.2.1.1.5"), QStringLiteral("sysName"), SYN_DISPLAYSTR, ACC_READONLY);
+    const int before = window.paints;
+    QElapsedTimer waited;
+    waited.start();
+    EXPECT_THROW(r.Read(true), QvSNMPException);
+    EXPECT_GE(waited.elapsed(), 900);
+    EXPECT_GE(window.paints - before, 2) << "repainted during a wait of " << waited.elapsed() << " ms";
 }
 
 }  // namespace
