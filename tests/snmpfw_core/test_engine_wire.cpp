@@ -3,11 +3,10 @@
 // time-outs, destruction and session closing with requests outstanding, the event pump.
 #include "engine_support.h"
 #include "fake_udp_agent.h"
+#include "paint_counter.h"
 #include "qvsnmpadapter.h"
 #include "qvsnmpexception.h"
 
-#include <QTest>
-#include <QWidget>
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -592,14 +591,8 @@ TEST_F(EngineWire, DestructionAndCancelDropOutstandingSendsAtOnce)
 // waits, not only once it has timed out.
 TEST_F(EngineWire, WindowsPaintWhileABlockingRequestWaits)
 {
-    struct Counting : QWidget {
-        int paints = 0;
-        void paintEvent(QPaintEvent *) override { ++paints; }
-    } window;
-    window.resize(120, 80);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    QCoreApplication::processEvents();
+    PaintCounter window;
+    ASSERT_TRUE(window.ShowAndSettle());
     FakeUdpAgent agent([](const FakeRequest &) { FakeResponse r; r.drop = true; return r; });
     QvSNMPRequest r;
     aim(r, agent.port());

@@ -3,6 +3,7 @@
 // and a binding destroyed while its request is outstanding.
 #include "agent_support.h"
 #include "fake_udp_agent.h"
+#include "paint_counter.h"
 #include "qvguisession.h"
 #include "qvsnmperrors.h"
 #include "qvsnmpledbinding.h"
@@ -287,14 +288,8 @@ TEST_F(BindingAgent, LedsFollowAnAgentThatStopsAnswering)
 // window system uncovers does not stay blank until the answer.
 TEST(BlockingWait, UnchangedWindowsAreRedrawnWhileARequestWaits)
 {
-    struct Counting : QWidget {
-        int paints = 0;
-        void paintEvent(QPaintEvent *) override { ++paints; }
-    } window;
-    window.resize(120, 80);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    QCoreApplication::processEvents();
+    PaintCounter window;
+    ASSERT_TRUE(window.ShowAndSettle());
     OpenGuiSession(QString());
     FakeUdpAgent silent([](const FakeRequest &) {
         FakeResponse r;
