@@ -5,8 +5,8 @@
 #include "qvsnmprequest2controls.h"
 #include "rmoncharts.h"
 #include "rmoncommon.h"
-#include "tmonitorparts.h"
 #include "tmessagebox.h"
+#include "tmonitorparts.h"
 
 #include <QChart>
 #include <QChartView>
