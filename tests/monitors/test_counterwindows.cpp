@@ -3,13 +3,13 @@
 // change, Reset, choosing another interface or port, the spanning-tree checks, a switch that stops
 // answering and comes back, and a switch with nothing to list.
 #include "agent_support.h"
-#include "fake_udp_agent.h"
 #include "kmvsim_process.h"
 #include "mibenums.h"
 #include "mibtables.h"
 #include "qvsnmperrors.h"
 #include "qvsnmprequest.h"
 #include "qvsnmpsession.h"
+#include "table_agent.h"
 #include "talarmform.h"
 #include "tcounterforms.h"
 #include "thistoryform.h"
@@ -34,7 +34,6 @@
 #include <QLineSeries>
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -332,36 +331,14 @@ TEST(CounterWindows, NothingToListClosesOnlyThatWindow)
 // beside the polls' reports, until a Refresh reads the list whole.
 TEST(CounterWindows, AListCutShortSaysSoUntilARefreshReadsItWhole)
 {
-    std::atomic<bool> answerAll{false};
-    FakeUdpAgent agent([&answerAll](const FakeRequest &req) {
-        // ifIndex and ifDescr of five interfaces; counter polls go unanswered.
-        FakeResponse r;
-        const QList<quint32> entry = FakeUdpAgent::oid(QStringLiteral("1.3.6.1.2.1.2.2.1"));
-        for (const FakeVb &vb : req.vbs) {
-            if (req.pduType != 0xa1 || vb.oid.mid(0, entry.size()) != entry || vb.oid.size() <= entry.size()) {
-                r.drop = true;
-                return r;
-            }
-            const quint32 column = vb.oid[entry.size()];
-            const quint32 next = vb.oid.size() > entry.size() + 1 ? vb.oid[entry.size() + 1] + 1 : 1;
-            if (next >= 3 && !answerAll) {
-                r.drop = true;
-                return r;
-            }
-            FakeVb out;
-            out.oid = entry;
-            if (next > 5) {
-                out.oid << column + 1 << 1;
-                out.value = FakeUdpAgent::integer(6);
-            } else {
-                out.oid << column << next;
-                out.value = column == 1 ? FakeUdpAgent::integer(next)
-                                        : FakeUdpAgent::octets(QStringLiteral("Port %1").arg(next).toLatin1());
-            }
-            r.vbs << out;
-        }
-        return r;
-    });
+    // ifIndex and ifDescr of five interfaces; the counter polls find nothing.
+    TableAgent agent;
+    const QString entry = QStringLiteral("1.3.6.1.2.1.2.2.1.");
+    for (int i = 1; i <= 5; ++i) {
+        agent.put(entry + QStringLiteral("1.%1").arg(i), FakeUdpAgent::integer(i));
+        agent.put(entry + QStringLiteral("2.%1").arg(i), FakeUdpAgent::octets(QStringLiteral("Port %1").arg(i).toLatin1()));
+    }
+    agent.dropNextsFrom(entry + QStringLiteral("1.2"));
     ASSERT_TRUE(agent.ok());
     SessionTo session(agent.port(), 20);
     TIF_Counters form(nullptr);
@@ -373,7 +350,7 @@ TEST(CounterWindows, AListCutShortSaysSoUntilARefreshReadsItWhole)
     EXPECT_TRUE(cut->text().contains("after 2 rows")) << cut->text().toStdString();
     EXPECT_TRUE(cut->text().contains(QvErrorText(QVC_TIMEOUT))) << cut->text().toStdString();
 
-    answerAll = true;
+    agent.dropNextsFrom(QString());
     Child<QPushButton>(&form, "Button1")->click();
     EXPECT_EQ(ports->topLevelItemCount(), 5);
     EXPECT_TRUE(cut->isHidden());

@@ -184,8 +184,8 @@ TEST_P(KmvSimWalk, WalksTheWholeTree)
     KmvSimProcess sim;
     ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
     const bool v1 = c.name == QStringLiteral("v1");
-    const Reply r = run(v1 ? QStringLiteral("snmpwalk") : QStringLiteral("snmpbulkwalk"), c.args, sim, {QStringLiteral(".1")},
-                        3, 1, 240000);
+    const QString tool = v1 ? QStringLiteral("snmpwalk") : QStringLiteral("snmpbulkwalk");
+    const Reply r = run(tool, c.args, sim, {QStringLiteral(".1")}, 3, 1, 240000);
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_FALSE(r.err.contains(QStringLiteral("not increasing")));
     EXPECT_GT(r.out.count(QLatin1Char('\n')), 10000);

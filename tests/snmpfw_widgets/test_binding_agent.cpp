@@ -282,7 +282,6 @@ TEST_F(BindingAgent, LedsFollowAnAgentThatStopsAnswering)
     EXPECT_EQ(led.BrushColor(), 0);
 }
 
-
 // A blocking request to a silent agent holds the program for its whole time-out: meanwhile its
 // windows are drawn again now and then even where nothing in them changed, so that what the
 // window system uncovers does not stay blank until the answer.

@@ -627,8 +627,8 @@ TEST(Bindings, NewestReportLineStaysInView)
     memo.resize(300, 50);
     memo.show();
     binding.SetReportTarget(&memo);
-    const QString texts[] = {QStringLiteral("Ok!"), QvErrorText(-534), QStringLiteral("Ok!"), QStringLiteral("Ok!"),
-                             QvErrorText(-405), QStringLiteral("Ok!")};
+    const QString ok = QStringLiteral("Ok!");
+    const QString texts[] = {ok, QvErrorText(QVE_SET_UNKNOWN), ok, ok, QvErrorText(QVC_TIMEOUT), ok};
     for (const QString &t : texts) {
         binding.Report(t);
         QCoreApplication::processEvents();
