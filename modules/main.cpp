@@ -2,7 +2,7 @@
 // device manager opens them, then the target's window, which runs until it is closed.
 #include "mibenums.h"
 #include "modulestart.h"
-#include "qvguisession.h"
+#include "qvsnmpsession.h"
 #include "qvsnmperrors.h"
 #include "qvsnmpexception.h"
 #include "startupconfig.h"
@@ -28,7 +28,7 @@ int main(int argc, char **argv)
         // Passwords are not left readable in the process list.
         WipeSecretArguments(argc, argv);
         const QString exePath = QCoreApplication::applicationFilePath();
-        OpenGuiSession(QString());
+        OpenGlobalSession(QString());
         LoadCatalogues(QDir(QFileInfo(exePath).absolutePath()).filePath(QStringLiteral("errMSg")));
         const TModuleStart start = PrepareModule(arguments, exePath);
         if (!start.window) {

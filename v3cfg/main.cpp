@@ -3,7 +3,6 @@
 #include "mibenums.h"
 #include "qvsnmperrors.h"
 #include "qvsnmpexception.h"
-#include "qvguisession.h"
 #include "qvsnmpsession.h"
 #include "tmessagebox.h"
 #include "tv3cfgform.h"
@@ -17,7 +16,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     try {
         QvCatalogueListsScope lists;
-        OpenGuiSession(QString());
+        OpenGlobalSession(QString());
         QStringList arguments;
         // One character per octet, as the device manager reads its own command line.
         for (int i = 1; i < argc; ++i)

@@ -66,14 +66,20 @@ struct State {
     QMap<quint64, AsyncCall *> calls;
     std::deque<AsyncCall *> finished;
     quint64 nextId = 1;
-    void (*socketsChanged)() = nullptr;
-    void (*blockingWait)() = nullptr;
+    void (*activity)() = nullptr;
 };
+
 
 State &S()
 {
     static State s;
     return s;
+}
+
+void notifyActivity()
+{
+    if (S().activity)
+        S().activity();
 }
 
 // The session cache's key: the target's settings with its secrets (community, passwords)
@@ -503,8 +509,7 @@ int openSession(Session *s)
         S().usmOwner.insert(s->engineId + '\0' + name, s);
     }
     s->ready = true;
-    if (S().socketsChanged)
-        S().socketsChanged();
+    notifyActivity();
     return 0;
 }
 
@@ -720,29 +725,53 @@ int checkProtocols(const QvSNMPTarget &t)
     return 0;
 }
 
+// Milliseconds until the engine's next retransmission or time-out on one handle, -1 for none.
+int handleTimeoutMs(void *h)
+{
+    int numfds = 0, block = 1;
+    netsnmp_large_fd_set set;
+    netsnmp_large_fd_set_init(&set, FD_SETSIZE);
+    timeval tv{0, 0};
+    snmp_sess_select_info2_flags(h, &numfds, &set, &tv, &block, NETSNMP_SELECT_NOALARMS);
+    netsnmp_large_fd_set_cleanup(&set);
+    return block ? -1 : int(tv.tv_sec * 1000 + (tv.tv_usec + 999) / 1000);
+}
+
+// One step of a blocking wait on one handle: sleeps on its socket until an answer arrives or
+// the engine's next time-out is due (at most until the deadline), then serves whichever came.
+// False when the handle has no socket.
+bool serveHandle(void *h, const QDeadlineTimer &deadline)
+{
+    netsnmp_transport *t = h ? snmp_sess_transport(h) : nullptr;
+    if (!t || t->sock < 0)
+        return false;
+    int wait = handleTimeoutMs(h);
+    const qint64 left = deadline.isForever() ? -1 : qMax<qint64>(0, deadline.remainingTime());
+    if (wait < 0 || (left >= 0 && left < wait))
+        wait = int(left);
+    pollfd fd{t->sock, POLLIN, 0};
+    if (::poll(&fd, 1, wait) > 0 && (fd.revents & (POLLIN | POLLERR))) {
+        netsnmp_large_fd_set set;
+        netsnmp_large_fd_set_init(&set, fd.fd + 1);
+        NETSNMP_LARGE_FD_ZERO(&set);
+        NETSNMP_LARGE_FD_SET(fd.fd, &set);
+        snmp_sess_read2(h, &set);
+        netsnmp_large_fd_set_cleanup(&set);
+        return true;
+    }
+    snmp_sess_timeout(h);
+    return true;
+}
+
 // Serves a running asynchronous discovery until it ends or the target's time-out and retries
 // have passed. Only the probe's socket is read: other sessions' answers wait for the pump.
 int awaitDiscovery(Session *s)
 {
     const qint64 limit = qint64(qMax(s->target.timeout, 1)) * 10 * (qMax(s->target.retries, 0) + 1) + 500;
     QDeadlineTimer deadline(limit);
-    while (s->probe && !s->probeAnswered && !deadline.hasExpired()) {
-        netsnmp_transport *t = snmp_sess_transport(s->probe);
-        if (!t || t->sock < 0)
+    while (s->probe && !s->probeAnswered && !deadline.hasExpired())
+        if (!serveHandle(s->probe, deadline))
             break;
-        pollfd fd{t->sock, POLLIN, 0};
-        if (::poll(&fd, 1, int(qBound(qint64(1), deadline.remainingTime(), qint64(10)))) > 0
-            && (fd.revents & (POLLIN | POLLERR))) {
-            netsnmp_large_fd_set set;
-            netsnmp_large_fd_set_init(&set, fd.fd + 1);
-            NETSNMP_LARGE_FD_ZERO(&set);
-            NETSNMP_LARGE_FD_SET(fd.fd, &set);
-            snmp_sess_read2(s->probe, &set);
-            netsnmp_large_fd_set_cleanup(&set);
-        }
-        if (s->probe && !s->probeAnswered)
-            snmp_sess_timeout(s->probe);
-    }
     if (!s->probe)
         return s->ready ? 0 : LIBSTAT_USM_UNKNOWN_ENGINEID;
     if (!s->probeAnswered)
@@ -780,9 +809,9 @@ int prepareBlocking(Session *s)
     return openSession(s);
 }
 
-// A blocking exchange: the call is the engine's own (the pump never sees it), its session's
-// socket is watched here, and the wait hook runs between looks so that windows repaint while
-// the answer is awaited. An answer another blocking exchange reads for it still ends it.
+// A blocking exchange for callers without a window: the call is the engine's own (the pump
+// never sees it) and the thread sleeps on its session's socket until the answer or the engine's
+// time-out. An answer another blocking exchange reads for it still ends it.
 int exchange(Session *s, QvSNMPPduKind kind, const QList<QvSNMPVb> &vbs, QvSNMPResponse *response)
 {
     auto *c = new AsyncCall;
@@ -806,28 +835,9 @@ int exchange(Session *s, QvSNMPPduKind kind, const QList<QvSNMPVb> &vbs, QvSNMPR
         forget();
         return done ? status : err;
     }
-    QElapsedTimer hookTimer;
-    hookTimer.start();
-    while (!c->done) {
-        netsnmp_transport *t = c->session && s->handle ? snmp_sess_transport(s->handle) : nullptr;
-        if (!t || t->sock < 0)
+    while (!c->done)
+        if (!c->session || !serveHandle(s->handle, QDeadlineTimer(QDeadlineTimer::Forever)))
             break;
-        pollfd fd{t->sock, POLLIN, 0};
-        if (::poll(&fd, 1, 10) > 0 && (fd.revents & (POLLIN | POLLERR))) {
-            netsnmp_large_fd_set set;
-            netsnmp_large_fd_set_init(&set, fd.fd + 1);
-            NETSNMP_LARGE_FD_ZERO(&set);
-            NETSNMP_LARGE_FD_SET(fd.fd, &set);
-            snmp_sess_read2(s->handle, &set);
-            netsnmp_large_fd_set_cleanup(&set);
-        }
-        if (!c->done)
-            snmp_sess_timeout(s->handle);
-        if (!c->done && S().blockingWait && hookTimer.elapsed() >= 20) {
-            S().blockingWait();
-            hookTimer.restart();
-        }
-    }
     int status = c->done ? c->status : LIBSTAT_SESSION_CLOSING;
     if (c->done && status == 0) {
         *response = c->response;
@@ -1070,8 +1080,7 @@ int sendAsync(const QvSNMPTarget &target, QvSNMPPduKind kind, int maxRepetitions
             s->probe = openProbe(target, &st, true);
             if (!s->probe)
                 return st;
-            if (S().socketsChanged)
-                S().socketsChanged();
+            notifyActivity();
             netsnmp_pdu *p = probePdu(true);
             if (snmp_sess_async_send(s->probe, p, probeCallback, s) == 0) {
                 snmp_free_pdu(p);
@@ -1103,6 +1112,7 @@ int sendAsync(const QvSNMPTarget &target, QvSNMPPduKind kind, int maxRepetitions
         delete c;
         return st;
     }
+    notifyActivity();
     return 0;
 }
 
@@ -1198,16 +1208,8 @@ int NextTimeoutMs()
         for (void *h : {s->handle, s->probe}) {
             if (!h)
                 continue;
-            int numfds = 0, block = 1;
-            netsnmp_large_fd_set set;
-            netsnmp_large_fd_set_init(&set, FD_SETSIZE);
-            timeval tv{0, 0};
-            snmp_sess_select_info2_flags(h, &numfds, &set, &tv, &block, NETSNMP_SELECT_NOALARMS);
-            netsnmp_large_fd_set_cleanup(&set);
-            if (!block) {
-                const int ms = int(tv.tv_sec * 1000 + tv.tv_usec / 1000);
+            if (const int ms = handleTimeoutMs(h); ms >= 0)
                 best = best < 0 ? ms : qMin(best, ms);
-            }
         }
     }
     for (Session *s : std::as_const(S().sessions))
@@ -1220,9 +1222,7 @@ int NextTimeoutMs()
 
 QString SessionKey(const QvSNMPTarget &target) { return targetKey(target); }
 
-void SetSocketsChangedHook(void (*hook)()) { S().socketsChanged = hook; }
-
-void SetBlockingWaitHook(void (*hook)()) { S().blockingWait = hook; }
+void SetActivityHook(void (*hook)()) { S().activity = hook; }
 
 int PendingCount() { return S().calls.size(); }
 
@@ -1244,7 +1244,7 @@ void CloseAllSessions()
             if (!c->blocking)
                 S().finished.push_back(c);
         }
-        // A blocking exchange waiting in a hook lets go of its session, too.
+        // A blocking exchange lets go of its session, too.
         if (c->blocking)
             c->session = nullptr;
     }
@@ -1252,8 +1252,7 @@ void CloseAllSessions()
     S().sessions.clear();
     S().usmOwner.clear();
     // Watchers let go of the sockets before they close.
-    if (S().socketsChanged)
-        S().socketsChanged();
+    notifyActivity();
     for (Session *s : all) {
         if (s->handle)
             snmp_sess_close(s->handle);

@@ -104,15 +104,12 @@ QString PrivProtocolOid(qint32 code);
 qint32 AuthProtocolCode(const QString &dotted);
 qint32 PrivProtocolCode(const QString &dotted);
 
-// Blocking exchange; returns the library status, fills response on 0. An SNMPv3 engine
+// Blocking exchange, for callers without a window: returns the library status, fills response
+// on 0. The thread sleeps until the answer or the time-out. An SNMPv3 engine
 // discovery of the same target that an asynchronous send started is waited for first, within
 // the target's time-out and retries.
 int SendBlocking(const QvSNMPTarget &target, QvSNMPPduKind kind, const QList<QvSNMPVb> &vbs,
                  QvSNMPResponse *response);
-// Run about every 20 ms while a blocking exchange waits for its answer (none by default), so
-// that windows can repaint. It must not start requests or process input.
-void SetBlockingWaitHook(void (*hook)());
-
 // Asynchronous exchange; returns the status of the send itself. On 0 the handler runs exactly
 // once, from ProcessEvents or from a later blocking call, never from inside this call.
 int SendAsync(const QvSNMPTarget &target, QvSNMPPduKind kind, const QList<QvSNMPVb> &vbs,
@@ -139,7 +136,8 @@ void CloseAllSessions();
 int OpenSessionCount();
 // The key under which a target's session is kept; its secrets appear only as a digest.
 QString SessionKey(const QvSNMPTarget &target);
-// Called whenever a session (and so a socket) is opened, so that a watcher can follow.
-void SetSocketsChangedHook(void (*hook)());
+// Called whenever a session (and so a socket) opens or closes and whenever a request leaves, so
+// that a watcher can follow the sockets and the next time-out.
+void SetActivityHook(void (*hook)());
 
 } // namespace QvSNMPAdapter

@@ -6,7 +6,6 @@
 #include "qvsnmperrors.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QHash>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -19,7 +18,6 @@ struct GlobalSession {
     QvSNMPSessionParams params;
     bool open = false;
     quint32 boots = 0;
-    void (*repaint)() = nullptr;
 };
 
 GlobalSession &G()
@@ -28,38 +26,20 @@ GlobalSession &G()
     return g;
 }
 
-void socketsChanged()
+// A session opened or a request left: follow the sockets and arm the time-out timer. Queued,
+// so that the pump never runs inside the call that sent.
+void engineActivity()
 {
-    // The pump picks new sockets up at its next round; a send made outside a round would
-    // otherwise wait up to one tick for its answer.
     if (SnmpEventProcessor *p = G().params.EventProcessor) {
         p->SyncNotifiers();
-        QMetaObject::invokeMethod(p, [p] { p->ProcessPendingEvents(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(p, [p] { p->Arm(); }, Qt::QueuedConnection);
     }
-}
-
-// While a blocking request waits, what the program changed in its windows is painted: only
-// the paint requests are served, so no input, timer, socket or other posted event runs inside
-// the request. A wait that lasts has its windows repainted whole now and then as well.
-void repaintWhileBlocked()
-{
-    // The engine calls every 20 ms while it waits: a longer gap means a new wait.
-    static QElapsedTimer sinceCall, sinceRepaint;
-    if (!sinceCall.isValid() || sinceCall.elapsed() > 100)
-        sinceRepaint.start();
-    sinceCall.start();
-    if (G().repaint && sinceRepaint.elapsed() >= 250) {
-        G().repaint();
-        sinceRepaint.start();
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
 }
 
 } // namespace
 
 QvSNMPSessionParams &SessionParams() { return G().params; }
 bool GlobalSessionOpen() { return G().open; }
-void SetBlockingRepaintHook(void (*hook)()) { G().repaint = hook; }
 quint32 GlobalEngineBoots() { return G().boots; }
 
 void OpenGlobalSession(const QString &directory)
@@ -75,8 +55,7 @@ void OpenGlobalSession(const QString &directory)
     SnmpEventProcessor *pump = p.EventProcessor;
     p = QvSNMPSessionParams();
     p.EventProcessor = pump ? pump : new SnmpEventProcessor(QCoreApplication::instance());
-    QvSNMPAdapter::SetSocketsChangedHook(socketsChanged);
-    QvSNMPAdapter::SetBlockingWaitHook(repaintWhileBlocked);
+    QvSNMPAdapter::SetActivityHook(engineActivity);
     G().boots = boots;
     G().open = true;
     p.EventProcessor->Start();
@@ -89,7 +68,7 @@ struct SnmpEventProcessor::Notifiers {
 SnmpEventProcessor::SnmpEventProcessor(QObject *parent)
     : QObject(parent), m_timer(new QTimer(this)), m_notifiers(new Notifiers)
 {
-    m_timer->setInterval(Interval());
+    m_timer->setSingleShot(true);
     m_timer->setTimerType(Qt::PreciseTimer);
     connect(m_timer, &QTimer::timeout, this, [this] { ProcessPendingEvents(); });
 }
@@ -101,16 +80,39 @@ SnmpEventProcessor::~SnmpEventProcessor()
     delete m_notifiers;
 }
 
-void SnmpEventProcessor::Start() { m_timer->start(); }
-void SnmpEventProcessor::Stop() { m_timer->stop(); }
-bool SnmpEventProcessor::IsActive() const { return m_timer->isActive(); }
+void SnmpEventProcessor::Start()
+{
+    m_started = true;
+    SyncNotifiers();
+    Arm();
+}
+
+void SnmpEventProcessor::Stop()
+{
+    m_started = false;
+    m_timer->stop();
+}
+
+bool SnmpEventProcessor::IsActive() const { return m_started; }
+
+bool SnmpEventProcessor::TimerArmed() const { return m_timer->isActive(); }
+
+void SnmpEventProcessor::Arm()
+{
+    if (!m_started || m_running)
+        return;
+    const int ms = QvSNMPAdapter::NextTimeoutMs();
+    if (ms < 0)
+        m_timer->stop();
+    else
+        m_timer->start(ms);
+}
 
 bool SnmpEventProcessor::ProcessPendingEvents()
 {
     if (m_running)
         return false;
     m_running = true;
-    const bool wasActive = m_timer->isActive();
     m_timer->stop();
     try {
         QvSNMPAdapter::ProcessEvents();
@@ -119,9 +121,8 @@ bool SnmpEventProcessor::ProcessPendingEvents()
     }
     ++m_rounds;
     m_running = false;
-    if (wasActive)
-        m_timer->start();
     SyncNotifiers();
+    Arm();
     return true;
 }
 

@@ -550,7 +550,8 @@ TEST_F(EngineAgent, GlobalSessionCountedOneBootAndWroteOnlyItsCounter)
     EXPECT_EQ(p.Security.ReadCommunity, QStringLiteral("corvet"));
     EXPECT_EQ(p.Security.WriteCommunity, QStringLiteral("lanmore"));
     EXPECT_TRUE(p.EventProcessor && p.EventProcessor->IsActive());
-    EXPECT_EQ(p.EventProcessor->Interval(), 20);
+    // Nothing is outstanding, so nothing wakes the pump.
+    EXPECT_FALSE(p.EventProcessor->TimerArmed());
 }
 
 } // namespace

@@ -3,8 +3,8 @@
 // time-outs, destruction and session closing with requests outstanding, the event pump.
 #include "engine_support.h"
 #include "fake_udp_agent.h"
-#include "paint_counter.h"
 #include "qvsnmpadapter.h"
+#include "qvsnmperrors.h"
 #include "qvsnmpexception.h"
 
 #include <gtest/gtest.h>
@@ -587,23 +587,31 @@ TEST_F(EngineWire, DestructionAndCancelDropOutstandingSendsAtOnce)
     }
 }
 
-// A window changed before a blocking request to a silent agent is painted while the request
-// waits, not only once it has timed out.
-TEST_F(EngineWire, WindowsPaintWhileABlockingRequestWaits)
+// The pump wakes for answers and time-outs only: a request to a silent agent times out on time
+// from the armed timer, with a handful of rounds rather than one every few milliseconds, and
+// afterwards nothing is armed.
+TEST_F(EngineWire, PumpWakesOnlyForTimeOutsAndAnswers)
 {
-    PaintCounter window;
-    ASSERT_TRUE(window.ShowAndSettle());
+    SnmpEventProcessor *pump = SessionParams().EventProcessor;
+    ASSERT_NE(pump, nullptr);
     FakeUdpAgent agent([](const FakeRequest &) { FakeResponse r; r.drop = true; return r; });
     QvSNMPRequest r;
     aim(r, agent.port());
-    r.timeout = 20;
-    r.vars.AddVar(kCol, QStringLiteral("a"), SYN_INTEGER, ACC_READWRITE).valueText = QStringLiteral("1");
-    for (bool write : {false, true}) {
-        const int before = window.paints;
-        window.update();
-        EXPECT_NE(throwCode([&] { write ? (void)r.Write(false) : (void)r.Read(true); }), 0);
-        EXPECT_GT(window.paints, before) << (write ? "write" : "read");
-    }
+    r.timeout = 30;
+    r.retries = 1;
+    r.vars.AddVar(kCol, QStringLiteral("a"), SYN_INTEGER, ACC_READONLY);
+    Outcomes out;
+    std::pair<Outcomes *, int> tag{&out, 1};
+    QElapsedTimer waited;
+    waited.start();
+    const quint64 roundsBefore = pump->Rounds();
+    r.ReadAsync(&Outcomes::callback, &tag, true);
+    ASSERT_TRUE(waitFor([&] { return !out.list.isEmpty(); }, 3000));
+    EXPECT_GE(waited.elapsed(), 550);  // two sends of 300 ms each
+    EXPECT_EQ(out.list.first().e.code, QVC_TIMEOUT);
+    EXPECT_LE(pump->Rounds() - roundsBefore, 8u) << "rounds during a 600 ms wait";
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(pump->TimerArmed());
 }
 
 // Targets that differ only in a secret get sessions of their own, and no session key holds a

@@ -3,8 +3,6 @@
 // and a binding destroyed while its request is outstanding.
 #include "agent_support.h"
 #include "fake_udp_agent.h"
-#include "paint_counter.h"
-#include "qvguisession.h"
 #include "qvsnmperrors.h"
 #include "qvsnmpledbinding.h"
 #include "qvsnmprequest2controls.h"
@@ -280,35 +278,6 @@ TEST_F(BindingAgent, LedsFollowAnAgentThatStopsAnswering)
     leds.Stop();
     EXPECT_FALSE(leds.PollTimer()->isActive());
     EXPECT_EQ(led.BrushColor(), 0);
-}
-
-// A blocking request to a silent agent holds the program for its whole time-out: meanwhile its
-// windows are drawn again now and then even where nothing in them changed, so that what the
-// window system uncovers does not stay blank until the answer.
-TEST(BlockingWait, UnchangedWindowsAreRedrawnWhileARequestWaits)
-{
-    PaintCounter window;
-    ASSERT_TRUE(window.ShowAndSettle());
-    OpenGuiSession(QString());
-    FakeUdpAgent silent([](const FakeRequest &) {
-        FakeResponse r;
-        r.drop = true;
-        return r;
-    });
-    QvSNMPRequest r;
-    r.agentAddress = QStringLiteral("127.0.0.1");
-    r.agentPort = silent.port();
-    r.version = 1;
-    r.readCommunity = QStringLiteral("public");
-    r.timeout = 100;
-    r.retries = 0;
-    r.vars.AddVar(QStringLiteral("1.3.6.1.2.1.1.5"), QStringLiteral("sysName"), SYN_DISPLAYSTR, ACC_READONLY);
-    const int before = window.paints;
-    QElapsedTimer waited;
-    waited.start();
-    EXPECT_THROW(r.Read(true), QvSNMPException);
-    EXPECT_GE(waited.elapsed(), 900);
-    EXPECT_GE(window.paints - before, 2) << "repainted during a wait of " << waited.elapsed() << " ms";
 }
 
 }  // namespace
