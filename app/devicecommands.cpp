@@ -69,37 +69,59 @@ const TDeviceCommandDesc &DeviceCommandDesc(TDeviceCommand command)
     return DeviceCommands[command == DC_Reboot ? 0 : 1];
 }
 
-bool RunDeviceCommand(TDeviceCommand command, QWidget *parent, TDeviceCommandOutcome *outcome)
+TDeviceCommandRun::TDeviceCommandRun(QObject *parent, Done done) : QObject(parent), m_done(std::move(done)) {}
+
+int TDeviceCommandRun::WaitLimitMs() const
 {
-    TDeviceCommandOutcome local;
-    TDeviceCommandOutcome &out = outcome ? *outcome : local;
-    out = TDeviceCommandOutcome();
+    return qMax(m_request.timeout, 1) * 10 * (qMax(m_request.retries, 0) + 1);
+}
+
+bool TDeviceCommandRun::Send()
+{
+    try {
+        m_request.WriteAsync(&TDeviceCommandRun::Completed, this, false);
+        return true;
+    } catch (const QvSNMPException &e) {
+        deleteLater();
+        if (m_done)
+            m_done(TDeviceCommandOutcome{true, e.code() ? e.code() : -1, e.text()});
+        return false;
+    }
+}
+
+void TDeviceCommandRun::Completed(void *data, QvSNMPError *outcome, QvSNMPVarList *)
+{
+    auto *self = static_cast<TDeviceCommandRun *>(data);
+    if (!self || !outcome)
+        return;
+    const TDeviceCommandOutcome out{true, outcome->code, outcome->code ? outcome->text : QString()};
+    // The request must outlive its own completion.
+    self->deleteLater();
+    try {
+        if (self->m_done)
+            self->m_done(out);
+    } catch (...) {
+    }
+}
+
+TDeviceCommandRun *RunDeviceCommand(TDeviceCommand command, QWidget *parent, TDeviceCommandRun::Done done)
+{
     try {
         const TDeviceCommandDesc &desc = DeviceCommandDesc(command);
-        auto request = std::make_unique<QvSNMPRequest>();
-        request->vars.itemType = SVT_SV;
-        QvSNMPVar &var = request->vars.AddVar(QLatin1String(desc.object->oid), QLatin1String(desc.confirmCaption),
-                                              desc.object->syntax, desc.object->access);
-        var.valueText = QLatin1String(desc.value);
         // Enter alone must not reboot or overwrite the saved configuration.
         if (QvMessageBox(parent, QLatin1String(desc.confirmText), QLatin1String(desc.confirmCaption),
                          QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
             != QMessageBox::Yes)
-            return false;
-        out.sent = true;
-        try {
-            request->Write(false);
-        } catch (const QvSNMPException &e) {
-            // No box: a reboot usually gets no answer. The caller shows the outcome unobtrusively.
-            out.code = e.code() ? e.code() : -1;
-            out.error = e.text();
-        } catch (const std::exception &e) {
-            out.code = -1;
-            out.error = QString::fromLatin1(e.what());
-        }
-        return true;
+            return nullptr;
+        auto *run = new TDeviceCommandRun(parent, std::move(done));
+        QvSNMPRequest &request = run->Request();
+        request.vars.itemType = SVT_SV;
+        QvSNMPVar &var = request.vars.AddVar(QLatin1String(desc.object->oid), QLatin1String(desc.confirmCaption),
+                                             desc.object->syntax, desc.object->access);
+        var.valueText = QLatin1String(desc.value);
+        return run->Send() ? run : nullptr;
     } catch (...) {
-        return out.sent;
+        return nullptr;
     }
 }
 
@@ -266,6 +288,29 @@ void OpenRmonAlarmWindow(QWidget *parent, const std::function<QDialog *()> &crea
     });
 }
 
+TDeviceConfigEntries RunningConfigEntries(const TSessionTexts &texts)
+{
+    // The file keeps list positions (library code - 1); IDEA is the privacy list's third entry.
+    const auto index = [](const QString &code) { return code.toInt() - 1; };
+    TDeviceConfigEntries e;
+    e.AgentIP = texts.Address;
+    e.AgentPort = texts.Port;
+    e.Version = texts.Version;
+    e.SecurityName = texts.SecurityName;
+    e.AuthPassword = texts.AuthPassword;
+    e.PrivPassword = texts.PrivPassword;
+    e.AuthProtocol = index(texts.AuthProtocol);
+    e.PrivProtocol = texts.PrivProtocol.toInt() == PRIVPROT_IDEA ? 2 : index(texts.PrivProtocol);
+    e.ContextEngineID = texts.ContextEngineID;
+    e.SecurityLevel = index(texts.SecurityLevel);
+    e.ContextName = texts.ContextName;
+    e.GetCommStr = texts.ReadCommunity;
+    e.SetCommStr = texts.WriteCommunity;
+    e.Timeout = SessionParams().Timeout;
+    e.Retries = SessionParams().Retries;
+    return e;
+}
+
 bool RunSnmpConfigure(QWidget *mainWindow, const TSessionTexts &texts, const QString &programFolder,
                       const TRunModal &run)
 {
@@ -274,6 +319,7 @@ bool RunSnmpConfigure(QWidget *mainWindow, const TSessionTexts &texts, const QSt
         bool changed = false;
         {
             TfrmConfigSNMP dialog(mainWindow, texts.Address, texts.Version, texts.SecurityName, programFolder);
+            dialog.LoadSettings(RunningConfigEntries(texts));
             runModal(run, &dialog);
             changed = dialog.VersionChanged;
         }

@@ -2,8 +2,8 @@
 // modules, the external SNMPv3 configuration tool, the RMON entries, SNMP Configure, summer time,
 // help and about. Plain functions over what they need, so that each menu handler is one call:
 //
-//   void TMainForm::RebootClick()      { RunDeviceCommand(DC_Reboot, this); }
-//   void TMainForm::SaveConfigClick()  { RunDeviceCommand(DC_SaveConfig, this); }
+//   void TMainForm::RebootClick()      { RunDeviceCommand(DC_Reboot, this, showOutcome); }
+//   void TMainForm::SaveConfigClick()  { RunDeviceCommand(DC_SaveConfig, this, showOutcome); }
 //   void TMainForm::OSPFGeneral1Click(){ LaunchSharedModule(m_texts, "/TLayer3_OSPF", "", ExeDir()); }
 //   void TMainForm::SNMPConfigClick()  { if (RunConfigTool(m_env.WorkDir, m_texts.Address, ExeDir())
 //                                              == TToolRun::Ended) { LoadDeviceConfig(...); SetupFrontPanel(); } }
@@ -18,10 +18,13 @@
 #pragma once
 
 #include "qvsnmperrors.h"
+#include "qvsnmprequest.h"
 #include "qvsnmptypes.h"
 
 #include "startupconfig.h"
+#include "tfrmconfigsnmp.h"
 
+#include <QObject>
 #include <QString>
 
 #include <functional>
@@ -49,9 +52,28 @@ struct TDeviceCommandOutcome {
     QString error;      // its text
 };
 
-// Asks for confirmation, then sends the one blocking SET. Returns true when the SET was sent,
-// whatever came back: errors (a reboot rarely answers) raise no box; they go to outcome.
-bool RunDeviceCommand(TDeviceCommand command, QWidget *parent, TDeviceCommandOutcome *outcome = nullptr);
+// A device command's SET on its way; deleting it drops the answer (done never runs).
+class TDeviceCommandRun : public QObject {
+    Q_OBJECT
+public:
+    using Done = std::function<void(const TDeviceCommandOutcome &outcome)>;
+    TDeviceCommandRun(QObject *parent, Done done);
+    QvSNMPRequest &Request() { return m_request; }
+    int WaitLimitMs() const;
+    // Sends; done runs once with the outcome from the event loop, then the run deletes itself.
+    // A send that fails at once runs done now and returns false.
+    bool Send();
+
+private:
+    static void Completed(void *data, QvSNMPError *outcome, QvSNMPVarList *vars);
+    Done m_done;
+    QvSNMPRequest m_request;
+};
+
+// Asks for confirmation, then sends the one SET and returns at once: the command on its way, or
+// nullptr when the user said No or the send failed at once. Errors (a reboot rarely answers)
+// raise no box; they reach done, a failed send before this returns.
+TDeviceCommandRun *RunDeviceCommand(TDeviceCommand command, QWidget *parent, TDeviceCommandRun::Done done);
 
 // The status-bar line after a device command (empty when nothing was sent). A reboot that got
 // no answer is taken as rebooting: a rebooting switch rarely answers.
@@ -96,6 +118,8 @@ void OpenRmonAlarmWindow(QWidget *parent, const std::function<QDialog *()> &crea
                          const std::function<QDialog *()> &createAlarm, const TRunModal &run = {});
 
 extern const QString VersionChangedText;
+// The running settings in the device configuration file's form, for the settings dialog.
+TDeviceConfigEntries RunningConfigEntries(const TSessionTexts &texts);
 // The settings dialog, then the version-change prompt; Yes closes mainWindow (which asks its own
 // exit question). Returns true when the user chose to switch.
 bool RunSnmpConfigure(QWidget *mainWindow, const TSessionTexts &texts, const QString &programFolder,

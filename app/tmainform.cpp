@@ -8,7 +8,8 @@
 #include "menutree.h"
 #include "mibcatalogue.h"
 #include "mibtables.h"
-#include "qvguisession.h"
+#include "qvsnmpsession.h"
+#include "qvwaitindicator.h"
 #include "qvsnmperrors.h"
 #include "qvsnmpexception.h"
 #include "qvsnmpledbinding.h"
@@ -234,6 +235,8 @@ void TMainForm::BuildPanel()
     NoticePanel->hide();
     StatusBar->addPermanentWidget(NoticePanel);
     StatusBar->addPermanentWidget(StatusPanel);
+    m_wait = new QvWaitIndicator(this);
+    m_wait->SetStatusTarget(StatusBar);
     m_noticeTimer = new QTimer(this);
     m_noticeTimer->setSingleShot(true);
     connect(m_noticeTimer, &QTimer::timeout, NoticePanel, [this] {
@@ -252,7 +255,7 @@ void TMainForm::ShowFailure(const QString &text)
 void TMainForm::FormCreate()
 {
     try {
-        OpenGuiSession(QString());
+        OpenGlobalSession(QString());
         // Start-up writes the defaults even where the session was opened earlier in the process.
         {
             QvSNMPSessionParams &p = SessionParams();
@@ -373,19 +376,43 @@ void TMainForm::SetupFrontPanel()
 
 void TMainForm::ProbeGigabitPorts()
 {
-    QvSNMPRequest request;
-    request.LoadSessionParams();
-    request.vars.Assign(QvSNMPVarList(PortInformationTableVars, MVT_SV, 0));
+    // Ports 49 and 50 one after the other; each answer shows its module picture when linked.
+    m_gigaProbe = std::make_unique<QvSNMPRequest>();
+    m_gigaProbe->LoadSessionParams();
+    m_gigaProbe->vars.Assign(QvSNMPVarList(PortInformationTableVars, MVT_SV, 0));
+    m_gigaSlot = 0;
+    ProbeNextGigabitPort();
+}
+
+void TMainForm::ProbeNextGigabitPort()
+{
+    static const char *const suffixes[] = {"49", "50"};
+    if (!m_gigaProbe || m_gigaSlot >= 2)
+        return;
+    m_gigaProbe->vars.instanceSuffix = QLatin1String(suffixes[m_gigaSlot]);
+    // Under SNMPv3 the first requests may still be discovering the agent's engine; the engine
+    // queues them until it is known.
+    m_gigaProbe->ReadAsync(&TMainForm::GigabitPortRead, this, true);
+}
+
+void TMainForm::GigabitPortRead(void *data, QvSNMPError *outcome, QvSNMPVarList *vars)
+{
+    auto *self = static_cast<TMainForm *>(data);
+    if (!self || !outcome || !vars)
+        return;
     const int linkStatus = CatalogueColumn(PortInformationTableVars, PortLinkStatusColumn);
-    const struct { const char *suffix; QLabel *picture; } probes[] = {{"49", IMG_GigaPort1}, {"50", IMG_GigaPort2}};
-    for (const auto &slot : probes) {
-        request.vars.instanceSuffix = QLatin1String(slot.suffix);
-        // Under SNMPv3 the front panel's first polls may still be discovering the agent's
-        // engine; the engine waits for that within the request's own time-out.
-        request.Read(true);
-        if (request.vars.Item(linkStatus).valueText == QLatin1String("link-pass"))
-            slot.picture->show();
-    }
+    QLabel *picture = self->m_gigaSlot == 0 ? self->IMG_GigaPort1 : self->IMG_GigaPort2;
+    if (outcome->code == 0 && vars->Item(linkStatus).valueText == QLatin1String("link-pass"))
+        picture->show();
+    ++self->m_gigaSlot;
+    // The next read leaves from the event loop, not from inside this completion.
+    QMetaObject::invokeMethod(self, [self] {
+        try {
+            self->ProbeNextGigabitPort();
+        } catch (const QvSNMPException &e) {
+            self->StatusBar->showMessage(e.text());
+        }
+    }, Qt::QueuedConnection);
 }
 
 void TMainForm::ImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y)
@@ -507,19 +534,21 @@ void TMainForm::RunDeviceCommandWatched(int command)
 {
     try {
         const auto which = TDeviceCommand(command);
-        TDeviceCommandOutcome outcome;
-        RunDeviceCommand(which, this, &outcome);
-        if (!outcome.sent)
+        TDeviceCommandRun *run = RunDeviceCommand(which, this, [this, which](const TDeviceCommandOutcome &outcome) {
+            delete m_watch;
+            const bool follow = which == DC_Reboot ? (outcome.code == 0 || outcome.code == TimedOutCode)
+                                                   : outcome.code == 0;
+            ShowNotice(DeviceCommandNotice(which, outcome), follow);
+            if (!follow)
+                return;
+            m_watch = new TDeviceWatch(which == DC_Reboot ? TDeviceWatch::RebootReturn : TDeviceWatch::SaveStatus,
+                                       [this](const QString &text, bool final) { ShowNotice(text, !final); }, this);
+            connect(m_watch, &TDeviceWatch::Ended, m_watch, &QObject::deleteLater);
+        });
+        if (!run)
             return;
-        delete m_watch;
-        const bool follow = which == DC_Reboot ? (outcome.code == 0 || outcome.code == TimedOutCode)
-                                               : outcome.code == 0;
-        ShowNotice(DeviceCommandNotice(which, outcome), follow);
-        if (!follow)
-            return;
-        m_watch = new TDeviceWatch(which == DC_Reboot ? TDeviceWatch::RebootReturn : TDeviceWatch::SaveStatus,
-                                   [this](const QString &text, bool final) { ShowNotice(text, !final); }, this);
-        connect(m_watch, &TDeviceWatch::Ended, m_watch, &QObject::deleteLater);
+        const int token = m_wait->Begin(run->WaitLimitMs(), [run = QPointer<TDeviceCommandRun>(run)] { delete run; });
+        connect(run, &QObject::destroyed, m_wait, [wait = m_wait, token] { wait->End(token); });
     } catch (const std::exception &e) {
         ShowNotice(QString::fromLatin1(e.what()));
     }

@@ -3,6 +3,7 @@
 // "Port n" windows behind the copper ports, and the main menu.
 #pragma once
 
+#include "qvsnmprequest.h"
 #include "startupconfig.h"
 
 #include <QMainWindow>
@@ -10,6 +11,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 class QAction;
 class QDialog;
@@ -21,6 +23,7 @@ class QvLed;
 class QvSNMPRequest2Leds;
 class QTimer;
 class TDeviceWatch;
+class QvWaitIndicator;
 
 // What start-up reads from the process: its arguments (without the program name), the
 // executable's full path and the working folder. Tests pass their own.
@@ -120,4 +123,10 @@ private:
     QvSNMPRequest2Leds *m_consoleBinding = nullptr;
     QTimer *m_noticeTimer = nullptr;
     QPointer<TDeviceWatch> m_watch;
+    // The gigabit module probe at start-up: one read per port, one after the other.
+    void ProbeNextGigabitPort();
+    static void GigabitPortRead(void *data, QvSNMPError *outcome, QvSNMPVarList *vars);
+    std::unique_ptr<QvSNMPRequest> m_gigaProbe;
+    int m_gigaSlot = 0;
+    QvWaitIndicator *m_wait = nullptr;
 };

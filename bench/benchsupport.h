@@ -30,6 +30,7 @@ public:
     bool ok() const { return m_ok; }
     quint16 port() const { return m_port; }
     QString folder() const { return m_work.path(); }
+    qint64 pid() const { return m_sim.processId(); }
 
 private:
     QTemporaryDir m_work;

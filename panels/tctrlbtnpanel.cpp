@@ -63,6 +63,13 @@ TCtrlBtnPanel::TCtrlBtnPanel(QWidget *parent) : QWidget(parent)
     }
     BT_Add->hide();
     BT_Delete->hide();
+    // Where a dialog's bar says that it waits for the switch; shown by the dialogs only.
+    ST_Wait = new QLabel(this);
+    ST_Wait->setObjectName(QStringLiteral("ST_Wait"));
+    ST_Wait->setWordWrap(true);
+    ST_Wait->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ST_Wait->hide();
+    m_layout << ST_Wait;
 
     ArrangeButtons();
     setFixedWidth(2 * Margin + ButtonWidth);
@@ -75,6 +82,8 @@ void TCtrlBtnPanel::ArrangeButtons()
         int h = w->sizeHint().height();
         if (w == ST_Count)
             h = qMax(h, fontMetrics().height() + 8);
+        if (w == ST_Wait)
+            h = 4 * fontMetrics().lineSpacing();
         w->setGeometry(Margin, top, ButtonWidth, h);
         if (!w->isHidden())
             top += h + Spacing;

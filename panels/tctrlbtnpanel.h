@@ -30,6 +30,7 @@ public:
     QPushButton *BT_CheckAll;
     QPushButton *BT_ClearChecks;
     QPushButton *BT_Close;
+    QLabel *ST_Wait;
 
     const QList<QWidget *> &LayoutList() const { return m_layout; }
     // Bottom edge of the last visible control plus the margin.

@@ -4,6 +4,7 @@
 #include "qvreadable.h"
 #include "qvsnmpexception.h"
 #include "qvsnmprequest2controls.h"
+#include "qvwaitindicator.h"
 #include "tctrlbtnpanel.h"
 #include "teditspanel.h"
 #include "tlistviewexport.h"
@@ -128,6 +129,13 @@ TSNMPPanel::TSNMPPanel(QWidget *parent, TMsgPanel *sharedStrip, QvSNMPRequest2Ed
 
     if (m_binding)
         m_binding->SetReportTarget(m_strip->Memo);
+    m_wait = new QvWaitIndicator(this);
+    m_wait->SetStatusTarget(m_strip->Memo);
+    if (m_binding)
+        m_wait->Watch(m_binding);
+    for (QWidget *w : {CtrlBtn->BT_Refresh, CtrlBtn->BT_SetChecked, CtrlBtn->BT_Add, CtrlBtn->BT_Edit,
+                       CtrlBtn->BT_Delete})
+        m_wait->AddSendControl(w);
     connect(CtrlBtn->BT_Refresh, &QPushButton::clicked, this, &TSNMPPanel::RefreshClick);
     connect(CtrlBtn->BT_Close, &QPushButton::clicked, this, &TSNMPPanel::CloseClick);
     resize(0, 0);
@@ -275,15 +283,12 @@ void TSNMPEditorPanel::SetItemConstraint(int row, const QString &constraint)
 
 void TSNMPEditorPanel::Set(QPushButton *sender, QDialog *dialog)
 {
-    if (!m_binding)
+    if (!m_binding || m_binding->Busy())
         return;
     QvSNMPRequest2Edits *b = m_binding;
-    const bool wasAsync = b->Asynchronous();
-    b->SetAsynchronous(false);
     QList<int> excluded;
     QStringList empty;  // names of the ticked rows left empty
     bool incomplete = false;
-    bool written = false;
     try {
         // Emptiness is judged on the edits themselves, before their texts are converted: an
         // empty field is reported as such, not as a conversion failure.
@@ -300,28 +305,31 @@ void TSNMPEditorPanel::Set(QPushButton *sender, QDialog *dialog)
                 empty << EditsPanel->Item(r).label->text().trimmed();
             }
         }
-        if (incomplete)
+        if (incomplete) {
             QvMessageBox(window(), QStringLiteral("Some items are empty!\n") + empty.join(QLatin1Char('\n')),
                          QStringLiteral("Warning"));
-        else {
+        } else {
             b->CollectValues();
+            // A dialog closes once the switch has taken the write; a failed one keeps the
+            // dialog and what the user typed, and the strip says why.
+            if (tagOf(sender) == 1 && dialog)
+                b->ThenApplied([dialog = QPointer<QDialog>(dialog)](const QvSNMPError &outcome) {
+                    if (dialog && outcome.code == 0)
+                        dialog->accept();
+                });
             b->Apply(false, false);
-            written = true;
         }
     } catch (const QvSNMPException &e) {
         b->Report(e.text());
     } catch (const std::exception &e) {
         b->Report(QString::fromLatin1(e.what()));
     }
+    // The request took its selection when it left: the list is whole again at once.
     if (m_binding) {
         QvSNMPVarList &vars = b->Vars();
         for (int r : std::as_const(excluded))
             vars.Item(r).setInvalid(false);
-        b->SetAsynchronous(wasAsync);
     }
-    // A failed write keeps the dialog and what the user typed; the strip says why.
-    if (written && tagOf(sender) == 1 && dialog)
-        dialog->accept();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -554,6 +562,10 @@ TSNMPPanel *TSNMPListViewPanel::OpenDialog(QDialog *dialog)
     setConstraintOwner(m_binding, dialog);
     auto *panel = new TSNMPPanel(dialog, m_strip, m_binding);
     m_dialogPanel = panel;
+    // The dialog says itself that it waits: its own bar, cursor and Escape.
+    panel->CtrlBtn->ST_Wait->show();
+    panel->CtrlBtn->ArrangeButtons();
+    panel->Wait()->SetStatusTarget(panel->CtrlBtn->ST_Wait);
     QPushButton *set = panel->CtrlBtn->BT_SetChecked;
     set->setProperty("tag", 1);
     connect(set, &QPushButton::clicked, this, [this, set, dialog] { Set(set, dialog); });
@@ -564,6 +576,9 @@ TSNMPPanel *TSNMPListViewPanel::OpenDialog(QDialog *dialog)
 
 void TSNMPListViewPanel::CloseDialog(QDialog *dialog)
 {
+    // Closed while its write is out: the answer is no longer awaited; the list shows the outcome.
+    if (m_binding && m_binding->Busy())
+        m_binding->Cancel();
     // The edits panel comes home, hidden, before the dialog goes.
     if (QLayout *l = EditsPanel->parentWidget() ? EditsPanel->parentWidget()->layout() : nullptr)
         l->removeWidget(EditsPanel);
@@ -704,15 +719,13 @@ void TSNMPListViewPanel::EditClick()
 
 void TSNMPListViewPanel::DeleteClick()
 {
-    if (!m_binding)
+    if (!m_binding || m_binding->Busy())
         return;
     if (QvMessageBox(window(), QStringLiteral("Are you sure to delete ?"), QStringLiteral("Delete"),
                      QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         != QMessageBox::Yes)
         return;
     QvSNMPRequest2Edits *b = m_binding;
-    const bool wasAsync = b->Asynchronous();
-    b->SetAsynchronous(false);
     QvSNMPVarList &vars = b->Vars();
     const int statusRow = ListPanel->deleteStatusRow;
     QList<int> excluded;
@@ -722,11 +735,18 @@ void TSNMPListViewPanel::DeleteClick()
         vars.Item(i).setInvalid(true);
         excluded << i;
     }
+    bool sent = false;
     try {
         b->CollectValues();
         if (statusRow >= 0 && statusRow < vars.Count())
             vars.Item(statusRow).valueText = ListPanel->deleteStatusText;
+        // The list is read again once the switch has answered, whatever it answered.
+        b->ThenApplied([panel = QPointer<TSNMPListViewPanel>(this)](const QvSNMPError &) {
+            if (panel)
+                QMetaObject::invokeMethod(panel, &TSNMPListViewPanel::RefreshClick, Qt::QueuedConnection);
+        });
         b->Apply(false, false);
+        sent = true;
     } catch (const QvSNMPException &e) {
         b->Report(e.text());
     } catch (const std::exception &e) {
@@ -736,6 +756,6 @@ void TSNMPListViewPanel::DeleteClick()
         return;
     for (int i : std::as_const(excluded))
         vars.Item(i).setInvalid(false);
-    RefreshClick();
-    b->SetAsynchronous(wasAsync);
+    if (!sent)
+        RefreshClick();
 }

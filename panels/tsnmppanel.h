@@ -20,6 +20,7 @@ class TCtrlBtnPanel;
 class TEditsPanel;
 class TListViewPanel;
 class TMsgPanel;
+class QvWaitIndicator;
 
 class TSNMPPanel : public QWidget {
     Q_OBJECT
@@ -35,6 +36,8 @@ public:
     // The strip this panel reports into: its own or the shared one.
     TMsgPanel *Strip() const { return m_strip; }
     bool OwnsStrip() const { return m_ownStrip; }
+    // Says that the panel waits for the switch and lets the user end the wait.
+    QvWaitIndicator *Wait() const { return m_wait; }
 
     static constexpr int MaxClientWidth = 800;
     static constexpr int MaxClientHeight = 550;
@@ -55,6 +58,7 @@ protected:
     bool m_ownStrip = false;
     QPointer<QWidget> m_workArea;
     QPointer<QWidget> m_form;
+    QvWaitIndicator *m_wait = nullptr;
 };
 
 class TSNMPEditorPanel : public TSNMPPanel {

@@ -34,8 +34,32 @@ QvSNMPRequest2Controls::~QvSNMPRequest2Controls()
 
 void QvSNMPRequest2Controls::Cancel()
 {
+    const bool was = m_busy;
+    m_thenApplied = nullptr;
     m_request.Cancel();
-    m_busy = m_walking = false;
+    m_walking = false;
+    SetBusy(false);
+    if (was && !m_dying)
+        emit Cancelled();
+}
+
+void QvSNMPRequest2Controls::ThenApplied(std::function<void(const QvSNMPError &)> step)
+{
+    m_thenApplied = std::move(step);
+}
+
+int QvSNMPRequest2Controls::WaitLimitMs() const
+{
+    return qMax(m_request.timeout, 1) * 10 * (qMax(m_request.retries, 0) + 1);
+}
+
+void QvSNMPRequest2Controls::SetBusy(bool busy)
+{
+    if (m_busy == busy)
+        return;
+    m_busy = busy;
+    if (m_async && !m_dying)
+        emit BusyChanged(busy);
 }
 
 bool QvSNMPRequest2Controls::IsTable() const
@@ -143,6 +167,7 @@ void QvSNMPRequest2Controls::Refresh()
         m_busy = m_walking = false;
         throw;
     }
+    emit BusyChanged(true);
 }
 
 void QvSNMPRequest2Controls::ReadDone(void *data, QvSNMPError *result, QvSNMPVarList *)
@@ -171,6 +196,8 @@ void QvSNMPRequest2Controls::OnReadDone(const QvSNMPError &result)
     if (!table || !result.finished)
         AcceptRow();
     if (table && !result.finished && m_request.alive) {
+        if (m_async)
+            emit Progress(m_rowCount);
         m_request.ReadAsync(&QvSNMPRequest2Controls::ReadDone, this, false);
         return;
     }
@@ -179,27 +206,35 @@ void QvSNMPRequest2Controls::OnReadDone(const QvSNMPError &result)
 
 void QvSNMPRequest2Controls::FinishRefresh()
 {
+    m_walking = false;
+    SetBusy(false);
     AfterRefresh();
-    m_busy = m_walking = false;
     m_lastOperation = 0;
     ReportOk();
+    emit RefreshEnded(ErrorOf(0, QvErrorText(0)));
 }
 
 void QvSNMPRequest2Controls::FailRefresh(const QvSNMPError &result)
 {
-    m_busy = m_walking = false;
+    m_walking = false;
+    SetBusy(false);
     try {
         RefreshFailed(result);
     } catch (const QvSNMPException &e) {
         Report(e.text());
     } catch (const std::exception &) {
     }
+    if (!m_dying)
+        emit RefreshEnded(result);
 }
 
 void QvSNMPRequest2Controls::Apply(bool refreshAfterApply, bool collectFirst)
 {
     m_lastOperation = 1;
     m_refreshAfterApply = refreshAfterApply;
+    // A step waits for this apply only if it leaves.
+    auto then = std::move(m_thenApplied);
+    m_thenApplied = nullptr;
     BeforeApply();
     if (collectFirst)
         CollectValues();
@@ -226,6 +261,8 @@ void QvSNMPRequest2Controls::Apply(bool refreshAfterApply, bool collectFirst)
         m_busy = false;
         throw;
     }
+    m_thenApplied = std::move(then);
+    emit BusyChanged(true);
 }
 
 void QvSNMPRequest2Controls::WriteDone(void *data, QvSNMPError *result, QvSNMPVarList *)
@@ -253,21 +290,36 @@ void QvSNMPRequest2Controls::OnWriteDone(const QvSNMPError &result)
 
 void QvSNMPRequest2Controls::FinishApply()
 {
+    SetBusy(false);
     AfterApply();
-    m_busy = false;
     m_lastOperation = 1;
     ReportOk();
-    if (IsTable() && m_refreshAfterApply)
-        Refresh();
+    const QvSNMPError ok = ErrorOf(0, QvErrorText(0));
+    if (auto then = std::exchange(m_thenApplied, nullptr))
+        then(ok);
+    if (m_dying)
+        return;
+    emit ApplyEnded(ok);
+    if (IsTable() && m_refreshAfterApply && !m_dying) {
+        try {
+            Refresh();
+        } catch (const QvSNMPException &e) {
+            FailRefresh(ErrorOf(e.code(), e.text()));
+        }
+    }
 }
 
 void QvSNMPRequest2Controls::FailApply(const QvSNMPError &result)
 {
-    m_busy = false;
+    SetBusy(false);
     try {
         ApplyFailed(result);
     } catch (const QvSNMPException &e) {
         Report(e.text());
     } catch (const std::exception &) {
     }
+    if (auto then = std::exchange(m_thenApplied, nullptr); then && !m_dying)
+        then(result);
+    if (!m_dying)
+        emit ApplyEnded(result);
 }

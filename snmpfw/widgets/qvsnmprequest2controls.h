@@ -1,6 +1,8 @@
 // Bindings between one SNMP request and the visual controls that show and edit its values.
 // QvSNMPRequest2Controls owns the request, runs refreshes (GET or a GET-NEXT walk) and applies
-// (SET), blocking or asynchronous, reports the outcome and calls a fixed set of virtual steps.
+// (SET), reports the outcome and calls a fixed set of virtual steps. Windows use it
+// asynchronously: a refresh or apply returns at once and ends with RefreshEnded or ApplyEnded;
+// the blocking mode serves callers without a window.
 // QvSNMPRequest2Edits binds variable-list items to labels, edits, combo boxes, radio groups,
 // check boxes and one report-style list view (a QTreeWidget, used the same way everywhere).
 #pragma once
@@ -13,6 +15,7 @@
 #include <QString>
 #include <QTreeWidget>
 
+#include <functional>
 #include <memory>
 
 class QCheckBox;
@@ -54,8 +57,13 @@ public:
     void Apply(bool refreshAfterApply = true, bool collectFirst = true);
     void Report(const QString &text);
     // Drops the request's outstanding sends at once: a walk or write in progress ends where it
-    // is, with no callback and no report.
+    // is, with no report; Cancelled follows.
     void Cancel();
+    // The request's time-out with its retries: how long one exchange may stay unanswered.
+    int WaitLimitMs() const;
+    // The next step of a chain: runs once with the outcome of the next apply, before
+    // ApplyEnded; dropped when that apply does not leave or is cancelled.
+    void ThenApplied(std::function<void(const QvSNMPError &outcome)> step);
 
     // The virtual steps, in the order of the framework's slots. Public so that panels can run
     // a single step (collecting, say) on their own.
@@ -67,6 +75,17 @@ public:
     virtual void ApplyFailed(const QvSNMPError &result);
     virtual void AfterRefresh() {}
     virtual void AfterApply() {}
+
+signals:
+    // Asynchronous mode. BusyChanged(true) when a refresh or apply leaves; BusyChanged(false)
+    // when it ends, before the window's after-steps and report, so that a waiting line is gone
+    // by then. Then exactly one of RefreshEnded (also after the refresh that follows an apply),
+    // ApplyEnded or Cancelled. Progress after every row of a walk.
+    void BusyChanged(bool busy);
+    void Progress(int rows);
+    void RefreshEnded(const QvSNMPError &outcome);
+    void ApplyEnded(const QvSNMPError &outcome);
+    void Cancelled();
 
 protected:
     void ReportFailure(const QvSNMPError &result);
@@ -83,6 +102,7 @@ private:
     void FailRefresh(const QvSNMPError &result);
     void FailApply(const QvSNMPError &result);
     void ReportOk();
+    void SetBusy(bool busy);
 
     QWidget *m_owner;
     QPointer<QWidget> m_reportTarget;
@@ -94,6 +114,7 @@ private:
     int m_rowCount = 0;
     int m_lastOperation = 0;
     bool m_refreshAfterApply = true;
+    std::function<void(const QvSNMPError &)> m_thenApplied;
     QvSNMPRequest m_request;
 };
 

@@ -181,7 +181,21 @@ TEST(DeviceCommands, ConfirmationDecidesWhetherTheSetLeaves)
         const int before = agent.requests().size();
         BoxAnswer box(c.answer);
         TDeviceCommandOutcome outcome;
-        EXPECT_EQ(RunDeviceCommand(c.command, nullptr, &outcome), c.sent);
+        int done = 0;
+        QElapsedTimer took;
+        took.start();
+        TDeviceCommandRun *run = RunDeviceCommand(c.command, nullptr, [&](const TDeviceCommandOutcome &o) {
+            outcome = o;
+            ++done;
+        });
+        EXPECT_EQ(run != nullptr, c.sent);
+        EXPECT_LT(took.elapsed(), 150) << "returns before the answer";
+        EXPECT_EQ(done, 0) << "the outcome comes from the event loop";
+        QElapsedTimer t;
+        t.start();
+        while (c.sent && done == 0 && t.elapsed() < 3000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        EXPECT_EQ(done, c.sent ? 1 : 0);
         EXPECT_EQ(outcome.sent, c.sent);
         EXPECT_EQ(outcome.code, c.command == DC_Reboot && c.sent ? TimedOutCode : 0) << outcome.error.toStdString();
         ASSERT_EQ(box.asked, QStringList{c.question}) << "one question, no error box";
@@ -216,7 +230,7 @@ TEST(DeviceCommands, ConfirmationDecidesWhetherTheSetLeaves)
             QTest::keyClick(box, Qt::Key_Return);
         });
         TDeviceCommandOutcome outcome;
-        EXPECT_FALSE(RunDeviceCommand(command, nullptr, &outcome));
+        EXPECT_EQ(RunDeviceCommand(command, nullptr, [&](const TDeviceCommandOutcome &o) { outcome = o; }), nullptr);
         EXPECT_EQ(caption, QString(DeviceCommandDesc(command).confirmCaption));
         EXPECT_EQ(defaultButton, QMessageBox::No);
         EXPECT_FALSE(outcome.sent);
