@@ -238,5 +238,7 @@ bool ReadDeviceConfig(const QString &path, QvSNMPSessionParams &params)
         s.PrivProtocol = PRIVPROT_IDEA;
     s.AuthPassword = ReadText(ini, "AuthPassword");
     s.PrivPassword = ReadText(ini, "PrivPassword");
+    params.Timeout = qint32(ReadNumber(ini, "Timeout", params.Timeout, QvMinTimeout, QvMaxTimeout));
+    params.Retries = qint32(ReadNumber(ini, "Retries", params.Retries, 0, QvMaxRetries));
     return true;
 }

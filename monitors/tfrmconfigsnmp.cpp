@@ -1,6 +1,7 @@
 #include "tfrmconfigsnmp.h"
 
 #include "qvradiogroup.h"
+#include "qvsnmpsession.h"
 #include "tmessagebox.h"
 
 #include <QApplication>
@@ -15,6 +16,8 @@
 #include <QSaveFile>
 #include <QScrollArea>
 #include <QTime>
+
+#include <cmath>
 
 namespace {
 
@@ -69,6 +72,55 @@ void SetBackground(QWidget *w, QPalette::ColorRole role)
         pal.setColor(g, QPalette::Button, colour);
     }
     w->setPalette(pal);
+}
+
+// The file's entry of a protocol list: the item's own when it carries one (a protocol the list
+// does not offer, kept from the running settings), else its position.
+int FileIndex(const QComboBox *c)
+{
+    const QVariant d = c->currentData();
+    return d.isValid() ? d.toInt() : c->currentIndex();
+}
+
+// Selects the entry of a file index; one the list lacks is added under its name, so that OK
+// writes back what was running.
+void SelectFileIndex(QComboBox *c, int index, const QString &name)
+{
+    if (index >= 0 && index < c->count() && !c->itemData(index).isValid()) {
+        c->setCurrentIndex(index);
+        return;
+    }
+    if (index < 0 || name.isEmpty()) {
+        c->setCurrentIndex(-1);
+        return;
+    }
+    int at = c->findData(index);
+    if (at < 0) {
+        c->addItem(name, index);
+        at = c->count() - 1;
+    }
+    c->setCurrentIndex(at);
+}
+
+QString AuthProtocolName(int code)
+{
+    switch (code) {
+    case AUTHPROT_HMAC128SHA224: return QStringLiteral("HMAC_SHA224");
+    case AUTHPROT_HMAC192SHA256: return QStringLiteral("HMAC_SHA256");
+    case AUTHPROT_HMAC256SHA384: return QStringLiteral("HMAC_SHA384");
+    case AUTHPROT_HMAC384SHA512: return QStringLiteral("HMAC_SHA512");
+    default: return QString();
+    }
+}
+
+QString PrivProtocolName(int code)
+{
+    switch (code) {
+    case PRIVPROT_AES128: return QStringLiteral("CFB_AES128");
+    case PRIVPROT_AES192: return QStringLiteral("CFB_AES192");
+    case PRIVPROT_AES256: return QStringLiteral("CFB_AES256");
+    default: return QString();
+    }
 }
 
 }  // namespace
@@ -131,12 +183,16 @@ TfrmConfigSNMP::TfrmConfigSNMP(QWidget *owner, const QString &address, const QSt
     edtContextEngine = edit(box, "", 346, 115, 117);
     lblCommunity = label(box, "Write Community String : ", 16, 143);
     edtCommunity = edit(box, "lanmore", 178, 138, 56);
+    lblTimeout = label(box, "Time-out (s) : ", 16, 167);
+    edtTimeout = edit(box, "1", 94, 162, 40);
+    lblRetries = label(box, "Retries : ", 248, 167);
+    edtRetries = edit(box, "1", 334, 162, 40);
 
     btnOk = new QPushButton(QStringLiteral("OK"), box);
-    btnOk->setGeometry(136, 168, 75, 25);
+    btnOk->setGeometry(136, 192, 75, 25);
     btnOk->setDefault(true);
     btnExit = new QPushButton(QStringLiteral("Exit"), box);
-    btnExit->setGeometry(232, 168, 75, 25);
+    btnExit->setGeometry(232, 192, 75, 25);
 
     const struct { QWidget *w; const char *name; } names[] = {
         {lblIPCaption, "lblIPCaption"}, {lblIP, "lblIP"}, {lblPort, "lblPort"}, {edtPort, "edtPort"},
@@ -147,7 +203,9 @@ TfrmConfigSNMP::TfrmConfigSNMP(QWidget *owner, const QString &address, const QSt
         {lblPrivProtocol, "lblPrivProtocol"}, {cbxPrivProtocol, "cbxPrivProtocol"}, {lblPrivPass, "lblPrivPass"},
         {edtPrivPass, "edtPrivPass"}, {lblContext, "lblContext"}, {edtContext, "edtContext"},
         {lblContextEngine, "lblContextEngine"}, {edtContextEngine, "edtContextEngine"},
-        {lblCommunity, "lblCommunity"}, {edtCommunity, "edtCommunity"}, {btnOk, "btnOk"}, {btnExit, "btnExit"},
+        {lblCommunity, "lblCommunity"}, {edtCommunity, "edtCommunity"}, {lblTimeout, "lblTimeout"},
+        {edtTimeout, "edtTimeout"}, {lblRetries, "lblRetries"}, {edtRetries, "edtRetries"}, {btnOk, "btnOk"},
+        {btnExit, "btnExit"},
     };
     for (const auto &n : names)
         n.w->setObjectName(QLatin1String(n.name));
@@ -155,6 +213,8 @@ TfrmConfigSNMP::TfrmConfigSNMP(QWidget *owner, const QString &address, const QSt
     lblIP->setText(address);
     lblIP->adjustSize();
     FormCreate();
+    edtTimeout->setText(QString::number(SessionParams().Timeout / 100.0));
+    edtRetries->setText(QString::number(SessionParams().Retries));
 
     connect(rgpSNMPVersion, &QvRadioGroup::itemIndexChanged, this, [this] { rgpSNMPVersionClick(); });
     connect(btnOk, &QPushButton::clicked, this, [this] { btnOkClick(); });
@@ -216,14 +276,62 @@ QString TfrmConfigSNMP::ConfigFileText() const
     e.SecurityName = V3Selected() ? cbxSecurityName->currentText() : QString();
     e.AuthPassword = edtAuthPass->text();
     e.PrivPassword = edtPrivPass->text();
-    e.AuthProtocol = cbxAuthProtocol->currentIndex();
-    e.PrivProtocol = cbxPrivProtocol->currentIndex();
     e.ContextEngineID = edtContextEngine->text();
     e.SecurityLevel = cbxSecurityLevel->currentIndex();
     e.ContextName = edtContext->text();
     e.GetCommStr = edtContext->text();
     e.SetCommStr = edtCommunity->text();
+    e.AuthProtocol = FileIndex(cbxAuthProtocol);
+    e.PrivProtocol = FileIndex(cbxPrivProtocol);
+    e.Timeout = TimeoutHundredths().value_or(SessionParams().Timeout);
+    e.Retries = RetryCount().value_or(SessionParams().Retries);
     return DeviceConfigFileText(e);
+}
+
+std::optional<int> TfrmConfigSNMP::TimeoutHundredths() const
+{
+    bool ok = false;
+    const double seconds = edtTimeout->text().trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(seconds))
+        return std::nullopt;
+    const long long h = std::llround(seconds * 100);
+    if (h < QvMinTimeout || h > QvMaxTimeout)
+        return std::nullopt;
+    return int(h);
+}
+
+std::optional<int> TfrmConfigSNMP::RetryCount() const
+{
+    const QString t = edtRetries->text().trimmed();
+    bool ok = false;
+    const int n = t.toInt(&ok);
+    if (!ok || t.startsWith(QLatin1Char('+')) || n < 0 || n > QvMaxRetries)
+        return std::nullopt;
+    return n;
+}
+
+void TfrmConfigSNMP::LoadSettings(const TDeviceConfigEntries &running)
+{
+    edtPort->setText(running.AgentPort);
+    const QString v = running.Version.trimmed();
+    const int index = v == QLatin1String("3") ? 2 : v == QLatin1String("1") ? 1 : 0;
+    rgpSNMPVersion->setItemIndex(index);
+    rgpSNMPVersionClick();
+    if (index == 2) {
+        cbxSecurityName->setCurrentText(running.SecurityName);
+        SelectFileIndex(cbxSecurityLevel, running.SecurityLevel, QString());
+        SelectFileIndex(cbxAuthProtocol, running.AuthProtocol, AuthProtocolName(running.AuthProtocol + 1));
+        SelectFileIndex(cbxPrivProtocol, running.PrivProtocol, PrivProtocolName(running.PrivProtocol + 1));
+        edtAuthPass->setText(running.AuthPassword);
+        edtPrivPass->setText(running.PrivPassword);
+        edtContextEngine->setText(running.ContextEngineID);
+        edtContext->setText(running.ContextName);
+    } else {
+        edtContext->setText(running.GetCommStr);
+        edtCommunity->setText(running.SetCommStr);
+    }
+    edtTimeout->setText(QString::number(running.Timeout / 100.0));
+    edtRetries->setText(QString::number(running.Retries));
 }
 
 QString DeviceConfigFileText(const TDeviceConfigEntries &e)
@@ -247,6 +355,8 @@ QString DeviceConfigFileText(const TDeviceConfigEntries &e)
         QStringLiteral("UpdateDate=") + locale.toString(QDate::currentDate(), QLocale::ShortFormat),
         QStringLiteral("UpdateTime=") + locale.toString(QTime::currentTime(), QLocale::LongFormat),
         QStringLiteral("SecurityModel=3"),
+        QStringLiteral("Timeout=") + QString::number(e.Timeout),
+        QStringLiteral("Retries=") + QString::number(e.Retries),
     };
     return lines.join(QStringLiteral("\r\n"));
 }
@@ -288,6 +398,14 @@ bool TfrmConfigSNMP::ComputeVersionChanged() const
 void TfrmConfigSNMP::btnOkClick()
 {
     try {
+        if (!TimeoutHundredths()) {
+            QvMessageBox(this, QStringLiteral("Time-out must be a number of seconds from 0.1 to 60!"), QvAppCaption());
+            return;
+        }
+        if (!RetryCount()) {
+            QvMessageBox(this, QStringLiteral("Retries must be a whole number from 0 to 10!"), QvAppCaption());
+            return;
+        }
         if (V3Selected()) {
             const struct { QComboBox *c; const char *text; } checks[] = {
                 {cbxSecurityName, "SecurityName is empty!"},
@@ -308,6 +426,9 @@ void TfrmConfigSNMP::btnOkClick()
             return;
         }
         VersionChanged = ComputeVersionChanged();
+        // Time-out and retries take effect at once; the rest waits for the next start.
+        SessionParams().Timeout = *TimeoutHundredths();
+        SessionParams().Retries = *RetryCount();
         accept();
     } catch (const std::exception &e) {
         QvMessageBox(this, QString::fromLatin1(e.what()), QvAppCaption());

@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <QString>
 
+#include <optional>
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -29,6 +31,8 @@ struct TDeviceConfigEntries {
     QString ContextName;
     QString GetCommStr;
     QString SetCommStr;
+    int Timeout = 100;  // hundredths of a second
+    int Retries = 1;
 };
 
 // The file's text, keys in the settings dialog's order, lines joined by CR LF, none after the last.
@@ -45,7 +49,7 @@ public:
                    const QString &runningSecurityName, const QString &folder);
 
     static constexpr int ClientWidth = 482;
-    static constexpr int ClientHeight = 203;
+    static constexpr int ClientHeight = 227;
 
     // Set by OK when the saved version (or SNMPv3 user) differs from the running one.
     bool VersionChanged = false;
@@ -54,6 +58,11 @@ public:
     QString ConfigFilePath() const;
     // The text OK writes, lines joined by CR LF, none after the last.
     QString ConfigFileText() const;
+    // Fills the fields with the running settings, so that OK without a change writes them again.
+    void LoadSettings(const TDeviceConfigEntries &running);
+    // The typed time-out in hundredths and retries; nullopt when out of range or no number.
+    std::optional<int> TimeoutHundredths() const;
+    std::optional<int> RetryCount() const;
 
     QScrollArea *sbxConfigSNMP;
     QLabel *lblIPCaption;
@@ -79,6 +88,10 @@ public:
     QLineEdit *edtContextEngine;
     QLabel *lblCommunity;
     QLineEdit *edtCommunity;
+    QLabel *lblTimeout;
+    QLineEdit *edtTimeout;
+    QLabel *lblRetries;
+    QLineEdit *edtRetries;
     QPushButton *btnOk;
     QPushButton *btnExit;
 

@@ -130,6 +130,7 @@ void QvSNMPRequest::LoadSessionParams()
 {
     const QvSNMPSessionParams &p = SessionParams();
     timeout = p.Timeout;
+    retries = p.Retries;
     agentAddress = p.Device.Address;
     agentPort = p.Device.Port;
     contextEngineID = p.Scope.ContextEngineID;

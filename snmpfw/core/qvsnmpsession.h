@@ -64,8 +64,12 @@ struct QvSNMPSessionParams {
     QvSNMPScope Scope;
     QvSNMPSecurity Security;
     qint32 Timeout = 100;  // hundredths of a second
+    qint32 Retries = 1;    // resends after a time-out
     SnmpEventProcessor *EventProcessor = nullptr;
 };
+
+// What the user may set: time-out in hundredths of a second, retries after it.
+constexpr qint32 QvMinTimeout = 10, QvMaxTimeout = 6000, QvMaxRetries = 10;
 
 // The record (defaults until the global session is opened, which writes them again).
 QvSNMPSessionParams &SessionParams();
@@ -75,16 +79,12 @@ QvSNMPSessionParams &SessionParams();
 // event pump. Throws -506, -507 or -508. A second call does nothing.
 void OpenGlobalSession(const QString &directory);
 bool GlobalSessionOpen();
-// Repaints whole windows while a blocking request waits: called every 250 ms from the wait's
-// 250th ms on, so that what the window system uncovers meanwhile (it asks by expose events, which
-// wait with the user's input) is drawn again. nullptr, the default: only the paint requests the
-// program posted are served.
-void SetBlockingRepaintHook(void (*hook)());
 // The local engine's boot count presented to agents (0 before the session opens).
 quint32 GlobalEngineBoots();
 
-// Pumps the engine's pending events: a 20 ms timer, plus socket notifiers so that a
-// readable socket is served at once. Never re-entered; runs on the GUI thread only.
+// Pumps the engine's pending events: one read notifier per socket the engine opened, plus one
+// single-shot timer armed from the engine's next retransmission or time-out. Nothing runs while
+// nothing is outstanding. Never re-entered; runs on the GUI thread only.
 class SnmpEventProcessor : public QObject {
     Q_OBJECT
 public:
@@ -94,23 +94,26 @@ public:
     void Start();
     void Stop();
     bool IsActive() const;
-    int Interval() const { return 20; }
+    // True while the time-out timer waits (something is outstanding).
+    bool TimerArmed() const;
     // One round of the pump: reads what arrived, runs time-outs. Returns false when it was
     // already running (re-entry refused).
     bool ProcessPendingEvents();
+    // Re-arms the time-out timer from the engine's next time-out (stops it when none).
+    void Arm();
     // Number of completed pump rounds (diagnostics, tests).
     quint64 Rounds() const { return m_rounds; }
     // Follows the engine's sockets: one read notifier per open session.
     void SyncNotifiers();
 
 private:
-
     QTimer *m_timer = nullptr;
+    bool m_started = false;
     bool m_running = false;
     quint64 m_rounds = 0;
     struct Notifiers;
     Notifiers *m_notifiers = nullptr;
 };
 
-// Runs SnmpEventProcessor rounds; tests and blocking waits use it.
+// Runs one SnmpEventProcessor round; tests use it.
 void SNMPProcessPendingEvents();

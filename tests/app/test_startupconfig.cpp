@@ -187,6 +187,11 @@ TEST_F(DeviceConfig, OverlayAndPrecedence)
          }},
         {"index at the top of 32 bits does not overflow", "[Program Information]\nAuthProtocol=2147483647\n",
          [](const QvSNMPSessionParams &p) { return p.Security.AuthProtocol == 1; }},
+        {"time-out and retries are the user's", "[Program Information]\nTimeout=450\nRetries=0\n",
+         [](const QvSNMPSessionParams &p) { return p.Timeout == 450 && p.Retries == 0; }},
+        {"time-out and retries out of range keep the running ones",
+         "[Program Information]\nTimeout=5\nRetries=11\n",
+         [](const QvSNMPSessionParams &p) { return p.Timeout == 100 && p.Retries == 1; }},
         {"other section only: every key its default", "[Other]\nVersion=3\nAgentPort=7\n",
          [](const QvSNMPSessionParams &p) { return p.Security.Version == 0 && p.Device.Port == 161; }},
     };

@@ -5,6 +5,7 @@
 #include "taboutform.h"
 #include "tfrmconfigsnmp.h"
 #include "thelpviewer.h"
+#include "qvsnmpsession.h"
 #include "tmessagebox.h"
 
 #include <QComboBox>
@@ -120,6 +121,112 @@ TEST(ConfigSnmpDialog, ChecksBeforeSaving)
     QDir(dir).removeRecursively();
 }
 
+// Opened with the running settings, OK without a change writes them again (apart from the
+// date and time), whatever the version and protocols; AES and SHA-2 codes the lists lack are kept.
+TEST(ConfigSnmpDialog, RunningSettingsSurviveAnUntouchedOk)
+{
+    const auto entries = [](const char *version, int auth, int priv, int level) {
+        TDeviceConfigEntries e;
+        e.AgentIP = "10.1.1.1";
+        e.AgentPort = "2161";
+        e.Version = version;
+        if (QByteArray(version) == "3") {
+            e.SecurityName = "SHA_AES_User";
+            e.AuthPassword = "auth-pass";
+            e.PrivPassword = "priv-pass";
+            e.AuthProtocol = auth;
+            e.PrivProtocol = priv;
+            e.SecurityLevel = level;
+            e.ContextName = "ctx";
+            e.GetCommStr = "ctx";  // the dialog's one field serves both under SNMPv3
+            e.ContextEngineID = "80001f88";
+        } else {
+            e.ContextName = "ro-community";
+            e.GetCommStr = "ro-community";
+            e.SetCommStr = "rw-community";
+        }
+        e.Timeout = 350;
+        e.Retries = 3;
+        return e;
+    };
+    const struct {
+        const char *name;
+        TDeviceConfigEntries running;
+    } cases[] = {
+        {"SNMPv1", entries("0", -1, -1, -1)},
+        {"SNMPv2c", entries("1", -1, -1, -1)},
+        {"SNMPv3 MD5 DES", entries("3", 1, 1, 2)},
+        {"SNMPv3 SHA AES-128", entries("3", 2, 3, 2)},
+        {"SNMPv3 SHA-512 AES-256", entries("3", 6, 20, 2)},
+        {"SNMPv3 no auth", entries("3", 0, 0, 0)},
+    };
+    const auto withoutClock = [](QMap<QString, QString> keys) {
+        keys.remove("UpdateDate");
+        keys.remove("UpdateTime");
+        return keys;
+    };
+    for (const auto &c : cases) {
+        TfrmConfigSNMP d(nullptr, "10.1.1.1", c.running.Version, c.running.SecurityName, "/tmp");
+        d.LoadSettings(c.running);
+        EXPECT_EQ(withoutClock(Keys(d.ConfigFileText())), withoutClock(Keys(DeviceConfigFileText(c.running))))
+            << c.name;
+        EXPECT_EQ(d.TimeoutHundredths(), 350) << c.name;
+        EXPECT_EQ(d.RetryCount(), 3) << c.name;
+    }
+}
+
+// Time-out and retries: what is refused names the field and writes nothing; what is taken
+// applies to the running session at once.
+TEST(ConfigSnmpDialog, TimeoutAndRetriesAreCheckedAndApplied)
+{
+    const QString dir = makeTempDir("cfgsnmp-timeouts");
+    const QvSNMPSessionParams saved = SessionParams();
+    const struct {
+        const char *timeout;
+        const char *retries;
+        const char *refusal;  // "" when accepted
+        int hundredths;
+        int retryCount;
+    } cases[] = {
+        {"2.5", "0", "", 250, 0},
+        {"0.1", "10", "", 10, 10},
+        {"60", "1", "", 6000, 1},
+        {"0.05", "1", "Time-out must be a number of seconds from 0.1 to 60!", 0, 0},
+        {"61", "1", "Time-out must be a number of seconds from 0.1 to 60!", 0, 0},
+        {"two", "1", "Time-out must be a number of seconds from 0.1 to 60!", 0, 0},
+        {"nan", "1", "Time-out must be a number of seconds from 0.1 to 60!", 0, 0},
+        {"1", "11", "Retries must be a whole number from 0 to 10!", 0, 0},
+        {"1", "-1", "Retries must be a whole number from 0 to 10!", 0, 0},
+        {"1", "1.5", "Retries must be a whole number from 0 to 10!", 0, 0},
+    };
+    for (const auto &c : cases) {
+        SessionParams().Timeout = 200;
+        SessionParams().Retries = 1;
+        QFile::remove(dir + "/10.1.1.1.cfg");
+        TfrmConfigSNMP d(nullptr, "10.1.1.1", "0", "", dir);
+        d.edtTimeout->setText(c.timeout);
+        d.edtRetries->setText(c.retries);
+        BoxAnswer box;
+        d.btnOkClick();
+        if (*c.refusal) {
+            EXPECT_EQ(box.asked, QStringList{c.refusal}) << c.timeout << " " << c.retries;
+            EXPECT_FALSE(QFile::exists(dir + "/10.1.1.1.cfg"));
+            EXPECT_EQ(SessionParams().Timeout, 200);
+            continue;
+        }
+        EXPECT_TRUE(box.asked.isEmpty()) << c.timeout;
+        EXPECT_EQ(SessionParams().Timeout, c.hundredths);
+        EXPECT_EQ(SessionParams().Retries, c.retryCount);
+        QFile f(dir + "/10.1.1.1.cfg");
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QMap<QString, QString> keys = Keys(QString::fromLatin1(f.readAll()));
+        EXPECT_EQ(keys.value("Timeout"), QString::number(c.hundredths));
+        EXPECT_EQ(keys.value("Retries"), QString::number(c.retryCount));
+    }
+    SessionParams() = saved;
+    QDir(dir).removeRecursively();
+}
+
 TEST(ConfigSnmpDialog, FileText)
 {
     TfrmConfigSNMP d(nullptr, "10.1.1.1", "0", "", "/tmp");
@@ -142,7 +249,8 @@ TEST(ConfigSnmpDialog, FileText)
 
     const QStringList order = {"AgentIP", "AgentPort", "Version", "SecurityName", "AuthPassword", "PrivPassword",
                                "AuthProtocol", "PrivProtocol", "ContextEngineID", "SecurityLevel", "ContextName",
-                               "GetCommStr", "SetCommStr", "UpdateDate", "UpdateTime", "SecurityModel"};
+                               "GetCommStr", "SetCommStr", "UpdateDate", "UpdateTime", "SecurityModel",
+                               "Timeout", "Retries"};
     QStringList seen;
     for (const QString &line : d.ConfigFileText().split("\r\n").mid(1))
         seen << line.section('=', 0, 0);
