@@ -4,10 +4,12 @@
 // with the rows of an independent GET-NEXT walk, and a launch from the device manager's menu.
 #include "agent_support.h"
 #include "devicecommands.h"
+#include "fake_udp_agent.h"
 #include "kmvsim_process.h"
 #include "mibcatalogue.h"
 #include "mibenums.h"
 #include "modulestart.h"
+#include "qvsnmperrors.h"
 #include "qvsnmpexception.h"
 #include "qvsnmprequest.h"
 #include "qvsnmpsession.h"
@@ -307,6 +309,103 @@ TEST_F(Modules, RefreshDuringAWalkStartsItAfresh)
         EXPECT_EQ(ShownRows(view), expected);
         EXPECT_EQ(list->CtrlBtn->ST_Count->text(), QString::number(expected.size()));
         form->FormClose();
+    }
+}
+
+// The ARP window against agents whose answers are faulty: whether read in bulk (SNMPv2c) or
+// row by row (SNMPv1), the walk ends with the error that names the fault, never with "Ok!" and
+// an empty or cut-short list.
+TEST_F(Modules, FaultyAgentsNeverLookLikeAnEmptyTable)
+{
+    const QString entry = QStringLiteral("1.3.6.1.2.1.4.22.1");
+    const QList<quint32> base = FakeUdpAgent::oid(entry);
+    const QList<quint32> instance = {1, 10, 0, 0, 1};  // ifIndex 1, 10.0.0.1
+    // A value of the column's own type: ifIndex, MAC, net address, type.
+    auto valueOf = [&](const QList<quint32> &oid) {
+        switch (oid.size() > base.size() ? oid[base.size()] : 0) {
+        case 2: return FakeUdpAgent::octets(QByteArray("\x00\x11\x22\x33\x44\x55", 6));
+        case 3: return QByteArray("\x40\x04\x0a\x00\x00\x01", 6);
+        default: return FakeUdpAgent::integer(3);
+        }
+    };
+    auto columnOf = [&](const QList<quint32> &oid) { return oid.mid(0, base.size() + 1); };
+    using Next = std::function<FakeVb(const QList<quint32> &)>;
+    struct Case {
+        const char *fault;
+        Next next;
+        int code;
+    };
+    const Case cases[] = {
+        {"answers with the names asked for", [&](const QList<quint32> &o) { return FakeVb{o, valueOf(o)}; },
+         QVE_OID_NOT_INCREASING},
+        {"wraps around to the start of its tree",
+         [&](const QList<quint32> &) {
+             return FakeVb{FakeUdpAgent::oid(QStringLiteral("1.3.6.1.2.1.1.1.0")), FakeUdpAgent::octets("kmv")};
+         },
+         QVE_OID_NOT_INCREASING},
+        {"cycles between two rows",
+         [&](const QList<quint32> &o) {
+             // The column's rows 1 and 2, then row 1 again.
+             QList<quint32> row = columnOf(o) << instance;
+             if (o.size() > base.size() + 1 && o.last() == 1)
+                 row.last() = 2;
+             return FakeVb{row, valueOf(row)};
+         },
+         QVE_OID_NOT_INCREASING},
+        {"answers ever deeper instances",
+         [&](const QList<quint32> &o) {
+             const QList<quint32> deeper = o.size() == base.size() + 1 ? QList<quint32>(o) << instance
+                                                                        : QList<quint32>(o) << 0;
+             return FakeVb{deeper, valueOf(deeper)};
+         },
+         QVE_INSTANCE_MISMATCH},
+        {"answers wrong types",
+         [&](const QList<quint32> &o) {
+             const QList<quint32> row = columnOf(o) << instance;
+             return FakeVb{row, FakeUdpAgent::octets("x")};
+         },
+         QVE_WRONG_TYPE},
+    };
+    const TWindowDef *def = FindModuleWindowDef(QStringLiteral("/TMIB_ARP"));
+    ASSERT_NE(def, nullptr);
+    for (const Case &c : cases) {
+        FakeUdpAgent agent([&c](const FakeRequest &q) {
+            FakeResponse r;
+            const int rounds = q.pduType == 0xa5 ? qBound(1, q.errorIndex, 20) : 1;
+            QList<QList<quint32>> cursor;
+            for (const FakeVb &v : q.vbs)
+                cursor << v.oid;
+            for (int k = 0; k < rounds; ++k)
+                for (QList<quint32> &o : cursor) {
+                    const FakeVb a = c.next(o);
+                    o = a.oid;
+                    r.vbs << a;
+                }
+            return r;
+        });
+        ASSERT_TRUE(agent.ok());
+        for (qint8 version : {qint8(1), qint8(0)}) {
+            SCOPED_TRACE(std::string(c.fault) + (version ? " v2c" : " v1"));
+            QvSNMPSessionParams &p = SessionParams();
+            p.Device.Address = QStringLiteral("127.0.0.1");
+            p.Device.Port = agent.port();
+            p.Security.Version = version;
+            p.Security.ReadCommunity = QStringLiteral("public");
+            std::unique_ptr<TConfigForm> form(BuildModuleWindow(*def, p.Device.Address));
+            form->show();
+            QvSNMPRequest2Edits *binding = form->BindingAt(0);
+            auto *strip = qobject_cast<QPlainTextEdit *>(binding->ReportTarget());
+            ASSERT_NE(strip, nullptr);
+            ASSERT_TRUE(WaitFor([&] { return !binding->Busy() && !strip->toPlainText().isEmpty(); }, 20000));
+            const QString shown = strip->toPlainText();
+            EXPECT_FALSE(shown.contains(QStringLiteral("Ok!"))) << shown.toStdString();
+            EXPECT_TRUE(shown.contains(QvErrorText(c.code))) << shown.toStdString();
+            form->FormClose();
+        }
+        bool bulk = false;
+        for (const FakeRequest &q : agent.requests())
+            bulk |= q.pduType == 0xa5;
+        EXPECT_TRUE(bulk) << c.fault;
     }
 }
 
