@@ -114,6 +114,9 @@ QString DeviceCommandNotice(TDeviceCommand command, const TDeviceCommandOutcome 
     }
     if (outcome.code == 0)
         return QStringLiteral("Save Configure: sent and accepted by the switch.");
+    // Without an answer nothing is known to have failed.
+    if (outcome.code == TimedOutCode || outcome.code == QVC_TIMEOUT)
+        return QStringLiteral("Save Configure: the switch did not answer; it may have saved the configuration.");
     return QStringLiteral("Save Configure failed: ") + outcome.error;
 }
 
