@@ -42,6 +42,8 @@
 #include <functional>
 #include <memory>
 
+#include <signal.h>
+
 namespace {
 
 bool WaitFor(const std::function<bool()> &done, int ms = 30000)
@@ -221,6 +223,52 @@ TEST_F(Modules, CommandLinesAsTheDeviceManagerWritesThem)
         } else {
             EXPECT_EQ(s.params.Security.ReadCommunity, QStringLiteral("corvet"));
             EXPECT_EQ(s.params.Security.WriteCommunity, QStringLiteral("lanmore"));
+        }
+    }
+}
+
+// The device manager's launch keeps every secret off the module's command line and hands it over
+// on standard input; the module ends up with the same session as from the old command line, and
+// a value with a blank now arrives whole.
+TEST_F(Modules, SecretsTravelOnStandardInput)
+{
+    const QString exe = s_home + "/bin/Layer3";
+    TSessionTexts blank = Texts(QStringLiteral("3"));
+    blank.AuthPassword = QStringLiteral("kmv auth 7040");
+    TSessionTexts v2c = Texts(QStringLiteral("1"));
+    v2c.ReadCommunity = QStringLiteral("read-secret");
+    v2c.WriteCommunity = QStringLiteral("write-secret");
+    const struct {
+        const char *name;
+        TSessionTexts texts;
+    } cases[] = {{"v3", Texts(QStringLiteral("3"))}, {"v3, a password with blanks", blank}, {"v2c", v2c}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString target = QStringLiteral("/TLayer3_OSPF");
+        const TModuleHandOver h = ModuleHandOver(c.texts, target, QString());
+        const bool v3 = c.texts.Version == QLatin1String("3");
+        const QStringList secrets = v3 ? QStringList{c.texts.AuthPassword, c.texts.PrivPassword}
+                                       : QStringList{c.texts.ReadCommunity, c.texts.WriteCommunity};
+        for (const QString &secret : secrets)
+            for (const QString &word : secret.split(u' '))
+                EXPECT_FALSE(h.arguments.join(u'\n').contains(word)) << word.toStdString();
+        EXPECT_EQ(h.arguments.value(1), QStringLiteral("/S-"));
+        EXPECT_EQ(h.arguments.last(), target);
+        const TModuleStart viaInput = PrepareModule(h.arguments, exe, h.secretInput);
+        const TModuleStart viaLine = PrepareModule(ModuleArgumentList(c.texts, target, QString()), exe);
+        ASSERT_NE(viaInput.window, nullptr) << viaInput.error.toStdString();
+        const QvSNMPSessionParams &a = viaInput.params, &b = viaLine.params;
+        EXPECT_EQ(a.Device.Address, b.Device.Address);
+        EXPECT_EQ(a.Device.Port, b.Device.Port);
+        EXPECT_EQ(a.Security.Version, b.Security.Version);
+        EXPECT_EQ(a.Security.SecurityName, b.Security.SecurityName);
+        EXPECT_EQ(a.Scope.ContextName, b.Scope.ContextName);
+        if (v3) {
+            EXPECT_EQ(a.Security.AuthPassword, c.texts.AuthPassword);
+            EXPECT_EQ(a.Security.PrivPassword, c.texts.PrivPassword);
+        } else {
+            EXPECT_EQ(a.Security.ReadCommunity, c.texts.ReadCommunity);
+            EXPECT_EQ(a.Security.WriteCommunity, c.texts.WriteCommunity);
         }
     }
 }
@@ -417,7 +465,10 @@ TEST_F(Modules, MenuEntryStartsTheModuleWithItsCommandLine)
     const QString record = s_home + "/launched.txt";
     QFile script(bin + "/Layer3");
     ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1'\n").arg(record).toLocal8Bit());
+    const QString input = s_home + "/launched-stdin.txt";
+    script.write(QStringLiteral("#!/bin/sh\ncat > '%2'\nprintf '%s\\n' \"$@\" > '%1'\n")
+                     .arg(record, input)
+                     .toLocal8Bit());
     script.close();
     script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
     const quint16 port = freeUdpPort();
@@ -431,12 +482,19 @@ TEST_F(Modules, MenuEntryStartsTheModuleWithItsCommandLine)
     QFile f(record);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QStringList launched = QString::fromLatin1(f.readAll()).split(u'\n', Qt::SkipEmptyParts);
-    EXPECT_EQ(launched, ModuleArgumentList(form.Texts(), QStringLiteral("/TLayer3_Lsdb"), QString()));
+    const TModuleHandOver handOver = ModuleHandOver(form.Texts(), QStringLiteral("/TLayer3_Lsdb"), QString());
+    EXPECT_EQ(launched, handOver.arguments);
     EXPECT_EQ(launched.first(), QStringLiteral("/I127.0.0.1"));
     EXPECT_EQ(launched.last(), QStringLiteral("/TLayer3_Lsdb"));
     EXPECT_TRUE(launched.contains(QStringLiteral("/nSHA_User")));
+    EXPECT_FALSE(launched.join(u' ').contains(QStringLiteral("kmvauth7040")));
+    QFile in(input);
+    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+    const QByteArray secrets = in.readAll();
+    EXPECT_EQ(secrets, handOver.secretInput);
     // What the module makes of it.
-    const TModuleStart s = PrepareModule(launched, bin + "/Layer3");
+    const TModuleStart s = PrepareModule(launched, bin + "/Layer3", secrets);
+    EXPECT_EQ(s.params.Security.AuthPassword, QStringLiteral("kmvauth7040"));
     ASSERT_NE(s.window, nullptr) << s.error.toStdString();
     EXPECT_EQ(s.params.Device.Port, port);
     EXPECT_EQ(s.params.Security.SecurityLevel, 2);
@@ -471,5 +529,56 @@ TEST(ModuleProgram, PasswordsAreWipedFromTheProcessList)
     module.waitForFinished(30000);
     EXPECT_TRUE(wiped) << seen.replace('\0', ' ').toStdString();
     EXPECT_TRUE(seen.contains("/nSHA_DES_User"));
+    QDir(home).removeRecursively();
+}
+
+// The module program started as the device manager starts it: its command line, read from the
+// moment it runs until it has asked the agent for its table, never holds the communities, and
+// the agent sees the community that came on standard input.
+TEST(ModuleProgram, LaunchedModuleHasNoSecretOnItsCommandLine)
+{
+    const QString home = makeTempDir(QStringLiteral("modules-launch"));
+    const QString ems = home + "/quorvane_ems";
+    ASSERT_TRUE(QDir().mkpath(ems));
+    // A copy, so that the program finds the device configuration file beside itself.
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KMV_LAYER3_PATH), ems + "/MIB"));
+    QFile(ems + "/MIB").setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    FakeUdpAgent agent([](const FakeRequest &q) {
+        FakeResponse r;
+        for (FakeVb v : q.vbs) {
+            v.value = FakeUdpAgent::endOfMibView();
+            r.vbs << v;
+        }
+        return r;
+    });
+    ASSERT_TRUE(agent.ok());
+    QFile cfg(ems + "/127.0.0.1.cfg");
+    ASSERT_TRUE(cfg.open(QIODevice::WriteOnly));
+    cfg.write(QStringLiteral("[Program Information]\r\nAgentPort=%1\r\nVersion=1\r\n").arg(agent.port()).toLatin1());
+    cfg.close();
+    TSessionTexts texts;
+    texts.Address = QStringLiteral("127.0.0.1");
+    texts.Version = QStringLiteral("1");
+    texts.ReadCommunity = QStringLiteral("rd-s3cret");
+    texts.WriteCommunity = QStringLiteral("wr-s3cret");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qint64 pid = 0;
+    ASSERT_TRUE(LaunchSharedModule(texts, QStringLiteral("/TMIB_ARP"), QString(), ems, &pid));
+    ASSERT_GT(pid, 0);
+    const QString procFile = QStringLiteral("/proc/%1/cmdline").arg(pid);
+    QList<QByteArray> seen;
+    const bool asked = WaitFor([&] {
+        QFile f(procFile);
+        if (f.open(QIODevice::ReadOnly))
+            seen << f.readAll();
+        return !agent.requests().isEmpty();
+    }, 30000);
+    ::kill(pid_t(pid), SIGKILL);
+    ASSERT_TRUE(asked) << "the module never asked the agent";
+    ASSERT_FALSE(seen.isEmpty());
+    for (const QByteArray &line : std::as_const(seen))
+        EXPECT_FALSE(line.contains("s3cret")) << QByteArray(line).replace('\0', ' ').toStdString();
+    EXPECT_TRUE(seen.last().contains("/TMIB_ARP")) << QByteArray(seen.last()).replace('\0', ' ').toStdString();
+    EXPECT_EQ(agent.requests().first().community, QByteArray("rd-s3cret"));
     QDir(home).removeRecursively();
 }
