@@ -3,6 +3,7 @@
 #include "mibtables.h"
 #include "qvsnmpexception.h"
 #include "qvsnmprequest.h"
+#include "startupconfig.h"
 #include "taboutform.h"
 #include "tfrmconfigsnmp.h"
 #include "thelpviewer.h"
@@ -17,6 +18,9 @@
 #include <QProcess>
 
 #include <memory>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -136,6 +140,9 @@ QString DeviceCommandNotice(TDeviceCommand command, const TDeviceCommandOutcome 
     }
     if (outcome.code == 0)
         return QStringLiteral("Save Configure: sent and accepted by the switch.");
+    // Without an answer nothing is known to have failed.
+    if (outcome.code == TimedOutCode || outcome.code == QVC_TIMEOUT)
+        return QStringLiteral("Save Configure: the switch did not answer; it may have saved the configuration.");
     return QStringLiteral("Save Configure failed: ") + outcome.error;
 }
 
@@ -162,19 +169,46 @@ QString ModuleNameOf(const QString &target)
     return name;
 }
 
-QString ModuleArguments(const TSessionTexts &t, const QString &target)
+namespace {
+
+// The switches after the program; without the secret ones when they go another way.
+QString argumentLine(const TSessionTexts &t, const QString &target, bool secrets)
 {
     QString line = QStringLiteral(" /I") + t.Address;
     if (t.Version == QLatin1String("3")) {
         line += QStringLiteral(" /t") + t.Port + QStringLiteral(" /v") + t.Version + QStringLiteral(" /d")
                 + t.ContextEngineID + QStringLiteral(" /m") + t.SecurityModel + QStringLiteral(" /n")
                 + t.SecurityName + QStringLiteral(" /l") + t.SecurityLevel + QStringLiteral(" /a") + t.AuthProtocol
-                + QStringLiteral(" /p") + t.PrivProtocol + QStringLiteral(" /A") + t.AuthPassword
-                + QStringLiteral(" /P") + t.PrivPassword + QStringLiteral(" /c") + t.ContextName;
-    } else {
+                + QStringLiteral(" /p") + t.PrivProtocol;
+        if (secrets)
+            line += QStringLiteral(" /A") + t.AuthPassword + QStringLiteral(" /P") + t.PrivPassword;
+        line += QStringLiteral(" /c") + t.ContextName;
+    } else if (secrets) {
         line += QStringLiteral(" /R") + t.ReadCommunity + QStringLiteral(" /W") + t.WriteCommunity;
     }
     return line + QLatin1Char(' ') + target;
+}
+
+} // namespace
+
+QString ModuleArguments(const TSessionTexts &t, const QString &target)
+{
+    return argumentLine(t, target, true);
+}
+
+TModuleHandOver ModuleHandOver(const TSessionTexts &t, const QString &target, const QString &extra)
+{
+    TModuleHandOver launch;
+    launch.arguments =
+        (argumentLine(t, target, false) + QLatin1Char(' ') + extra).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    launch.arguments.insert(qMin<qsizetype>(1, launch.arguments.size()), SecretInputSwitch);
+    // Whole values, blanks included; a line break would end one.
+    const bool v3 = t.Version == QLatin1String("3");
+    const QStringList lines = v3 ? QStringList{QStringLiteral("/A") + t.AuthPassword, QStringLiteral("/P") + t.PrivPassword}
+                                 : QStringList{QStringLiteral("/R") + t.ReadCommunity, QStringLiteral("/W") + t.WriteCommunity};
+    for (const QString &line : lines)
+        launch.secretInput += line.toLatin1() + '\n';
+    return launch;
 }
 
 QString BuildModuleCommandLine(const TSessionTexts &texts, const QString &target, const QString &programFolder)
@@ -189,13 +223,31 @@ QStringList ModuleArgumentList(const TSessionTexts &texts, const QString &target
 }
 
 bool LaunchSharedModule(const TSessionTexts &texts, const QString &target, const QString &extra,
-                        const QString &programFolder)
+                        const QString &programFolder, qint64 *pid)
 {
     try {
         const QString program = withSeparator(programFolder) + ModuleNameOf(target);
         if (ModuleNameOf(target).isEmpty() || !QFileInfo(program).isFile())
             return false;
-        return QProcess::startDetached(program, ModuleArgumentList(texts, target, extra));
+        const TModuleHandOver launch = ModuleHandOver(texts, target, extra);
+        // The secrets wait in a pipe that becomes the module's standard input: written whole
+        // before the start (far below a pipe's capacity) and closed, so the module reads to its end.
+        int fds[2];
+        if (::pipe2(fds, O_CLOEXEC) != 0)
+            return false;
+        const bool written = ::write(fds[1], launch.secretInput.constData(), size_t(launch.secretInput.size()))
+                             == launch.secretInput.size();
+        ::close(fds[1]);
+        bool started = false;
+        if (written) {
+            QProcess process;
+            process.setProgram(program);
+            process.setArguments(launch.arguments);
+            process.setStandardInputFile(QStringLiteral("/dev/fd/%1").arg(fds[0]));
+            started = process.startDetached(pid);
+        }
+        ::close(fds[0]);
+        return started;
     } catch (...) {
         return false;
     }

@@ -24,8 +24,10 @@
 #include "startupconfig.h"
 #include "tfrmconfigsnmp.h"
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -90,11 +92,20 @@ QString ModuleNameOf(const QString &target);
 QString ModuleArguments(const TSessionTexts &texts, const QString &target);
 // programFolder, the module name, then ModuleArguments.
 QString BuildModuleCommandLine(const TSessionTexts &texts, const QString &target, const QString &programFolder);
-// The program and its arguments as LaunchSharedModule starts them (blanks separate arguments).
+// ModuleArguments (then extra) split at blanks: every switch, the secret ones included.
 QStringList ModuleArgumentList(const TSessionTexts &texts, const QString &target, const QString &extra);
-// Starts the module without waiting; false when it could not start (nothing is shown).
+// What LaunchSharedModule hands the module: the arguments of ModuleArgumentList without the
+// secret switches ("/A", "/P" or "/R", "/W") and with "/S-" after the address; the secret
+// switches, one per line, go to the module's standard input.
+struct TModuleHandOver {
+    QStringList arguments;
+    QByteArray secretInput;
+};
+TModuleHandOver ModuleHandOver(const TSessionTexts &texts, const QString &target, const QString &extra);
+// Starts the module without waiting, no secret on its command line; false when it could not
+// start (nothing is shown). pid, when given, receives the module's process id.
 bool LaunchSharedModule(const TSessionTexts &texts, const QString &target, const QString &extra,
-                        const QString &programFolder);
+                        const QString &programFolder, qint64 *pid = nullptr);
 
 enum class TToolRun {
     NotStarted,  // missing or not startable: returned at once

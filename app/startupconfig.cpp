@@ -3,12 +3,17 @@
 #include "qvini.h"
 #include "qvsnmpexception.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QSettings>
 
+#include <cerrno>
 #include <cstring>
 #include <limits>
 #include <optional>
+
+#include <poll.h>
+#include <unistd.h>
 
 namespace {
 
@@ -169,6 +174,60 @@ void WipeSecretArguments(int argc, char **argv)
         // One character per octet, so the position in the text is the position in the bytes.
         char *value = argv[i] + at + 2;
         std::memset(value, 0, std::strlen(value));
+    }
+}
+
+bool WantsSecretInput(int argc, char **argv)
+{
+    const QByteArray sw = SecretInputSwitch.toLatin1();
+    for (int i = 1; i < argc; ++i)
+        if (argv[i] && sw == argv[i])
+            return true;
+    return false;
+}
+
+QByteArray ReadSecretInput(int fd, int timeoutMs)
+{
+    constexpr qsizetype Limit = 64 * 1024;
+    QByteArray input;
+    QElapsedTimer clock;
+    clock.start();
+    char buf[4096];
+    while (input.size() < Limit) {
+        const qint64 left = timeoutMs - clock.elapsed();
+        if (left <= 0)
+            break;
+        pollfd p{fd, POLLIN, 0};
+        const int ready = ::poll(&p, 1, int(left));
+        if (ready < 0 && errno == EINTR)
+            continue;
+        if (ready <= 0)
+            break;
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        input.append(buf, qsizetype(n));
+    }
+    input.truncate(Limit);
+    return input;
+}
+
+void ApplySecretSwitches(const QByteArray &input, QvSNMPSessionParams &params)
+{
+    for (QByteArray line : input.split('\n')) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        const QString text = QString::fromLatin1(line);
+        for (const Switch &sw : kSwitches) {
+            const bool secret = sw.field == Field::AuthPassword || sw.field == Field::PrivPassword
+                || sw.field == Field::ReadCommunity || sw.field == Field::WriteCommunity;
+            if (secret && text.startsWith(QLatin1String(sw.text))) {
+                ApplySwitch(sw.field, QLatin1String(sw.text), text.mid(2), params);
+                break;
+            }
+        }
     }
 }
 

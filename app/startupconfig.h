@@ -53,6 +53,17 @@ void ParseCommandLine(const QStringList &arguments, QvSNMPSessionParams &params)
 // Call it once start-up has copied the arguments; argv[0] is left alone.
 void WipeSecretArguments(int argc, char **argv);
 
+// The switch by which a module is told to read its secret switches ("/A", "/P", "/R", "/W") from
+// standard input, one per line, instead of finding them in its arguments.
+inline const QString SecretInputSwitch = QStringLiteral("/S-");
+// True when an argument after argv[0] is exactly SecretInputSwitch.
+bool WantsSecretInput(int argc, char **argv);
+// Standard input (fd) up to its end: at most 64 KiB, waiting at most timeoutMs in all.
+QByteArray ReadSecretInput(int fd, int timeoutMs = 10000);
+// Applies each line of input that is a secret switch with its value (a trailing "\r" dropped, one
+// character per octet); other lines are ignored.
+void ApplySecretSwitches(const QByteArray &input, QvSNMPSessionParams &params);
+
 // A path that may use backslashes (as the suite writes them) in the platform's own form.
 QString NativePath(const QString &path);
 // The last folder component of the executable's full path ("" when it has none).

@@ -18,6 +18,9 @@
 
 int main(int argc, char **argv)
 {
+    // The device manager hands the secret switches over on standard input ("/S-"), never in
+    // the arguments; read them before anything else.
+    const QByteArray secretInput = WantsSecretInput(argc, argv) ? ReadSecretInput(0) : QByteArray();
     QApplication app(argc, argv);
     try {
         QvCatalogueListsScope lists;
@@ -30,7 +33,7 @@ int main(int argc, char **argv)
         const QString exePath = QCoreApplication::applicationFilePath();
         OpenGlobalSession(QString());
         LoadCatalogues(QDir(QFileInfo(exePath).absolutePath()).filePath(QStringLiteral("errMSg")));
-        const TModuleStart start = PrepareModule(arguments, exePath);
+        const TModuleStart start = PrepareModule(arguments, exePath, secretInput);
         if (!start.window) {
             QvMessageBox(nullptr, start.error, QvAppCaption());
             return 2;

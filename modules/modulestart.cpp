@@ -22,7 +22,7 @@ QString ModuleTarget(const QStringList &arguments)
     return QString();
 }
 
-TModuleStart PrepareModule(const QStringList &arguments, const QString &exePath)
+TModuleStart PrepareModule(const QStringList &arguments, const QString &exePath, const QByteArray &secretInput)
 {
     TModuleStart start;
     start.params.Timeout = 200;
@@ -47,6 +47,7 @@ TModuleStart PrepareModule(const QStringList &arguments, const QString &exePath)
     p.Security.Version = NoVersion;
     try {
         ParseCommandLine(switches, p);
+        ApplySecretSwitches(secretInput, p);
     } catch (const QvSNMPException &e) {
         start.window = nullptr;
         start.error = e.text();

@@ -8,6 +8,7 @@
 #include "qvsnmpsession.h"
 #include "windowdefs.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -24,5 +25,8 @@ QString ModuleTarget(const QStringList &arguments);
 // Turns the arguments (without the program name) into session parameters and the target's
 // window definition. Where the command line carries no port or no version (SNMPv1 and SNMPv2c
 // launches), they come from the device configuration file of the address, found as the device
-// manager finds it from exePath; failing that, port 161 and SNMPv1. Never throws.
-TModuleStart PrepareModule(const QStringList &arguments, const QString &exePath);
+// manager finds it from exePath; failing that, port 161 and SNMPv1. The secret switches of
+// secretInput (what "/S-" had the program read from its standard input) are applied after the
+// arguments. Never throws.
+TModuleStart PrepareModule(const QStringList &arguments, const QString &exePath,
+                           const QByteArray &secretInput = QByteArray());

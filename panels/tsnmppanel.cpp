@@ -721,7 +721,24 @@ void TSNMPListViewPanel::DeleteClick()
 {
     if (!m_binding || m_binding->Busy())
         return;
-    if (QvMessageBox(window(), QStringLiteral("Are you sure to delete ?"), QStringLiteral("Delete"),
+    // Name the row: its shown index columns, else its first shown column.
+    QString rowName;
+    if (const QList<QTreeWidgetItem *> sel = ListPanel->ListView->selectedItems(); !sel.isEmpty()) {
+        const QList<int> order = m_binding->RowColumnOrder();
+        const QvSNMPVarList &list = m_binding->Vars();
+        QStringList keys, shown;
+        for (int c = 0; c < order.size(); ++c) {
+            if (list.IsHiddenColumn(order.at(c)) || sel.first()->text(c).trimmed().isEmpty())
+                continue;
+            shown << sel.first()->text(c).trimmed();
+            if (EditsPanel->IsKeyColumn(order.at(c)))
+                keys << shown.last();
+        }
+        rowName = !keys.isEmpty() ? keys.join(QStringLiteral(", ")) : shown.value(0);
+    }
+    const QString question = rowName.isEmpty() ? QStringLiteral("Are you sure to delete ?")
+                                               : QStringLiteral("Are you sure to delete %1 ?").arg(rowName);
+    if (QvMessageBox(window(), question, QStringLiteral("Delete"),
                      QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         != QMessageBox::Yes)
         return;

@@ -51,6 +51,14 @@ quint32 ticksOf(const QString &text)
     return v;
 }
 
+QByteArray macOf(const QString &text)
+{
+    QByteArray o;
+    if (!QvParseMac(text, &o))
+        badValue();
+    return o;
+}
+
 double realOf(const QString &text)
 {
     double v = 0;
@@ -349,6 +357,50 @@ QByteArray QvReadHex(const QString &text)
     for (; k + 1 < digits.size(); k += 2)
         o.append(char(hexValue(digits[k]) * 16 + hexValue(digits[k + 1])));
     return o;
+}
+
+bool QvParseMac(const QString &text, QByteArray *octets)
+{
+    const QString t = text.trimmed();
+    auto isHex = [](QChar c) {
+        const ushort u = c.unicode();
+        return (u >= '0' && u <= '9') || (u >= 'a' && u <= 'f') || (u >= 'A' && u <= 'F');
+    };
+    QChar separator;
+    for (QChar c : t)
+        if (!isHex(c)) {
+            separator = c;
+            break;
+        }
+    QStringList groups;
+    int groupCount = 1, minDigits = 12, maxDigits = 12;
+    if (separator.isNull()) {
+        groups << t;
+    } else if (separator == u':' || separator == u'-' || separator == u' ') {
+        groups = t.split(separator);
+        groupCount = 6;
+        minDigits = 1;
+        maxDigits = 2;
+    } else if (separator == u'.') {
+        groups = t.split(separator);
+        groupCount = 3;
+        minDigits = maxDigits = 4;
+    } else {
+        return false;
+    }
+    if (groups.size() != groupCount)
+        return false;
+    QString digits;
+    for (const QString &g : groups) {
+        if (g.size() < minDigits || g.size() > maxDigits)
+            return false;
+        for (QChar c : g)
+            if (!isHex(c))
+                return false;
+        digits += g.size() < maxDigits && maxDigits == 2 ? QLatin1Char('0') + g : g;
+    }
+    *octets = QByteArray::fromHex(digits.toLatin1());
+    return octets->size() == 6;
 }
 
 QString QvHexText(const QByteArray &octets)
@@ -792,8 +844,9 @@ QvSNMPValue QvTextToValue(quint32 syntax, const QString &text, const QvOptionLis
         return QvSNMPValue::integer(qint32(decimalIn(t, Int32Min, Int32Max)));
     case SYN_BITSTR:
     case SYN_OCTETSTR:
-    case SYN_MACADDRESS:
         return QvSNMPValue::string(QvReadHex(t));
+    case SYN_MACADDRESS:
+        return QvSNMPValue::string(macOf(t));
     case SYN_OPAQUE:
         return QvSNMPValue::string(QvReadHex(t), QvSNMPValue::Opaque);
     case SYN_NULL:
@@ -895,10 +948,7 @@ QvOid QvEncodeIndexOid(quint32 syntax, const QString &text, bool lastImplied, co
     }
     case SYN_MACADDRESS: {
         // Exactly six octets: a shorter instance would address another row.
-        const QByteArray o = QvReadHex(t);
-        if (o.size() != 6)
-            badValue();
-        appendOctets(oid, o);
+        appendOctets(oid, macOf(t));
         break;
     }
     case SYN_DATETIME:
@@ -1202,8 +1252,11 @@ QByteArray TextToOctets(const QString &text, quint32 syntax)
     case SYN_BITSTR:
     case SYN_OCTETSTR:
     case SYN_OPAQUE:
-    case SYN_MACADDRESS:
         o = QvReadHex(text);
+        break;
+    case SYN_MACADDRESS:
+        // Six octets, or the part would shift the fields after it.
+        o = macOf(text);
         break;
     case SYN_OBJECTID: {
         QvOid oid;

@@ -45,6 +45,9 @@ bool QvParseTimeTicks(const QString &text, quint32 *ticks);
 bool QvParseReal(const QString &text, double *value);
 // A whole number, or a real that rounds into 0 .. 2^64-1.
 bool QvParseCounter64(const QString &text, quint64 *value);
+// A MAC address: twelve hex digits bare, six groups of one or two joined by ":", "-" or blanks
+// (one kind throughout), or three groups of four joined by ".".
+bool QvParseMac(const QString &text, QByteArray *octets);
 // Date-time real: days since 30 December 1899, the fraction the time of day; years 1 to 9999.
 QString QvDateTimeRealText(double value);
 bool QvReadDateTimeReal(const QString &text, double *value);

@@ -305,7 +305,7 @@ bool QvSNMPRequest::IsV1WalkEnd(const QvSNMPResponse &response)
     return false;
 }
 
-bool QvSNMPRequest::StoreReadResponse(const void *response)
+bool QvSNMPRequest::StoreReadResponse(const void *response, const QList<QvSNMPVb> &asked)
 {
     const auto *resp = static_cast<const QvSNMPResponse *>(response);
     QString rowSuffix;
@@ -329,16 +329,20 @@ bool QvSNMPRequest::StoreReadResponse(const void *response)
         const QString received = QvOidToText(vb.oid);
         QvSNMPVar &v = vars.Item(i);
         const QString base = Base(i);
-        if (vars.IsTable() && !v.currentOid.isEmpty() && !vb.value.isException()) {
-            // An answer inside the column that does not advance: the agent loops. (The end of
-            // the agent's view comes back as the asked OID with an exception: that ends the column.)
-            QvOid b, p;
-            const QvOid &r = vb.oid;
-            if (QvParseOid(base, &b) && QvParseOid(v.currentOid, &p) && r.size() > b.size()
-                && compareOid(r.mid(0, b.size()), b) == 0 && compareOid(r, p) <= 0)
+        // The end of the agent's view comes back as the asked OID with an exception: that ends
+        // the column. Any other answer not beyond the asked OID, inside the column or not, is
+        // an agent that loops or goes backwards.
+        const bool viewEnded = vars.IsTable() && vb.value.type == QvSNMPValue::EndOfMibView;
+        if (vars.IsTable() && !viewEnded) {
+            QvOid sent;
+            if (k - 1 < asked.size())
+                sent = asked[k - 1].oid;
+            else
+                QvParseOid(v.currentOid.isEmpty() ? base : v.currentOid, &sent);
+            if (compareOid(vb.oid, sent) <= 0)
                 QvThrow(QVE_OID_NOT_INCREASING);
         }
-        if (IsColumnDone(base, v.currentOid, received)) {
+        if (viewEnded || IsColumnDone(base, v.currentOid, received)) {
             ++done;
             v.valueText = QvNotDoneText;
             v.currentOid = previousRow.isEmpty() ? base : base + QLatin1Char('.') + previousRow;
@@ -384,7 +388,7 @@ bool QvSNMPRequest::Read(bool first)
         return false;
     if (mapped.code != 0)
         throw QvSNMPException(mapped.code, mapped.text);
-    return StoreReadResponse(&resp) && vars.IsTable();
+    return StoreReadResponse(&resp, p.vbs) && vars.IsTable();
 }
 
 void QvSNMPRequest::SelectForWrite(const QString &varSelection, const QStringList *values)
@@ -455,6 +459,8 @@ void QvSNMPRequest::SendAsync(Prepared &p, QvSNMPRequestCallback callback, void 
     rec->data = data;
     rec->write = p.kind == PDU_SET;
     rec->sent = p.sent;
+    if (!rec->write)
+        rec->bulkVbs = p.vbs;
     Keep(rec, QvSNMPAdapter::SendAsync(p.target, p.kind, p.vbs, handlerOf(rec), &rec->handle));
 }
 
@@ -521,7 +527,9 @@ bool QvSNMPRequest::StoreBufferedRow(QvSNMPError *outcome)
 {
     QvSNMPResponse row;
     row.vbs = m_bulkRows.takeFirst();
-    const bool stored = StoreReadResponse(&row);
+    // Each row of the answer answers the row before it.
+    const QList<QvSNMPVb> asked = std::exchange(m_bulkAsked, row.vbs);
+    const bool stored = StoreReadResponse(&row, asked);
     // Past the table's end the rest of the answer belongs to other objects.
     if (!stored)
         m_bulkRows.clear();
@@ -564,6 +572,7 @@ bool QvSNMPRequest::CompleteBulk(QvSNMPCompletionRecord *record, int reason, con
     }
     // The answer runs row by row through the columns; a row cut short at its end is asked again.
     m_bulkRows.clear();
+    m_bulkAsked = record->bulkVbs;
     for (int r = 0; r < rows; ++r)
         m_bulkRows.append(resp->vbs.mid(r * width, width));
     StoreBufferedRow(outcome);
@@ -579,6 +588,7 @@ void QvSNMPRequest::ReadAsync(QvSNMPRequestCallback callback, void *data, bool f
             m_bulkRows.clear();
             m_bulkRefused = false;
             m_bulkRepetitions = 0;
+            m_walkRows = 0;
         }
         if (!first && !m_bulkRows.isEmpty()) {
             if (g_delivery && g_delivery->request == this) {
@@ -680,7 +690,7 @@ void QvSNMPRequest::Complete(QvSNMPCompletionRecord *record, int reason, const v
                     outcome.text = QvErrorText(0);
                 }
             } else {
-                const bool row = req->StoreReadResponse(resp);
+                const bool row = req->StoreReadResponse(resp, record->bulkVbs);
                 outcome.finished = (!row || !table) ? 1 : 0;
             }
         } else {

@@ -42,6 +42,7 @@ struct QvSNMPCompletionRecord {
     // Table walks in bulk: 1 a GETBULK whose bindings are kept for a resend, 2 a row received
     // ahead, handed over from the message loop.
     quint8 bulk = 0;
+    // The bindings a read sent: its answer must go beyond them.
     QList<QvSNMPVb> bulkVbs;
 };
 
@@ -140,9 +141,9 @@ private:
     // The target of one send, built once for it from the fields above.
     void LoadTarget(bool write, QvSNMPTarget *target) const;
     QString Base(int i) const;
-    // Stores a read answer into the value texts. Returns true when at least one readable
-    // variable is not done.
-    bool StoreReadResponse(const void *response);
+    // Stores a read answer into the value texts; asked holds the bindings it answers, one per
+    // readable variable. Returns true when at least one readable variable is not done.
+    bool StoreReadResponse(const void *response, const QList<QvSNMPVb> &asked);
     // SNMPv1 ends a walk with a no-such-name answer that returns the request unchanged.
     bool IsV1WalkEnd(const QvSNMPResponse &response);
     void DecodeRowSuffix(const QString &rowSuffix);
@@ -164,6 +165,7 @@ private:
     QList<QvSNMPCompletionRecord *> m_records;  // outstanding asynchronous sends
     int m_walkRows = 0;                         // rows read since the walk's first read
     QList<QList<QvSNMPVb>> m_bulkRows;           // rows of the last GETBULK not yet stored
+    QList<QvSNMPVb> m_bulkAsked;                 // what the first of them answers
     int m_bulkRepetitions = 0;                   // of the walk under way
     bool m_bulkRefused = false;                  // the agent refused GETBULK: GET-NEXT from now on
 };

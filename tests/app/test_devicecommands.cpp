@@ -123,7 +123,8 @@ TEST(SharedModuleCommandLine, LaunchStartsTheModuleOrFailsQuietly)
     const QString out = QDir(dir).filePath("args.txt");
     QFile script(QDir(dir).filePath("Layer3"));
     ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write(QString("#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + out + "'\n").toUtf8());
+    const QString in = QDir(dir).filePath("stdin.txt");
+    script.write(QString("#!/bin/sh\ncat > '" + in + "'\nprintf '%s\\n' \"$@\" > '" + out + "'\n").toUtf8());
     script.close();
     script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
@@ -136,7 +137,11 @@ TEST(SharedModuleCommandLine, LaunchStartsTheModuleOrFailsQuietly)
     QThread::msleep(100);
     QFile args(out);
     ASSERT_TRUE(args.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QString::fromUtf8(args.readAll()), "/I10.1.1.1\n/RpubR\n/WprivW\n/TLayer3_PIM\n");
+    // The communities come on standard input, not in the arguments.
+    EXPECT_EQ(QString::fromUtf8(args.readAll()), "/I10.1.1.1\n/S-\n/TLayer3_PIM\n");
+    QFile input(in);
+    ASSERT_TRUE(input.open(QIODevice::ReadOnly));
+    EXPECT_EQ(input.readAll(), QByteArray("/RpubR\n/WprivW\n"));
     QDir(dir).removeRecursively();
 }
 
@@ -251,8 +256,10 @@ TEST(DeviceCommands, NoticesTellTheOutcome)
         {"not sent", DC_SaveConfig, {false, 0, ""}, ""},
         {"save accepted", DC_SaveConfig, {true, 0, ""}, "Save Configure: sent and accepted by the switch."},
         {"save refused", DC_SaveConfig, {true, -106, "No access!"}, "Save Configure failed: No access!"},
-        {"save unanswered", DC_SaveConfig, {true, TimedOutCode, "SNMP request timed out!"},
-         "Save Configure failed: SNMP request timed out!"},
+        {"save unanswered", DC_SaveConfig, {true, TimedOutCode, QvErrorText(TimedOutCode)},
+         "Save Configure: the switch did not answer; it may have saved the configuration."},
+        {"save timed out", DC_SaveConfig, {true, QVC_TIMEOUT, QvErrorText(QVC_TIMEOUT)},
+         "Save Configure: the switch did not answer; it may have saved the configuration."},
         {"reboot accepted", DC_Reboot, {true, 0, ""},
          "Reboot: the switch is rebooting; the front panel comes back when it answers."},
         {"reboot unanswered, as usual", DC_Reboot, {true, TimedOutCode, "SNMP request timed out!"},

@@ -7,12 +7,15 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QSettings>
 #include <gtest/gtest.h>
 
 #include <functional>
+
+#include <unistd.h>
 
 namespace {
 
@@ -328,4 +331,56 @@ TEST(CommandLine, SecretArgumentsAreWipedFromTheProcess)
     const QByteArray out = child.readAllStandardOutput() + child.readAllStandardError();
     EXPECT_EQ(child.exitCode(), 0) << out.toStdString();
     EXPECT_TRUE(out.contains("[  PASSED  ] 1 test")) << out.toStdString();
+}
+
+// "/S-" secrets: the secret switches of standard input apply, whole and with blanks; other lines
+// and switches there do not; a writer that never closes the pipe costs only the time allowed.
+TEST(CommandLine, SecretSwitchesFromStandardInput)
+{
+    const struct {
+        const char *name;
+        QByteArray input;
+        QString auth, priv, read, write, address;
+    } cases[] = {
+        {"all four, a blank kept", "/Aauth pw 1\n/Ppriv\r\n/Rro\n/Wrw\n", "auth pw 1", "priv", "ro", "rw", "keep"},
+        {"no final line break", "/Ronly", "", "", "only", "", "keep"},
+        {"other switches are ignored", "/I10.9.9.9\n/v3\nnoise\n/Asecret/Ihost\n", "secret/Ihost", "", "", "", "keep"},
+        {"nothing", "", "", "", "", "", "keep"},
+    };
+    for (const auto &c : cases) {
+        QvSNMPSessionParams p;
+        p.Device.Address = QStringLiteral("keep");
+        p.Security.ReadCommunity = p.Security.WriteCommunity = QString();
+        p.Security.AuthPassword = p.Security.PrivPassword = QString();
+        ApplySecretSwitches(c.input, p);
+        EXPECT_EQ(p.Security.AuthPassword, c.auth) << c.name;
+        EXPECT_EQ(p.Security.PrivPassword, c.priv) << c.name;
+        EXPECT_EQ(p.Security.ReadCommunity, c.read) << c.name;
+        EXPECT_EQ(p.Security.WriteCommunity, c.write) << c.name;
+        EXPECT_EQ(p.Device.Address, c.address) << c.name;
+        EXPECT_EQ(p.Security.Version, QvSNMPSessionParams().Security.Version) << c.name;
+    }
+
+    char prog[] = "Layer3", a[] = "/I1.2.3.4", s[] = "/S-", t[] = "/S-x";
+    char *with[] = {prog, a, s}, *without[] = {prog, a, t}, *onlyProgram[] = {s};
+    EXPECT_TRUE(WantsSecretInput(3, with));
+    EXPECT_FALSE(WantsSecretInput(3, without));
+    EXPECT_FALSE(WantsSecretInput(1, onlyProgram)) << "argv[0] is the program";
+
+    for (bool close : {true, false}) {
+        int fds[2];
+        ASSERT_EQ(::pipe(fds), 0);
+        const QByteArray sent("/Rcommunity\n");
+        ASSERT_EQ(::write(fds[1], sent.constData(), size_t(sent.size())), sent.size());
+        if (close)
+            ::close(fds[1]);
+        QElapsedTimer clock;
+        clock.start();
+        EXPECT_EQ(ReadSecretInput(fds[0], 300), sent) << close;
+        if (!close) {
+            EXPECT_GE(clock.elapsed(), 250) << "waited for the end of input";
+            ::close(fds[1]);
+        }
+        ::close(fds[0]);
+    }
 }

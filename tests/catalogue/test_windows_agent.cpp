@@ -366,7 +366,7 @@ TEST_F(WindowsAgent, VlanAddSendsCreateAndGoDeleteSendsDestroy)
     lv->setCurrentItem(row);
     MessageAnswer yes(QMessageBox::Yes);
     list->DeleteClick();
-    EXPECT_EQ(yes.texts, QStringList{QStringLiteral("Are you sure to delete ?")});
+    EXPECT_EQ(yes.texts, QStringList{QStringLiteral("Are you sure to delete 77 ?")});
     const QMap<QString, QString> after = VlanNames();
     EXPECT_FALSE(after.contains(QStringLiteral("77")));
     EXPECT_TRUE(after.contains(QStringLiteral("1"))) << "deleted more than the row";

@@ -4,10 +4,12 @@
 // with the rows of an independent GET-NEXT walk, and a launch from the device manager's menu.
 #include "agent_support.h"
 #include "devicecommands.h"
+#include "fake_udp_agent.h"
 #include "kmvsim_process.h"
 #include "mibcatalogue.h"
 #include "mibenums.h"
 #include "modulestart.h"
+#include "qvsnmperrors.h"
 #include "qvsnmpexception.h"
 #include "qvsnmprequest.h"
 #include "qvsnmpsession.h"
@@ -39,6 +41,8 @@
 
 #include <functional>
 #include <memory>
+
+#include <signal.h>
 
 namespace {
 
@@ -223,6 +227,52 @@ TEST_F(Modules, CommandLinesAsTheDeviceManagerWritesThem)
     }
 }
 
+// The device manager's launch keeps every secret off the module's command line and hands it over
+// on standard input; the module ends up with the same session as from the old command line, and
+// a value with a blank now arrives whole.
+TEST_F(Modules, SecretsTravelOnStandardInput)
+{
+    const QString exe = s_home + "/bin/Layer3";
+    TSessionTexts blank = Texts(QStringLiteral("3"));
+    blank.AuthPassword = QStringLiteral("kmv auth 7040");
+    TSessionTexts v2c = Texts(QStringLiteral("1"));
+    v2c.ReadCommunity = QStringLiteral("read-secret");
+    v2c.WriteCommunity = QStringLiteral("write-secret");
+    const struct {
+        const char *name;
+        TSessionTexts texts;
+    } cases[] = {{"v3", Texts(QStringLiteral("3"))}, {"v3, a password with blanks", blank}, {"v2c", v2c}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString target = QStringLiteral("/TLayer3_OSPF");
+        const TModuleHandOver h = ModuleHandOver(c.texts, target, QString());
+        const bool v3 = c.texts.Version == QLatin1String("3");
+        const QStringList secrets = v3 ? QStringList{c.texts.AuthPassword, c.texts.PrivPassword}
+                                       : QStringList{c.texts.ReadCommunity, c.texts.WriteCommunity};
+        for (const QString &secret : secrets)
+            for (const QString &word : secret.split(u' '))
+                EXPECT_FALSE(h.arguments.join(u'\n').contains(word)) << word.toStdString();
+        EXPECT_EQ(h.arguments.value(1), QStringLiteral("/S-"));
+        EXPECT_EQ(h.arguments.last(), target);
+        const TModuleStart viaInput = PrepareModule(h.arguments, exe, h.secretInput);
+        const TModuleStart viaLine = PrepareModule(ModuleArgumentList(c.texts, target, QString()), exe);
+        ASSERT_NE(viaInput.window, nullptr) << viaInput.error.toStdString();
+        const QvSNMPSessionParams &a = viaInput.params, &b = viaLine.params;
+        EXPECT_EQ(a.Device.Address, b.Device.Address);
+        EXPECT_EQ(a.Device.Port, b.Device.Port);
+        EXPECT_EQ(a.Security.Version, b.Security.Version);
+        EXPECT_EQ(a.Security.SecurityName, b.Security.SecurityName);
+        EXPECT_EQ(a.Scope.ContextName, b.Scope.ContextName);
+        if (v3) {
+            EXPECT_EQ(a.Security.AuthPassword, c.texts.AuthPassword);
+            EXPECT_EQ(a.Security.PrivPassword, c.texts.PrivPassword);
+        } else {
+            EXPECT_EQ(a.Security.ReadCommunity, c.texts.ReadCommunity);
+            EXPECT_EQ(a.Security.WriteCommunity, c.texts.WriteCommunity);
+        }
+    }
+}
+
 // Every target's window on the simulated switch: each page refreshes without error, and every
 // list shows the rows a GET-NEXT walk of its table finds, in the same order.
 TEST_F(Modules, EveryTargetWindowShowsTheAgentsRows)
@@ -310,6 +360,103 @@ TEST_F(Modules, RefreshDuringAWalkStartsItAfresh)
     }
 }
 
+// The ARP window against agents whose answers are faulty: whether read in bulk (SNMPv2c) or
+// row by row (SNMPv1), the walk ends with the error that names the fault, never with "Ok!" and
+// an empty or cut-short list.
+TEST_F(Modules, FaultyAgentsNeverLookLikeAnEmptyTable)
+{
+    const QString entry = QStringLiteral("1.3.6.1.2.1.4.22.1");
+    const QList<quint32> base = FakeUdpAgent::oid(entry);
+    const QList<quint32> instance = {1, 10, 0, 0, 1};  // ifIndex 1, 10.0.0.1
+    // A value of the column's own type: ifIndex, MAC, net address, type.
+    auto valueOf = [&](const QList<quint32> &oid) {
+        switch (oid.size() > base.size() ? oid[base.size()] : 0) {
+        case 2: return FakeUdpAgent::octets(QByteArray("\x00\x11\x22\x33\x44\x55", 6));
+        case 3: return QByteArray("\x40\x04\x0a\x00\x00\x01", 6);
+        default: return FakeUdpAgent::integer(3);
+        }
+    };
+    auto columnOf = [&](const QList<quint32> &oid) { return oid.mid(0, base.size() + 1); };
+    using Next = std::function<FakeVb(const QList<quint32> &)>;
+    struct Case {
+        const char *fault;
+        Next next;
+        int code;
+    };
+    const Case cases[] = {
+        {"answers with the names asked for", [&](const QList<quint32> &o) { return FakeVb{o, valueOf(o)}; },
+         QVE_OID_NOT_INCREASING},
+        {"wraps around to the start of its tree",
+         [&](const QList<quint32> &) {
+             return FakeVb{FakeUdpAgent::oid(QStringLiteral("1.3.6.1.2.1.1.1.0")), FakeUdpAgent::octets("kmv")};
+         },
+         QVE_OID_NOT_INCREASING},
+        {"cycles between two rows",
+         [&](const QList<quint32> &o) {
+             // The column's rows 1 and 2, then row 1 again.
+             QList<quint32> row = columnOf(o) << instance;
+             if (o.size() > base.size() + 1 && o.last() == 1)
+                 row.last() = 2;
+             return FakeVb{row, valueOf(row)};
+         },
+         QVE_OID_NOT_INCREASING},
+        {"answers ever deeper instances",
+         [&](const QList<quint32> &o) {
+             const QList<quint32> deeper = o.size() == base.size() + 1 ? QList<quint32>(o) << instance
+                                                                        : QList<quint32>(o) << 0;
+             return FakeVb{deeper, valueOf(deeper)};
+         },
+         QVE_INSTANCE_MISMATCH},
+        {"answers wrong types",
+         [&](const QList<quint32> &o) {
+             const QList<quint32> row = columnOf(o) << instance;
+             return FakeVb{row, FakeUdpAgent::octets("x")};
+         },
+         QVE_WRONG_TYPE},
+    };
+    const TWindowDef *def = FindModuleWindowDef(QStringLiteral("/TMIB_ARP"));
+    ASSERT_NE(def, nullptr);
+    for (const Case &c : cases) {
+        FakeUdpAgent agent([&c](const FakeRequest &q) {
+            FakeResponse r;
+            const int rounds = q.pduType == 0xa5 ? qBound(1, q.errorIndex, 20) : 1;
+            QList<QList<quint32>> cursor;
+            for (const FakeVb &v : q.vbs)
+                cursor << v.oid;
+            for (int k = 0; k < rounds; ++k)
+                for (QList<quint32> &o : cursor) {
+                    const FakeVb a = c.next(o);
+                    o = a.oid;
+                    r.vbs << a;
+                }
+            return r;
+        });
+        ASSERT_TRUE(agent.ok());
+        for (qint8 version : {qint8(1), qint8(0)}) {
+            SCOPED_TRACE(std::string(c.fault) + (version ? " v2c" : " v1"));
+            QvSNMPSessionParams &p = SessionParams();
+            p.Device.Address = QStringLiteral("127.0.0.1");
+            p.Device.Port = agent.port();
+            p.Security.Version = version;
+            p.Security.ReadCommunity = QStringLiteral("public");
+            std::unique_ptr<TConfigForm> form(BuildModuleWindow(*def, p.Device.Address));
+            form->show();
+            QvSNMPRequest2Edits *binding = form->BindingAt(0);
+            auto *strip = qobject_cast<QPlainTextEdit *>(binding->ReportTarget());
+            ASSERT_NE(strip, nullptr);
+            ASSERT_TRUE(WaitFor([&] { return !binding->Busy() && !strip->toPlainText().isEmpty(); }, 20000));
+            const QString shown = strip->toPlainText();
+            EXPECT_FALSE(shown.contains(QStringLiteral("Ok!"))) << shown.toStdString();
+            EXPECT_TRUE(shown.contains(QvErrorText(c.code))) << shown.toStdString();
+            form->FormClose();
+        }
+        bool bulk = false;
+        for (const FakeRequest &q : agent.requests())
+            bulk |= q.pduType == 0xa5;
+        EXPECT_TRUE(bulk) << c.fault;
+    }
+}
+
 // The menu entries start the module beside the program with the switches of the session.
 TEST_F(Modules, MenuEntryStartsTheModuleWithItsCommandLine)
 {
@@ -318,7 +465,10 @@ TEST_F(Modules, MenuEntryStartsTheModuleWithItsCommandLine)
     const QString record = s_home + "/launched.txt";
     QFile script(bin + "/Layer3");
     ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1'\n").arg(record).toLocal8Bit());
+    const QString input = s_home + "/launched-stdin.txt";
+    script.write(QStringLiteral("#!/bin/sh\ncat > '%2'\nprintf '%s\\n' \"$@\" > '%1'\n")
+                     .arg(record, input)
+                     .toLocal8Bit());
     script.close();
     script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
     const quint16 port = freeUdpPort();
@@ -332,12 +482,19 @@ TEST_F(Modules, MenuEntryStartsTheModuleWithItsCommandLine)
     QFile f(record);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QStringList launched = QString::fromLatin1(f.readAll()).split(u'\n', Qt::SkipEmptyParts);
-    EXPECT_EQ(launched, ModuleArgumentList(form.Texts(), QStringLiteral("/TLayer3_Lsdb"), QString()));
+    const TModuleHandOver handOver = ModuleHandOver(form.Texts(), QStringLiteral("/TLayer3_Lsdb"), QString());
+    EXPECT_EQ(launched, handOver.arguments);
     EXPECT_EQ(launched.first(), QStringLiteral("/I127.0.0.1"));
     EXPECT_EQ(launched.last(), QStringLiteral("/TLayer3_Lsdb"));
     EXPECT_TRUE(launched.contains(QStringLiteral("/nSHA_User")));
+    EXPECT_FALSE(launched.join(u' ').contains(QStringLiteral("kmvauth7040")));
+    QFile in(input);
+    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+    const QByteArray secrets = in.readAll();
+    EXPECT_EQ(secrets, handOver.secretInput);
     // What the module makes of it.
-    const TModuleStart s = PrepareModule(launched, bin + "/Layer3");
+    const TModuleStart s = PrepareModule(launched, bin + "/Layer3", secrets);
+    EXPECT_EQ(s.params.Security.AuthPassword, QStringLiteral("kmvauth7040"));
     ASSERT_NE(s.window, nullptr) << s.error.toStdString();
     EXPECT_EQ(s.params.Device.Port, port);
     EXPECT_EQ(s.params.Security.SecurityLevel, 2);
@@ -372,5 +529,56 @@ TEST(ModuleProgram, PasswordsAreWipedFromTheProcessList)
     module.waitForFinished(30000);
     EXPECT_TRUE(wiped) << seen.replace('\0', ' ').toStdString();
     EXPECT_TRUE(seen.contains("/nSHA_DES_User"));
+    QDir(home).removeRecursively();
+}
+
+// The module program started as the device manager starts it: its command line, read from the
+// moment it runs until it has asked the agent for its table, never holds the communities, and
+// the agent sees the community that came on standard input.
+TEST(ModuleProgram, LaunchedModuleHasNoSecretOnItsCommandLine)
+{
+    const QString home = makeTempDir(QStringLiteral("modules-launch"));
+    const QString ems = home + "/quorvane_ems";
+    ASSERT_TRUE(QDir().mkpath(ems));
+    // A copy, so that the program finds the device configuration file beside itself.
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KMV_LAYER3_PATH), ems + "/MIB"));
+    QFile(ems + "/MIB").setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    FakeUdpAgent agent([](const FakeRequest &q) {
+        FakeResponse r;
+        for (FakeVb v : q.vbs) {
+            v.value = FakeUdpAgent::endOfMibView();
+            r.vbs << v;
+        }
+        return r;
+    });
+    ASSERT_TRUE(agent.ok());
+    QFile cfg(ems + "/127.0.0.1.cfg");
+    ASSERT_TRUE(cfg.open(QIODevice::WriteOnly));
+    cfg.write(QStringLiteral("[Program Information]\r\nAgentPort=%1\r\nVersion=1\r\n").arg(agent.port()).toLatin1());
+    cfg.close();
+    TSessionTexts texts;
+    texts.Address = QStringLiteral("127.0.0.1");
+    texts.Version = QStringLiteral("1");
+    texts.ReadCommunity = QStringLiteral("rd-s3cret");
+    texts.WriteCommunity = QStringLiteral("wr-s3cret");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qint64 pid = 0;
+    ASSERT_TRUE(LaunchSharedModule(texts, QStringLiteral("/TMIB_ARP"), QString(), ems, &pid));
+    ASSERT_GT(pid, 0);
+    const QString procFile = QStringLiteral("/proc/%1/cmdline").arg(pid);
+    QList<QByteArray> seen;
+    const bool asked = WaitFor([&] {
+        QFile f(procFile);
+        if (f.open(QIODevice::ReadOnly))
+            seen << f.readAll();
+        return !agent.requests().isEmpty();
+    }, 30000);
+    ::kill(pid_t(pid), SIGKILL);
+    ASSERT_TRUE(asked) << "the module never asked the agent";
+    ASSERT_FALSE(seen.isEmpty());
+    for (const QByteArray &line : std::as_const(seen))
+        EXPECT_FALSE(line.contains("s3cret")) << QByteArray(line).replace('\0', ' ').toStdString();
+    EXPECT_TRUE(seen.last().contains("/TMIB_ARP")) << QByteArray(seen.last()).replace('\0', ' ').toStdString();
+    EXPECT_EQ(agent.requests().first().community, QByteArray("rd-s3cret"));
     QDir(home).removeRecursively();
 }

@@ -365,7 +365,7 @@ TEST_F(ConfigFormTest, VlanTableAddEditDelete)
     boxAnswer = QMessageBox::No;
     panel->DeleteClick();
     ASSERT_EQ(boxes.size(), 1);
-    EXPECT_EQ(boxes.takeFirst(), "Delete: Are you sure to delete ?");
+    EXPECT_EQ(boxes.takeFirst(), "Delete: Are you sure to delete 300 ?");
     EXPECT_EQ(agentValue("1.3.6.1.2.1.17.7.1.4.3.1.1", "300"), "lab2");
     boxAnswer = QMessageBox::Yes;
     panel->DeleteClick();

@@ -303,6 +303,52 @@ TEST(SNMPListViewPanel, DeleteDefaultsToNo)
     EXPECT_TRUE(f.panel->Strip()->Memo->toPlainText().isEmpty());
 }
 
+const QvSNMPVarDesc arpLike[] = {
+    {"1.3.6.1.4.1.9999.8.1", "IfIndex", SYN_INTEGER, ACC_NOTACCESS, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
+    {"1.3.6.1.4.1.9999.8.3", "Net Address", SYN_IPADDRESS, ACC_NOTACCESS, nullptr, nullptr, nullptr, nullptr, nullptr,
+     nullptr},
+    {"1.3.6.1.4.1.9999.8.2", "Phys Address", SYN_MACADDRESS, ACC_READWRITE, nullptr, nullptr, nullptr, nullptr, nullptr,
+     nullptr},
+    {nullptr, nullptr, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
+};
+
+// The question names the row it would delete by its index columns, else its first column.
+TEST(SNMPListViewPanel, DeleteNamesTheRow)
+{
+    struct Case {
+        const char *name;
+        const QvSNMPVarDesc *table;
+        int indexCount;
+        QStringList row;  // empty: nothing selected
+        QString question;
+    };
+    const Case cases[] = {
+        {"one index column", threeColumns, 1, {"7", "hq", "Active"}, "Are you sure to delete 7 ?"},
+        {"two index columns", arpLike, 2, {"1", "10.0.0.1", "001122334455"}, "Are you sure to delete 1, 10.0.0.1 ?"},
+        {"no index column", threeColumns, 0, {"7", "hq", "Active"}, "Are you sure to delete 7 ?"},
+        {"an empty index shows the next column", threeColumns, 0, {"", "hq", "Active"},
+         "Are you sure to delete hq ?"},
+        {"nothing selected", threeColumns, 1, {}, "Are you sure to delete ?"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        ListFixture f(c.table);
+        f.binding->Vars().indexCount = c.indexCount;
+        QTreeWidget *lv = f.panel->ListPanel->ListView;
+        if (!c.row.isEmpty())
+            lv->setCurrentItem(new QTreeWidgetItem(lv, c.row));
+        QStringList asked;
+        QvMessageHook previous = QvSetMessageHook(
+            [&](QWidget *, const QString &text, const QString &, QMessageBox::StandardButtons) {
+                asked << text;
+                return QMessageBox::No;
+            });
+        f.panel->DeleteClick();
+        QvSetMessageHook(previous);
+        EXPECT_EQ(asked.join(u'|').toStdString(), c.question.toStdString());
+    }
+}
+
 TEST(SNMPListViewPanel, ClickOnEmptySpaceClearsSelectionAndRows)
 {
     ListFixture f(threeColumns);

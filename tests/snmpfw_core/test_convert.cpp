@@ -234,6 +234,41 @@ TEST(Convert, TextsThatAreNoValueAreRefused)
     EXPECT_EQ(TextToOctets("65535", SYN_UINT16), bytes({0xFF, 0xFF}));
 }
 
+// A MAC address typed in any usual notation is six octets wherever text becomes a value, an
+// index or a part; anything else is refused, never sent with another length.
+TEST(Convert, MacAddressNotations)
+{
+    const QByteArray mac = bytes({0x00, 0x11, 0x22, 0x33, 0x44, 0xAA});
+    const QString good[] = {
+        "0011223344AA",      "0011223344aa",      "00:11:22:33:44:AA", "00-11-22-33-44-aa",
+        "0011.2233.44AA",    " 00:11:22:33:44:AA ", "0:11:22:33:44:AA", "00 11 22 33 44 AA",
+    };
+    for (const QString &t : good) {
+        SCOPED_TRACE(t.toStdString());
+        EXPECT_EQ(QvTextToValue(SYN_MACADDRESS, t), QvSNMPValue::string(mac));
+        EXPECT_EQ(QvEncodeIndex(SYN_MACADDRESS, t, false), "0.17.34.51.68.170");
+        EXPECT_EQ(TextToOctets(t, SYN_MACADDRESS), mac);
+        // What is shown again reads back to the same value.
+        EXPECT_EQ(QvValueToText(SYN_MACADDRESS, QvTextToValue(SYN_MACADDRESS, t)), "0011223344AA");
+    }
+    EXPECT_EQ(QvTextToValue(SYN_MACADDRESS, "(NULL)"), QvSNMPValue::null());
+    const QString bad[] = {
+        "",
+        "0011223344",           // five octets
+        "0011223344AA55",       // seven
+        "00:11:22:33:44",       "00:11:22:33:44:AA:55", "00:11:22:33:44:GG", "00:11:22:33:44:AAA",
+        "00:11-22:33:44:AA",    // mixed separators
+        "00::11:22:33:44",      "00:11:22:33:44:AA:", "0011.2233.44A", "0011.2233.44AA.55",
+        "00112.233.44AA",       "0x0011223344AA",     "zz1122334455",  "00 11 22 33 44 AA x",
+    };
+    for (const QString &t : bad) {
+        SCOPED_TRACE(t.toStdString());
+        EXPECT_EQ(thrownCode([&] { QvTextToValue(SYN_MACADDRESS, t); }), -529);
+        EXPECT_EQ(thrownCode([&] { QvEncodeIndex(SYN_MACADDRESS, t, false); }), -529);
+        EXPECT_EQ(thrownCode([&] { TextToOctets(t, SYN_MACADDRESS); }), -529);
+    }
+}
+
 TEST(Convert, ReadingRules)
 {
     struct Hex {

@@ -294,6 +294,190 @@ TEST_F(EngineWire, AsyncWalkOverALoopingAgentReportsIt)
     EXPECT_EQ(r.pending, 0);
 }
 
+// Every way of walking a table (blocking and asynchronous GET-NEXT, GETBULK) checks each
+// answer alike: only an answer beyond the asked OID counts, the end of the view or leaving the
+// column forward ends a column quietly, and a faulty agent never looks like an empty table.
+using NextFn = std::function<FakeVb(const QList<quint32> &asked)>;
+
+// Rows 1..3 of columns kCol.2 and kCol.3, each worth ten times its row; past them an OID
+// outside the table.
+FakeVb tableNext(const QList<quint32> &asked)
+{
+    const QList<quint32> col = FakeUdpAgent::oid(kCol);
+    FakeVb a;
+    for (quint32 c = 2; c <= 3; ++c)
+        for (quint32 r = 1; r <= 3; ++r) {
+            const QList<quint32> o = QList<quint32>(col) << c << r;
+            if (o > asked) {
+                a.oid = o;
+                a.value = FakeUdpAgent::integer(r * 10);
+                return a;
+            }
+        }
+    a.oid = FakeUdpAgent::oid(QStringLiteral("1.3.6.1.4.1.99.2.0"));
+    a.value = FakeUdpAgent::integer(0);
+    return a;
+}
+
+// GET-NEXT answers each binding; GETBULK repeats that up to max-repetitions times per binding.
+FakeResponse serveWalk(const FakeRequest &q, const NextFn &next)
+{
+    FakeResponse r;
+    const int rounds = q.pduType == 0xa5 ? qBound(1, q.errorIndex, 20) : 1;
+    QList<QList<quint32>> cursor;
+    for (const FakeVb &v : q.vbs)
+        cursor << v.oid;
+    for (int k = 0; k < rounds; ++k)
+        for (QList<quint32> &c : cursor) {
+            const FakeVb a = next(c);
+            c = a.oid;
+            r.vbs << a;
+        }
+    return r;
+}
+
+struct WalkPath {
+    const char *name;
+    qint8 version;
+    bool bulk;
+    bool async;
+};
+
+// Runs one walk; the rows as "index=a=b", and how it ended.
+QStringList walkRows(QvSNMPRequest &r, const WalkPath &path, QvSNMPError *end)
+{
+    struct Collect {
+        QvSNMPRequest *r;
+        QStringList rows;
+        QvSNMPError end;
+        bool done = false;
+        QString row() const
+        {
+            return r->vars.Item(0).valueText + u'=' + r->vars.Item(1).valueText + u'=' + r->vars.Item(2).valueText;
+        }
+        static void next(void *d, QvSNMPError *e, QvSNMPVarList *)
+        {
+            auto *c = static_cast<Collect *>(d);
+            if (e->code == 0 && !e->finished && c->rows.size() < 50) {
+                c->rows << c->row();
+                c->r->ReadAsync(&Collect::next, d, false);
+                return;
+            }
+            c->end = *e;
+            c->done = true;
+        }
+    } c{&r, {}, {}};
+    if (path.async) {
+        r.ReadAsync(&Collect::next, &c, true);
+        if (!waitFor([&] { return c.done; }, 10000))
+            c.end.code = 1;  // no ending at all
+    } else {
+        try {
+            for (bool more = r.Read(true); more && c.rows.size() < 50; more = r.Read(false))
+                c.rows << c.row();
+        } catch (const QvSNMPException &e) {
+            c.end.code = e.code();
+            c.end.text = e.text();
+        }
+    }
+    *end = c.end;
+    return c.rows;
+}
+
+TEST_F(EngineWire, EveryWalkPathChecksEachAnswer)
+{
+    const QList<quint32> col = FakeUdpAgent::oid(kCol);
+    auto rowOf = [col](const QList<quint32> &o) { return o.size() == col.size() + 2 ? int(o.last()) : 0; };
+    auto sameWith = [](const QList<quint32> &o, const QByteArray &value) {
+        FakeVb a;
+        a.oid = o;
+        a.value = value;
+        return a;
+    };
+    struct Case {
+        const char *fault;
+        NextFn next;
+        int rows;
+        int code;
+    };
+    const Case cases[] = {
+        {"a whole table", tableNext, 3, 0},
+        {"the asked OID at once",
+         [&](const QList<quint32> &o) { return sameWith(o, FakeUdpAgent::integer(1)); }, 0, -530},
+        {"the asked OID in mid-walk",
+         [&](const QList<quint32> &o) { return rowOf(o) == 2 ? sameWith(o, FakeUdpAgent::integer(20)) : tableNext(o); },
+         2, -530},
+        {"back inside the column",
+         [&](const QList<quint32> &o) { return rowOf(o) == 2 ? tableNext(o.mid(0, o.size() - 1)) : tableNext(o); }, 2,
+         -530},
+        {"back and out of the column",
+         [&](const QList<quint32> &o) {
+             return rowOf(o) == 2 ? sameWith(QList<quint32>(col) << 1 << 5, FakeUdpAgent::integer(5)) : tableNext(o);
+         },
+         2, -530},
+        {"back and out of the table",
+         [&](const QList<quint32> &o) {
+             return rowOf(o) == 2 ? sameWith(FakeUdpAgent::oid(QStringLiteral("1.3.6.1.2.1.1.1.0")),
+                                             FakeUdpAgent::integer(5))
+                                  : tableNext(o);
+         },
+         2, -530},
+        {"back to the table's start after its end",
+         [&](const QList<quint32> &o) { return rowOf(o) == 3 ? tableNext(col) : tableNext(o); }, 3, -530},
+        {"ever deeper instances",
+         [&](const QList<quint32> &o) { return sameWith(QList<quint32>(o) << 1, FakeUdpAgent::integer(10)); }, 1,
+         -531},
+        {"strings in integer columns",
+         [&](const QList<quint32> &o) {
+             FakeVb a = tableNext(o);
+             a.value = FakeUdpAgent::octets("x");
+             return a;
+         },
+         0, -532},
+        {"a table that never ends",
+         [&](const QList<quint32> &o) {
+             const quint32 row = rowOf(o) + 1;
+             return sameWith(o.mid(0, col.size() + 1) << row, FakeUdpAgent::integer(row * 10));
+         },
+         5, -533},
+        {"the end of its view after the table",
+         [&](const QList<quint32> &o) { return rowOf(o) == 3 ? sameWith(o, FakeUdpAgent::endOfMibView()) : tableNext(o); },
+         3, 0},
+        {"the end of its view at once",
+         [&](const QList<quint32> &o) { return sameWith(o, FakeUdpAgent::endOfMibView()); }, 0, 0},
+    };
+    const WalkPath paths[] = {{"blocking GET-NEXT", 0, false, false},
+                              {"asynchronous GET-NEXT", 0, false, true},
+                              {"GETBULK", 1, true, true}};
+    for (const Case &c : cases) {
+        FakeUdpAgent agent([&c](const FakeRequest &q) { return serveWalk(q, c.next); });
+        ASSERT_TRUE(agent.ok());
+        for (const WalkPath &path : paths) {
+            SCOPED_TRACE(std::string(c.fault) + ", " + path.name);
+            QvSNMPRequest r;
+            aim(r, agent.port(), path.version);
+            r.useGetBulk = path.bulk;
+            r.maxRepetitions = 4;
+            r.maxWalkRows = 5;
+            tableOfTwoColumns(r);
+            // Twice on the same request: a second walk starts from nothing.
+            for (int walk = 0; walk < 2; ++walk) {
+                QvSNMPError end;
+                const QStringList rows = walkRows(r, path, &end);
+                EXPECT_EQ(end.code, c.code) << end.text.toStdString();
+                EXPECT_EQ(rows.size(), c.rows);
+                for (int k = 0; k < qMin(int(rows.size()), 3); ++k)
+                    EXPECT_EQ(rows[k], QStringLiteral("%1=%2=%2").arg(k + 1).arg((k + 1) * 10));
+                EXPECT_EQ(r.pending, 0);
+            }
+        }
+        bool bulkSent = false;
+        for (const FakeRequest &q : agent.requests())
+            bulkSent |= q.pduType == 0xa5;
+        EXPECT_TRUE(bulkSent) << c.fault;
+    }
+}
+
 // Answers row n+1 of every column for row n; what the value and the instance look like is up to
 // the fault under test.
 struct BrokenRows {
