@@ -114,6 +114,7 @@ const char kHelp[] =
     "  --verbose              log agent messages to stderr\n"
     "  --check                check the object definitions and exit\n"
     "  --help                 this text\n"
+    "  --version              the version\n"
     "\n"
     "Run-time control: SIGUSR1 stops answering, SIGUSR2 answers again and clears every fault;\n"
     "SETs on 1.3.6.1.4.1.171.99.1: .1.0 drop percent, .2.0 delay ms, .3.0 silent for N seconds,\n"
@@ -368,6 +369,10 @@ int parseArgs(int argc, char **argv, Options *o)
         };
         if (a == "--help" || a == "-h") {
             std::fputs(kHelp, stdout);
+            return 1;
+        }
+        if (a == "--version") {
+            std::printf("kmvsim %s\n", KMV_VERSION);
             return 1;
         }
         bool ok = true;
