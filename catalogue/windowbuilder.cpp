@@ -5,10 +5,14 @@
 #include "qvsnmprequest2controls.h"
 #include "qvsnmpsession.h"
 #include "qvsnmpvarlist.h"
+#include "qvwaitindicator.h"
 #include "tconfigform.h"
+#include "tctrlbtnpanel.h"
 #include "teditspanel.h"
 #include "tmessagebox.h"
 #include "tsnmppanel.h"
+
+#include <QPushButton>
 
 #include <memory>
 
@@ -111,8 +115,10 @@ TConfigForm *BuildModuleWindow(const TWindowDef &def, const QString &agentAddres
         if (QvSNMPRequest2Edits *binding = form->BindingAt(k))
             binding->Request().useGetBulk = 1;
     // Refresh in the middle of a large table starts it afresh instead of being ignored.
-    for (TSNMPListViewPanel *list : form->findChildren<TSNMPListViewPanel *>())
+    for (TSNMPListViewPanel *list : form->findChildren<TSNMPListViewPanel *>()) {
         list->RestartWalkOnRefresh = true;
+        list->Wait()->RemoveSendControl(list->CtrlBtn->BT_Refresh);
+    }
     return form;
 }
 

@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QTime>
 #include <QTreeWidget>
 
 #include <functional>
@@ -167,6 +168,10 @@ public:
     void RowReceived() override;
     void CollectValues() override;
     void AfterRefresh() override;
+    void RefreshFailed(const QvSNMPError &result) override;
+    // What the strip says when a refresh failed before its first row: the failure, and that the
+    // list still shows rows rows read at readAt.
+    static QString StaleListNote(const QString &failure, int rows, const QTime &readAt);
     // The list view's selection handler.
     virtual void ListViewSelectItem();
 
@@ -190,4 +195,7 @@ private:
     std::unique_ptr<QvEditConstraint> m_constraint;
     bool m_enableOnSelect = true;
     QMetaObject::Connection m_selectionConn;
+    bool m_replacing = false;  // the list holds the previous walk's rows until a new one comes
+    QTime m_lastRead;
+    void DropReplacedRows();
 };

@@ -344,7 +344,47 @@ void QvSNMPRequest2Edits::BeforeRefresh()
     if (!m_listView)
         return;
     BuildColumns();
-    m_listView->clear();
+    // The rows stay until the first new one arrives: a switch that does not answer must not
+    // take the last good list away.
+    m_replacing = m_listView->topLevelItemCount() > 0;
+    if (!m_replacing)
+        m_listView->clear();
+}
+
+void QvSNMPRequest2Edits::DropReplacedRows()
+{
+    if (m_replacing && m_listView)
+        m_listView->clear();
+    m_replacing = false;
+}
+
+void QvSNMPRequest2Edits::RefreshFailed(const QvSNMPError &result)
+{
+    if (!m_replacing || !m_listView) {
+        QvSNMPRequest2Controls::RefreshFailed(result);
+        return;
+    }
+    // Nothing new came: the old rows are shown greyed and the strip says from when they are.
+    m_replacing = false;
+    const QBrush stale = m_listView->palette().brush(QPalette::Disabled, QPalette::Text);
+    for (int r = 0; r < m_listView->topLevelItemCount(); ++r) {
+        QTreeWidgetItem *item = m_listView->topLevelItem(r);
+        for (int c = 0; c < m_listView->columnCount(); ++c)
+            item->setForeground(c, stale);
+    }
+    QvSNMPError told = result;
+    told.text = StaleListNote(result.text, m_listView->topLevelItemCount(), m_lastRead);
+    QvSNMPRequest2Controls::RefreshFailed(told);
+}
+
+QString QvSNMPRequest2Edits::StaleListNote(const QString &failure, int rows, const QTime &readAt)
+{
+    QString note = failure + QStringLiteral(" The list was not refreshed: it still shows the %1 row%2")
+                                 .arg(rows)
+                                 .arg(rows == 1 ? QString() : QStringLiteral("s"));
+    if (readAt.isValid())
+        note += QStringLiteral(" read at ") + readAt.toString(QStringLiteral("HH:mm:ss"));
+    return note + QLatin1Char('.');
 }
 
 void QvSNMPRequest2Edits::RowReceived()
@@ -353,16 +393,13 @@ void QvSNMPRequest2Edits::RowReceived()
         FillControls(-1);
         return;
     }
+    DropReplacedRows();
     const QList<int> order = RowColumnOrder();
     QStringList texts;
     texts.reserve(order.size());
     for (int i : order)
         texts.append(Vars().Item(i).valueText);
     m_listView->addTopLevelItem(new QTreeWidgetItem(texts));
-    // A blocking walk keeps the window painted; user input waits, so nothing can close the
-    // window or start another request in the middle of the walk.
-    if (!Asynchronous())
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void QvSNMPRequest2Edits::CollectValues()
@@ -377,6 +414,9 @@ void QvSNMPRequest2Edits::CollectValues()
 
 void QvSNMPRequest2Edits::AfterRefresh()
 {
+    // A walk that found no row leaves an empty list.
+    DropReplacedRows();
+    m_lastRead = QTime::currentTime();
     if (m_listView && m_enableOnSelect && Vars().itemType == MVT_FMV)
         SetControlsEnabled(false);
 }

@@ -82,6 +82,17 @@ void QvWaitIndicator::AddSendControl(QWidget *control)
         control->setEnabled(false);
 }
 
+void QvWaitIndicator::RemoveSendControl(QWidget *control)
+{
+    const qsizetype at = m_controls.indexOf(control);
+    if (at < 0)
+        return;
+    if (Waiting() && m_wasEnabled.at(at) && control)
+        control->setEnabled(true);
+    m_controls.removeAt(at);
+    m_wasEnabled.removeAt(at);
+}
+
 void QvWaitIndicator::Watch(QvSNMPRequest2Controls *binding)
 {
     auto token = std::make_shared<int>(0);
@@ -183,7 +194,8 @@ QString QvWaitIndicator::Line() const
             limit = w.limitMs;
         }
     }
-    return WaitingText(int(waited / 1000), (limit + 999) / 1000);
+    // The clock ticks each second from the start; a tick a little early still counts.
+    return WaitingText(int((waited + 100) / 1000), (limit + 999) / 1000);
 }
 
 void QvWaitIndicator::Started()

@@ -31,6 +31,8 @@ public:
     void SetStatusTarget(QWidget *target);
     // Disabled while anything is out, enabled again afterwards.
     void AddSendControl(QWidget *control);
+    // A control that stays usable while waiting (a Refresh that restarts a walk).
+    void RemoveSendControl(QWidget *control);
     // Follows a binding's busy state; Escape cancels it.
     void Watch(QvSNMPRequest2Controls *binding);
 

@@ -448,11 +448,13 @@ TEST(SettingsDialogFile, ReadBackByStartUp)
         const QByteArray bytes = file.readAll();
         EXPECT_FALSE(bytes.endsWith("\n")) << "no line end after the last line";
         const QList<QByteArray> lines = bytes.split('\n');
-        ASSERT_EQ(lines.size(), 17);
+        ASSERT_EQ(lines.size(), 19);
         for (int i = 0; i + 1 < lines.size(); ++i)
             EXPECT_TRUE(lines.at(i).endsWith('\r')) << "line " << i;
         EXPECT_EQ(lines.first(), "[Program Information]\r");
-        EXPECT_EQ(lines.last(), "SecurityModel=3");
+        EXPECT_EQ(lines.at(16), "SecurityModel=3\r");
+        EXPECT_EQ(lines.at(17), QByteArray("Timeout=") + QByteArray::number(SessionParams().Timeout) + "\r");
+        EXPECT_EQ(lines.last(), QByteArray("Retries=") + QByteArray::number(SessionParams().Retries));
 
         QvSNMPSessionParams p;
         p.Security.Version = 1;

@@ -171,6 +171,11 @@ TEST_F(ConfigFormTest, EditorRefreshesAndSetsTickedRows)
     ep->CheckItem(1);
     panel->CtrlBtn->BT_SetChecked->setEnabled(true);
     panel->CtrlBtn->BT_SetChecked->click();
+    // The write is out; the Set button waits with it.
+    EXPECT_TRUE(b->Busy());
+    EXPECT_FALSE(panel->CtrlBtn->BT_SetChecked->isEnabled());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !b->Busy(); }, 5000));
+    EXPECT_TRUE(panel->CtrlBtn->BT_SetChecked->isEnabled());
     EXPECT_TRUE(boxes.isEmpty()) << boxes.join('|').toStdString();
     EXPECT_EQ(agentValue("1.3.6.1.2.1.1.4", "0"), "noc@lab");
     EXPECT_EQ(agentValue("1.3.6.1.2.1.1.5", "0"), oldName);
@@ -189,6 +194,7 @@ TEST_F(ConfigFormTest, EditorRefreshesAndSetsTickedRows)
     EXPECT_EQ(agentValue("1.3.6.1.2.1.1.6", "0"), oldLocation);
     ep->UncheckItem(3);
     panel->CtrlBtn->BT_SetChecked->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !b->Busy(); }, 5000));
     EXPECT_EQ(boxes.size(), 1);
     EXPECT_EQ(agentValue("1.3.6.1.2.1.1.4", "0"), "second");
 
@@ -296,6 +302,8 @@ TEST_F(ConfigFormTest, VlanTableAddEditDelete)
             QPushButton *set = panel->DialogPanel()->CtrlBtn->BT_SetChecked;
             set->setEnabled(true);
             set->click();
+            EXPECT_TRUE(d->isVisible()) << "open until the switch has answered";
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !b->Busy(); }, 5000));
             EXPECT_FALSE(d->isVisible());
         },
         [&] { panel->AddClick(); });
@@ -314,6 +322,7 @@ TEST_F(ConfigFormTest, VlanTableAddEditDelete)
             QPushButton *set = panel->DialogPanel()->CtrlBtn->BT_SetChecked;
             set->setEnabled(true);
             set->click();
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !b->Busy(); }, 5000));
             EXPECT_TRUE(d->isVisible());
             EXPECT_EQ(edit(ep, 0)->text(), "300");
             EXPECT_EQ(edit(ep, 1)->text(), "again");
@@ -350,6 +359,7 @@ TEST_F(ConfigFormTest, VlanTableAddEditDelete)
             QPushButton *set = panel->DialogPanel()->CtrlBtn->BT_SetChecked;
             EXPECT_TRUE(set->isEnabled());
             set->click();
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !b->Busy(); }, 5000));
         },
         [&] { panel->EditClick(); });
     EXPECT_TRUE(boxes.isEmpty()) << boxes.join('|').toStdString();
@@ -370,6 +380,7 @@ TEST_F(ConfigFormTest, VlanTableAddEditDelete)
     boxAnswer = QMessageBox::Yes;
     panel->DeleteClick();
     EXPECT_EQ(boxes.size(), 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !b->Busy(); }, 5000));
     EXPECT_NE(agentValue("1.3.6.1.2.1.17.7.1.4.3.1.1", "300"), "lab2");
     ASSERT_TRUE(QTest::qWaitFor([&] { return lv->topLevelItemCount() == rowsBefore && !b->Busy(); }, 5000));
     EXPECT_TRUE(b->Asynchronous());

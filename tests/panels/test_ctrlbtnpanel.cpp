@@ -94,14 +94,14 @@ TEST(CtrlBtnPanel, ArrangeButtonsStacksVisibleControls)
         QList<int> hidden;  // positions in the layout list
     };
     const Case cases[] = {
-        {"defaults", {5, 6}},
+        {"defaults", {5, 6, 10}},
         {"all shown", {}},
         {"only close", {0, 1, 2, 3, 4, 5, 6, 7, 8}},
         {"gaps", {0, 3, 4, 8}},
     };
     for (const Case &c : cases) {
         const QList<QWidget *> &list = p.LayoutList();
-        ASSERT_EQ(list.size(), 10);
+        ASSERT_EQ(list.size(), 11);
         for (int k = 0; k < list.size(); ++k)
             list[k]->setHidden(c.hidden.contains(k));
         p.ArrangeButtons();

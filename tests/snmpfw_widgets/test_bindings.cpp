@@ -534,11 +534,16 @@ TEST(Bindings, ListViewColumnsRowsAndSelection)
     EXPECT_EQ(v.Item(2).valueText, QStringLiteral("renamed"));
     EXPECT_EQ(v.Item(4).valueText, QStringLiteral("destroy"));
 
-    // Enough columns already: a second refresh keeps them and only drops the rows.
+    // Enough columns already: a second refresh keeps them, and the rows until the first new one.
     lv->setColumnWidth(2, 77);
     f.binding.BeforeRefresh();
-    EXPECT_EQ(lv->topLevelItemCount(), 0);
+    EXPECT_EQ(lv->topLevelItemCount(), 2);
     EXPECT_EQ(lv->columnWidth(2), 77);
+    f.binding.RowReceived();
+    EXPECT_EQ(lv->topLevelItemCount(), 1);
+    f.binding.BeforeRefresh();
+    f.binding.AfterRefresh();
+    EXPECT_EQ(lv->topLevelItemCount(), 0) << "a walk that found nothing leaves nothing";
 }
 
 TEST(Bindings, OneColumnTableReplacesTheDefaultColumnButKeepsDesignedOnes)

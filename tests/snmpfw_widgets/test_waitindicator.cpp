@@ -8,6 +8,7 @@
 #include "qvsnmprequest2controls.h"
 #include "qvsnmpsession.h"
 #include "qvwaitindicator.h"
+#include "table_agent.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,6 +20,7 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QThread>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 
@@ -201,6 +203,62 @@ TEST_F(WaitIndicator, ClosingTheWindowCancels)
     w.reset();
     EXPECT_TRUE(waitUntil([] { return QvSNMPAdapter::PendingCount() == 0; }, 3000));
     EXPECT_EQ(ended, 0);
+}
+
+}  // namespace
+
+namespace {
+
+// A refresh that gets no answer keeps the last good rows, greyed, and says from when they are;
+// a refresh that is answered shows what the switch has, also when that is nothing.
+TEST_F(WaitIndicator, ListKeepsItsLastRowsWhenTheSwitchDoesNotAnswer)
+{
+    TableAgent agent;
+    ASSERT_TRUE(agent.ok());
+    const QString col = QStringLiteral("1.3.6.1.4.1.99.1.1.");
+    for (int i = 1; i <= 3; ++i) {
+        agent.put(col + QStringLiteral("1.%1").arg(i), QByteArray("\x02\x01", 2) + char(i));
+        agent.put(col + QStringLiteral("2.%1").arg(i), QByteArray("\x04\x01", 2) + char('a' + i));
+    }
+    QWidget form;
+    auto *memo = new QPlainTextEdit(&form);
+    auto *lv = new QTreeWidget(&form);
+    auto *binding = new QvSNMPRequest2Edits(&form);
+    QvSNMPRequest &r = binding->Request();
+    r.agentAddress = QStringLiteral("127.0.0.1");
+    r.agentPort = agent.port();
+    r.version = 1;
+    r.readCommunity = QStringLiteral("public");
+    r.timeout = 20;
+    r.retries = 0;
+    QvSNMPVarList &v = binding->Vars();
+    v.itemType = MVT_FMV;
+    v.indexCount = 1;
+    v.AddVar(col + "1", QStringLiteral("Index"), SYN_INTEGER, ACC_READONLY);
+    v.AddVar(col + "2", QStringLiteral("Name"), SYN_DISPLAYSTR, ACC_READONLY);
+    binding->BindListView(lv, false);
+    binding->SetReportTarget(memo);
+    const auto refresh = [&] {
+        binding->Refresh();
+        return waitUntil([&] { return !binding->Busy(); }, 3000);
+    };
+    const QColor normal = lv->palette().color(QPalette::Active, QPalette::Text);
+
+    ASSERT_TRUE(refresh());
+    ASSERT_EQ(lv->topLevelItemCount(), 3);
+    agent.dropNextsFrom(col);
+    ASSERT_TRUE(refresh());
+    EXPECT_EQ(lv->topLevelItemCount(), 3) << "the last good rows stay";
+    EXPECT_NE(lv->topLevelItem(0)->foreground(1).color(), normal) << "greyed";
+    EXPECT_TRUE(memo->toPlainText().contains(QStringLiteral("The list was not refreshed: it still shows the 3 rows read at ")));
+    EXPECT_TRUE(memo->toPlainText().contains(QvErrorText(QVC_TIMEOUT)));
+
+    agent.dropNextsFrom(QString());
+    agent.put(col + "2.2", QByteArray("\x04\x01z", 3));
+    ASSERT_TRUE(refresh());
+    ASSERT_EQ(lv->topLevelItemCount(), 3);
+    EXPECT_EQ(lv->topLevelItem(1)->text(1), QStringLiteral("z"));
+    EXPECT_EQ(lv->topLevelItem(1)->foreground(1).style(), Qt::NoBrush) << "fresh rows are not greyed";
 }
 
 }  // namespace
