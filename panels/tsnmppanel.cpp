@@ -358,13 +358,19 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget *parent, QvSNMPRequest2Edits *bin
         const QString page = ParentCaption(), caption = window()->windowTitle();
         return page == caption ? caption : caption + QStringLiteral(" - ") + page;
     });
-    // Rows come one at a time: the columns are fitted once they have stopped coming.
+    // Rows come an answer at a time: the columns are fitted shortly after the first rows and
+    // again while more come, not once per answer.
     m_widenTimer = new QTimer(this);
     m_widenTimer->setSingleShot(true);
     m_widenTimer->setInterval(100);
     connect(m_widenTimer, &QTimer::timeout, this, &TSNMPListViewPanel::WidenColumns);
     QAbstractItemModel *model = lv->model();
-    connect(model, &QAbstractItemModel::rowsInserted, m_widenTimer, qOverload<>(&QTimer::start));
+    connect(model, &QAbstractItemModel::rowsInserted, m_widenTimer, [timer = m_widenTimer] {
+        if (!timer->isActive())
+            timer->start();
+    });
+    if (binding)
+        connect(binding, &QvSNMPRequest2Controls::BusyChanged, this, &TSNMPListViewPanel::UpdateCount);
     connect(model, &QAbstractItemModel::rowsInserted, this, &TSNMPListViewPanel::UpdateCount);
     connect(model, &QAbstractItemModel::rowsRemoved, this, &TSNMPListViewPanel::UpdateCount);
     connect(model, &QAbstractItemModel::modelReset, this, &TSNMPListViewPanel::UpdateCount);
@@ -389,7 +395,10 @@ TSNMPListViewPanel::~TSNMPListViewPanel()
 
 void TSNMPListViewPanel::UpdateCount()
 {
-    CtrlBtn->ST_Count->setText(QString::number(ListPanel->ListView->topLevelItemCount()));
+    // While a walk is under way the count says that more rows are coming.
+    const bool walking = m_binding && m_binding->Busy() && m_binding->LastOperation() == 0;
+    CtrlBtn->ST_Count->setText(QString::number(ListPanel->ListView->topLevelItemCount())
+                               + (walking ? QStringLiteral("…") : QString()));
 }
 
 void TSNMPListViewPanel::WidenColumns()

@@ -485,8 +485,15 @@ int QvSNMPRequest::BulkRepetitions()
         return m_bulkRepetitions;
     if (maxRepetitions > 0)
         return m_bulkRepetitions = maxRepetitions;
-    // As many rows as fit an answer of about 1,400 octets (below every path's MTU): per binding
-    // the encoded name with an instance of some ten sub-identifiers, the value and the headers.
+    // The first request asks for as many rows as fit an answer of about 1,400 octets (below
+    // every path's MTU); answers that come back whole let the walk ask for more.
+    return m_bulkRepetitions = qBound(1, 1400 / BulkRowOctets(), 64);
+}
+
+int QvSNMPRequest::BulkRowOctets() const
+{
+    // Per binding the encoded name with an instance of some ten sub-identifiers, the value and
+    // the headers.
     int row = 0;
     for (int i = 0; i < vars.Count(); ++i) {
         if (!vars.IsReadable(i))
@@ -502,7 +509,17 @@ int QvSNMPRequest::BulkRepetitions()
         }
         row += int(v.oid.count(QLatin1Char('.'))) + 1 + 12 + value + 6;
     }
-    return m_bulkRepetitions = qBound(1, 1400 / qMax(1, row), 64);
+    return qMax(1, row);
+}
+
+void QvSNMPRequest::GrowBulkRepetitions()
+{
+    // Twice as many rows while answers come back whole, within one UDP datagram; after the agent
+    // has refused a size the walk keeps the one that worked instead of trying again.
+    if (m_bulkRefusedSize > 0)
+        return;
+    const int limit = qMin(MaxBulkRepetitions, 60000 / BulkRowOctets());
+    m_bulkRepetitions = qMax(m_bulkRepetitions, qMin(m_bulkRepetitions * 2, limit));
 }
 
 void QvSNMPRequest::SendBulk(const QvSNMPTarget &target, const QList<QvSNMPVb> &vbs,
@@ -546,7 +563,8 @@ bool QvSNMPRequest::CompleteBulk(QvSNMPCompletionRecord *record, int reason, con
     const int rows = reason == 0 && resp && errorStatus == 0 && width > 0 ? int(resp->vbs.size()) / width : 0;
     constexpr int kTooBig = 1;
     if (reason == 0 && (errorStatus == kTooBig || (errorStatus == 0 && rows == 0)) && m_bulkRepetitions > 1) {
-        // The answer would not fit one message: ask for fewer rows.
+        // The answer would not fit one message: ask for fewer rows, and never again this many.
+        m_bulkRefusedSize = m_bulkRepetitions;
         m_bulkRepetitions = qMax(1, m_bulkRepetitions / 2);
         QvSNMPTarget target;
         LoadTarget(false, &target);
@@ -570,6 +588,9 @@ bool QvSNMPRequest::CompleteBulk(QvSNMPCompletionRecord *record, int reason, con
         outcome->finished = 1;
         return true;
     }
+    // A whole answer: the agent can give more at once.
+    if (maxRepetitions <= 0 && rows >= m_bulkRepetitions && resp->vbs.size() == qsizetype(rows) * width)
+        GrowBulkRepetitions();
     // The answer runs row by row through the columns; a row cut short at its end is asked again.
     m_bulkRows.clear();
     m_bulkAsked = record->bulkVbs;
@@ -588,6 +609,7 @@ void QvSNMPRequest::ReadAsync(QvSNMPRequestCallback callback, void *data, bool f
             m_bulkRows.clear();
             m_bulkRefused = false;
             m_bulkRepetitions = 0;
+            m_bulkRefusedSize = 0;
             m_walkRows = 0;
         }
         if (!first && !m_bulkRows.isEmpty()) {

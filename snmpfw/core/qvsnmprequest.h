@@ -100,8 +100,10 @@ public:
     // Table walks under SNMPv2c and SNMPv3 ask for many rows per request (GETBULK); SNMPv1 and
     // agents that refuse it keep one GET-NEXT per row.
     quint8 useGetBulk = 0;
-    // Rows per GETBULK; 0 chooses as many as fit one message.
+    // Rows per GETBULK; 0 starts with as many as fit 1,400 octets and doubles while answers come
+    // back whole (up to MaxBulkRepetitions and one datagram); tooBig halves it for good.
     qint32 maxRepetitions = 0;
+    static constexpr qint32 MaxBulkRepetitions = 1024;
     // The rows per GETBULK of the walk under way (after shrinking on tooBig), 0 before one.
     qint32 BulkRepetitionsInUse() const { return m_bulkRepetitions; }
     qint32 timeout = 100;  // hundredths of a second
@@ -154,6 +156,8 @@ private:
     void Keep(QvSNMPCompletionRecord *record, int status);
     bool BulkWalk() const;
     int BulkRepetitions();
+    int BulkRowOctets() const;
+    void GrowBulkRepetitions();
     void SendBulk(const QvSNMPTarget &target, const QList<QvSNMPVb> &vbs, QvSNMPRequestCallback callback,
                   void *data);
     void PostBufferedRow(QvSNMPRequestCallback callback, void *data);
@@ -167,5 +171,6 @@ private:
     QList<QList<QvSNMPVb>> m_bulkRows;           // rows of the last GETBULK not yet stored
     QList<QvSNMPVb> m_bulkAsked;                 // what the first of them answers
     int m_bulkRepetitions = 0;                   // of the walk under way
+    int m_bulkRefusedSize = 0;                   // rows per answer the agent found too big
     bool m_bulkRefused = false;                  // the agent refused GETBULK: GET-NEXT from now on
 };

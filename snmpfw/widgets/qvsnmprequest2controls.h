@@ -196,6 +196,9 @@ private:
     bool m_enableOnSelect = true;
     QMetaObject::Connection m_selectionConn;
     bool m_replacing = false;  // the list holds the previous walk's rows until a new one comes
+    QList<QTreeWidgetItem *> m_pendingRows;  // read, not yet in the list
+    bool m_flushQueued = false;
+    void FlushRows();
     QTime m_lastRead;
     void DropReplacedRows();
 };

@@ -81,6 +81,19 @@ QvSNMPRequest2Edits::~QvSNMPRequest2Edits()
     // The list view may outlive us and keep emitting while the request waits for its
     // outstanding completions.
     QObject::disconnect(m_selectionConn);
+    qDeleteAll(m_pendingRows);
+}
+
+void QvSNMPRequest2Edits::FlushRows()
+{
+    m_flushQueued = false;
+    if (m_pendingRows.isEmpty())
+        return;
+    if (m_listView)
+        m_listView->addTopLevelItems(m_pendingRows);
+    else
+        qDeleteAll(m_pendingRows);
+    m_pendingRows.clear();
 }
 
 bool QvSNMPRequest2Edits::IsWholeValue(const QvSNMPAssociation &rec) const
@@ -344,6 +357,8 @@ void QvSNMPRequest2Edits::BeforeRefresh()
     if (!m_listView)
         return;
     BuildColumns();
+    qDeleteAll(m_pendingRows);  // of a walk that was dropped
+    m_pendingRows.clear();
     // The rows stay until the first new one arrives: a switch that does not answer must not
     // take the last good list away.
     m_replacing = m_listView->topLevelItemCount() > 0;
@@ -360,6 +375,7 @@ void QvSNMPRequest2Edits::DropReplacedRows()
 
 void QvSNMPRequest2Edits::RefreshFailed(const QvSNMPError &result)
 {
+    FlushRows();
     if (!m_replacing || !m_listView) {
         QvSNMPRequest2Controls::RefreshFailed(result);
         return;
@@ -399,7 +415,14 @@ void QvSNMPRequest2Edits::RowReceived()
     texts.reserve(order.size());
     for (int i : order)
         texts.append(Vars().Item(i).valueText);
-    m_listView->addTopLevelItem(new QTreeWidgetItem(texts));
+    // The rows of one answer go into the list together, once the answer has been read.
+    m_pendingRows.append(new QTreeWidgetItem(texts));
+    if (!Asynchronous()) {
+        FlushRows();
+    } else if (!m_flushQueued) {
+        m_flushQueued = true;
+        QMetaObject::invokeMethod(this, &QvSNMPRequest2Edits::FlushRows, Qt::QueuedConnection);
+    }
 }
 
 void QvSNMPRequest2Edits::CollectValues()
@@ -414,6 +437,7 @@ void QvSNMPRequest2Edits::CollectValues()
 
 void QvSNMPRequest2Edits::AfterRefresh()
 {
+    FlushRows();
     // A walk that found no row leaves an empty list.
     DropReplacedRows();
     m_lastRead = QTime::currentTime();

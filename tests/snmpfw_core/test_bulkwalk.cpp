@@ -288,4 +288,91 @@ TEST_F(BulkWalk, ScriptedAgents)
     }
 }
 
+// A one-column table of 2,000 rows whose agent answers at most answerRows rows and refuses
+// (tooBig) more than tooBigAbove.
+const QString kLong = QStringLiteral("1.3.6.1.4.1.99.4.1.1");
+constexpr int kLongRows = 2000;
+
+FakeResponse LongAnswer(const FakeRequest &q, int answerRows, int tooBigAbove)
+{
+    FakeResponse r;
+    if (q.pduType == 0xa5 && q.errorIndex > tooBigAbove) {
+        r.errorStatus = 1;
+        r.vbs = q.vbs;
+        return r;
+    }
+    const QList<quint32> base = FakeUdpAgent::oid(kLong);
+    QList<quint32> at = q.vbs.value(0).oid;
+    int row = at.size() > base.size() && at.mid(0, base.size()) == base ? int(at[base.size()]) : 0;
+    const int count = q.pduType == 0xa5 ? qMin(q.errorIndex, answerRows) : 1;
+    for (int k = 0; k < count; ++k) {
+        FakeVb vb;
+        if (++row > kLongRows) {
+            vb.oid = FakeUdpAgent::oid(QStringLiteral("1.3.6.1.4.1.99.5.0"));
+        } else {
+            vb.oid = base;
+            vb.oid << quint32(row);
+        }
+        vb.value = FakeUdpAgent::integer(row);
+        r.vbs << vb;
+    }
+    return r;
+}
+
+// Without a fixed max-repetitions the walk asks for twice the rows while answers come back
+// whole, halves on tooBig and grows no more after it, and stops growing at an agent that sends
+// fewer rows than asked.
+TEST_F(BulkWalk, RepetitionsFitTheAgent)
+{
+    struct Case {
+        const char *name;
+        int answerRows, tooBigAbove;
+    } cases[] = {
+        {"whole answers: the rows double", 100000, 100000},
+        {"tooBig caps the growth", 100000, 150},
+        {"an agent that sends fewer rows", 90, 100000},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeUdpAgent agent([&c](const FakeRequest &q) { return LongAnswer(q, c.answerRows, c.tooBigAbove); });
+        ASSERT_TRUE(agent.ok());
+        Walk w;
+        Aim(w.request, agent.port(), 1, "public");
+        w.request.useGetBulk = 1;
+        w.request.vars.itemType = MVT_FMV;
+        w.request.vars.indexCount = 1;
+        w.request.vars.AddVar(kLong, QStringLiteral("row"), SYN_INTEGER, ACC_NOTACCESS);
+        w.request.vars.AddVar(kLong, QStringLiteral("v"), SYN_INTEGER, ACC_READONLY);
+        ASSERT_TRUE(w.Run(20000));
+        EXPECT_EQ(w.outcome.code, 0) << w.outcome.text.toStdString();
+        ASSERT_EQ(w.rows.size(), kLongRows);
+        EXPECT_EQ(w.rows.last(), QStringLiteral("%1|%1").arg(kLongRows));
+        QList<int> reps;
+        for (const FakeRequest &q : agent.requests())
+            if (q.pduType == 0xa5)
+                reps << q.errorIndex;
+        ASSERT_GE(reps.size(), 3);
+        EXPECT_GE(reps.first(), 1);
+        EXPECT_LE(reps.first(), 64);
+        int refused = 0;
+        for (int k = 1; k < reps.size(); ++k) {
+            const int prev = reps[k - 1];
+            const bool prevRefused = prev > c.tooBigAbove;
+            const bool prevWhole = !prevRefused && prev <= c.answerRows;
+            if (prevRefused) {
+                refused = prev;
+                EXPECT_EQ(reps[k], prev / 2) << k;
+            } else if (prevWhole) {
+                EXPECT_EQ(reps[k], refused ? prev : qMin(2 * prev, int(QvSNMPRequest::MaxBulkRepetitions))) << k;
+            } else {
+                EXPECT_EQ(reps[k], prev) << "no growth after an answer short of what was asked, " << k;
+            }
+            if (refused) {
+                EXPECT_LT(reps[k], refused) << k;
+            }
+        }
+        EXPECT_LT(reps.size(), 30) << "a 2,000-row table takes a handful of answers";
+    }
+}
+
 } // namespace
