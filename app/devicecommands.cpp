@@ -12,7 +12,6 @@
 
 #include <QDialog>
 #include <QDir>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QPointer>
 #include <QProcess>
@@ -36,10 +35,11 @@ int runModal(const TRunModal &run, QDialog *dialog)
     return run ? run(dialog) : QvRunModal(dialog);
 }
 
-QList<QPointer<QEventLoop>> &toolWaits()
+// The configuration tools whose end is awaited.
+QList<QPointer<QProcess>> &toolRuns()
 {
-    static QList<QPointer<QEventLoop>> waits;
-    return waits;
+    static QList<QPointer<QProcess>> runs;
+    return runs;
 }
 
 // A folder text ending with exactly one separator, as the command lines want it.
@@ -263,47 +263,64 @@ QString ConfigToolPath(const QString &workDir)
     return QString();
 }
 
-TToolRun RunConfigTool(const QString &workDir, const QString &address, const QString &programFolder)
+bool RunConfigTool(const QString &workDir, const QString &address, const QString &programFolder, QObject *context,
+                   std::function<void(TToolRun)> ended)
 {
     try {
         const QString path = ConfigToolPath(workDir);
         if (path.isEmpty())
-            return TToolRun::NotStarted;
+            return false;
         // Not parented: a tool still open when its wait is abandoned goes on running.
         auto *tool = new QProcess;
         tool->setProgram(path);
         tool->setArguments({QStringLiteral("/I") + address, QStringLiteral("/S") + withSeparator(programFolder)});
         tool->setWorkingDirectory(workDir);
         tool->setProcessChannelMode(QProcess::ForwardedChannels);
-        tool->start();
-        if (!tool->waitForStarted(5000)) {
-            delete tool;
-            return TToolRun::NotStarted;
-        }
-        QEventLoop wait;
-        QObject::connect(tool, &QProcess::finished, &wait, &QEventLoop::quit);
-        QObject::connect(tool, &QProcess::errorOccurred, &wait, &QEventLoop::quit);
-        toolWaits().append(&wait);
-        if (tool->state() != QProcess::NotRunning)
-            wait.exec();
-        toolWaits().removeAll(&wait);
-        if (tool->state() != QProcess::NotRunning) {
+        // Told once: an end or a failed start, whichever comes first; then the process goes.
+        auto told = std::make_shared<bool>(false);
+        QPointer<QObject> caller(context);
+        auto tell = [tool, told, caller, hasCaller = context != nullptr, ended](TToolRun run) {
+            if (*told)
+                return;
+            *told = true;
             tool->disconnect();
-            QObject::connect(tool, &QProcess::finished, tool, &QObject::deleteLater);
-            return TToolRun::Abandoned;
-        }
-        delete tool;
-        return TToolRun::Ended;
+            tool->deleteLater();
+            toolRuns().removeAll(tool);
+            if (!ended || (hasCaller && !caller))
+                return;
+            try {
+                ended(run);
+            } catch (...) {
+            }
+        };
+        QObject::connect(tool, &QProcess::finished, tool, [tell] { tell(TToolRun::Ended); });
+        QObject::connect(tool, &QProcess::errorOccurred, tool, [tool, tell](QProcess::ProcessError error) {
+            if (error == QProcess::FailedToStart)
+                tell(TToolRun::NotStarted);
+            else if (tool->state() == QProcess::NotRunning)
+                tell(TToolRun::Ended);
+        });
+        toolRuns().append(tool);
+        tool->start();
+        return true;
     } catch (...) {
-        return TToolRun::NotStarted;
+        return false;
     }
 }
 
 void AbandonConfigToolWaits()
 {
-    for (const QPointer<QEventLoop> &wait : std::as_const(toolWaits()))
-        if (wait)
-            wait->quit();
+    // The tools go on; nobody is told of their end any more.
+    const QList<QPointer<QProcess>> runs = std::exchange(toolRuns(), {});
+    for (const QPointer<QProcess> &tool : runs) {
+        if (!tool)
+            continue;
+        tool->disconnect();
+        if (tool->state() == QProcess::NotRunning)
+            tool->deleteLater();
+        else
+            QObject::connect(tool, &QProcess::finished, tool, &QObject::deleteLater);
+    }
 }
 
 void OpenRmonWindow(QWidget *parent, const std::function<QDialog *()> &create,

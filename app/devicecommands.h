@@ -5,8 +5,8 @@
 //   void TMainForm::RebootClick()      { RunDeviceCommand(DC_Reboot, this, showOutcome); }
 //   void TMainForm::SaveConfigClick()  { RunDeviceCommand(DC_SaveConfig, this, showOutcome); }
 //   void TMainForm::OSPFGeneral1Click(){ LaunchSharedModule(m_texts, "/TLayer3_OSPF", "", ExeDir()); }
-//   void TMainForm::SNMPConfigClick()  { if (RunConfigTool(m_env.WorkDir, m_texts.Address, ExeDir())
-//                                              == TToolRun::Ended) { LoadDeviceConfig(...); SetupFrontPanel(); } }
+//   void TMainForm::SNMPConfigClick()  { RunConfigTool(m_env.WorkDir, m_texts.Address, ExeDir(), this,
+//                                          [this](TToolRun r) { LoadDeviceConfig(...); SetupFrontPanel(); }); }
 //   void TMainForm::Statistics1Click() { OpenRmonWindow(this, makeStats, statsEnabled); }
 //   void TMainForm::SNMPConfigure1Click() { RunSnmpConfigure(this, m_texts, ExeDir()); }
 //   void TMainForm::SummerTimeClick()  { ShowSummerTime(this); }
@@ -108,15 +108,18 @@ bool LaunchSharedModule(const TSessionTexts &texts, const QString &target, const
                         const QString &programFolder, qint64 *pid = nullptr);
 
 enum class TToolRun {
-    NotStarted,  // missing or not startable: returned at once
+    NotStarted,  // the tool could not start
     Ended,       // the tool ran and ended: read the device configuration file again
-    Abandoned,   // AbandonConfigToolWaits() ended the wait while the tool still ran
 };
 // The tool's file in workDir ("SNMPV3Cfg.EXE" or "SNMPV3CFG.EXE"), or "" when there is none.
 QString ConfigToolPath(const QString &workDir);
-// Starts the SNMPv3 configuration tool with "/I" address and "/S" folder, and waits for it while
-// the GUI keeps running.
-TToolRun RunConfigTool(const QString &workDir, const QString &address, const QString &programFolder);
+// Starts the SNMPv3 configuration tool with "/I" address and "/S" folder and returns at once:
+// false when there is no tool to start. Later, once, from the event loop, ended hears how it
+// went (Ended, or NotStarted when it could not start) — unless context has gone by then or
+// AbandonConfigToolWaits() came first.
+bool RunConfigTool(const QString &workDir, const QString &address, const QString &programFolder, QObject *context,
+                   std::function<void(TToolRun)> ended);
+// Nobody is told of the running tools' end any more; the tools go on running.
 void AbandonConfigToolWaits();
 
 // "Statistics" and "History": creates the window, shows it modally when RMON is enabled on the

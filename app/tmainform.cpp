@@ -468,22 +468,24 @@ void TMainForm::UpdateStatusPanel()
 
 void TMainForm::SNMPConfigClick()
 {
-    try {
-        const TToolRun run = RunConfigTool(m_env.WorkDir, m_texts.Address, ExeDir());
-        if (run == TToolRun::NotStarted) {
-            StatusBar->showMessage(QStringLiteral("Cannot start %1").arg(ConfigToolName));
-            return;
+    // The window goes on while the tool runs; its end brings the configuration it left.
+    const auto ended = [this](TToolRun run) {
+        try {
+            if (run == TToolRun::NotStarted) {
+                StatusBar->showMessage(QStringLiteral("Cannot start %1").arg(ConfigToolName));
+                return;
+            }
+            LoadDeviceConfig(m_texts.Address);
+            SetupFrontPanel();
+            UpdateStatusPanel();
+        } catch (const QvSNMPException &e) {
+            StatusBar->showMessage(e.text());
+        } catch (const std::exception &e) {
+            StatusBar->showMessage(QString::fromLatin1(e.what()));
         }
-        if (run == TToolRun::Abandoned)
-            return;  // the main window is closing
-        LoadDeviceConfig(m_texts.Address);
-        SetupFrontPanel();
-        UpdateStatusPanel();
-    } catch (const QvSNMPException &e) {
-        StatusBar->showMessage(e.text());
-    } catch (const std::exception &e) {
-        StatusBar->showMessage(QString::fromLatin1(e.what()));
-    }
+    };
+    if (!RunConfigTool(m_env.WorkDir, m_texts.Address, ExeDir(), this, ended))
+        StatusBar->showMessage(QStringLiteral("Cannot start %1").arg(ConfigToolName));
 }
 
 void TMainForm::RefreshClick()

@@ -2,6 +2,7 @@
 
 #include "qvsnmpexception.h"
 #include "qvsnmpsession.h"
+#include "qvwaitindicator.h"
 #include "tmessagebox.h"
 
 #include <QApplication>
@@ -215,6 +216,61 @@ TV3CfgForm::TV3CfgForm(const TV3CfgStart &start, QWidget *parent) : QDialog(pare
                             .arg(who, start.configRead ? QStringLiteral("from ") + start.configPath
                                                        : QStringLiteral("no device configuration file; defaults")));
     resize(1000, 720);
+
+    Wait = new QvWaitIndicator(this);
+    Wait->SetStatusTarget(MM_Report);
+    for (QWidget *w : std::initializer_list<QWidget *>{BT_Refresh, BT_Create, BT_Try, BT_ChangePasswords, BT_Delete})
+        Wait->AddSendControl(w);
+    connect(Wait, &QvWaitIndicator::WaitingChanged, this, [this](bool waiting) {
+        if (!waiting)
+            m_waits.clear();
+    });
+    m_admin.Answered = [this] {
+        for (int t : std::as_const(m_waits))
+            Wait->Tick(t);
+    };
+}
+
+TV3CfgForm::~TV3CfgForm()
+{
+    // The indicator cancels what is out while the administration still exists.
+    delete Wait;
+    Wait = nullptr;
+    m_admin.Cancel();
+}
+
+void TV3CfgForm::done(int result)
+{
+    if (Wait && Wait->Waiting())
+        Wait->CancelAll();
+    QDialog::done(result);
+}
+
+int TV3CfgForm::BeginWait()
+{
+    const int t = Wait->Begin(TUsmAdmin::WaitLimitMs(), [this] { m_admin.Cancel(); });
+    m_waits.insert(t);
+    return t;
+}
+
+void TV3CfgForm::EndWait(int token)
+{
+    m_waits.remove(token);
+    if (Wait)
+        Wait->End(token);
+}
+
+bool TV3CfgForm::ConfirmClearKeys(const QString &name)
+{
+    if (!TUsmAdmin::SessionInClear())
+        return true;
+    return QvMessageBox(this,
+                        QStringLiteral("This session speaks SNMPv1/v2c: the community and the key change values for "
+                                       "\"%1\" cross the network in clear, so whoever sees them and knows an old "
+                                       "password can work out the new key.\n\nSend them anyway?")
+                            .arg(name),
+                        Caption, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+           == QMessageBox::Yes;
 }
 
 void TV3CfgForm::Report(const QString &text)
@@ -224,7 +280,6 @@ void TV3CfgForm::Report(const QString &text)
 
 void TV3CfgForm::Guarded(const std::function<void()> &action)
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     try {
         action();
     } catch (const QvSNMPException &e) {
@@ -232,25 +287,37 @@ void TV3CfgForm::Guarded(const std::function<void()> &action)
     } catch (const std::exception &e) {
         Report(QStringLiteral("Failed: ") + QString::fromLatin1(e.what()));
     }
-    QApplication::restoreOverrideCursor();
 }
 
 void TV3CfgForm::BT_RefreshClick()
 {
-    Guarded([this] {
-        const QString keep = SelectedUser();
-        m_users = m_admin.Users();
-        m_groups = m_admin.Groups();
-        m_access = m_admin.Access();
-        m_views = m_admin.Views();
-        FillUsers();
-        SelectUser(keep);
-        FillVacm();
-        Report(QStringLiteral("Read %1 users, %2 group entries, %3 access entries and %4 view entries.")
-                   .arg(m_users.size())
-                   .arg(m_groups.size())
-                   .arg(m_access.size())
-                   .arg(m_views.size()));
+    Guarded([this] { Refresh(QString()); });
+}
+
+void TV3CfgForm::Refresh(const QString &select)
+{
+    const QString keep = select.isEmpty() ? SelectedUser() : select;
+    const int t = BeginWait();
+    m_admin.ReadTables([this, t, keep](const TUsmTables &tables) {
+        EndWait(t);
+        Guarded([&] {
+            if (!tables.outcome.ok) {
+                Report(QStringLiteral("Refresh: ") + tables.outcome.Report());
+                return;
+            }
+            m_users = tables.users;
+            m_groups = tables.groups;
+            m_access = tables.access;
+            m_views = tables.views;
+            FillUsers();
+            SelectUser(keep);
+            FillVacm();
+            Report(QStringLiteral("Read %1 users, %2 group entries, %3 access entries and %4 view entries.")
+                       .arg(m_users.size())
+                       .arg(m_groups.size())
+                       .arg(m_access.size())
+                       .arg(m_views.size()));
+        });
     });
 }
 
@@ -394,9 +461,18 @@ void TV3CfgForm::BT_CreateClick()
         q.cloneAuthPassword = ED_CloneAuthPassword->text();
         q.clonePrivPassword = ED_ClonePrivPassword->text();
         q.group = CB_Group->currentText().trimmed();
-        Report(QStringLiteral("Create \"%1\": ").arg(q.user.name) + m_admin.CreateUser(q).Report());
-        BT_RefreshClick();
-        SelectUser(q.user.name);
+        if (q.user.level >= SECLEVEL_AUTH_NOPRIV && !ConfirmClearKeys(q.user.name))
+            return;
+        const int t = BeginWait();
+        const QString name = q.user.name;
+        m_admin.CreateUser(q, [this, t, name](const TUsmOutcome &o) {
+            Guarded([&] {
+                Report(QStringLiteral("Create \"%1\": ").arg(name) + o.Report());
+                // The wait goes on into the refresh that shows the new user.
+                Refresh(name);
+            });
+            EndWait(t);
+        });
     });
 }
 
@@ -404,7 +480,11 @@ void TV3CfgForm::BT_TryClick()
 {
     Guarded([this] {
         const TUsmCredentials c = FormCredentials();
-        Report(QStringLiteral("Try \"%1\": ").arg(c.name) + m_admin.TestCredentials(c).Report());
+        const int t = BeginWait();
+        m_admin.TestCredentials(c, [this, t, name = c.name](const TUsmOutcome &o) {
+            EndWait(t);
+            Report(QStringLiteral("Try \"%1\": ").arg(name) + o.Report());
+        });
     });
 }
 
@@ -453,7 +533,13 @@ void TV3CfgForm::BT_ChangePasswordsClick()
         q.changePriv = !ED_PrivPassword->text().isEmpty();
         q.newPrivPassword = ED_PrivPassword->text();
         q.oldPrivPassword = ED_OldPrivPassword->text();
-        Report(QStringLiteral("Change passwords of \"%1\": ").arg(name) + m_admin.ChangePasswords(q).Report());
+        if ((q.changeAuth || q.changePriv) && !ConfirmClearKeys(name))
+            return;
+        const int t = BeginWait();
+        m_admin.ChangePasswords(q, [this, t, name](const TUsmOutcome &o) {
+            EndWait(t);
+            Report(QStringLiteral("Change passwords of \"%1\": ").arg(name) + o.Report());
+        });
     });
 }
 
@@ -465,11 +551,23 @@ void TV3CfgForm::BT_DeleteClick()
             Report(QStringLiteral("Delete: select a user first."));
             return;
         }
+        // Refused before the question: the answer would not matter.
+        if (TUsmAdmin::IsSessionUser(name)) {
+            Report(QStringLiteral("Delete \"%1\": it is the user this tool speaks as; it cannot delete itself.")
+                       .arg(name));
+            return;
+        }
         if (QvMessageBox(this, QStringLiteral("Delete the user \"%1\" from the switch?").arg(name), Caption,
                          QMessageBox::Yes | QMessageBox::No)
             != QMessageBox::Yes)
             return;
-        Report(QStringLiteral("Delete \"%1\": ").arg(name) + m_admin.DeleteUser(name).Report());
-        BT_RefreshClick();
+        const int t = BeginWait();
+        m_admin.DeleteUser(name, [this, t, name](const TUsmOutcome &o) {
+            Guarded([&] {
+                Report(QStringLiteral("Delete \"%1\": ").arg(name) + o.Report());
+                Refresh(QString());
+            });
+            EndWait(t);
+        });
     });
 }

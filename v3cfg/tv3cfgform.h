@@ -1,12 +1,15 @@
 // The SNMPv3 configuration tool's one window: the switch's users with their groups, the access
 // entries and views of the selected user's group, a user form (create, try, use), a password
-// change and a delete, and a report strip that says what each action did on the switch.
+// change and a delete, and a report strip that says what each action did on the switch. Every
+// action runs asynchronously: the report strip says while the switch is awaited, the buttons that
+// send are off meanwhile, and Escape or closing the window ends the wait.
 #pragma once
 
 #include "tusmadmin.h"
 #include "tv3cfgstartup.h"
 
 #include <QDialog>
+#include <QSet>
 
 class QCheckBox;
 class QComboBox;
@@ -16,11 +19,13 @@ class QPlainTextEdit;
 class QPushButton;
 class QTableWidget;
 class QTabWidget;
+class QvWaitIndicator;
 
 class TV3CfgForm : public QDialog {
     Q_OBJECT
 public:
     explicit TV3CfgForm(const TV3CfgStart &start, QWidget *parent = nullptr);
+    ~TV3CfgForm() override;
 
     static const QString Caption;
 
@@ -49,6 +54,7 @@ public:
     QPushButton *BT_Delete;
     QPushButton *BT_Close;
     QPlainTextEdit *MM_Report;
+    QvWaitIndicator *Wait;
 
     void BT_RefreshClick();
     void BT_CreateClick();
@@ -62,13 +68,21 @@ public:
     TUsmCredentials FormCredentials() const;
     // Appends a line to the report strip.
     void Report(const QString &text);
+    // Closing the window drops what it waits for.
+    void done(int result) override;
 
 private:
+    // Reads the tables again and selects select (else the selection kept).
+    void Refresh(const QString &select);
+    int BeginWait();
+    void EndWait(int token);
+    // Keys over SNMPv1/v2c travel in clear: true when the user still wants it.
+    bool ConfirmClearKeys(const QString &name);
     void FillUsers();
     void FillVacm();
     void SelectUser(const QString &name);
     QString SelectedUser() const;
-    // Runs an action with a wait cursor; a failure thrown by it goes to the report strip.
+    // Runs an action; a failure thrown by it goes to the report strip.
     void Guarded(const std::function<void()> &action);
 
     TV3CfgStart m_start;
@@ -77,6 +91,7 @@ private:
     QList<TVacmMember> m_groups;
     QList<TVacmAccess> m_access;
     QList<TVacmView> m_views;
+    QSet<int> m_waits;  // the wait indicator's tokens of the operations under way
 };
 
 // The protocol choices the form offers, with their session codes.

@@ -9,8 +9,12 @@
 #include "mibenums.h"
 #include "qvsnmpsession.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace {
 
@@ -45,9 +49,48 @@ TUsmCredentials Creds(const QString &name, qint32 auth, const QString &authPw, q
     return c;
 }
 
+// Runs one operation to its end with the event loop (bounded).
+template <typename T, typename Start>
+T Await(Start start)
+{
+    std::optional<T> got;
+    start([&](const T &o) { got = o; });
+    QElapsedTimer t;
+    t.start();
+    while (!got && t.elapsed() < 120000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+    if (!got) {
+        ADD_FAILURE() << "no outcome within two minutes";
+        return T{};
+    }
+    return *got;
+}
+TUsmOutcome Create(TUsmAdmin &a, const TUsmNewUser &q)
+{
+    return Await<TUsmOutcome>([&](auto done) { a.CreateUser(q, done); });
+}
+TUsmOutcome Change(TUsmAdmin &a, const TUsmPasswordChange &q)
+{
+    return Await<TUsmOutcome>([&](auto done) { a.ChangePasswords(q, done); });
+}
+TUsmOutcome Delete(TUsmAdmin &a, const QString &name)
+{
+    return Await<TUsmOutcome>([&](auto done) { a.DeleteUser(name, done); });
+}
+TUsmOutcome Try(TUsmAdmin &a, const TUsmCredentials &c)
+{
+    return Await<TUsmOutcome>([&](auto done) { a.TestCredentials(c, done); });
+}
+TUsmTables Tables(TUsmAdmin &a)
+{
+    const TUsmTables t = Await<TUsmTables>([&](auto done) { a.ReadTables(done); });
+    EXPECT_TRUE(t.outcome.ok) << t.outcome.Report().toStdString();
+    return t;
+}
+
 bool HasUser(TUsmAdmin &admin, const QString &name, QString *status = nullptr)
 {
-    for (const TUsmUser &u : admin.Users())
+    for (const TUsmUser &u : Tables(admin).users)
         if (u.name == name) {
             if (status)
                 *status = u.status;
@@ -118,18 +161,18 @@ TEST_F(UsmAdmin, EveryProtocolPairCreatedUsedRekeyedAndDeleted)
         q.cloneAuthPassword = AuthPass;
         q.clonePrivPassword = PrivPass;
         q.group = Group;
-        const TUsmOutcome made = admin.CreateUser(q);
+        const TUsmOutcome made = Create(admin, q);
         ASSERT_TRUE(made.ok) << made.Report().toStdString();
         QString status;
         EXPECT_TRUE(HasUser(admin, name, &status));
         EXPECT_EQ(status, QStringLiteral("active"));
 
-        const TUsmOutcome works = admin.TestCredentials(q.user);
+        const TUsmOutcome works = Try(admin, q.user);
         EXPECT_TRUE(works.ok) << works.Report().toStdString();
         if (r.auth != AUTHPROT_NONE) {
             TUsmCredentials wrong = q.user;
             wrong.authPassword = QStringLiteral("not-the-password");
-            EXPECT_EQ(admin.TestCredentials(wrong).code, -308);
+            EXPECT_EQ(Try(admin, wrong).code, -308);
 
             TUsmPasswordChange c;
             c.name = name;
@@ -141,18 +184,18 @@ TEST_F(UsmAdmin, EveryProtocolPairCreatedUsedRekeyedAndDeleted)
             c.changePriv = r.priv != PRIVPROT_NONE;
             c.oldPrivPassword = q.user.privPassword;
             c.newPrivPassword = QStringLiteral("second-priv");
-            const TUsmOutcome changed = admin.ChangePasswords(c);
+            const TUsmOutcome changed = Change(admin, c);
             EXPECT_TRUE(changed.ok) << changed.Report().toStdString();
             TUsmCredentials now = Creds(name, r.auth, c.newAuthPassword, r.priv, c.newPrivPassword);
-            EXPECT_TRUE(admin.TestCredentials(now).ok);
-            EXPECT_EQ(admin.TestCredentials(q.user).code, -308) << "the old password still works";
+            EXPECT_TRUE(Try(admin, now).ok);
+            EXPECT_EQ(Try(admin, q.user).code, -308) << "the old password still works";
         }
 
-        const TUsmOutcome gone = admin.DeleteUser(name);
+        const TUsmOutcome gone = Delete(admin, name);
         EXPECT_TRUE(gone.ok) << gone.Report().toStdString();
         EXPECT_EQ(gone.done.size(), 2) << "user and group entry";
         EXPECT_FALSE(HasUser(admin, name));
-        EXPECT_EQ(admin.TestCredentials(q.user).code, -304);
+        EXPECT_EQ(Try(admin, q.user).code, -304);
     }
 }
 
@@ -184,7 +227,7 @@ TEST_F(UsmAdmin, RefusedBeforeAnythingIsSent)
         SCOPED_TRACE(r.name);
         TUsmNewUser q = base;
         r.change(q);
-        const TUsmOutcome o = admin.CreateUser(q);
+        const TUsmOutcome o = Create(admin, q);
         EXPECT_FALSE(o.ok);
         EXPECT_TRUE(o.error.contains(QLatin1String(r.reason))) << o.error.toStdString();
         EXPECT_TRUE(o.done.isEmpty());
@@ -205,7 +248,7 @@ TEST_F(UsmAdmin, WrongClonePasswordIsFoundAndTheUserRemoved)
         q.cloneAuthPassword = wrongPriv ? AuthPass : QStringLiteral("not-the-password");
         q.clonePrivPassword = wrongPriv ? QStringLiteral("not-the-password") : PrivPass;
         q.group = Group;
-        const TUsmOutcome o = admin.CreateUser(q);
+        const TUsmOutcome o = Create(admin, q);
         EXPECT_FALSE(o.ok);
         EXPECT_EQ(o.code, wrongPriv ? -306 : -308) << o.Report().toStdString();
         EXPECT_TRUE(o.done.contains(QStringLiteral("user activated")));
@@ -223,12 +266,12 @@ TEST_F(UsmAdmin, TimeOutInTheMiddleOfACreationIsReportedWithWhatIsLeft)
     q.cloneFrom = QStringLiteral("SHA_AES_User");
     q.cloneAuthPassword = AuthPass;
     q.clonePrivPassword = PrivPass;
-    admin.EngineId();
+    Tables(admin);  // the engine ID is known before the switch goes silent
     admin.BeforeStep = [](const QString &step) {
         if (step == QLatin1String("priv key"))
             g_sim->stopAnswering();
     };
-    const TUsmOutcome o = admin.CreateUser(q);
+    const TUsmOutcome o = Create(admin, q);
     admin.BeforeStep = nullptr;
     g_sim->resumeAnswering();
     EXPECT_FALSE(o.ok);
@@ -241,7 +284,7 @@ TEST_F(UsmAdmin, TimeOutInTheMiddleOfACreationIsReportedWithWhatIsLeft)
     QString status;
     ASSERT_TRUE(HasUser(admin, QStringLiteral("halfmade"), &status));
     EXPECT_NE(status, QStringLiteral("active"));
-    EXPECT_TRUE(admin.DeleteUser(QStringLiteral("halfmade")).ok);
+    EXPECT_TRUE(Delete(admin, QStringLiteral("halfmade")).ok);
 }
 
 TEST_F(UsmAdmin, TestReportsTheExactSecurityFailure)
@@ -264,7 +307,7 @@ TEST_F(UsmAdmin, TestReportsTheExactSecurityFailure)
     };
     for (const auto &r : rows) {
         SCOPED_TRACE(r.name);
-        const TUsmOutcome o = admin.TestCredentials(r.c);
+        const TUsmOutcome o = Try(admin, r.c);
         EXPECT_EQ(o.code, r.code) << o.Report().toStdString();
         EXPECT_TRUE(o.Report().contains(QLatin1String(r.words))) << o.Report().toStdString();
     }
@@ -280,7 +323,7 @@ TEST_F(UsmAdmin, OwnPasswordsChangedThroughTheOwnColumns)
     q.cloneAuthPassword = AuthPass;
     q.clonePrivPassword = PrivPass;
     q.group = Group;
-    ASSERT_TRUE(admin.CreateUser(q).ok);
+    ASSERT_TRUE(Create(admin, q).ok);
 
     QvSNMPSecurity &s = SessionParams().Security;
     s.SecurityName = q.user.name;
@@ -288,16 +331,16 @@ TEST_F(UsmAdmin, OwnPasswordsChangedThroughTheOwnColumns)
     s.PrivPassword = q.user.privPassword;
     TUsmPasswordChange c{q.user.name, AUTHPROT_HMACSHA, PRIVPROT_AES128, true, q.user.authPassword,
                          QStringLiteral("self-auth-2"), true, q.user.privPassword, QStringLiteral("self-priv-2")};
-    const TUsmOutcome o = admin.ChangePasswords(c);
+    const TUsmOutcome o = Change(admin, c);
     EXPECT_TRUE(o.ok) << o.Report().toStdString();
     // The session follows its own new passwords and keeps working.
     EXPECT_EQ(s.AuthPassword, QStringLiteral("self-auth-2"));
     EXPECT_EQ(s.PrivPassword, QStringLiteral("self-priv-2"));
     EXPECT_TRUE(HasUser(admin, q.user.name));
-    EXPECT_FALSE(admin.DeleteUser(q.user.name).ok) << "a session may not delete its own user";
+    EXPECT_FALSE(Delete(admin, q.user.name).ok) << "a session may not delete its own user";
 
     AdminSession();
-    EXPECT_TRUE(admin.DeleteUser(q.user.name).ok);
+    EXPECT_TRUE(Delete(admin, q.user.name).ok);
 }
 
 TEST_F(UsmAdmin, CreatedUserSurvivesARestartOfTheSwitch)
@@ -310,24 +353,24 @@ TEST_F(UsmAdmin, CreatedUserSurvivesARestartOfTheSwitch)
     q.cloneAuthPassword = AuthPass;
     q.clonePrivPassword = PrivPass;
     q.group = Group;
-    ASSERT_TRUE(admin.CreateUser(q).ok);
+    ASSERT_TRUE(Create(admin, q).ok);
     ASSERT_TRUE(g_sim->restart());
-    const TUsmOutcome o = admin.TestCredentials(q.user);
+    const TUsmOutcome o = Try(admin, q.user);
     EXPECT_TRUE(o.ok) << o.Report().toStdString();
     TUsmAdmin fresh;
     bool grouped = false;
-    for (const TVacmMember &m : fresh.Groups())
+    for (const TVacmMember &m : Tables(fresh).groups)
         grouped |= m.securityName == q.user.name && m.group == Group;
     EXPECT_TRUE(grouped);
-    EXPECT_TRUE(fresh.DeleteUser(q.user.name).ok);
+    EXPECT_TRUE(Delete(fresh, q.user.name).ok);
     ASSERT_TRUE(g_sim->restart());
-    EXPECT_EQ(fresh.TestCredentials(q.user).code, -304) << "a deleted user came back";
+    EXPECT_EQ(Try(fresh, q.user).code, -304) << "a deleted user came back";
 }
 
 TEST_F(UsmAdmin, LiveTablesHoldTheSwitchsEntries)
 {
     TUsmAdmin admin;
-    const QList<TUsmUser> users = admin.Users();
+    const QList<TUsmUser> users = Tables(admin).users;
     const auto user = std::find_if(users.begin(), users.end(), [](const TUsmUser &u) {
         return u.name == QLatin1String("SHA512_AES256_User");
     });
@@ -336,14 +379,113 @@ TEST_F(UsmAdmin, LiveTablesHoldTheSwitchsEntries)
     EXPECT_EQ(user->privProtocol, PRIVPROT_AES256);
     EXPECT_EQ(user->status, QStringLiteral("active"));
     bool member = false;
-    for (const TVacmMember &m : admin.Groups())
+    for (const TVacmMember &m : Tables(admin).groups)
         member |= m.model == SECMODEL_USM && m.securityName == QLatin1String("SHA_AES_User") && m.group == Group;
     EXPECT_TRUE(member);
     bool access = false;
-    for (const TVacmAccess &a : admin.Access())
+    for (const TVacmAccess &a : Tables(admin).access)
         access |= a.group == Group && !a.readView.isEmpty() && !a.writeView.isEmpty();
     EXPECT_TRUE(access);
-    EXPECT_FALSE(admin.Views().isEmpty());
+    EXPECT_FALSE(Tables(admin).views.isEmpty());
 }
 
 } // namespace
+
+namespace {
+
+TUsmNewUser NewUser(const QString &name, const QString &authPw, const QString &privPw)
+{
+    TUsmNewUser q;
+    q.user = Creds(name, AUTHPROT_HMACSHA, authPw, PRIVPROT_AES128, privPw);
+    q.cloneFrom = QStringLiteral("SHA_AES_User");
+    q.cloneAuthPassword = AuthPass;
+    q.clonePrivPassword = PrivPass;
+    q.group = Group;
+    return q;
+}
+
+} // namespace
+
+TEST_F(UsmAdmin, WrongCurrentPasswordChangesNothing)
+{
+    TUsmAdmin admin;
+    const TUsmNewUser q = NewUser(QStringLiteral("typo"), QStringLiteral("typo-auth-1"), QStringLiteral("typo-priv-1"));
+    ASSERT_TRUE(Create(admin, q).ok);
+    const struct {
+        const char *name;
+        bool own;           // the session speaks as the user
+        bool changeAuth, changePriv;
+        bool wrongAuth;     // else the current privacy password is wrong
+        const char *words;  // the report names the wrong password
+    } rows[] = {
+        {"wrong authentication, both changed", false, true, true, true, "authentication password"},
+        {"wrong authentication, privacy changed", false, false, true, true, "authentication password"},
+        {"wrong privacy, both changed", false, true, true, false, "privacy password"},
+        {"wrong privacy, privacy changed", false, false, true, false, "privacy password"},
+        {"own user, wrong authentication", true, true, false, true, "authentication password"},
+        {"own user, wrong privacy", true, false, true, false, "privacy password"},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.name);
+        AdminSession();
+        if (r.own) {
+            QvSNMPSecurity &s = SessionParams().Security;
+            s.SecurityName = q.user.name;
+            s.AuthPassword = q.user.authPassword;
+            s.PrivPassword = q.user.privPassword;
+        }
+        TUsmPasswordChange c{q.user.name, AUTHPROT_HMACSHA, PRIVPROT_AES128, r.changeAuth,
+                             r.wrongAuth ? QStringLiteral("typo-auth-X") : q.user.authPassword,
+                             QStringLiteral("typo-auth-2"), r.changePriv,
+                             r.wrongAuth ? q.user.privPassword : QStringLiteral("typo-priv-X"),
+                             QStringLiteral("typo-priv-2")};
+        const TUsmOutcome o = Change(admin, c);
+        EXPECT_FALSE(o.ok);
+        EXPECT_TRUE(o.done.isEmpty()) << o.Report().toStdString();
+        EXPECT_TRUE(o.error.contains(QLatin1String(r.words))) << o.Report().toStdString();
+        // Nothing changed: the user still speaks with its old passwords.
+        const TUsmOutcome still = Try(admin, q.user);
+        EXPECT_TRUE(still.ok) << still.Report().toStdString();
+        if (!still.ok)
+            break;
+    }
+    AdminSession();
+    EXPECT_TRUE(Delete(admin, q.user.name).ok);
+}
+
+TEST(UsmAdminLossy, CreateSurvivesALossyLink)
+{
+    const QString home = makeTempDir(QStringLiteral("usmlossy"));
+    const QString oldCwd = QDir::currentPath();
+    QDir::setCurrent(home);
+    BuildCatalogueLists();
+    OpenGlobalSession(QString());
+    {
+        KmvSimProcess lossy({QStringLiteral("--scenario"), QStringLiteral("static"), QStringLiteral("--drop"),
+                             QStringLiteral("30")});
+        ASSERT_TRUE(lossy.isRunning()) << lossy.errorText().toStdString();
+        KmvSimProcess *const saved = std::exchange(g_sim, &lossy);
+        AdminSession();
+        SessionParams().Timeout = 30;
+        SessionParams().Retries = 2;
+        for (int i = 0; i < 3; ++i) {
+            SCOPED_TRACE(i);
+            TUsmAdmin admin;
+            const TUsmNewUser q = NewUser(QStringLiteral("lossy%1").arg(i), QStringLiteral("lossy-auth-%1").arg(i),
+                                          QStringLiteral("lossy-priv-%1").arg(i));
+            const TUsmOutcome made = Create(admin, q);
+            ASSERT_TRUE(made.ok) << made.Report().toStdString();
+            // A request as the new user; only a time-out is worth a second try on this link.
+            TUsmOutcome works;
+            for (int k = 0; k < 5; ++k) {
+                works = Try(admin, q.user);
+                if (works.code != QVC_TIMEOUT)
+                    break;
+            }
+            EXPECT_TRUE(works.ok) << works.Report().toStdString();
+        }
+        g_sim = saved;
+    }
+    QDir::setCurrent(oldCwd);
+    QDir(home).removeRecursively();
+}

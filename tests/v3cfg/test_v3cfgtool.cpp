@@ -104,6 +104,11 @@ TEST(V3CfgTool, DeviceManagerStartsItAndPollsWithTheSettingsItLeaves)
                 ::kill(pid_t(pid), SIGKILL);
         });
         form.SNMPConfigClick();
+        // The device manager goes on at once; the tool's end brings the new settings.
+        EXPECT_NE(SessionParams().Security.Version, SNMP_VERSION_V3);
+        QDeadlineTimer ended(60000);
+        while (SessionParams().Security.Version != SNMP_VERSION_V3 && !ended.hasExpired())
+            QTest::qWait(50);
         EXPECT_TRUE(sawTool);
         const QvSNMPSecurity &s = SessionParams().Security;
         EXPECT_EQ(s.Version, SNMP_VERSION_V3);

@@ -1,0 +1,238 @@
+// The tool's window against the simulated switch: it waits visibly and endably (typed input handled
+// meanwhile, Escape or closing ends the wait, no late outcome), keys over SNMPv1/v2c only after a
+// warning, and its own user refused for deletion before any question.
+#include "tv3cfgform.h"
+
+#include "agent_support.h"
+#include "kmvsim_process.h"
+#include "mibenums.h"
+#include "qvmessage.h"
+#include "qvsnmpsession.h"
+#include "qvwaitindicator.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+KmvSimProcess *g_sim = nullptr;
+
+bool waitUntil(const std::function<bool()> &pred, int ms)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!pred() && t.elapsed() < ms)
+        QTest::qWait(10);
+    return pred();
+}
+
+void Session(bool v3)
+{
+    QvSNMPSessionParams &p = SessionParams();
+    p.Device.Address = g_sim->address();
+    p.Device.Port = g_sim->port();
+    p.Timeout = 50;
+    p.Retries = 1;
+    p.Security.Version = v3 ? SNMP_VERSION_V3 : SNMP_VERSION_V2C;
+    p.Security.ReadCommunity = QStringLiteral("lanmore");
+    p.Security.WriteCommunity = QStringLiteral("lanmore");
+    p.Security.SecurityModel = v3 ? SECMODEL_USM : SECMODEL_V2C;
+    p.Security.SecurityLevel = SECLEVEL_AUTH_PRIV;
+    p.Security.SecurityName = v3 ? QStringLiteral("SHA_AES_User") : QString();
+    p.Security.AuthProtocol = AUTHPROT_HMACSHA;
+    p.Security.AuthPassword = QStringLiteral("kmvauth7040");
+    p.Security.PrivProtocol = PRIVPROT_AES128;
+    p.Security.PrivPassword = QStringLiteral("kmvpriv7040");
+}
+
+// The questions the window asked, answered with answer.
+struct Questions {
+    QStringList asked;
+    QMessageBox::StandardButton answer = QMessageBox::No;
+    Questions()
+    {
+        QvSetMessageHook([this](QWidget *, const QString &text, const QString &, QMessageBox::StandardButtons) {
+            asked << text;
+            return answer;
+        });
+    }
+    ~Questions() { QvSetMessageHook({}); }
+};
+
+struct Form {
+    TV3CfgForm form;
+    Form() : form(Start())
+    {
+        form.show();
+        form.BT_RefreshClick();
+        EXPECT_TRUE(waitUntil([&] { return !form.Wait->Waiting(); }, 20000));
+    }
+    static TV3CfgStart Start()
+    {
+        TV3CfgStart s;
+        s.address = g_sim->address();
+        s.programFolder = QDir::tempPath();
+        return s;
+    }
+    QString report() const { return form.MM_Report->toPlainText(); }
+    bool hasUser(const QString &name) const
+    {
+        for (int r = 0; r < form.LV_Users->rowCount(); ++r)
+            if (form.LV_Users->item(r, 0)->text() == name)
+                return true;
+        return false;
+    }
+    void select(const QString &name)
+    {
+        for (int r = 0; r < form.LV_Users->rowCount(); ++r)
+            if (form.LV_Users->item(r, 0)->text() == name)
+                form.LV_Users->selectRow(r);
+    }
+    void fillNewUser(const QString &name)
+    {
+        form.ED_Name->setText(name);
+        form.CB_AuthProtocol->setCurrentIndex(form.CB_AuthProtocol->findData(AUTHPROT_HMACSHA));
+        form.CB_PrivProtocol->setCurrentIndex(form.CB_PrivProtocol->findData(PRIVPROT_AES128));
+        form.ED_AuthPassword->setText(QStringLiteral("form-auth-1"));
+        form.ED_PrivPassword->setText(QStringLiteral("form-priv-1"));
+        form.CB_CloneFrom->setCurrentText(QStringLiteral("SHA_AES_User"));
+        form.ED_CloneAuthPassword->setText(QStringLiteral("kmvauth7040"));
+        form.ED_ClonePrivPassword->setText(QStringLiteral("kmvpriv7040"));
+    }
+};
+
+class V3CfgForm : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        s_home = makeTempDir(QStringLiteral("v3cfgform"));
+        s_oldCwd = QDir::currentPath();
+        QDir::setCurrent(s_home);
+        BuildCatalogueLists();
+        OpenGlobalSession(QString());
+        g_sim = new KmvSimProcess({QStringLiteral("--scenario"), QStringLiteral("static")});
+    }
+    static void TearDownTestSuite()
+    {
+        delete g_sim;
+        g_sim = nullptr;
+        QDir::setCurrent(s_oldCwd);
+        QDir(s_home).removeRecursively();
+    }
+    void SetUp() override
+    {
+        ASSERT_TRUE(g_sim && g_sim->isRunning());
+        g_sim->resumeAnswering();
+        Session(true);
+    }
+    static QString s_home, s_oldCwd;
+};
+QString V3CfgForm::s_home, V3CfgForm::s_oldCwd;
+
+TEST_F(V3CfgForm, WaitsVisiblyHandlesInputAndEndsOnEscapeOrClose)
+{
+    for (const char *end : {"Escape", "close"}) {
+        SCOPED_TRACE(end);
+        Form f;
+        ASSERT_TRUE(f.hasUser(QStringLiteral("SHA_AES_User"))) << f.report().toStdString();
+        g_sim->stopAnswering();
+        f.form.BT_RefreshClick();
+        // The click returned at once and the window waits visibly.
+        ASSERT_TRUE(f.form.Wait->Waiting());
+        for (QPushButton *b : {f.form.BT_Refresh, f.form.BT_Create, f.form.BT_Try, f.form.BT_ChangePasswords,
+                               f.form.BT_Delete})
+            EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
+        EXPECT_TRUE(f.form.BT_Close->isEnabled());
+        EXPECT_TRUE(f.report().contains(QStringLiteral("Waiting for the switch")));
+        // Typed keys take effect while the request is out, not afterwards.
+        f.form.ED_Name->clear();
+        f.form.ED_Name->setFocus();
+        QTest::keyClicks(f.form.ED_Name, QStringLiteral("typed"));
+        EXPECT_EQ(f.form.ED_Name->text(), QStringLiteral("typed"));
+        EXPECT_TRUE(f.form.Wait->Waiting());
+        if (QLatin1String(end) == QLatin1String("Escape"))
+            QTest::keyClick(&f.form, Qt::Key_Escape);
+        else
+            f.form.reject();
+        EXPECT_FALSE(f.form.Wait->Waiting());
+        EXPECT_TRUE(f.form.BT_Refresh->isEnabled());
+        EXPECT_TRUE(f.report().contains(QStringLiteral("Cancelled")));
+        const QString before = f.report();
+        g_sim->resumeAnswering();
+        // Past the time-out with its retries: no late outcome reaches the window.
+        QTest::qWait(TUsmAdmin::WaitLimitMs() * TUsmAdmin::StepAttempts + 300);
+        EXPECT_EQ(f.report(), before);
+    }
+}
+
+TEST_F(V3CfgForm, KeysInClearOnlyAfterAWarning)
+{
+    Session(false);
+    Questions q;
+    Form f;
+    ASSERT_TRUE(f.hasUser(QStringLiteral("SHA_AES_User"))) << f.report().toStdString();
+    const struct {
+        const char *name;
+        std::function<void(Form &)> act;
+    } rows[] = {
+        {"create", [](Form &f) {
+             f.fillNewUser(QStringLiteral("clearuser"));
+             f.form.BT_CreateClick();
+         }},
+        {"change passwords", [](Form &f) {
+             f.select(QStringLiteral("SHA_User"));
+             f.form.ED_AuthPassword->setText(QStringLiteral("clear-auth-2"));
+             f.form.ED_PrivPassword->clear();
+             f.form.ED_OldAuthPassword->setText(QStringLiteral("kmvauth7040"));
+             f.form.BT_ChangePasswordsClick();
+         }},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.name);
+        q.asked.clear();
+        const QString before = f.report();
+        r.act(f);
+        ASSERT_EQ(q.asked.size(), 1);
+        EXPECT_TRUE(q.asked.first().contains(QStringLiteral("in clear"))) << q.asked.first().toStdString();
+        // No: nothing goes out.
+        EXPECT_FALSE(f.form.Wait->Waiting());
+        EXPECT_EQ(f.report(), before);
+    }
+    // Yes: the user is made after all.
+    q.answer = QMessageBox::Yes;
+    f.fillNewUser(QStringLiteral("clearuser"));
+    f.form.BT_CreateClick();
+    ASSERT_TRUE(waitUntil([&] { return !f.form.Wait->Waiting(); }, 30000));
+    EXPECT_TRUE(f.hasUser(QStringLiteral("clearuser"))) << f.report().toStdString();
+    f.select(QStringLiteral("clearuser"));
+    f.form.BT_DeleteClick();
+    ASSERT_TRUE(waitUntil([&] { return !f.form.Wait->Waiting(); }, 30000));
+    EXPECT_FALSE(f.hasUser(QStringLiteral("clearuser"))) << f.report().toStdString();
+}
+
+TEST_F(V3CfgForm, OwnUserRefusedBeforeTheQuestion)
+{
+    Questions q;
+    q.answer = QMessageBox::Yes;
+    Form f;
+    f.select(QStringLiteral("SHA_AES_User"));
+    f.form.BT_DeleteClick();
+    EXPECT_TRUE(q.asked.isEmpty()) << q.asked.join(QLatin1Char('|')).toStdString();
+    EXPECT_FALSE(f.form.Wait->Waiting());
+    EXPECT_TRUE(f.report().contains(QStringLiteral("cannot delete itself"))) << f.report().toStdString();
+    // Another user is asked about.
+    f.select(QStringLiteral("SHA_User"));
+    q.answer = QMessageBox::No;
+    f.form.BT_DeleteClick();
+    EXPECT_EQ(q.asked.size(), 1);
+    EXPECT_TRUE(f.hasUser(QStringLiteral("SHA_User")));
+}
+
+} // namespace
