@@ -24,6 +24,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -83,12 +84,13 @@ bool Settled(const QvWaitIndicator *wait)
 bool RunDialog(THistoryForm &form, QPushButton *opener, const std::function<void(THistory_control *)> &steps)
 {
     opener->click();
-    THistory_control *d = form.Dialog();
+    QPointer<THistory_control> d = form.Dialog();
     if (!d || !Settled(d->Wait()))
         return false;
     steps(d);
-    Settled(d->Wait());
-    return WaitUntil([&] { return !form.Dialog(); }, 500);
+    // The dialog goes once its writes succeeded.
+    WaitUntil([&] { return !d || !d->Wait()->Waiting(); });
+    return WaitUntil([&] { return !form.Dialog(); }, 200);
 }
 
 QStringList Column(const QTreeWidget *list, int column)

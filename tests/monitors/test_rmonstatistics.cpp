@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
@@ -83,12 +84,13 @@ bool Settled(const QvWaitIndicator *wait)
 bool RunDialog(TRMONStatisticsForm &form, QPushButton *opener, const std::function<void(TStatistics_control *)> &steps)
 {
     opener->click();
-    TStatistics_control *d = form.Dialog();
+    QPointer<TStatistics_control> d = form.Dialog();
     if (!d || !Settled(d->Wait()))
         return false;
     steps(d);
-    Settled(d->Wait());
-    return WaitUntil([&] { return !form.Dialog(); }, 500);
+    // The dialog goes once its writes succeeded.
+    WaitUntil([&] { return !d || !d->Wait()->Waiting(); });
+    return WaitUntil([&] { return !form.Dialog(); }, 200);
 }
 
 // Entry `index` on interface `port`; counter column c holds base + c.
