@@ -314,7 +314,7 @@ TRmonWindow::TRmonWindow(QWidget *owner) : QWidget(owner, Qt::Window), m_wait(ne
 {
     // Escape during the first walk: the switch gave no answer the user would wait for.
     connect(m_wait, &QvWaitIndicator::CancelledByUser, this, [this] {
-        if (m_probe == ProbePending) {
+        if (m_probe == ProbePending && !m_closing) {
             QvSNMPError cancelled;
             cancelled.code = QVE_UNKNOWN;
             cancelled.text = QStringLiteral("Cancelled.");
@@ -382,10 +382,12 @@ void TRmonWindow::AskAfterProbe()
 
 void TRmonWindow::closeEvent(QCloseEvent *event)
 {
-    // What is still out is no longer awaited.
+    // What is still out is no longer awaited; nothing more is asked.
+    m_closing = true;
     if (m_wait->Waiting())
         m_wait->CancelAll();
     QWidget::closeEvent(event);
+    m_closing = false;
 }
 
 TDisplayDelegate::TDisplayDelegate(std::function<QString(const QString &)> display, QObject *parent)

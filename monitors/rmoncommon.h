@@ -114,6 +114,7 @@ private:
     QPointer<QLabel> m_waitTarget;
     TProbe m_probe = ProbePending;
     QString m_probeError;
+    bool m_closing = false;
 };
 
 // Shows a cell's text through a function, leaving the text the binding copies back untouched.
