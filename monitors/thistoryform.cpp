@@ -202,6 +202,13 @@ void THistoryForm::FormCreate()
         Wait()->AddSendControl(b);
     // Modify, Delete and View follow the selection as well: set again when the wait is over.
     connect(Wait(), &QvWaitIndicator::WaitingChanged, this, [this] { SetRowButtons(SelectedRow() >= 0); });
+    // Escape in the middle of a delete: the list is a list again.
+    connect(Wait(), &QvWaitIndicator::CancelledByUser, this, [this] {
+        if (m_control->Vars().itemType == MVT_FMV)
+            return;
+        m_control->Vars().Assign(QvSNMPVarList(RmonHistoryControlVars, MVT_FMV, 0));
+        m_control->Vars().title = QStringLiteral("History Control");
+    });
     StartProbe();
 }
 

@@ -185,6 +185,16 @@ void TRMONStatisticsForm::FormCreate()
         Wait()->AddSendControl(b);
     // Modify and Delete follow the selection as well: both are set again when the wait is over.
     connect(Wait(), &QvWaitIndicator::WaitingChanged, this, [this] { SetRowButtons(SelectedRow() >= 0); });
+    // Escape in the middle of a delete: the list is a list again and polling goes on.
+    connect(Wait(), &QvWaitIndicator::CancelledByUser, this, [this] {
+        if (m_control->Vars().itemType == MVT_FMV || !RmonAvailable())
+            return;
+        const QString title = m_control->Vars().title;
+        m_control->Vars().Assign(QvSNMPVarList(RmonStatsControlVars, MVT_FMV, 0));
+        m_control->Vars().title = title;
+        m_monitor->SetRunning(true);
+        Timer1->start();
+    });
     StartProbe();
 }
 

@@ -366,6 +366,30 @@ TEST(AlarmOnTheWire, AFailingWriteIsReportedNotCalledSuccess)
     EXPECT_EQ(sets[0], QStringList{Alarm + "12.2=3"});
 }
 
+// The answer to an earlier walk does not hide that a newer one is still out.
+TEST(AlarmOnTheWire, AnEarlierAnswerDoesNotHideANewerWait)
+{
+    TableAgent agent;
+    ASSERT_TRUE(agent.ok());
+    PutAlarm(agent);
+    SessionScope session(agent.port(), 100);
+    BoxAnswer box;
+    TAlarmForm form(nullptr);
+    ASSERT_TRUE(Settled(form.Wait()));
+    agent.dropNextsFrom(Log);
+    form.PageControl1->setCurrentIndex(2);  // the log goes unanswered
+    ASSERT_TRUE(form.LogBinding()->Busy());
+    form.PageControl1->setCurrentIndex(0);  // the alarms are answered meanwhile
+    ASSERT_TRUE(WaitUntil([&] { return !form.AlarmBinding()->Busy(); }, 1000));
+    ASSERT_TRUE(form.LogBinding()->Busy());
+    EXPECT_TRUE(form.StatusPanel0->text().startsWith("Waiting for the switch")) << form.StatusPanel0->text().toStdString();
+    EXPECT_FALSE(form.BT_Refresh->isEnabled());
+    form.Wait()->CancelAll();
+    EXPECT_FALSE(form.LogBinding()->Busy());
+    EXPECT_TRUE(form.BT_Refresh->isEnabled());
+    EXPECT_TRUE(box.asked.isEmpty()) << box.asked.join(',').toStdString();
+}
+
 TEST(AlarmAgainstSwitch, ListsAgreeWithAnIndependentWalk)
 {
     KmvSimProcess sim({QStringLiteral("--scenario"), QStringLiteral("static")});

@@ -14,6 +14,7 @@
 #include "tmessagebox.h"
 #include "trmonstatisticsform.h"
 
+#include <QApplication>
 #include <QChart>
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -25,6 +26,7 @@
 #include <QLineSeries>
 #include <QPointer>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -371,4 +373,36 @@ TEST(StatisticsAgainstSwitch, ListAndCountersAgreeWithAnIndependentWalk)
     const qint64 shown = Cell(form.LV_Static, "Pkts", 1).toLongLong();
     EXPECT_GE(shown, before);
     EXPECT_LE(shown, after);
+}
+
+// A tick while the last reading is still out sends nothing; Escape ends the wait.
+TEST(StatisticsAgainstSwitch, NoPollStartsWhileTheLastIsOut)
+{
+    KmvSimProcess sim({QStringLiteral("--scenario"), QStringLiteral("static")});
+    ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
+    SessionScope session(sim.port(), 100);
+    BoxAnswer box;
+    TRMONStatisticsForm form(nullptr);
+    form.show();
+    ASSERT_TRUE(Settled(form.Wait()));
+    ASSERT_TRUE(form.RmonAvailable());
+    form.Timer1->stop();
+    sim.stopAnswering();
+    form.Timer1Timer();
+    ASSERT_TRUE(form.CounterBinding()->Busy());
+    const int pending = form.CounterBinding()->Request().pending;
+    form.Timer1Timer();
+    form.Timer1Timer();
+    EXPECT_EQ(form.CounterBinding()->Request().pending, pending) << "the ticks wait for the reading out";
+    EXPECT_TRUE(form.StatusPanel0->text().startsWith("Waiting for the switch")) << form.StatusPanel0->text().toStdString();
+    EXPECT_FALSE(form.BT_Add->isEnabled());
+    QApplication::setActiveWindow(&form);
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_FALSE(form.CounterBinding()->Busy());
+    EXPECT_TRUE(form.BT_Add->isEnabled());
+    sim.resumeAnswering();
+    form.Timer1Timer();
+    ASSERT_TRUE(Settled(form.Wait()));
+    EXPECT_TRUE(form.StatusPanel0->text().contains("Ok!")) << form.StatusPanel0->text().toStdString();
+    EXPECT_TRUE(box.asked.isEmpty()) << box.asked.join(',').toStdString();
 }
