@@ -13,6 +13,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QPointer>
 #include <QProcess>
 
@@ -27,8 +28,6 @@ const TDeviceCommandDesc DeviceCommands[] = {
     {&SystemResetObject, "2", "Are you sure to reboot the device?", "Reboot"},
     {&SaveConfigObject, "3", "Save Configurations into NV-RAM ?", "Save Configure"},
 };
-
-const QString RmonDisabledText = QStringLiteral("Please enable RMON first!");
 
 int runModal(const TRunModal &run, QDialog *dialog)
 {
@@ -323,38 +322,28 @@ void AbandonConfigToolWaits()
     }
 }
 
-void OpenRmonWindow(QWidget *parent, const std::function<QDialog *()> &create,
-                    const std::function<bool(QDialog *)> &rmonEnabled, const TRunModal &run)
+QWidget *OpenRmonWindow(QWidget *parent, const QString &key, const std::function<QWidget *()> &create)
 {
+    static QHash<QString, QPointer<QWidget>> open;
+    QWidget *shown = nullptr;
     guarded(parent, [&] {
-        std::unique_ptr<QDialog> window(create());
+        if (QWidget *window = open.value(key)) {
+            window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+            window->show();
+            window->raise();
+            window->activateWindow();
+            shown = window;
+            return;
+        }
+        QWidget *window = create();
         if (!window)
             return;
-        if (rmonEnabled(window.get()))
-            runModal(run, window.get());
-        else
-            QvMessageBox(parent, RmonDisabledText, QvAppCaption());
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        open.insert(key, window);
+        window->show();
+        shown = window;
     });
-}
-
-void OpenRmonAlarmWindow(QWidget *parent, const std::function<QDialog *()> &createProbe,
-                         const std::function<bool(QDialog *)> &rmonEnabled,
-                         const std::function<QDialog *()> &createAlarm, const TRunModal &run)
-{
-    guarded(parent, [&] {
-        bool enabled = false;
-        {
-            std::unique_ptr<QDialog> probe(createProbe());
-            enabled = probe && rmonEnabled(probe.get());
-        }
-        if (!enabled) {
-            QvMessageBox(parent, RmonDisabledText, QvAppCaption());
-            return;
-        }
-        std::unique_ptr<QDialog> alarm(createAlarm());
-        if (alarm)
-            runModal(run, alarm.get());
-    });
+    return shown;
 }
 
 TDeviceConfigEntries RunningConfigEntries(const TSessionTexts &texts)

@@ -7,7 +7,7 @@
 //   void TMainForm::OSPFGeneral1Click(){ LaunchSharedModule(m_texts, "/TLayer3_OSPF", "", ExeDir()); }
 //   void TMainForm::SNMPConfigClick()  { RunConfigTool(m_env.WorkDir, m_texts.Address, ExeDir(), this,
 //                                          [this](TToolRun r) { LoadDeviceConfig(...); SetupFrontPanel(); }); }
-//   void TMainForm::Statistics1Click() { OpenRmonWindow(this, makeStats, statsEnabled); }
+//   void TMainForm::Statistics1Click() { OpenRmonWindow(this, QStringLiteral("Statistics"), makeStats); }
 //   void TMainForm::SNMPConfigure1Click() { RunSnmpConfigure(this, m_texts, ExeDir()); }
 //   void TMainForm::SummerTimeClick()  { ShowSummerTime(this); }
 //   void TMainForm::H1Click()          { ShowHelp(this); }
@@ -122,14 +122,10 @@ bool RunConfigTool(const QString &workDir, const QString &address, const QString
 // Nobody is told of the running tools' end any more; the tools go on running.
 void AbandonConfigToolWaits();
 
-// "Statistics" and "History": creates the window, shows it modally when RMON is enabled on the
-// agent, else says "Please enable RMON first!"; destroys it.
-void OpenRmonWindow(QWidget *parent, const std::function<QDialog *()> &create,
-                    const std::function<bool(QDialog *)> &rmonEnabled, const TRunModal &run = {});
-// "Alarm/Event": the probe window only answers whether RMON is enabled and goes at once.
-void OpenRmonAlarmWindow(QWidget *parent, const std::function<QDialog *()> &createProbe,
-                         const std::function<bool(QDialog *)> &rmonEnabled,
-                         const std::function<QDialog *()> &createAlarm, const TRunModal &run = {});
+// The RMON windows: opens the window create makes as an ordinary non-modal window that is
+// deleted when it closes, at once (it finds out on its own whether the switch serves RMON); one
+// that is already open under key is raised and activated instead. Returns the window.
+QWidget *OpenRmonWindow(QWidget *parent, const QString &key, const std::function<QWidget *()> &create);
 
 extern const QString VersionChangedText;
 // The running settings in the device configuration file's form, for the settings dialog.

@@ -152,7 +152,7 @@ void TMainForm::BuildMainMenu()
             ShowMonitorWindow(this, [this, create] { return create(this); }, &QvRunModal);
         });
     }
-    AddRmonHandlers(handlers, this, &QvRunModal);
+    AddRmonHandlers(handlers, this);
     ::BuildMainMenu(bar, this, handlers);
     Device = bar->findChild<QMenu *>(QStringLiteral("Device"));
     SNMPV3 = bar->findChild<QMenu *>(QStringLiteral("SNMPV3"));

@@ -1,9 +1,14 @@
 #include "rmoncommon.h"
 
+#include "qvmessage.h"
+#include "qvsnmperrors.h"
+#include "qvsnmpexception.h"
 #include "qvsnmprequest2controls.h"
+#include "qvwaitindicator.h"
 #include "tlistviewexport.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
@@ -16,6 +21,7 @@
 #include <QTime>
 #include <QTreeWidget>
 
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -24,6 +30,11 @@ const QString RmonCreateRequest = QStringLiteral("createRequest");
 const QString RmonUnderCreation = QStringLiteral("underCreation");
 const QString RmonInvalid = QStringLiteral("invalid");
 const QString RmonDisabledMessage = QStringLiteral("Please enable RMON first!");
+
+QString RmonNoAnswerMessage(const QString &error)
+{
+    return QStringLiteral("The switch does not answer: %1\nTry again?").arg(error);
+}
 
 namespace {
 
@@ -63,6 +74,91 @@ void SelectStatus(QComboBox *status, const QString &text)
         status->setCurrentIndex(at);
 }
 
+QvSNMPError Failure(int code, const QString &text)
+{
+    QvSNMPError e;
+    e.code = code ? code : QVE_UNKNOWN;
+    e.text = text;
+    return e;
+}
+
+// Sends items alone (the status shown as statusText first when given); then runs with the answer.
+void SendStep(QvSNMPRequest2Edits &binding, const QList<int> &items, QComboBox *status, const QString &statusText,
+              std::function<void(const QvSNMPError &)> then)
+{
+    try {
+        TAccessGuard guard(binding.Vars());
+        guard.SendOnly(items);
+        if (!statusText.isEmpty())
+            SelectStatus(status, statusText);
+        binding.ThenApplied(then);
+        binding.Apply(false, true);
+        return;
+    } catch (const QvSNMPException &e) {
+        binding.ThenApplied(nullptr);
+        then(Failure(e.code(), e.text()));
+    } catch (const std::exception &e) {
+        binding.ThenApplied(nullptr);
+        then(Failure(QVE_UNKNOWN, QString::fromLocal8Bit(e.what())));
+    }
+}
+
+// Reads one column of a table, row after row, on the request's callbacks.
+class TIndexWalk : public QObject {
+public:
+    TIndexWalk(const QvSNMPVarDesc *table, QObject *context,
+               std::function<void(const QList<quint32> &, const QvSNMPError &)> done)
+        : QObject(context), m_done(std::move(done))
+    {
+        m_request.vars.itemType = MVT_FMV;
+        m_request.vars.AddVar(QString::fromLatin1(table[0].oid), QStringLiteral("Index"), SYN_INTEGER,
+                              ACC_READONLY);
+    }
+    void Start()
+    {
+        try {
+            m_request.ReadAsync(&TIndexWalk::Answered, this, true);
+        } catch (const QvSNMPException &e) {
+            Finish(Failure(e.code(), e.text()));
+        }
+    }
+
+private:
+    static void Answered(void *data, QvSNMPError *outcome, QvSNMPVarList *)
+    {
+        auto *self = static_cast<TIndexWalk *>(data);
+        if (!self || !outcome)
+            return;
+        try {
+            if (outcome->code != 0) {
+                self->Finish(*outcome);
+                return;
+            }
+            if (outcome->finished) {
+                self->Finish(*outcome);
+                return;
+            }
+            self->m_used.append(self->m_request.vars.Item(0).valueText.toUInt());
+            self->m_request.ReadAsync(&TIndexWalk::Answered, self, false);
+        } catch (const QvSNMPException &e) {
+            self->Finish(Failure(e.code(), e.text()));
+        } catch (const std::exception &e) {
+            self->Finish(Failure(QVE_UNKNOWN, QString::fromLocal8Bit(e.what())));
+        }
+    }
+    void Finish(const QvSNMPError &outcome)
+    {
+        // The request must not go from within its own completion.
+        deleteLater();
+        if (auto done = std::exchange(m_done, nullptr))
+            done(m_used, outcome);
+    }
+
+    QvSNMPRequest m_request;
+    QList<quint32> m_used;
+    std::function<void(const QList<quint32> &, const QvSNMPError &)> m_done;
+};
+
 }  // namespace
 
 QString LastArc(const QString &oid)
@@ -91,31 +187,207 @@ bool IsDigits(const QString &text)
     return true;
 }
 
-void WriteRmonEntry(QvSNMPRequest2Edits &binding, int statusItem, QComboBox *status, const QList<int> &dataItems,
-                    bool adding, int *step)
+QString RmonWriteStepText(int step, bool adding)
 {
-    TAccessGuard guard(binding.Vars());
-    auto write = [&](int n) {
-        if (step)
-            *step = n;
-        binding.Apply(false, true);
-    };
-    guard.SendOnly({statusItem});
-    SelectStatus(status, adding ? RmonCreateRequest : RmonUnderCreation);
-    write(1);
-    guard.SendOnly(dataItems);
-    write(2);
-    guard.SendOnly({statusItem});
-    SelectStatus(status, RmonValid);
-    write(3);
+    switch (step) {
+    case 1:
+        return QStringLiteral("step 1 of 3 (status %1)").arg(adding ? RmonCreateRequest : RmonUnderCreation);
+    case 2: return QStringLiteral("step 2 of 3 (data columns)");
+    case 3: return QStringLiteral("step 3 of 3 (status %1)").arg(RmonValid);
+    default: return QStringLiteral("step %1").arg(step);
+    }
 }
 
-void InvalidateRmonEntry(QvSNMPRequest2Edits &binding, int statusItem, QComboBox *status)
+void WriteRmonEntry(QvSNMPRequest2Edits &binding, int statusItem, QComboBox *status, const QList<int> &dataItems,
+                    bool adding, TRmonWriteDone done)
 {
-    TAccessGuard guard(binding.Vars());
-    guard.SendOnly({statusItem});
-    SelectStatus(status, RmonInvalid);
-    binding.Apply(false, true);
+    QPointer<QvSNMPRequest2Edits> b(&binding);
+    QPointer<QComboBox> shown(status);
+    SendStep(binding, {statusItem}, status, adding ? RmonCreateRequest : RmonUnderCreation,
+             [=](const QvSNMPError &first) {
+                 if (first.code != 0 || !b) {
+                     done(first, 1);
+                     return;
+                 }
+                 SendStep(*b, dataItems, shown, QString(), [=](const QvSNMPError &second) {
+                     if (second.code != 0 || !b) {
+                         done(second, 2);
+                         return;
+                     }
+                     SendStep(*b, {statusItem}, shown, RmonValid,
+                              [=](const QvSNMPError &third) { done(third, 3); });
+                 });
+             });
+}
+
+void InvalidateRmonEntry(QvSNMPRequest2Edits &binding, int statusItem, QComboBox *status, TRmonWriteDone done)
+{
+    SendStep(binding, {statusItem}, status, RmonInvalid, [done](const QvSNMPError &outcome) { done(outcome, 1); });
+}
+
+void RefreshThen(QvSNMPRequest2Controls *binding, std::function<void(const QvSNMPError &)> then)
+{
+    auto ended = std::make_shared<QMetaObject::Connection>();
+    auto cancelled = std::make_shared<QMetaObject::Connection>();
+    *ended = QObject::connect(binding, &QvSNMPRequest2Controls::RefreshEnded, binding,
+                              [ended, cancelled, then](const QvSNMPError &outcome) {
+                                  QObject::disconnect(*ended);
+                                  QObject::disconnect(*cancelled);
+                                  then(outcome);
+                              });
+    *cancelled = QObject::connect(binding, &QvSNMPRequest2Controls::Cancelled, binding, [ended, cancelled] {
+        QObject::disconnect(*ended);
+        QObject::disconnect(*cancelled);
+    });
+    // A walk under way is joined: a second one over the same list would not leave.
+    if (binding->Busy())
+        return;
+    QvSNMPError failure;
+    try {
+        binding->Refresh();
+        if (binding->Busy())
+            return;
+        failure = Failure(QVE_UNKNOWN, QStringLiteral("The request did not leave."));
+    } catch (const QvSNMPException &e) {
+        failure = Failure(e.code(), e.text());
+    } catch (const std::exception &e) {
+        failure = Failure(QVE_UNKNOWN, QString::fromLocal8Bit(e.what()));
+    }
+    QObject::disconnect(*ended);
+    QObject::disconnect(*cancelled);
+    binding->Report(failure.text);
+    then(failure);
+}
+
+QObject *WalkRmonIndexes(const QvSNMPVarDesc *table, QObject *context,
+                         std::function<void(const QList<quint32> &, const QvSNMPError &)> done)
+{
+    auto *walk = new TIndexWalk(table, context, std::move(done));
+    QPointer<QObject> alive(walk);
+    walk->Start();
+    return alive.data();
+}
+
+void TellLater(QWidget *owner, const QString &text, std::function<void()> after)
+{
+    QMetaObject::invokeMethod(
+        owner,
+        [owner, text, after] {
+            try {
+                QvMessageBox(owner, text, QvAppCaption());
+                if (after)
+                    after();
+            } catch (const std::exception &) {
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+void OpenRmonDialog(QDialog *dialog, std::function<void(int)> finished)
+{
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::WindowModal);
+    QObject::connect(dialog, &QDialog::finished, dialog, [finished](int result) {
+        try {
+            if (finished)
+                finished(result);
+        } catch (const std::exception &) {
+        }
+    });
+    dialog->open();
+}
+
+void ShowListOutcome(const QTreeWidget *list, QLabel *outcome, const QString &failure)
+{
+    const int rows = list->topLevelItemCount();
+    const bool cut = !failure.isEmpty() && rows > 0;
+    outcome->setText(cut ? QStringLiteral("List cut short after %1 %2: %3 Refresh reads it again.")
+                               .arg(rows)
+                               .arg(rows == 1 ? QStringLiteral("row") : QStringLiteral("rows"), failure)
+                         : QString());
+    outcome->setVisible(cut);
+}
+
+// ---- the window base ----
+
+TRmonWindow::TRmonWindow(QWidget *owner) : QWidget(owner, Qt::Window), m_wait(new QvWaitIndicator(this))
+{
+    // Escape during the first walk: the switch gave no answer the user would wait for.
+    connect(m_wait, &QvWaitIndicator::CancelledByUser, this, [this] {
+        if (m_probe == ProbePending && !m_closing) {
+            QvSNMPError cancelled;
+            cancelled.code = QVE_UNKNOWN;
+            cancelled.text = QStringLiteral("Cancelled.");
+            ProbeEnded(cancelled, 0);
+        }
+    });
+}
+
+TRmonWindow::~TRmonWindow() = default;
+
+void TRmonWindow::SetWaitTarget(QLabel *target)
+{
+    m_waitTarget = target;
+    m_wait->SetStatusTarget(target);
+}
+
+void TRmonWindow::WatchBinding(QvSNMPRequest2Controls *binding)
+{
+    m_wait->Watch(binding);
+    const auto keepLine = [this] {
+        // Putting the target back shows the waiting line over the earlier request's report.
+        if (m_wait->Waiting() && m_waitTarget)
+            m_wait->SetStatusTarget(m_waitTarget);
+    };
+    connect(binding, &QvSNMPRequest2Controls::RefreshEnded, this, keepLine);
+    connect(binding, &QvSNMPRequest2Controls::ApplyEnded, this, keepLine);
+}
+
+void TRmonWindow::ProbeEnded(const QvSNMPError &outcome, int rows)
+{
+    if (outcome.code != 0) {
+        m_probe = ProbeFailed;
+        m_probeError = outcome.text;
+    } else {
+        m_probe = rows > 0 ? ProbeEnabled : ProbeDisabled;
+        m_probeError.clear();
+    }
+    emit Probed(m_probe);
+    if (m_probe != ProbeEnabled)
+        // Asked once the binding's signal is over.
+        QMetaObject::invokeMethod(this, [this] { AskAfterProbe(); }, Qt::QueuedConnection);
+}
+
+void TRmonWindow::AskAfterProbe()
+{
+    try {
+        if (m_probe == ProbeFailed) {
+            const auto answer = QvMessageBox(this, RmonNoAnswerMessage(m_probeError), QvAppCaption(),
+                                             QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Retry);
+            if (answer == QMessageBox::Retry) {
+                m_probe = ProbePending;
+                StartProbe();
+            } else {
+                close();
+            }
+            return;
+        }
+        if (m_probe == ProbeDisabled) {
+            QvMessageBox(this, RmonDisabledMessage, QvAppCaption());
+            close();
+        }
+    } catch (const std::exception &) {
+    }
+}
+
+void TRmonWindow::closeEvent(QCloseEvent *event)
+{
+    // What is still out is no longer awaited; nothing more is asked.
+    m_closing = true;
+    if (m_wait->Waiting())
+        m_wait->CancelAll();
+    QWidget::closeEvent(event);
+    m_closing = false;
 }
 
 TDisplayDelegate::TDisplayDelegate(std::function<QString(const QString &)> display, QObject *parent)

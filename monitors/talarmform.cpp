@@ -4,6 +4,8 @@
 #include "qvsnmpexception.h"
 #include "qvsnmprequest.h"
 #include "qvsnmprequest2controls.h"
+#include "qvsnmpsession.h"
+#include "qvwaitindicator.h"
 #include "rmoncommon.h"
 #include "tmessagebox.h"
 
@@ -105,17 +107,6 @@ QString VariableDisplay(const QString &oid)
     return name + QLatin1Char('.') + LastArc(oid);
 }
 
-QList<quint32> UsedRmonIndexes(const QvSNMPVarDesc *table)
-{
-    QvSNMPRequest request;
-    request.vars.itemType = MVT_FMV;
-    request.vars.AddVar(QString::fromLatin1(table[0].oid), QStringLiteral("Index"), SYN_INTEGER, ACC_READONLY);
-    QList<quint32> used;
-    for (bool first = true; request.Read(first); first = false)
-        used.append(request.vars.Item(0).valueText.toUInt());
-    return used;
-}
-
 QList<quint32> FreeRmonIndexes(const QList<quint32> &used, int count)
 {
     QList<quint32> free;
@@ -127,7 +118,7 @@ QList<quint32> FreeRmonIndexes(const QList<quint32> &used, int count)
 
 // ---- the window ----
 
-TAlarmForm::TAlarmForm(QWidget *owner) : QDialog(owner)
+TAlarmForm::TAlarmForm(QWidget *owner) : TRmonWindow(owner)
 {
     setObjectName(QStringLiteral("AlarmForm"));
     BuildControls();
@@ -216,13 +207,12 @@ void TAlarmForm::Report(const QString &text)
     StatusPanel0->setText(text);
 }
 
-void TAlarmForm::Walk(QvSNMPRequest2Edits *binding)
+void TAlarmForm::Walk(QvSNMPRequest2Edits *binding, std::function<void()> then)
 {
-    try {
-        binding->Refresh();
-    } catch (const QvSNMPException &e) {
-        binding->Report(e.text());
-    }
+    RefreshThen(binding, [then](const QvSNMPError &) {
+        if (then)
+            then();
+    });
 }
 
 void TAlarmForm::FormCreate()
@@ -230,14 +220,20 @@ void TAlarmForm::FormCreate()
     auto make = [this](const QvSNMPVarDesc *table, int indexCount, int retries, QTreeWidget *list,
                        const QString &title) {
         auto *b = new QvSNMPRequest2Edits(this);
-        b->SetAsynchronous(false);
         b->Vars().Assign(QvSNMPVarList(table, MVT_FMV, indexCount));
         b->Vars().title = title;
-        b->Request().retries = retries;
+        if (retries >= 0)
+            b->Request().retries = retries;
         b->BindListView(list, true);
         b->SetReportTarget(StatusPanel0);
+        WatchBinding(b);
         return b;
     };
+    SetWaitTarget(StatusPanel0);
+    // The statistics control table answers whether RMON is served.
+    QTreeWidget *probeList = MakeListView(this, QStringLiteral("LV_Probe"));
+    probeList->hide();
+    m_probe = make(RmonStatsControlVars, 0, -1, probeList, QStringLiteral("Statistics Control"));
     m_alarm = make(RmonAlarmVars, 0, 1, LV_Alarm, QStringLiteral("Alarm"));
     m_alarm->BindEdits(AV_Index, QStringLiteral("%u"), {ED_Index});
     m_alarm->BindEdits(AV_RisingEvent, QStringLiteral("%u"), {ED_RIndex});
@@ -248,13 +244,47 @@ void TAlarmForm::FormCreate()
     m_event->BindText(EV_Index, ST_Event);
     m_event->BindControl(EV_Status, CB_RStatus);
     m_log = make(RmonLogVars, 2, 2, LV_Log, QStringLiteral("Log"));
+    connect(Wait(), &QvWaitIndicator::WaitingChanged, this, [this] { UpdateButtons(); });
+    // Escape in the middle of a delete: the lists are lists again.
+    connect(Wait(), &QvWaitIndicator::CancelledByUser, this, [this] {
+        if (!m_deleting)
+            return;
+        m_deleting = false;
+        RestoreLists();
+        UpdateButtons();
+    });
 
-    Walk(m_alarm);
     PageControl1->setCurrentIndex(0);
-    BT_Delete->setEnabled(false);
-    BT_Modify->setEnabled(false);
     ST_Time->setText(TimeOfDayText());
-    Timer1->start();
+    UpdateButtons();
+    StartProbe();
+}
+
+void TAlarmForm::StartProbe()
+{
+    RefreshThen(m_probe, [this](const QvSNMPError &outcome) {
+        ProbeEnded(outcome, outcome.code == 0 ? m_probe->RowCount() : 0);
+        UpdateButtons();
+        if (!RmonAvailable())
+            return;
+        Walk(m_alarm);
+        Timer1->start();
+    });
+}
+
+void TAlarmForm::RestoreLists()
+{
+    Rebuild(m_alarm, RmonAlarmVars, MVT_FMV, 0);
+    Rebuild(m_event, RmonEventVars, MVT_FMV, 0);
+}
+
+void TAlarmForm::UpdateButtons()
+{
+    const bool idle = !Wait()->Waiting() && !m_deleting && RmonAvailable();
+    BT_Add->setEnabled(idle && m_addPage);
+    BT_Refresh->setEnabled(idle);
+    BT_Delete->setEnabled(idle && m_rowSelected);
+    BT_Modify->setEnabled(idle && m_rowSelected);
 }
 
 void TAlarmForm::Timer1Timer()
@@ -264,142 +294,169 @@ void TAlarmForm::Timer1Timer()
 
 void TAlarmForm::BT_OKClick()
 {
-    accept();
+    close();
 }
 
 void TAlarmForm::PageControl1Change()
 {
     const int page = PageControl1->currentIndex();
-    if (page == 0) {
-        Walk(m_alarm);
-        BT_Add->setEnabled(true);
-        BT_Refresh->setEnabled(true);
-    } else {
-        Walk(page == 1 ? m_event : m_log);
-        BT_Add->setEnabled(false);
-        BT_Refresh->setEnabled(true);
-    }
-    BT_Delete->setEnabled(false);
-    BT_Modify->setEnabled(false);
+    m_addPage = page == 0;
+    m_rowSelected = false;
+    UpdateButtons();
+    // A delete under way reads its lists itself.
+    if (m_deleting || !RmonAvailable())
+        return;
+    Walk(page == 0 ? m_alarm : page == 1 ? m_event : m_log);
 }
 
 void TAlarmForm::BT_RefreshClick()
 {
-    if (PageControl1->currentIndex() == 0) {
-        Walk(m_alarm);
-    } else {
-        Walk(m_event);
-        Walk(m_log);
-    }
-    BT_Delete->setEnabled(false);
-    BT_Modify->setEnabled(false);
-    if (!m_outcome.isEmpty())
-        Report(std::exchange(m_outcome, QString()));
+    const auto finish = [this] {
+        m_rowSelected = false;
+        UpdateButtons();
+        if (!m_outcome.isEmpty())
+            Report(std::exchange(m_outcome, QString()));
+    };
+    if (PageControl1->currentIndex() == 0)
+        Walk(m_alarm, finish);
+    else
+        Walk(m_event, [this, finish] { Walk(m_log, finish); });
+    m_rowSelected = false;
+    UpdateButtons();
 }
 
 void TAlarmForm::LV_AlarmClick()
 {
-    const bool selected = !LV_Alarm->selectedItems().isEmpty();
-    BT_Delete->setEnabled(selected);
-    BT_Modify->setEnabled(selected);
+    m_rowSelected = !LV_Alarm->selectedItems().isEmpty();
+    UpdateButtons();
+}
+
+void TAlarmForm::RunDialog(int mode)
+{
+    if (m_dialog || Wait()->Waiting() || m_deleting)
+        return;
+    m_mode = mode;
+    m_dialog = new TAlarm_control(this, mode);
+    OpenRmonDialog(m_dialog, [this](int) { BT_RefreshClick(); });
 }
 
 void TAlarmForm::BT_AddClick()
 {
-    m_mode = RDM_Add;
-    {
-        TAlarm_control dialog(this, RDM_Add);
-        QvRunModal(&dialog);
-    }
-    BT_RefreshClick();
+    RunDialog(RDM_Add);
 }
 
 void TAlarmForm::BT_ModifyClick()
 {
     if (LV_Alarm->selectedItems().isEmpty())
         return;
-    m_mode = RDM_Modify;
-    {
-        TAlarm_control dialog(this, RDM_Modify);
-        QvRunModal(&dialog);
-    }
-    BT_RefreshClick();
+    RunDialog(RDM_Modify);
 }
 
 void TAlarmForm::BT_DeleteClick()
 {
+    if (m_deleting || Wait()->Waiting())
+        return;
     const int page = PageControl1->currentIndex();
+    const auto refresh = [this] { BT_RefreshClick(); };
     if (page == 0)
-        DeleteAlarm();
+        DeleteAlarm(refresh);
     else if (page == 1)
-        DeleteEvent();
-    BT_RefreshClick();
+        DeleteEvent(refresh);
+    else
+        refresh();
 }
 
-void TAlarmForm::InvalidateEvent(const QString &index)
+void TAlarmForm::InvalidateEvent(const QString &index, TRmonWriteDone done)
 {
     Rebuild(m_event, RmonEventVars, MVT_SV, 0, index);
-    InvalidateRmonEntry(*m_event, EV_Status, CB_RStatus);
+    InvalidateRmonEntry(*m_event, EV_Status, CB_RStatus, std::move(done));
 }
 
-void TAlarmForm::DeleteAlarm()
+void TAlarmForm::InvalidateEvents(QStringList events, std::shared_ptr<QStringList> failures,
+                                  std::function<void()> then)
 {
-    if (LV_Alarm->selectedItems().isEmpty())
+    if (events.isEmpty()) {
+        then();
         return;
-    if (QvMessageBox(this, QStringLiteral("Are you sure?"), QStringLiteral("Delete this entry"),
-                     QMessageBox::Ok | QMessageBox::Cancel)
-        != QMessageBox::Ok)
+    }
+    const QString event = events.takeFirst();
+    InvalidateEvent(event, [this, events, failures, then](const QvSNMPError &outcome, int) {
+        if (outcome.code != 0)
+            failures->append(outcome.text);
+        InvalidateEvents(events, failures, then);
+    });
+}
+
+void TAlarmForm::DeleteAlarm(std::function<void()> then)
+{
+    if (LV_Alarm->selectedItems().isEmpty()
+        || QvMessageBox(this, QStringLiteral("Are you sure?"), QStringLiteral("Delete this entry"),
+                        QMessageBox::Ok | QMessageBox::Cancel)
+               != QMessageBox::Ok) {
+        then();
         return;
+    }
     const QString alarm = ED_Index->text();
     const QString rising = ED_RIndex->text();
     const QString falling = ED_FIndex->text();
     m_mode = RDM_Delete;
-    try {
-        Rebuild(m_alarm, RmonAlarmVars, MVT_SV, 0, alarm);
-        InvalidateRmonEntry(*m_alarm, AV_Status, CB_AStatus);
-    } catch (const QvSNMPException &e) {
-        // The alarm stays, and so do the events it raises.
+    m_deleting = true;
+    UpdateButtons();
+    const auto finish = [this, then] {
+        m_deleting = false;
+        UpdateButtons();
+        then();
+    };
+    // Event 0 means "no event"; an alarm raising one event both ways deletes it once.
+    QStringList events;
+    for (const QString &event : {rising, falling})
+        if (!event.isEmpty() && event != QLatin1String("0") && !events.contains(event))
+            events << event;
+    Rebuild(m_alarm, RmonAlarmVars, MVT_SV, 0, alarm);
+    InvalidateRmonEntry(*m_alarm, AV_Status, CB_AStatus, [this, events, finish](const QvSNMPError &outcome, int) {
         Rebuild(m_alarm, RmonAlarmVars, MVT_FMV, 0);
-        Report(e.text());
-        return;
-    }
-    Rebuild(m_alarm, RmonAlarmVars, MVT_FMV, 0);
-    Walk(m_alarm);
-    QStringList failures;
-    QStringList done;
-    for (const QString &event : {rising, falling}) {
-        // Event 0 means "no event"; an alarm raising one event both ways deletes it once.
-        if (event.isEmpty() || event == QLatin1String("0") || done.contains(event))
-            continue;
-        done << event;
-        try {
-            InvalidateEvent(event);
-        } catch (const QvSNMPException &e) {
-            failures << e.text();
+        if (outcome.code != 0) {
+            // The alarm stays, and so do the events it raises.
+            Report(outcome.text);
+            finish();
+            return;
         }
-    }
-    Rebuild(m_event, RmonEventVars, MVT_FMV, 0);
-    Walk(m_event);
-    if (!failures.isEmpty())
-        Report(failures.join(QLatin1Char(' ')));
+        Walk(m_alarm, [this, events, finish] {
+            auto failures = std::make_shared<QStringList>();
+            InvalidateEvents(events, failures, [this, failures, finish] {
+                Rebuild(m_event, RmonEventVars, MVT_FMV, 0);
+                Walk(m_event, [this, failures, finish] {
+                    if (!failures->isEmpty())
+                        Report(failures->join(QLatin1Char(' ')));
+                    finish();
+                });
+            });
+        });
+    });
 }
 
-void TAlarmForm::DeleteEvent()
+void TAlarmForm::DeleteEvent(std::function<void()> then)
 {
-    if (LV_Event->selectedItems().isEmpty())
+    if (LV_Event->selectedItems().isEmpty()
+        || QvMessageBox(this, QStringLiteral("Are you sure?"), QStringLiteral("Delete this entry"),
+                        QMessageBox::Ok | QMessageBox::Cancel)
+               != QMessageBox::Ok) {
+        then();
         return;
-    if (QvMessageBox(this, QStringLiteral("Are you sure?"), QStringLiteral("Delete this entry"),
-                     QMessageBox::Ok | QMessageBox::Cancel)
-        != QMessageBox::Ok)
-        return;
-    m_mode = RDM_Delete;
-    try {
-        InvalidateEvent(ST_Event->text());
-    } catch (const QvSNMPException &e) {
-        Report(e.text());
     }
-    Rebuild(m_event, RmonEventVars, MVT_FMV, 0);
-    Walk(m_event);
+    m_mode = RDM_Delete;
+    m_deleting = true;
+    UpdateButtons();
+    InvalidateEvent(ST_Event->text(), [this, then](const QvSNMPError &outcome, int) {
+        if (outcome.code != 0)
+            Report(outcome.text);
+        Rebuild(m_event, RmonEventVars, MVT_FMV, 0);
+        Walk(m_event, [this, then] {
+            m_deleting = false;
+            UpdateButtons();
+            then();
+        });
+    });
 }
 
 // ---- the dialog ----
@@ -518,13 +575,19 @@ void TAlarm_control::BuildControls()
 
 void TAlarm_control::FormCreate()
 {
+    m_wait = new QvWaitIndicator(this);
+    m_wait->SetStatusTarget(StatusPanel0);
+    // What was typed stays as it was while the writes go out.
+    for (QWidget *w : std::initializer_list<QWidget *>{BT_OK, GB_Alarm, CK_Rising->parentWidget(),
+                                                       CK_Falling->parentWidget()})
+        m_wait->AddSendControl(w);
     auto make = [this](const QvSNMPVarDesc *table, const QString &title) {
         auto *b = new QvSNMPRequest2Edits(this);
-        b->SetAsynchronous(false);
         b->Vars().Assign(QvSNMPVarList(table, MVT_SV, 0));
         b->Vars().title = title;
         b->Request().retries = 2;
         b->SetReportTarget(StatusPanel0);
+        m_wait->Watch(b);
         return b;
     };
     m_alarm = make(RmonAlarmVars, QStringLiteral("Alarm"));
@@ -555,62 +618,108 @@ void TAlarm_control::FormCreate()
 
     if (m_mode != RDM_Modify) {
         setWindowTitle(windowTitle() + QStringLiteral(" : Add"));
-        // Indexes nobody uses yet, so that adding never overwrites an entry of someone else.
-        QList<quint32> alarms;
-        QList<quint32> events;
-        for (QTreeWidgetItem *row : m_form->LV_Alarm->findItems(QStringLiteral("*"), Qt::MatchWildcard))
-            alarms.append(row->text(AV_Index).toUInt());
-        try {
-            alarms += UsedRmonIndexes(RmonAlarmVars);
-            events = UsedRmonIndexes(RmonEventVars);
-        } catch (const QvSNMPException &e) {
-            StatusPanel0->setText(e.text());
-        }
-        const QList<quint32> alarmIndex = FreeRmonIndexes(alarms, 1);
-        const QList<quint32> eventIndexes = FreeRmonIndexes(events, 2);
-        ED_Index->setText(QString::number(alarmIndex.value(0)));
-        ED_RIndex->setText(QString::number(eventIndexes.value(0)));
-        ED_FIndex->setText(QString::number(eventIndexes.value(1)));
         CB_Variable->setCurrentIndex(0);
         CB_Sampling->setCurrentIndex(0);
         ED_Owner->setText(QStringLiteral("Owner"));
         Select(CB_Rtype, QStringLiteral("log-and-trap"));
         Select(CB_Ftype, QStringLiteral("log-and-trap"));
         Select(CB_Startup, QStringLiteral("Rising Or Falling"));
+        ProposeIndexes();
         return;
     }
 
     setWindowTitle(windowTitle() + QStringLiteral(" : Modify"));
     for (QWidget *w : std::initializer_list<QWidget *>{ED_Index, ED_RIndex, ED_FIndex, CK_Rising, CK_Falling})
         w->setEnabled(false);
-    m_alarm->Vars().instanceSuffix = m_form->ED_Index->text();
-    try {
-        m_alarm->Refresh();
-        m_alarmExists = true;
-        const int n = VariableNumber(ED_Value->text());
-        CB_Variable->setCurrentIndex(n > 0 ? n - 1 : 0);
-        ED_Valueindex->setText(LastArc(ED_Value->text()));
-    } catch (const QvSNMPException &) {
-        QvMessageBox(this, QStringLiteral("Can't find selected data!"), QvAppCaption());
-    }
+    ReadForModify();
+}
+
+void TAlarm_control::ProposeIndexes()
+{
+    // Indexes nobody uses yet, so that adding never overwrites an entry of someone else.
+    QList<quint32> alarms;
+    for (QTreeWidgetItem *row : m_form->LV_Alarm->findItems(QStringLiteral("*"), Qt::MatchWildcard))
+        alarms.append(row->text(AV_Index).toUInt());
+    const auto fill = [this](const QList<quint32> &usedAlarms, const QList<quint32> &usedEvents) {
+        const QList<quint32> alarmIndex = FreeRmonIndexes(usedAlarms, 1);
+        const QList<quint32> eventIndexes = FreeRmonIndexes(usedEvents, 2);
+        ED_Index->setText(QString::number(alarmIndex.value(0)));
+        ED_RIndex->setText(QString::number(eventIndexes.value(0)));
+        ED_FIndex->setText(QString::number(eventIndexes.value(1)));
+    };
+    // The alarm table, then the event table; one wait for both.
+    const QvSNMPSessionParams &session = SessionParams();
+    const int limit = qMax(session.Timeout, 1) * 10 * (qMax(session.Retries, 0) + 1);
+    auto current = std::make_shared<QPointer<QObject>>();
+    const int token = m_wait->Begin(limit, [current] { delete current->data(); });
+    const auto failed = [this, token](const QvSNMPError &outcome) {
+        m_wait->End(token);
+        StatusPanel0->setText(outcome.text);
+    };
+    *current = WalkRmonIndexes(RmonAlarmVars, this, [=, this](const QList<quint32> &used, const QvSNMPError &outcome) {
+        if (outcome.code != 0) {
+            failed(outcome);
+            fill(alarms, {});
+            return;
+        }
+        const QList<quint32> allAlarms = alarms + used;
+        m_wait->Tick(token);
+        *current = WalkRmonIndexes(RmonEventVars, this, [=, this](const QList<quint32> &events, const QvSNMPError &second) {
+            if (second.code != 0) {
+                failed(second);
+                fill(allAlarms, {});
+                return;
+            }
+            m_wait->End(token);
+            fill(allAlarms, events);
+        });
+    });
+}
+
+void TAlarm_control::ReadForModify()
+{
+    const QString rising = m_form->ED_RIndex->text();
+    const QString falling = m_form->ED_FIndex->text();
+    // An event that cannot be read is left for the user to enter afresh.
     auto readEvent = [this](QvSNMPRequest2Edits *b, const QString &index, QCheckBox *box, QLineEdit *edit,
-                            bool *exists) {
-        b->Vars().instanceSuffix = index;
-        try {
-            if (index.isEmpty() || index == QLatin1String("0"))
-                throw QvSNMPException(-1, QStringLiteral("no event"));
-            b->Refresh();
-            *exists = true;
-        } catch (const QvSNMPException &) {
-            // Left for the user to enter afresh.
+                            bool *exists, std::function<void()> then) {
+        const auto leftToUser = [box, edit] {
             box->setEnabled(true);
             box->setChecked(false);
             edit->clear();
             edit->setEnabled(true);
+        };
+        b->Vars().instanceSuffix = index;
+        if (index.isEmpty() || index == QLatin1String("0")) {
+            leftToUser();
+            then();
+            return;
         }
+        RefreshThen(b, [exists, leftToUser, then](const QvSNMPError &outcome) {
+            if (outcome.code == 0)
+                *exists = true;
+            else
+                leftToUser();
+            then();
+        });
     };
-    readEvent(m_rising, m_form->ED_RIndex->text(), CK_Rising, ED_RIndex, &m_risingExists);
-    readEvent(m_falling, m_form->ED_FIndex->text(), CK_Falling, ED_FIndex, &m_fallingExists);
+    const auto readEvents = [this, readEvent, rising, falling] {
+        readEvent(m_rising, rising, CK_Rising, ED_RIndex, &m_risingExists, [this, readEvent, falling] {
+            readEvent(m_falling, falling, CK_Falling, ED_FIndex, &m_fallingExists, [] {});
+        });
+    };
+    m_alarm->Vars().instanceSuffix = m_form->ED_Index->text();
+    RefreshThen(m_alarm, [this, readEvents](const QvSNMPError &outcome) {
+        if (outcome.code != 0) {
+            TellLater(this, QStringLiteral("Can't find selected data!"), readEvents);
+            return;
+        }
+        m_alarmExists = true;
+        const int n = VariableNumber(ED_Value->text());
+        CB_Variable->setCurrentIndex(n > 0 ? n - 1 : 0);
+        ED_Valueindex->setText(LastArc(ED_Value->text()));
+        readEvents();
+    });
 }
 
 void TAlarm_control::BT_CancelClick()
@@ -641,26 +750,33 @@ QString TAlarm_control::CheckInput() const
     return QString();
 }
 
-bool TAlarm_control::WriteEntry(QvSNMPRequest2Edits *binding, int statusItem, QComboBox *status,
-                                const QList<int> &data, bool *exists, const QString &what)
+void TAlarm_control::WriteEntry(QvSNMPRequest2Edits *binding, int statusItem, QComboBox *status,
+                                const QList<int> &data, bool *exists, const QString &what,
+                                std::function<void(bool)> then)
 {
-    int step = 0;
-    try {
-        WriteRmonEntry(*binding, statusItem, status, data, !*exists, &step);
-        *exists = true;
-        return true;
-    } catch (const QvSNMPException &e) {
-        // Past the first SET the entry is on the agent: a second OK changes it instead of creating it.
-        if (step > 1)
-            *exists = true;
-        StatusPanel0->setText(e.text());
-        QvMessageBox(this, QStringLiteral("Set %1 Entry Error!\n%2").arg(what, e.text()), QvAppCaption());
-        return false;
-    }
+    const bool adding = !*exists;
+    WriteRmonEntry(*binding, statusItem, status, data, adding,
+                   [this, exists, what, adding, then](const QvSNMPError &outcome, int step) {
+                       if (outcome.code == 0) {
+                           *exists = true;
+                           then(true);
+                           return;
+                       }
+                       // Past the first SET the entry is on the agent: a second OK changes it instead of
+                       // creating it.
+                       if (step > 1)
+                           *exists = true;
+                       const QString where = RmonWriteStepText(step, adding);
+                       StatusPanel0->setText(QStringLiteral("Set %1 Entry, %2: %3").arg(what, where, outcome.text));
+                       then(false);
+                       TellLater(this, QStringLiteral("Set %1 Entry Error!\n%2 failed: %3").arg(what, where, outcome.text));
+                   });
 }
 
 void TAlarm_control::BT_OKClick()
 {
+    if (m_wait->Waiting())
+        return;
     const QString problem = CheckInput();
     if (!problem.isEmpty()) {
         QvMessageBox(this, problem, QvAppCaption());
@@ -677,39 +793,59 @@ void TAlarm_control::BT_OKClick()
     if (!CK_Falling->isChecked())
         ED_FIndex->clear();
 
-    QStringList outcome;
-    {
-        // An alarm without an event in one direction raises event 0: none.
-        const bool noRising = ED_RIndex->text().isEmpty();
-        const bool noFalling = ED_FIndex->text().isEmpty();
-        if (noRising)
-            ED_RIndex->setText(QStringLiteral("0"));
-        if (noFalling)
-            ED_FIndex->setText(QStringLiteral("0"));
-        const bool ok = WriteEntry(m_alarm, AV_Status, CB_AStatus,
-                                   {AV_Interval, AV_Variable, AV_SampleType, AV_Startup, AV_Rising, AV_Falling,
-                                    AV_RisingEvent, AV_FallingEvent, AV_Owner},
-                                   &m_alarmExists, QStringLiteral("Alarm"));
-        if (noRising)
-            ED_RIndex->clear();
-        if (noFalling)
-            ED_FIndex->clear();
-        if (!ok)
-            return;
-        outcome << QStringLiteral("Set Alarm Entry : Success");
-    }
+    // An alarm without an event in one direction raises event 0: none. The edits hold it while
+    // the alarm's writes are out.
+    const bool noRising = ED_RIndex->text().isEmpty();
+    const bool noFalling = ED_FIndex->text().isEmpty();
+    if (noRising)
+        ED_RIndex->setText(QStringLiteral("0"));
+    if (noFalling)
+        ED_FIndex->setText(QStringLiteral("0"));
+    auto outcome = std::make_shared<QStringList>();
+    const auto done = [this, outcome] {
+        StatusPanel0->setText(outcome->join(QStringLiteral("  ")));
+        if (m_form)
+            m_form->SetDialogOutcome(outcome->join(QStringLiteral("  ")));
+        accept();
+    };
     const QList<int> eventData = {EV_Description, EV_Type, EV_Community, EV_Owner};
-    if (CK_Rising->isChecked()) {
-        if (!WriteEntry(m_rising, EV_Status, CB_TRStatus, eventData, &m_risingExists, QStringLiteral("Rising")))
+    const auto falling = [this, outcome, eventData, done] {
+        if (!CK_Falling->isChecked()) {
+            done();
             return;
-        outcome << QStringLiteral("Set Rising Entry : Success");
-    }
-    if (CK_Falling->isChecked()) {
-        if (!WriteEntry(m_falling, EV_Status, CB_TFStatus, eventData, &m_fallingExists, QStringLiteral("Falling")))
+        }
+        WriteEntry(m_falling, EV_Status, CB_TFStatus, eventData, &m_fallingExists, QStringLiteral("Falling"),
+                   [outcome, done](bool ok) {
+                       if (!ok)
+                           return;
+                       *outcome << QStringLiteral("Set Falling Entry : Success");
+                       done();
+                   });
+    };
+    const auto rising = [this, outcome, eventData, falling] {
+        if (!CK_Rising->isChecked()) {
+            falling();
             return;
-        outcome << QStringLiteral("Set Falling Entry : Success");
-    }
-    StatusPanel0->setText(outcome.join(QStringLiteral("  ")));
-    m_form->SetDialogOutcome(outcome.join(QStringLiteral("  ")));
-    accept();
+        }
+        WriteEntry(m_rising, EV_Status, CB_TRStatus, eventData, &m_risingExists, QStringLiteral("Rising"),
+                   [outcome, falling](bool ok) {
+                       if (!ok)
+                           return;
+                       *outcome << QStringLiteral("Set Rising Entry : Success");
+                       falling();
+                   });
+    };
+    WriteEntry(m_alarm, AV_Status, CB_AStatus,
+               {AV_Interval, AV_Variable, AV_SampleType, AV_Startup, AV_Rising, AV_Falling, AV_RisingEvent,
+                AV_FallingEvent, AV_Owner},
+               &m_alarmExists, QStringLiteral("Alarm"), [this, noRising, noFalling, outcome, rising](bool ok) {
+                   if (noRising)
+                       ED_RIndex->clear();
+                   if (noFalling)
+                       ED_FIndex->clear();
+                   if (!ok)
+                       return;
+                   *outcome << QStringLiteral("Set Alarm Entry : Success");
+                   rising();
+               });
 }

@@ -3,9 +3,15 @@
 // its two events as well.
 #pragma once
 
+#include "rmoncommon.h"
+
 #include <QDialog>
 #include <QList>
+#include <QPointer>
 #include <QString>
+
+#include <functional>
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -18,6 +24,7 @@ class QTabWidget;
 class QTimer;
 class QTreeWidget;
 class QvSNMPRequest2Edits;
+class TAlarm_control;
 struct QvSNMPVarDesc;
 
 // The name of the Ethernet statistics column a monitored variable's identifier names, or "0".
@@ -27,16 +34,18 @@ int VariableNumber(const QString &oid);
 // How the alarm list shows a variable: its name, ".", the instance; unchanged when no name matches.
 QString VariableDisplay(const QString &oid);
 
-// The index numbers in use in a table, read from its index column (the table's first object).
-QList<quint32> UsedRmonIndexes(const QvSNMPVarDesc *table);
 // The smallest indexes from 1 up that are not in used, count of them.
 QList<quint32> FreeRmonIndexes(const QList<quint32> &used, int count);
 
-class TAlarmForm : public QDialog {
+// Non-modal; every request is asynchronous, its wait shown in the status bar. Its first walk
+// is that of the statistics control table, which tells whether the switch serves RMON.
+class TAlarmForm : public TRmonWindow {
     Q_OBJECT
 public:
     explicit TAlarmForm(QWidget *owner);
     ~TAlarmForm() override;
+
+    void StartProbe() override;
 
     void Timer1Timer();
     void BT_OKClick();
@@ -46,8 +55,13 @@ public:
     void BT_DeleteClick();
     void LV_AlarmClick();
     void PageControl1Change();
-    void DeleteAlarm();
-    void DeleteEvent();
+    // Each runs then when it is over (also when nothing was deleted).
+    void DeleteAlarm(std::function<void()> then);
+    void DeleteEvent(std::function<void()> then);
+    // The Add or Modify dialog while it is open.
+    TAlarm_control *Dialog() const { return m_dialog; }
+    // True while a delete's writes and reads are under way.
+    bool Deleting() const { return m_deleting; }
 
     int Mode() const { return m_mode; }
     QvSNMPRequest2Edits *AlarmBinding() const { return m_alarm; }
@@ -79,17 +93,32 @@ public:
 private:
     void BuildControls();
     void FormCreate();
-    void Walk(QvSNMPRequest2Edits *binding);
-    void InvalidateEvent(const QString &index);
+    // Walks binding (or joins its walk under way); then runs when it has ended.
+    void Walk(QvSNMPRequest2Edits *binding, std::function<void()> then = {});
+    void InvalidateEvent(const QString &index, TRmonWriteDone done);
+    // Invalidates the events one after the other; failures collects their texts.
+    void InvalidateEvents(QStringList events, std::shared_ptr<QStringList> failures, std::function<void()> then);
+    // Add, Refresh, Modify and Delete as the page, the selection and the wait allow.
+    void UpdateButtons();
+    void RestoreLists();
     void Report(const QString &text);
+    void RunDialog(int mode);
 
+    QvSNMPRequest2Edits *m_probe = nullptr;
     QvSNMPRequest2Edits *m_alarm = nullptr;
     QvSNMPRequest2Edits *m_event = nullptr;
     QvSNMPRequest2Edits *m_log = nullptr;
     int m_mode = 0;
     QString m_outcome;
+    QPointer<TAlarm_control> m_dialog;
+    bool m_deleting = false;
+    bool m_addPage = true;
+    bool m_rowSelected = false;
 };
 
+// Adds or modifies an alarm and its two events. What it reads on opening and what OK writes go
+// out as chained steps; OK returns at once, the dialog closes when every write succeeded and
+// stays with what was typed when one failed, naming it.
 class TAlarm_control : public QDialog {
     Q_OBJECT
 public:
@@ -98,6 +127,7 @@ public:
 
     void BT_OKClick();
     void BT_CancelClick();
+    QvWaitIndicator *Wait() const { return m_wait; }
 
     QvSNMPRequest2Edits *AlarmBinding() const { return m_alarm; }
     QvSNMPRequest2Edits *RisingBinding() const { return m_rising; }
@@ -137,11 +167,15 @@ private:
     void FormCreate();
     // The first failing check's message, or "" when the input may be written.
     QString CheckInput() const;
-    // Writes one entry in three SETs; false (with its message shown) when one fails.
-    bool WriteEntry(QvSNMPRequest2Edits *binding, int statusItem, QComboBox *status, const QList<int> &data,
-                    bool *exists, const QString &what);
+    // Writes one entry in three SETs; then(true) when all were answered, else the failure is
+    // shown with its step and then(false).
+    void WriteEntry(QvSNMPRequest2Edits *binding, int statusItem, QComboBox *status, const QList<int> &data,
+                    bool *exists, const QString &what, std::function<void(bool ok)> then);
+    void ReadForModify();
+    void ProposeIndexes();
 
-    TAlarmForm *m_form;
+    QPointer<TAlarmForm> m_form;
+    QvWaitIndicator *m_wait = nullptr;
     int m_mode;
     QvSNMPRequest2Edits *m_alarm = nullptr;
     QvSNMPRequest2Edits *m_rising = nullptr;

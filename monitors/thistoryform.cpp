@@ -3,6 +3,7 @@
 #include "mibtables.h"
 #include "qvsnmpexception.h"
 #include "qvsnmprequest2controls.h"
+#include "qvwaitindicator.h"
 #include "rmoncharts.h"
 #include "rmoncommon.h"
 #include "tmessagebox.h"
@@ -55,7 +56,7 @@ QList<int> HistoryPlotRows(int rowCount, int historyCount)
     return rows;
 }
 
-THistoryForm::THistoryForm(QWidget *owner) : QDialog(owner)
+THistoryForm::THistoryForm(QWidget *owner) : TRmonWindow(owner)
 {
     setObjectName(QStringLiteral("HistoryForm"));
     BuildControls();
@@ -134,7 +135,7 @@ void THistoryForm::BuildControls()
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(10000);
 
-    connect(BT_Close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(BT_Close, &QPushButton::clicked, this, &QWidget::close);
     connect(BT_Start, &QPushButton::clicked, this, [this] { BT_StartClick(); });
     connect(BT_Stop, &QPushButton::clicked, this, [this] { BT_StopClick(); });
     connect(BT_Reset, &QPushButton::clicked, this, [this] { BT_ResetClick(); });
@@ -176,7 +177,6 @@ void THistoryForm::FormCreate()
     ST_Time->setText(TimeOfDayText());
 
     m_control = new QvSNMPRequest2Edits(this);
-    m_control->SetAsynchronous(false);
     m_control->Vars().Assign(QvSNMPVarList(RmonHistoryControlVars, MVT_FMV, 0));
     m_control->Vars().title = QStringLiteral("History Control");
     m_control->Request().retries = 1;
@@ -189,32 +189,49 @@ void THistoryForm::FormCreate()
     connect(LV_control, &QTreeWidget::itemSelectionChanged, this, [this] { LV_controlClick(); });
 
     m_samples = new QvSNMPRequest2Edits(this);
-    m_samples->SetAsynchronous(false);
     m_samples->BindListView(LV_Table, true);
     m_samples->SetReportTarget(StatusPanel0);
+    // The charts follow every walk of the samples, also one that ended early.
+    connect(m_samples, &QvSNMPRequest2Controls::RefreshEnded, this, [this] { PlotHistory(); });
+    connect(m_samples, &QvSNMPRequest2Controls::Cancelled, this, [this] { PlotHistory(); });
 
-    try {
-        m_control->Refresh();
-    } catch (const QvSNMPException &) {
-        m_rmonAvailable = false;
-        return;
-    }
-    m_historyCount = CB_HistoryCount->currentText().toInt();
-    m_running = true;
-    SetRowButtons(false);
-    if (LV_control->topLevelItemCount() == 0) {
-        m_rmonAvailable = false;
-        return;
-    }
-    PageControl1->setCurrentIndex(0);
-    Timer1->start();
-    // The first entry is shown at once.
-    LV_control->setCurrentItem(LV_control->topLevelItem(0));
-    LV_control->topLevelItem(0)->setSelected(true);
+    SetWaitTarget(StatusPanel0);
+    WatchBinding(m_control);
+    WatchBinding(m_samples);
+    for (QPushButton *b : {BT_Refresh, BT_Add})
+        Wait()->AddSendControl(b);
+    // Modify, Delete and View follow the selection as well: set again when the wait is over.
+    connect(Wait(), &QvWaitIndicator::WaitingChanged, this, [this] { SetRowButtons(SelectedRow() >= 0); });
+    // Escape in the middle of a delete: the list is a list again.
+    connect(Wait(), &QvWaitIndicator::CancelledByUser, this, [this] {
+        if (m_control->Vars().itemType == MVT_FMV)
+            return;
+        m_control->Vars().Assign(QvSNMPVarList(RmonHistoryControlVars, MVT_FMV, 0));
+        m_control->Vars().title = QStringLiteral("History Control");
+    });
+    StartProbe();
+}
+
+void THistoryForm::StartProbe()
+{
+    RefreshThen(m_control, [this](const QvSNMPError &outcome) {
+        m_historyCount = CB_HistoryCount->currentText().toInt();
+        m_running = true;
+        SetRowButtons(false);
+        ProbeEnded(outcome, outcome.code == 0 ? LV_control->topLevelItemCount() : 0);
+        if (!RmonAvailable())
+            return;
+        PageControl1->setCurrentIndex(0);
+        Timer1->start();
+        // The first entry is shown at once.
+        LV_control->setCurrentItem(LV_control->topLevelItem(0));
+        LV_control->topLevelItem(0)->setSelected(true);
+    });
 }
 
 void THistoryForm::SetRowButtons(bool enabled)
 {
+    enabled = enabled && !Wait()->Waiting();
     BT_Delete->setEnabled(enabled);
     BT_Modify->setEnabled(enabled);
     BT_View->setEnabled(enabled);
@@ -267,6 +284,9 @@ void THistoryForm::ShowSelectedRow()
 
 void THistoryForm::ReadSamples()
 {
+    // The samples of another entry are no longer wanted.
+    if (m_samples->Busy())
+        m_samples->Cancel();
     QvSNMPVarList &vars = m_samples->Vars();
     vars.Assign(QvSNMPVarList(RmonEtherHistoryVars, MVT_FMV, 0));
     // The samples of the chosen entry are those under its own index.
@@ -277,20 +297,26 @@ void THistoryForm::ReadSamples()
 
 void THistoryForm::WalkSamples()
 {
+    // A walk under way draws the charts when it ends.
+    if (m_samples->Busy())
+        return;
     try {
         m_samples->Refresh();
     } catch (...) {
         PlotHistory();
         throw;
     }
-    PlotHistory();
 }
 
-void THistoryForm::WalkControls()
+void THistoryForm::WalkControls(std::function<void()> then)
 {
-    WalkListShowingOutcome(*m_control, LV_control, StatusPanel1);
-    SetRowButtons(false);
-    Ed_Source->clear();
+    RefreshThen(m_control, [this, then](const QvSNMPError &outcome) {
+        ShowListOutcome(LV_control, StatusPanel1, outcome.code == 0 ? QString() : outcome.text);
+        SetRowButtons(false);
+        Ed_Source->clear();
+        if (then)
+            then();
+    });
 }
 
 THistoryPlot THistoryForm::PlotData() const
@@ -335,8 +361,8 @@ QChart *THistoryForm::Chart(int page) const
 void THistoryForm::Timer1Timer()
 {
     ST_Time->setText(TimeOfDayText());
-    // A tick that arrives while a walk of this window lets messages run waits for the next one.
-    if (!m_running || ST_Index->text().isEmpty() || m_control->Busy() || m_samples->Busy())
+    // A tick while a request of this window is out waits for the next one.
+    if (!m_running || ST_Index->text().isEmpty() || Wait()->Waiting() || m_control->Busy() || m_samples->Busy())
         return;
     Guarded([this] { WalkSamples(); });
 }
@@ -382,10 +408,11 @@ void THistoryForm::PageControl1Change()
 
 void THistoryForm::RunDialog(int mode)
 {
+    if (m_dialog || Wait()->Waiting())
+        return;
     m_mode = mode;
-    THistory_control dialog(this, mode);
-    if (!dialog.RmonReadFailed())
-        QvRunModal(&dialog);
+    m_dialog = new THistory_control(this, mode);
+    OpenRmonDialog(m_dialog, {});
 }
 
 void THistoryForm::BT_AddClick()
@@ -402,7 +429,7 @@ void THistoryForm::BT_ModifyClick()
 
 void THistoryForm::BT_DeleteClick()
 {
-    if (SelectedRow() < 0)
+    if (SelectedRow() < 0 || Wait()->Waiting())
         return;
     if (QvMessageBox(this, QStringLiteral("Are you sure?"), QStringLiteral("Delete this entry"),
                      QMessageBox::Ok | QMessageBox::Cancel)
@@ -411,19 +438,15 @@ void THistoryForm::BT_DeleteClick()
     m_mode = RDM_Delete;
     const QString index = ED_Index->text();
     QvSNMPVarList &vars = m_control->Vars();
-    Guarded([&] {
-        vars.Assign(QvSNMPVarList(RmonHistoryControlVars, MVT_SV, 0));
-        vars.instanceSuffix = index;
-        try {
-            InvalidateRmonEntry(*m_control, 6, CB_Status);
-        } catch (...) {
-            vars.Assign(QvSNMPVarList(RmonHistoryControlVars, MVT_FMV, 0));
-            vars.instanceSuffix.clear();
-            throw;
-        }
-        vars.Assign(QvSNMPVarList(RmonHistoryControlVars, MVT_FMV, 0));
-        vars.instanceSuffix.clear();
-        WalkControls();
+    vars.Assign(QvSNMPVarList(RmonHistoryControlVars, MVT_SV, 0));
+    vars.instanceSuffix = index;
+    // The list is read again only when the entry went.
+    InvalidateRmonEntry(*m_control, 6, CB_Status, [this](const QvSNMPError &outcome, int) {
+        QvSNMPVarList &list = m_control->Vars();
+        list.Assign(QvSNMPVarList(RmonHistoryControlVars, MVT_FMV, 0));
+        list.instanceSuffix.clear();
+        if (outcome.code == 0)
+            Guarded([this] { WalkControls(); });
     });
 }
 
@@ -459,6 +482,8 @@ THistory_control::THistory_control(THistoryForm *form, int mode) : QDialog(form)
     BT_Set->setObjectName(QStringLiteral("BT_Set"));
     Button2 = new QPushButton(QStringLiteral("Cancel"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
+    ST_Status = new QLabel(this);
+    ST_Status->setObjectName(QStringLiteral("ST_Status"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(BT_Set);
@@ -466,6 +491,7 @@ THistory_control::THistory_control(THistoryForm *form, int mode) : QDialog(form)
     auto *outer = new QVBoxLayout(this);
     outer->addWidget(GroupBox1);
     outer->addLayout(buttons);
+    outer->addWidget(ST_Status);
     connect(BT_Set, &QPushButton::clicked, this, [this] { BT_SetClick(); });
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
     FormCreate();
@@ -476,7 +502,6 @@ THistory_control::~THistory_control() = default;
 void THistory_control::FormCreate()
 {
     m_binding = new QvSNMPRequest2Edits(this);
-    m_binding->SetAsynchronous(false);
     m_binding->Vars().Assign(QvSNMPVarList(RmonHistoryControlEditVars, MVT_SV, 0));
     m_binding->Vars().title = QStringLiteral("History Control");
     m_binding->Request().retries = 2;
@@ -486,17 +511,26 @@ void THistory_control::FormCreate()
     m_binding->BindEdits(3, QStringLiteral("%u"), {ED_Interval});
     m_binding->BindEdits(4, QStringLiteral("%s"), {ED_Owner});
     m_binding->BindControl(5, CB_Status);
+    m_binding->SetReportTarget(ST_Status);
+    m_wait = new QvWaitIndicator(this);
+    m_wait->SetStatusTarget(ST_Status);
+    m_wait->Watch(m_binding);
+    // What was typed stays as it was while the writes go out.
+    for (QWidget *w : std::initializer_list<QWidget *>{BT_Set, GroupBox1})
+        m_wait->AddSendControl(w);
     if (m_mode != RDM_Modify)
         return;
     ED_Index->setEnabled(false);
     ED_Datatsource->setText(m_form->SelectedDataSource());
     m_binding->Vars().instanceSuffix = m_form->ED_Index->text();
-    try {
-        m_binding->Refresh();
-    } catch (const QvSNMPException &e) {
-        QvMessageBox(this, e.text(), QvAppCaption());
+    RefreshThen(m_binding, [this](const QvSNMPError &outcome) {
+        if (outcome.code == 0)
+            return;
+        // Nothing to modify: the dialog goes.
         m_readFailed = true;
-    }
+        QvMessageBox(this, outcome.text, QvAppCaption());
+        reject();
+    });
 }
 
 void THistory_control::Button2Click()
@@ -506,6 +540,8 @@ void THistory_control::Button2Click()
 
 void THistory_control::BT_SetClick()
 {
+    if (m_wait->Waiting())
+        return;
     const QString source = ED_Datatsource->text().trimmed();
     if (ED_Index->text().isEmpty() || ED_Buckets->text().isEmpty() || ED_Interval->text().isEmpty()) {
         QvMessageBox(this, QStringLiteral("Don't leave empty fields !!"), QvAppCaption());
@@ -519,15 +555,16 @@ void THistory_control::BT_SetClick()
     if (adding)
         m_binding->Vars().instanceSuffix = ED_Index->text();
     ED_Sub->setText(QStringLiteral("1.3.6.1.2.1.2.2.1.1.") + QString::number(source.toULongLong()));
-    try {
-        WriteRmonEntry(*m_binding, 5, CB_Status, {1, 2, 3, 4}, adding);
-    } catch (const QvSNMPException &e) {
-        QvMessageBox(this, e.text(), QvAppCaption());
-        return;
-    }
-    try {
-        m_form->BT_RefreshClick();
-    } catch (...) {
-    }
-    accept();
+    WriteRmonEntry(*m_binding, 5, CB_Status, {1, 2, 3, 4}, adding,
+                   [this, adding](const QvSNMPError &outcome, int step) {
+                       if (outcome.code != 0) {
+                           QvMessageBox(this, QStringLiteral("Writing the entry stopped at %1:\n%2")
+                                                  .arg(RmonWriteStepText(step, adding), outcome.text),
+                                        QvAppCaption());
+                           return;
+                       }
+                       if (m_form)
+                           m_form->BT_RefreshClick();
+                       accept();
+                   });
 }

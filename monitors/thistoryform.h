@@ -3,10 +3,14 @@
 // and the dialog that adds and modifies entries.
 #pragma once
 
+#include "rmoncommon.h"
+
 #include <QDialog>
 #include <QList>
+#include <QPointer>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class QBarSeries;
@@ -23,6 +27,7 @@ class QTabWidget;
 class QTimer;
 class QTreeWidget;
 class QvSNMPRequest2Edits;
+class THistory_control;
 
 // The sample rows PlotHistory draws, newest first: the last H - 1 of rowCount rows, or all of them
 // when there are fewer than H.
@@ -36,13 +41,14 @@ struct THistoryPlot {
     QList<QList<qint64>> packets;      // Packets, Broadcast, Multicast
 };
 
-class THistoryForm : public QDialog {
+// Non-modal; every request is asynchronous, its wait shown in the status bar.
+class THistoryForm : public TRmonWindow {
     Q_OBJECT
 public:
     explicit THistoryForm(QWidget *owner);
     ~THistoryForm() override;
 
-    bool RmonAvailable() const { return m_rmonAvailable; }
+    void StartProbe() override;
 
     // Event handlers.
     void LV_controlClick();
@@ -74,6 +80,8 @@ public:
     QString SelectedDataSource() const { return m_selectedSource; }
     int Mode() const { return m_mode; }
     QChart *Chart(int page) const;
+    // The Add or Modify dialog while it is open.
+    THistory_control *Dialog() const { return m_dialog; }
 
     // Controls, named as in the window's design.
     QTreeWidget *LV_control = nullptr;
@@ -116,7 +124,7 @@ private:
     // Rebuilds the sample list for the selected entry and reads it.
     void ReadSamples();
     void WalkSamples();
-    void WalkControls();
+    void WalkControls(std::function<void()> then = {});
     void ShowSelectedRow();
     int SelectedRow() const;
     void Report(const QString &text);
@@ -126,7 +134,7 @@ private:
 
     QvSNMPRequest2Edits *m_control = nullptr;
     QvSNMPRequest2Edits *m_samples = nullptr;
-    bool m_rmonAvailable = true;
+    QPointer<THistory_control> m_dialog;
     bool m_running = true;
     int m_historyCount = 30;
     int m_mode = 0;
@@ -134,7 +142,8 @@ private:
     QString m_selectedIndex = QStringLiteral("1");
 };
 
-// The dialog that adds or modifies a history control entry.
+// The dialog that adds or modifies a history control entry. OK starts the three writes and
+// returns; the dialog closes when they succeed and stays with what was typed when one fails.
 class THistory_control : public QDialog {
     Q_OBJECT
 public:
@@ -145,7 +154,8 @@ public:
     void Button2Click();
 
     QvSNMPRequest2Edits *Binding() const { return m_binding; }
-    // Modify could not read the entry: the dialog is not shown.
+    QvWaitIndicator *Wait() const { return m_wait; }
+    // Modify could not read the entry: the dialog closes.
     bool RmonReadFailed() const { return m_readFailed; }
 
     QGroupBox *GroupBox1 = nullptr;
@@ -158,12 +168,14 @@ public:
     QLineEdit *ED_Sub = nullptr;
     QPushButton *BT_Set = nullptr;
     QPushButton *Button2 = nullptr;
+    QLabel *ST_Status = nullptr;
 
 private:
     void FormCreate();
 
-    THistoryForm *m_form;
+    QPointer<THistoryForm> m_form;
     int m_mode;
     QvSNMPRequest2Edits *m_binding = nullptr;
+    QvWaitIndicator *m_wait = nullptr;
     bool m_readFailed = false;
 };

@@ -3,6 +3,7 @@
 #include "mibtables.h"
 #include "qvsnmpexception.h"
 #include "qvsnmprequest2controls.h"
+#include "qvwaitindicator.h"
 #include "rmoncharts.h"
 #include "rmoncommon.h"
 #include "tmessagebox.h"
@@ -63,7 +64,7 @@ TCounterMonitorOptions MonitorOptions()
 
 }  // namespace
 
-TRMONStatisticsForm::TRMONStatisticsForm(QWidget *owner) : QDialog(owner)
+TRMONStatisticsForm::TRMONStatisticsForm(QWidget *owner) : TRmonWindow(owner)
 {
     setObjectName(QStringLiteral("RMONStatisticsForm"));
     m_monitor = std::make_unique<TCounterMonitor>(TCounterMonitor::Sequence(CounterNames, FirstCharted),
@@ -142,7 +143,7 @@ void TRMONStatisticsForm::BuildControls()
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
 
-    connect(BT_Close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(BT_Close, &QPushButton::clicked, this, &QWidget::close);
     connect(BT_Reset, &QPushButton::clicked, this, [this] { BT_ResetClick(); });
     connect(BT_Start, &QPushButton::clicked, this, [this] { BT_StartClick(); });
     connect(BT_Stop, &QPushButton::clicked, this, [this] { BT_StopClick(); });
@@ -162,7 +163,6 @@ void TRMONStatisticsForm::FormCreate()
 {
     ST_Time->setText(TimeOfDayText());
     m_control = new QvSNMPRequest2Edits(this);
-    m_control->SetAsynchronous(false);
     m_control->Vars().Assign(QvSNMPVarList(RmonStatsControlVars, MVT_FMV, 0));
     m_control->Vars().title = QStringLiteral("Statistics Control");
     m_control->BindListView(LV_control, true);
@@ -173,23 +173,41 @@ void TRMONStatisticsForm::FormCreate()
     connect(LV_control, &QTreeWidget::itemSelectionChanged, this, [this] { LV_controlClick(); });
 
     m_counters = new QvSNMPRequest2Edits(this);
-    m_counters->SetAsynchronous(false);
     m_counters->BindListView(LV_Chart, false);
     m_counters->SetReportTarget(StatusPanel0);
+    connect(m_counters, &QvSNMPRequest2Controls::RefreshEnded, this,
+            [this](const QvSNMPError &outcome) { CountersRead(outcome); });
 
-    try {
-        m_control->Refresh();
-    } catch (const QvSNMPException &) {
-        m_rmonAvailable = false;
-        return;
-    }
-    SetRowButtons(false);
-    if (LV_control->topLevelItemCount() == 0) {
-        m_rmonAvailable = false;
-        return;
-    }
-    Timer1->start();
-    SelectFirstRow();
+    SetWaitTarget(StatusPanel0);
+    WatchBinding(m_control);
+    WatchBinding(m_counters);
+    for (QPushButton *b : {BT_Refresh, BT_Add})
+        Wait()->AddSendControl(b);
+    // Modify and Delete follow the selection as well: both are set again when the wait is over.
+    connect(Wait(), &QvWaitIndicator::WaitingChanged, this, [this] { SetRowButtons(SelectedRow() >= 0); });
+    // Escape in the middle of a delete: the list is a list again and polling goes on.
+    connect(Wait(), &QvWaitIndicator::CancelledByUser, this, [this] {
+        if (m_control->Vars().itemType == MVT_FMV || !RmonAvailable())
+            return;
+        const QString title = m_control->Vars().title;
+        m_control->Vars().Assign(QvSNMPVarList(RmonStatsControlVars, MVT_FMV, 0));
+        m_control->Vars().title = title;
+        m_monitor->SetRunning(true);
+        Timer1->start();
+    });
+    StartProbe();
+}
+
+void TRMONStatisticsForm::StartProbe()
+{
+    RefreshThen(m_control, [this](const QvSNMPError &outcome) {
+        SetRowButtons(false);
+        ProbeEnded(outcome, outcome.code == 0 ? LV_control->topLevelItemCount() : 0);
+        if (!RmonAvailable())
+            return;
+        Timer1->start();
+        SelectFirstRow();
+    });
 }
 
 void TRMONStatisticsForm::SelectFirstRow()
@@ -202,6 +220,7 @@ void TRMONStatisticsForm::SelectFirstRow()
 
 void TRMONStatisticsForm::SetRowButtons(bool enabled)
 {
+    enabled = enabled && !Wait()->Waiting();
     BT_Delete->setEnabled(enabled);
     BT_Modify->setEnabled(enabled);
 }
@@ -246,6 +265,9 @@ void TRMONStatisticsForm::ShowSelectedRow()
 
 void TRMONStatisticsForm::BT_ResetClick()
 {
+    // A reading of the entry shown before is no longer wanted.
+    if (m_counters->Busy())
+        m_counters->Cancel();
     m_monitor->SetRunning(false);
     QvSNMPVarList &vars = m_counters->Vars();
     vars.Assign(QvSNMPVarList(RmonEtherStatsVars, MVT_SV, 0));
@@ -266,17 +288,23 @@ void TRMONStatisticsForm::ClearDisplay()
 void TRMONStatisticsForm::Timer1Timer()
 {
     ST_Time->setText(TimeOfDayText());
-    // A tick that arrives while a walk of this window lets messages run waits for the next one.
-    if (!m_monitor->Running() || ST_Index->text().isEmpty() || m_control->Busy() || m_counters->Busy())
+    // A tick while a request of this window is out waits for the next one.
+    if (!m_monitor->Running() || ST_Index->text().isEmpty() || Wait()->Waiting() || m_control->Busy()
+        || m_counters->Busy())
         return;
     try {
         m_counters->Refresh();
-        Update();
     } catch (const QvSNMPException &e) {
         m_counters->Report(e.text());
     } catch (const std::exception &e) {
         m_counters->Report(QString::fromLocal8Bit(e.what()));
     }
+}
+
+void TRMONStatisticsForm::CountersRead(const QvSNMPError &outcome)
+{
+    if (outcome.code == 0)
+        Update();
 }
 
 void TRMONStatisticsForm::Update()
@@ -377,28 +405,39 @@ void TRMONStatisticsForm::PageControl1Change()
     CK_U3D->setVisible(!errors);
 }
 
-void TRMONStatisticsForm::WalkControls()
+void TRMONStatisticsForm::WalkControls(std::function<void()> then)
 {
-    try {
-        WalkListShowingOutcome(*m_control, LV_control, StatusPanel1);
-    } catch (const QvSNMPException &e) {
-        m_control->Report(e.text());
-    }
+    RefreshThen(m_control, [this, then](const QvSNMPError &outcome) {
+        ControlWalkEnded(outcome);
+        if (then)
+            then();
+    });
+}
+
+void TRMONStatisticsForm::ControlWalkEnded(const QvSNMPError &outcome)
+{
+    ShowListOutcome(LV_control, StatusPanel1, outcome.code == 0 ? QString() : outcome.text);
     SetRowButtons(false);
     Ed_Source->clear();
 }
 
 void TRMONStatisticsForm::BT_RefreshClick()
 {
+    if (Wait()->Waiting())
+        return;
     WalkControls();
 }
 
 void TRMONStatisticsForm::RunDialog(int mode)
 {
+    if (m_dialog || Wait()->Waiting())
+        return;
     m_mode = mode;
-    TStatistics_control dialog(this, mode);
-    if (QvRunModal(&dialog) == QDialog::Accepted)
-        WalkControls();
+    m_dialog = new TStatistics_control(this, mode);
+    OpenRmonDialog(m_dialog, [this](int result) {
+        if (result == QDialog::Accepted)
+            WalkControls();
+    });
 }
 
 void TRMONStatisticsForm::BT_AddClick()
@@ -415,33 +454,39 @@ void TRMONStatisticsForm::BT_ModifyClick()
 
 void TRMONStatisticsForm::BT_DeleteClick()
 {
+    if (Wait()->Waiting())
+        return;
     Timer1->stop();
-    if (SelectedRow() >= 0
-        && QvMessageBox(this, QStringLiteral("Are you sure?"), QStringLiteral("Delete this entry"),
+    if (SelectedRow() < 0
+        || QvMessageBox(this, QStringLiteral("Are you sure?"), QStringLiteral("Delete this entry"),
                         QMessageBox::Ok | QMessageBox::Cancel)
-               == QMessageBox::Ok) {
-        m_mode = RDM_Delete;
-        QvSNMPVarList &vars = m_control->Vars();
-        const QString title = vars.title;
-        vars.Assign(QvSNMPVarList(RmonStatsControlVars, MVT_SV, 0));
-        vars.title = title;
-        vars.instanceSuffix = ED_Index->text();
-        m_monitor->SetRunning(false);
-        ClearDisplay();
-        try {
-            InvalidateRmonEntry(*m_control, SC_Status, CB_Status);
-        } catch (const QvSNMPException &e) {
-            m_control->Report(e.text());
-        }
-        vars.Assign(QvSNMPVarList(RmonStatsControlVars, MVT_FMV, 0));
-        vars.title = title;
-        vars.instanceSuffix.clear();
-        WalkControls();
-        ST_Index->clear();
-        SelectFirstRow();
-        m_monitor->SetRunning(true);
+               != QMessageBox::Ok) {
+        Timer1->start();
+        return;
     }
-    Timer1->start();
+    m_mode = RDM_Delete;
+    if (m_counters->Busy())
+        m_counters->Cancel();
+    QvSNMPVarList &vars = m_control->Vars();
+    const QString title = vars.title;
+    vars.Assign(QvSNMPVarList(RmonStatsControlVars, MVT_SV, 0));
+    vars.title = title;
+    vars.instanceSuffix = ED_Index->text();
+    m_monitor->SetRunning(false);
+    ClearDisplay();
+    // The entry goes, then the list is read again and polling resumes on its first entry.
+    InvalidateRmonEntry(*m_control, SC_Status, CB_Status, [this, title](const QvSNMPError &, int) {
+        QvSNMPVarList &list = m_control->Vars();
+        list.Assign(QvSNMPVarList(RmonStatsControlVars, MVT_FMV, 0));
+        list.title = title;
+        list.instanceSuffix.clear();
+        WalkControls([this] {
+            ST_Index->clear();
+            SelectFirstRow();
+            m_monitor->SetRunning(true);
+            Timer1->start();
+        });
+    });
 }
 
 // ---- the dialog ----
@@ -478,6 +523,8 @@ TStatistics_control::TStatistics_control(TRMONStatisticsForm *form, int mode)
     DoneBtn = new QPushButton(QStringLiteral("Done"), this);
     DoneBtn->setObjectName(QStringLiteral("DoneBtn"));
     DoneBtn->hide();
+    ST_Status = new QLabel(this);
+    ST_Status->setObjectName(QStringLiteral("ST_Status"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(BT_Set);
@@ -485,6 +532,7 @@ TStatistics_control::TStatistics_control(TRMONStatisticsForm *form, int mode)
     auto *outer = new QVBoxLayout(this);
     outer->addWidget(GroupBox1);
     outer->addLayout(buttons);
+    outer->addWidget(ST_Status);
     connect(BT_Set, &QPushButton::clicked, this, [this] { BT_SetClick(); });
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
     connect(DoneBtn, &QPushButton::clicked, this, &QDialog::accept);
@@ -496,7 +544,6 @@ TStatistics_control::~TStatistics_control() = default;
 void TStatistics_control::FormCreate()
 {
     m_binding = new QvSNMPRequest2Edits(this);
-    m_binding->SetAsynchronous(false);
     m_binding->Vars().Assign(QvSNMPVarList(RmonStatsControlEditVars, MVT_SV, 0));
     m_binding->Vars().title = QStringLiteral("Statistics Control");
     m_binding->Request().retries = 2;
@@ -504,15 +551,21 @@ void TStatistics_control::FormCreate()
     m_binding->BindEdits(1, QStringLiteral("%s"), {ED_Sub});
     m_binding->BindEdits(2, QStringLiteral("%s"), {ED_Owner});
     m_binding->BindControl(3, CB_Status);
+    m_binding->SetReportTarget(ST_Status);
+    m_wait = new QvWaitIndicator(this);
+    m_wait->SetStatusTarget(ST_Status);
+    m_wait->Watch(m_binding);
+    // What was typed stays as it was while the writes go out.
+    for (QWidget *w : std::initializer_list<QWidget *>{BT_Set, GroupBox1})
+        m_wait->AddSendControl(w);
     if (m_mode == RDM_Modify) {
         ED_Index->setEnabled(false);
         ED_DataSource->setText(m_form->SelectedDataSource());
         m_binding->Vars().instanceSuffix = m_form->ED_Index->text();
-        try {
-            m_binding->Refresh();
-        } catch (const QvSNMPException &e) {
-            QvMessageBox(this, e.text(), QvAppCaption());
-        }
+        RefreshThen(m_binding, [this](const QvSNMPError &outcome) {
+            if (outcome.code != 0)
+                QvMessageBox(this, outcome.text, QvAppCaption());
+        });
     }
     for (int i = 0; i < m_form->LV_control->topLevelItemCount(); ++i)
         m_indexes.append(m_form->LV_control->topLevelItem(i)->text(SC_Index).toUInt());
@@ -520,6 +573,8 @@ void TStatistics_control::FormCreate()
 
 void TStatistics_control::BT_SetClick()
 {
+    if (m_wait->Waiting())
+        return;
     const QString source = ED_DataSource->text();
     if (ED_Index->text().isEmpty() || source.isEmpty() || ED_Owner->text().isEmpty()) {
         QvMessageBox(this, QStringLiteral("Don't leave empty fields !!"), QvAppCaption());
@@ -537,13 +592,17 @@ void TStatistics_control::BT_SetClick()
     if (adding)
         m_binding->Vars().instanceSuffix = ED_Index->text();
     ED_Sub->setText(QStringLiteral("1.3.6.1.2.1.2.2.1.1.") + source);
-    try {
-        WriteRmonEntry(*m_binding, 3, CB_Status, {1, 2}, adding);
-    } catch (const QvSNMPException &e) {
-        QvMessageBox(this, e.text(), QvAppCaption());
-        return;
-    }
-    m_form->BT_Delete->setEnabled(false);
-    m_form->BT_Modify->setEnabled(false);
-    accept();
+    WriteRmonEntry(*m_binding, 3, CB_Status, {1, 2}, adding, [this, adding](const QvSNMPError &outcome, int step) {
+        if (outcome.code != 0) {
+            QvMessageBox(this, QStringLiteral("Writing the entry stopped at %1:\n%2")
+                                   .arg(RmonWriteStepText(step, adding), outcome.text),
+                         QvAppCaption());
+            return;
+        }
+        if (m_form) {
+            m_form->BT_Delete->setEnabled(false);
+            m_form->BT_Modify->setEnabled(false);
+        }
+        accept();
+    });
 }

@@ -3,11 +3,13 @@
 // that adds and modifies entries.
 #pragma once
 
+#include "rmoncommon.h"
 #include "tcountermonitor.h"
 
 #include <QDialog>
 #include <QList>
 
+#include <functional>
 #include <memory>
 
 class QChart;
@@ -23,14 +25,16 @@ class QTabWidget;
 class QTimer;
 class QTreeWidget;
 class QvSNMPRequest2Edits;
+class TStatistics_control;
 
-class TRMONStatisticsForm : public QDialog {
+// Non-modal; every request is asynchronous, its wait shown in the status bar.
+class TRMONStatisticsForm : public TRmonWindow {
     Q_OBJECT
 public:
     explicit TRMONStatisticsForm(QWidget *owner);
     ~TRMONStatisticsForm() override;
 
-    bool RmonAvailable() const { return m_rmonAvailable; }
+    void StartProbe() override;
 
     void LV_controlClick();
     void LV_controlDblClick();
@@ -48,6 +52,8 @@ public:
     void PageControl1Change();
     // Takes the row the last get left in the hidden list and brings the display and charts up to date.
     void Update();
+    // The Add or Modify dialog while it is open.
+    TStatistics_control *Dialog() const { return m_dialog; }
 
     QvSNMPRequest2Edits *ControlBinding() const { return m_control; }
     QvSNMPRequest2Edits *CounterBinding() const { return m_counters; }
@@ -96,7 +102,10 @@ private:
     void SetRowButtons(bool enabled);
     int SelectedRow() const;
     void ShowSelectedRow();
-    void WalkControls();
+    // Walks the control list; then runs once the walk has ended (not after a cancel).
+    void WalkControls(std::function<void()> then = {});
+    void ControlWalkEnded(const QvSNMPError &outcome);
+    void CountersRead(const QvSNMPError &outcome);
     void SelectFirstRow();
     void ClearDisplay();
     void ShowCounters();
@@ -106,12 +115,14 @@ private:
     QvSNMPRequest2Edits *m_control = nullptr;
     QvSNMPRequest2Edits *m_counters = nullptr;
     std::unique_ptr<TCounterMonitor> m_monitor;
-    bool m_rmonAvailable = true;
+    QPointer<TStatistics_control> m_dialog;
     int m_mode = 0;
     QString m_selectedSource = QStringLiteral("1");
     QString m_selectedIndex = QStringLiteral("1");
 };
 
+// OK starts the three writes and returns; the dialog closes when they succeed and stays with
+// what was typed when one fails.
 class TStatistics_control : public QDialog {
     Q_OBJECT
 public:
@@ -121,6 +132,7 @@ public:
     void BT_SetClick();
 
     QvSNMPRequest2Edits *Binding() const { return m_binding; }
+    QvWaitIndicator *Wait() const { return m_wait; }
 
     QGroupBox *GroupBox1 = nullptr;
     QLineEdit *ED_Index = nullptr;
@@ -131,12 +143,14 @@ public:
     QPushButton *BT_Set = nullptr;
     QPushButton *Button2 = nullptr;
     QPushButton *DoneBtn = nullptr;
+    QLabel *ST_Status = nullptr;
 
 private:
     void FormCreate();
 
-    TRMONStatisticsForm *m_form;
+    QPointer<TRMONStatisticsForm> m_form;
     int m_mode;
     QvSNMPRequest2Edits *m_binding = nullptr;
+    QvWaitIndicator *m_wait = nullptr;
     QList<quint32> m_indexes;
 };

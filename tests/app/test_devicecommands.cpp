@@ -10,6 +10,7 @@
 #include "tmessagebox.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QComboBox>
 #include <QMessageBox>
 #include <QTest>
@@ -380,37 +381,37 @@ TEST(ConfigTool, AbandonedOrGoneCallerHearsNothingAndTheToolRunsOn)
     QDir(dir).removeRecursively();
 }
 
-TEST(RmonEntries, EnablementDecidesWhatOpens)
+// An RMON window opens non-modal and is deleted when it closes; opening it again while it is open
+// raises the same window, each key has its own.
+TEST(RmonEntries, OneWindowPerKeyRaisedWhenOpen)
 {
-    for (bool enabled : {true, false}) {
-        SCOPED_TRACE(enabled ? "enabled" : "disabled");
-        BoxAnswer box(QMessageBox::Ok);
-        QList<QDialog *> created, shown;
-        int alive = 0;
-        auto make = [&] {
-            auto *d = new QDialog;
-            ++alive;
-            QObject::connect(d, &QObject::destroyed, [&] { --alive; });
-            created << d;
-            return d;
-        };
-        auto run = [&](QDialog *d) { shown << d; EXPECT_EQ(alive, 1) << "the probe window is gone by now"; return 0; };
+    int created = 0;
+    auto make = [&] {
+        ++created;
+        return new QWidget;
+    };
+    QPointer<QWidget> first = OpenRmonWindow(nullptr, QStringLiteral("test-a"), make);
+    ASSERT_TRUE(first);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_FALSE(first->isModal());
+    EXPECT_TRUE(first->testAttribute(Qt::WA_DeleteOnClose));
+    first->showMinimized();
+    EXPECT_EQ(OpenRmonWindow(nullptr, QStringLiteral("test-a"), make), first.data());
+    EXPECT_EQ(created, 1) << "the open window is raised, not made again";
+    EXPECT_FALSE(first->isMinimized());
+    QPointer<QWidget> second = OpenRmonWindow(nullptr, QStringLiteral("test-b"), make);
+    EXPECT_EQ(created, 2);
+    EXPECT_NE(second.data(), first.data());
+    EXPECT_TRUE(first->isVisible() && second->isVisible()) << "both open at once";
 
-        OpenRmonWindow(nullptr, make, [&](QDialog *) { return enabled; }, run);
-        EXPECT_EQ(shown.size(), enabled ? 1 : 0);
-        EXPECT_EQ(alive, 0) << "the window is destroyed after use";
-
-        shown.clear();
-        created.clear();
-        OpenRmonAlarmWindow(nullptr, make, [&](QDialog *) { return enabled; }, make, run);
-        EXPECT_EQ(created.size(), enabled ? 2 : 1);
-        EXPECT_EQ(shown.size(), enabled ? 1 : 0);
-        if (enabled) {
-            EXPECT_EQ(shown.first(), created.last()) << "the alarm window is shown, not the probe";
-        }
-        EXPECT_EQ(alive, 0);
-        EXPECT_EQ(box.asked, enabled ? QStringList{} : QStringList(2, "Please enable RMON first!"));
-    }
+    first->close();
+    for (int i = 0; i < 20 && first; ++i)
+        QCoreApplication::processEvents();
+    EXPECT_FALSE(first) << "deleted when closed";
+    QPointer<QWidget> again = OpenRmonWindow(nullptr, QStringLiteral("test-a"), make);
+    EXPECT_EQ(created, 3);
+    delete again.data();
+    delete second.data();
 }
 
 namespace {

@@ -448,10 +448,10 @@ TEST(MonitorLists, OfferCopyAndExport)
     KmvSimProcess sim({QStringLiteral("--scenario"), QStringLiteral("static")});
     ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
     SessionTo session(sim.port(), 200);
-    using Caption = std::function<QString(QDialog *)>;
-    const Caption title = [](QDialog *w) { return w->windowTitle(); };
+    using Caption = std::function<QString(QWidget *)>;
+    const Caption title = [](QWidget *w) { return w->windowTitle(); };
     const auto ofPort = [](const char *label) {
-        return Caption([label](QDialog *w) {
+        return Caption([label](QWidget *w) {
             const QString port = Child<QLabel>(w, "ST_Index")->text().trimmed();
             EXPECT_FALSE(port.isEmpty());
             return w->windowTitle() + " - " + label + ' ' + port;
@@ -463,7 +463,7 @@ TEST(MonitorLists, OfferCopyAndExport)
     };
     struct Case {
         const char *window;
-        std::function<QDialog *()> create;
+        std::function<QWidget *()> create;
         QList<List> lists;
     };
     const Case cases[] = {
@@ -484,7 +484,7 @@ TEST(MonitorLists, OfferCopyAndExport)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.window);
-        std::unique_ptr<QDialog> window(c.create());
+        std::unique_ptr<QWidget> window(c.create());
         for (const List &l : c.lists) {
             SCOPED_TRACE(l.name);
             auto *list = Child<QTreeWidget>(window.get(), l.name);

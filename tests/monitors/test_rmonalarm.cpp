@@ -5,6 +5,7 @@
 #include "kmvsim_process.h"
 #include "mibenums.h"
 #include "qvsnmprequest2controls.h"
+#include "qvwaitindicator.h"
 #include "rmoncommon.h"
 #include "session_scope.h"
 #include "snmp_tools.h"
@@ -13,9 +14,13 @@
 #include "tmessagebox.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -41,6 +46,7 @@ const auto *const env = ::testing::AddGlobalTestEnvironment(new Environment);
 const QString Alarm = QStringLiteral("1.3.6.1.2.1.16.3.1.1.");
 const QString Event = QStringLiteral("1.3.6.1.2.1.16.9.1.1.");
 const QString Log = QStringLiteral("1.3.6.1.2.1.16.9.2.1.");
+const QString Stats = QStringLiteral("1.3.6.1.2.1.16.1.1.1.");
 
 struct BoxAnswer {
     BoxAnswer()
@@ -55,21 +61,38 @@ struct BoxAnswer {
     QvMessageHook previous;
 };
 
-struct DialogAnswer {
-    explicit DialogAnswer(std::function<void(TAlarm_control *)> steps)
-    {
-        previous = QvSetModalHook([this, steps](QDialog *d) {
-            ++shown;
-            steps(static_cast<TAlarm_control *>(d));
-            accepted = d->result() == QDialog::Accepted;
-            return d->result();
-        });
+bool WaitUntil(const std::function<bool()> &pred, int ms = 8000)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!pred() && t.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QThread::msleep(1);
     }
-    ~DialogAnswer() { QvSetModalHook(previous); }
-    int shown = 0;
-    bool accepted = false;
-    QvModalHook previous;
-};
+    QCoreApplication::processEvents();
+    return pred();
+}
+
+bool Settled(const QvWaitIndicator *wait)
+{
+    return WaitUntil([wait] { return !wait->Waiting(); });
+}
+
+// Opens the window's dialog, lets it read, runs steps on it; true when the dialog then closed.
+// The window's lists are read again afterwards.
+bool RunDialog(TAlarmForm &form, QPushButton *opener, const std::function<void(TAlarm_control *)> &steps)
+{
+    opener->click();
+    QPointer<TAlarm_control> d = form.Dialog();
+    if (!d || !Settled(d->Wait()))
+        return false;
+    steps(d);
+    // The dialog goes once its writes succeeded.
+    WaitUntil([&] { return !d || !d->Wait()->Waiting(); });
+    const bool closed = WaitUntil([&] { return !form.Dialog(); }, 200);
+    Settled(form.Wait());
+    return closed;
+}
 
 // Alarm 1 on etherStatsPkts.3 raising events 5 and 6, which exist; one log line.
 void PutAlarm(TableAgent &agent, const QString &variable = QStringLiteral("1.3.6.1.2.1.16.1.1.1.5.3"))
@@ -96,6 +119,11 @@ void PutAlarm(TableAgent &agent, const QString &variable = QStringLiteral("1.3.6
     agent.put(Log + "2.5.1", FakeUdpAgent::integer(1));
     agent.put(Log + "3.5.1", TableAgent::ticks(100));
     agent.put(Log + "4.5.1", FakeUdpAgent::octets("up: rising"));
+    // A statistics entry: the switch serves RMON.
+    agent.put(Stats + "1.1", FakeUdpAgent::integer(1));
+    agent.put(Stats + "2.1", TableAgent::oidValue(QStringLiteral("1.3.6.1.2.1.2.2.1.1.1")));
+    agent.put(Stats + "20.1", FakeUdpAgent::octets("monitor"));
+    agent.put(Stats + "21.1", FakeUdpAgent::integer(1));
 }
 
 QStringList Column(const QTreeWidget *list, int column)
@@ -159,20 +187,19 @@ TEST(AlarmOnTheWire, AddWritesTheAlarmAndBothEvents)
     SessionScope session(agent.port());
     BoxAnswer box;
     TAlarmForm form(nullptr);
+    ASSERT_TRUE(Settled(form.Wait()));
     EXPECT_EQ(Column(form.LV_Alarm, 0), QStringList{"1"});
     auto *display = static_cast<TDisplayDelegate *>(form.LV_Alarm->itemDelegateForColumn(2));
     EXPECT_EQ(display->Display(form.LV_Alarm->topLevelItem(0)->text(2)), "etherstatsPkts.3");
 
     agent.clearRequests();
-    DialogAnswer add([](TAlarm_control *d) {
+    ASSERT_TRUE(RunDialog(form, form.BT_Add, [](TAlarm_control *d) {
         EXPECT_EQ(d->windowTitle(), "Alarm Table : Add");
         EXPECT_EQ(d->ED_Index->text(), "2") << "alarm 1 is taken";
         EXPECT_EQ(d->ED_RIndex->text(), "1") << "events 5 and 6 are taken, 1 and 2 are free";
         EXPECT_EQ(d->ED_FIndex->text(), "2");
         d->BT_OK->click();
-    });
-    form.BT_Add->click();
-    ASSERT_TRUE(add.accepted);
+    }));
     const QStringList alarmData = {"2.2=10",  "3.2=1.3.6.1.2.1.16.1.1.1.4.1", "4.2=1", "6.2=3", "7.2=65535",
                                    "8.2=0",   "9.2=1", "10.2=2", "11.2=\"Owner\""};
     QList<QStringList> expected = EntrySets(Alarm, "2", alarmData, 2);
@@ -192,14 +219,14 @@ TEST(AlarmOnTheWire, AnUntickedEventIsNotWritten)
     SessionScope session(agent.port());
     BoxAnswer box;
     TAlarmForm form(nullptr);
+    ASSERT_TRUE(Settled(form.Wait()));
     agent.clearRequests();
-    DialogAnswer add([](TAlarm_control *d) {
+    EXPECT_TRUE(RunDialog(form, form.BT_Add, [](TAlarm_control *d) {
         d->CK_Rising->setChecked(false);
         d->ED_RIndex->setText(QStringLiteral("0"));
         d->BT_OK->click();
-        EXPECT_TRUE(d->ED_RIndex->text().isEmpty());
-    });
-    form.BT_Add->click();
+        EXPECT_EQ(d->ED_RIndex->text(), "0") << "the alarm raises event 0 while its writes are out";
+    }));
     const QList<QStringList> sets = agent.sets();
     ASSERT_EQ(sets.size(), 6) << "the alarm and the falling event";
     EXPECT_TRUE(sets[1].contains(Alarm + "9.2=0")) << "no rising event";
@@ -214,10 +241,14 @@ TEST(AlarmOnTheWire, DeleteInvalidatesTheAlarmThenItsEvents)
     SessionScope session(agent.port());
     BoxAnswer box;
     TAlarmForm form(nullptr);
+    ASSERT_TRUE(Settled(form.Wait()));
     SelectFirst(form.LV_Alarm);
     ASSERT_TRUE(form.BT_Delete->isEnabled());
     agent.clearRequests();
     form.BT_Delete->click();
+    EXPECT_TRUE(form.Deleting());
+    EXPECT_FALSE(form.BT_Refresh->isEnabled());
+    ASSERT_TRUE(WaitUntil([&] { return !form.Deleting() && !form.Wait()->Waiting(); }));
     EXPECT_EQ(box.asked, QStringList{"Are you sure?"});
     EXPECT_EQ(agent.sets(), (QList<QStringList>{{Alarm + "12.1=4"}, {Event + "7.5=4"}, {Event + "7.6=4"}}));
 }
@@ -241,9 +272,10 @@ TEST(AlarmOnTheWire, ModifyShowsTheAlarmAndWritesItBack)
         SessionScope session(agent.port());
         BoxAnswer box;
         TAlarmForm form(nullptr);
+        ASSERT_TRUE(Settled(form.Wait()));
         SelectFirst(form.LV_Alarm);
         agent.clearRequests();
-        DialogAnswer modify([&](TAlarm_control *d) {
+        RunDialog(form, form.BT_Modify, [&](TAlarm_control *d) {
             EXPECT_EQ(d->windowTitle(), "Alarm Table : Modify");
             EXPECT_EQ(d->CB_Variable->currentIndex(), c.choice);
             EXPECT_EQ(d->ED_Valueindex->text(), QLatin1String(c.instance));
@@ -252,7 +284,6 @@ TEST(AlarmOnTheWire, ModifyShowsTheAlarmAndWritesItBack)
             d->ED_Rising->setText(QStringLiteral("5000"));
             d->BT_OK->click();
         });
-        form.BT_Modify->click();
         const QList<QStringList> sets = agent.sets();
         ASSERT_EQ(sets.size(), 9);
         EXPECT_EQ(sets[0], QStringList{Alarm + "12.1=3"}) << "underCreation, not createRequest";
@@ -287,18 +318,21 @@ TEST(AlarmOnTheWire, EveryCheckStopsWithItsMessage)
     PutAlarm(agent);
     SessionScope session(agent.port());
     TAlarmForm form(nullptr);
+    ASSERT_TRUE(Settled(form.Wait()));
     for (const auto &c : cases) {
         SCOPED_TRACE(c.message);
         BoxAnswer box;
         agent.clearRequests();
-        DialogAnswer add([&](TAlarm_control *d) {
+        EXPECT_FALSE(RunDialog(form, form.BT_Add, [&](TAlarm_control *d) {
             c.input(d);
             d->BT_OK->click();
-        });
-        form.BT_Add->click();
+        })) << "the dialog stays open";
         EXPECT_EQ(box.asked, QStringList{QLatin1String(c.message)});
-        EXPECT_FALSE(add.accepted);
         EXPECT_TRUE(agent.sets().isEmpty());
+        ASSERT_NE(form.Dialog(), nullptr);
+        form.Dialog()->reject();
+        ASSERT_TRUE(WaitUntil([&] { return !form.Dialog(); }));
+        ASSERT_TRUE(Settled(form.Wait()));
     }
 }
 
@@ -310,23 +344,50 @@ TEST(AlarmOnTheWire, AFailingWriteIsReportedNotCalledSuccess)
     SessionScope session(agent.port());
     BoxAnswer box;
     TAlarmForm form(nullptr);
+    ASSERT_TRUE(Settled(form.Wait()));
     agent.clearRequests();
     agent.failSetsUnder(Alarm + "2.2", 5);
-    DialogAnswer add([&](TAlarm_control *d) {
+    EXPECT_TRUE(RunDialog(form, form.BT_Add, [&](TAlarm_control *d) {
         d->BT_OK->click();
+        ASSERT_TRUE(Settled(d->Wait()));
+        ASSERT_TRUE(WaitUntil([&] { return !box.asked.isEmpty(); }, 1000));
         EXPECT_FALSE(d->StatusPanel0->text().contains("Success"));
         ASSERT_EQ(box.asked.size(), 1);
-        EXPECT_TRUE(box.asked[0].startsWith("Set Alarm Entry Error!\n")) << box.asked[0].toStdString();
+        EXPECT_TRUE(box.asked[0].startsWith("Set Alarm Entry Error!\nstep 2 of 3 (data columns) failed: "))
+            << box.asked[0].toStdString();
+        EXPECT_TRUE(d->StatusPanel0->text().contains("step 2 of 3")) << d->StatusPanel0->text().toStdString();
         EXPECT_EQ(agent.sets().size(), 2) << "the status, then the failing data write: nothing more is sent";
         // Once the agent takes it, OK again changes the entry the first attempt created.
         agent.clearRequests();
         d->BT_OK->click();
-    });
-    form.BT_Add->click();
-    EXPECT_TRUE(add.accepted);
-    const QList<QStringList> sets = agent.sets();
+    }));
+    QList<QStringList> sets = agent.sets();
     ASSERT_EQ(sets.size(), 9);
     EXPECT_EQ(sets[0], QStringList{Alarm + "12.2=3"});
+}
+
+// The answer to an earlier walk does not hide that a newer one is still out.
+TEST(AlarmOnTheWire, AnEarlierAnswerDoesNotHideANewerWait)
+{
+    TableAgent agent;
+    ASSERT_TRUE(agent.ok());
+    PutAlarm(agent);
+    SessionScope session(agent.port(), 100);
+    BoxAnswer box;
+    TAlarmForm form(nullptr);
+    ASSERT_TRUE(Settled(form.Wait()));
+    agent.dropNextsFrom(Log);
+    form.PageControl1->setCurrentIndex(2);  // the log goes unanswered
+    ASSERT_TRUE(form.LogBinding()->Busy());
+    form.PageControl1->setCurrentIndex(0);  // the alarms are answered meanwhile
+    ASSERT_TRUE(WaitUntil([&] { return !form.AlarmBinding()->Busy(); }, 1000));
+    ASSERT_TRUE(form.LogBinding()->Busy());
+    EXPECT_TRUE(form.StatusPanel0->text().startsWith("Waiting for the switch")) << form.StatusPanel0->text().toStdString();
+    EXPECT_FALSE(form.BT_Refresh->isEnabled());
+    form.Wait()->CancelAll();
+    EXPECT_FALSE(form.LogBinding()->Busy());
+    EXPECT_TRUE(form.BT_Refresh->isEnabled());
+    EXPECT_TRUE(box.asked.isEmpty()) << box.asked.join(',').toStdString();
 }
 
 TEST(AlarmAgainstSwitch, ListsAgreeWithAnIndependentWalk)
@@ -335,6 +396,8 @@ TEST(AlarmAgainstSwitch, ListsAgreeWithAnIndependentWalk)
     ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
     SessionScope session(sim.port(), 200);
     TAlarmForm form(nullptr);
+    ASSERT_TRUE(Settled(form.Wait()));
+    ASSERT_TRUE(form.RmonAvailable());
     const struct {
         int page;
         QTreeWidget *list;
@@ -348,11 +411,14 @@ TEST(AlarmAgainstSwitch, ListsAgreeWithAnIndependentWalk)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.column.toStdString());
         form.PageControl1->setCurrentIndex(c.page);
+        ASSERT_TRUE(Settled(form.Wait()));
         const QMap<QString, QString> walked = ToolWalk(sim, c.column);
         ASSERT_FALSE(walked.isEmpty()) << "the switch comes with content";
         EXPECT_EQ(Column(c.list, c.listColumn), QStringList(walked.values()));
     }
     auto *display = static_cast<TDisplayDelegate *>(form.LV_Alarm->itemDelegateForColumn(2));
     form.PageControl1->setCurrentIndex(0);
+    ASSERT_TRUE(Settled(form.Wait()));
+    ASSERT_GT(form.LV_Alarm->topLevelItemCount(), 0);
     EXPECT_EQ(display->Display(form.LV_Alarm->topLevelItem(0)->text(2)), "etherstatsPkts.1");
 }

@@ -5,6 +5,7 @@
 #include "kmvsim_process.h"
 #include "mibenums.h"
 #include "qvsnmprequest2controls.h"
+#include "qvwaitindicator.h"
 #include "rmoncommon.h"
 #include "session_scope.h"
 #include "snmp_tools.h"
@@ -15,11 +16,15 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -58,20 +63,35 @@ struct BoxAnswer {
     QvMessageHook previous;
 };
 
-// Answers the window's dialogs with the given steps instead of showing them.
-struct DialogAnswer {
-    explicit DialogAnswer(std::function<void(QDialog *)> steps)
-    {
-        previous = QvSetModalHook([this, steps](QDialog *d) {
-            ++shown;
-            steps(d);
-            return d->result();
-        });
+bool WaitUntil(const std::function<bool()> &pred, int ms = 8000)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!pred() && t.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QThread::msleep(1);
     }
-    ~DialogAnswer() { QvSetModalHook(previous); }
-    int shown = 0;
-    QvModalHook previous;
-};
+    QCoreApplication::processEvents();
+    return pred();
+}
+
+bool Settled(const QvWaitIndicator *wait)
+{
+    return WaitUntil([wait] { return !wait->Waiting(); });
+}
+
+// Opens the window's dialog, lets it read, runs steps on it; true when the dialog then closed.
+bool RunDialog(THistoryForm &form, QPushButton *opener, const std::function<void(THistory_control *)> &steps)
+{
+    opener->click();
+    QPointer<THistory_control> d = form.Dialog();
+    if (!d || !Settled(d->Wait()))
+        return false;
+    steps(d);
+    // The dialog goes once its writes succeeded.
+    WaitUntil([&] { return !d || !d->Wait()->Waiting(); });
+    return WaitUntil([&] { return !form.Dialog(); }, 200);
+}
 
 QStringList Column(const QTreeWidget *list, int column)
 {
@@ -134,6 +154,7 @@ TEST(HistoryOnTheWire, ChartsShowTheSamplesOfTheEntry)
     PutHistoryEntry(agent);
     SessionScope session(agent.port());
     THistoryForm form(nullptr);
+    ASSERT_TRUE(Settled(form.Wait()));
     ASSERT_TRUE(form.RmonAvailable());
     EXPECT_EQ(form.ST_DataSource->text(), "IfIndex.4");
     ASSERT_EQ(form.LV_Table->topLevelItemCount(), 3);
@@ -153,8 +174,10 @@ TEST(HistoryOnTheWire, ChartsShowTheSamplesOfTheEntry)
 
     // H = 10 over three samples still draws all three; the Error page ticks its hidden box.
     form.CB_HistoryCount->setCurrentIndex(0);
+    ASSERT_TRUE(Settled(form.Wait()));
     EXPECT_EQ(form.PlotData().labels.size(), 3);
     form.PageControl1->setCurrentIndex(2);
+    EXPECT_FALSE(form.Wait()->Waiting()) << "a page of its own reads nothing";
     EXPECT_TRUE(form.CK_E3D->isChecked());
     EXPECT_TRUE(form.CK_U3D->isHidden());
 }
@@ -167,6 +190,7 @@ TEST(HistoryOnTheWire, AddModifyDeleteSendTheirSets)
     SessionScope session(agent.port());
     BoxAnswer box;
     THistoryForm form(nullptr);
+    ASSERT_TRUE(Settled(form.Wait()));
     ASSERT_TRUE(form.RmonAvailable());
     const QString source3 = QStringLiteral("1.3.6.1.2.1.2.2.1.1.3");
     // The columns the agent itself fills in for a new entry.
@@ -174,20 +198,16 @@ TEST(HistoryOnTheWire, AddModifyDeleteSendTheirSets)
     agent.put(Control + "4.7", FakeUdpAgent::integer(20));
 
     agent.clearRequests();
-    {
-        DialogAnswer add([](QDialog *d) {
-            auto *dialog = static_cast<THistory_control *>(d);
-            EXPECT_EQ(dialog->GroupBox1->title(), "Add");
-            dialog->ED_Index->setText(QStringLiteral("7"));
-            dialog->ED_Datatsource->setText(QStringLiteral("3"));
-            dialog->ED_Owner->setText(QStringLiteral("monitor"));
-            dialog->ED_Buckets->setText(QStringLiteral("20"));
-            dialog->ED_Interval->setText(QStringLiteral("30"));
-            dialog->BT_Set->click();
-        });
-        form.BT_Add->click();
-        EXPECT_EQ(add.shown, 1);
-    }
+    EXPECT_TRUE(RunDialog(form, form.BT_Add, [](THistory_control *dialog) {
+        EXPECT_EQ(dialog->GroupBox1->title(), "Add");
+        dialog->ED_Index->setText(QStringLiteral("7"));
+        dialog->ED_Datatsource->setText(QStringLiteral("3"));
+        dialog->ED_Owner->setText(QStringLiteral("monitor"));
+        dialog->ED_Buckets->setText(QStringLiteral("20"));
+        dialog->ED_Interval->setText(QStringLiteral("30"));
+        dialog->BT_Set->click();
+    }));
+    ASSERT_TRUE(Settled(form.Wait()));
     EXPECT_EQ(agent.sets(), (QList<QStringList>{
                                 {Control + "7.7=2"},
                                 {Control + "2.7=" + source3, Control + "3.7=20", Control + "5.7=30",
@@ -199,18 +219,16 @@ TEST(HistoryOnTheWire, AddModifyDeleteSendTheirSets)
 
     agent.clearRequests();
     SelectRow(form.LV_control, 1);
-    {
-        DialogAnswer modify([](QDialog *d) {
-            auto *dialog = static_cast<THistory_control *>(d);
-            EXPECT_EQ(dialog->GroupBox1->title(), "Modify");
-            EXPECT_FALSE(dialog->ED_Index->isEnabled());
-            EXPECT_EQ(dialog->ED_Datatsource->text(), "3");
-            EXPECT_EQ(dialog->ED_Owner->text(), "monitor") << "read from the entry";
-            dialog->ED_Interval->setText(QStringLiteral("60"));
-            dialog->BT_Set->click();
-        });
-        form.BT_Modify->click();
-    }
+    ASSERT_TRUE(Settled(form.Wait()));
+    EXPECT_TRUE(RunDialog(form, form.BT_Modify, [](THistory_control *dialog) {
+        EXPECT_EQ(dialog->GroupBox1->title(), "Modify");
+        EXPECT_FALSE(dialog->ED_Index->isEnabled());
+        EXPECT_EQ(dialog->ED_Datatsource->text(), "3");
+        EXPECT_EQ(dialog->ED_Owner->text(), "monitor") << "read from the entry";
+        dialog->ED_Interval->setText(QStringLiteral("60"));
+        dialog->BT_Set->click();
+    }));
+    ASSERT_TRUE(Settled(form.Wait()));
     EXPECT_EQ(agent.sets(), (QList<QStringList>{
                                 {Control + "7.7=3"},
                                 {Control + "2.7=" + source3, Control + "3.7=20", Control + "5.7=60",
@@ -220,7 +238,9 @@ TEST(HistoryOnTheWire, AddModifyDeleteSendTheirSets)
 
     agent.clearRequests();
     SelectRow(form.LV_control, 1);
+    ASSERT_TRUE(Settled(form.Wait()));
     form.BT_Delete->click();
+    ASSERT_TRUE(Settled(form.Wait()));
     EXPECT_EQ(box.asked, QStringList{"Are you sure?"});
     EXPECT_EQ(agent.sets(), (QList<QStringList>{{Control + "7.7=4"}})) << "the status alone";
 }
@@ -241,24 +261,23 @@ TEST(HistoryOnTheWire, DialogChecksSendNothing)
     PutHistoryEntry(agent);
     SessionScope session(agent.port());
     THistoryForm form(nullptr);
+    ASSERT_TRUE(Settled(form.Wait()));
     for (const auto &c : cases) {
         SCOPED_TRACE(c.message);
         BoxAnswer box;
         agent.clearRequests();
-        bool open = false;
-        DialogAnswer add([&](QDialog *d) {
-            auto *dialog = static_cast<THistory_control *>(d);
+        EXPECT_FALSE(RunDialog(form, form.BT_Add, [&](THistory_control *dialog) {
             dialog->ED_Index->setText(QLatin1String(c.index));
             dialog->ED_Datatsource->setText(QLatin1String(c.source));
             dialog->ED_Buckets->setText(QLatin1String(c.buckets));
             dialog->ED_Interval->setText(QStringLiteral("30"));
             dialog->BT_Set->click();
-            open = dialog->result() != QDialog::Accepted;
-        });
-        form.BT_Add->click();
+        })) << "the dialog stays open";
         EXPECT_EQ(box.asked, QStringList{QLatin1String(c.message)});
-        EXPECT_TRUE(open);
         EXPECT_TRUE(agent.sets().isEmpty());
+        ASSERT_NE(form.Dialog(), nullptr);
+        form.Dialog()->reject();
+        ASSERT_TRUE(WaitUntil([&] { return !form.Dialog(); }));
     }
 }
 
@@ -268,6 +287,7 @@ TEST(HistoryAgainstSwitch, ListsAgreeWithAnIndependentWalk)
     ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
     SessionScope session(sim.port(), 200);
     THistoryForm form(nullptr);
+    ASSERT_TRUE(Settled(form.Wait()));
     ASSERT_TRUE(form.RmonAvailable());
 
     const QMap<QString, QString> sources = ToolWalk(sim, Control + "2");
@@ -284,6 +304,7 @@ TEST(HistoryAgainstSwitch, ListsAgreeWithAnIndependentWalk)
 
     // The second entry watches interface 1 too: its samples are read from its own index, 2.
     SelectRow(form.LV_control, 1);
+    ASSERT_TRUE(Settled(form.Wait()));
     EXPECT_EQ(form.ST_Index->text(), "2");
     EXPECT_EQ(form.ST_DataSource->text(), "IfIndex.1");
     const QMap<QString, QString> octets = ToolWalk(sim, Samples + "5.2");
@@ -298,6 +319,13 @@ TEST(HistoryAgainstSwitch, RmonDisabledLeavesTheWindowUnavailable)
     ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
     ASSERT_TRUE(ToolSet(sim, {QStringLiteral("1.3.6.1.4.1.171.11.2.1.2.3.0"), QStringLiteral("i"), QStringLiteral("2")}));
     SessionScope session(sim.port(), 100);
+    BoxAnswer box;
     THistoryForm form(nullptr);
+    form.show();
+    ASSERT_TRUE(Settled(form.Wait()));
+    EXPECT_EQ(form.Probe(), TRmonWindow::ProbeDisabled) << "the switch answered: RMON is off";
     EXPECT_FALSE(form.RmonAvailable());
+    ASSERT_TRUE(WaitUntil([&] { return !box.asked.isEmpty(); }));
+    EXPECT_EQ(box.asked, QStringList{"Please enable RMON first!"});
+    EXPECT_TRUE(WaitUntil([&] { return form.isHidden(); })) << "the window goes";
 }

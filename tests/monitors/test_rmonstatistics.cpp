@@ -6,6 +6,7 @@
 #include "mibenums.h"
 #include "qvsnmperrors.h"
 #include "qvsnmprequest2controls.h"
+#include "qvwaitindicator.h"
 #include "rmoncommon.h"
 #include "session_scope.h"
 #include "snmp_tools.h"
@@ -13,13 +14,19 @@
 #include "tmessagebox.h"
 #include "trmonstatisticsform.h"
 
+#include <QApplication>
 #include <QChart>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QPointer>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -56,19 +63,37 @@ struct BoxAnswer {
     QvMessageHook previous;
 };
 
-struct DialogAnswer {
-    explicit DialogAnswer(std::function<void(TStatistics_control *)> steps)
-    {
-        previous = QvSetModalHook([this, steps](QDialog *d) {
-            steps(static_cast<TStatistics_control *>(d));
-            accepted = d->result() == QDialog::Accepted;
-            return d->result();
-        });
+bool WaitUntil(const std::function<bool()> &pred, int ms = 8000)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!pred() && t.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QThread::msleep(1);
     }
-    ~DialogAnswer() { QvSetModalHook(previous); }
-    bool accepted = false;
-    QvModalHook previous;
-};
+    QCoreApplication::processEvents();
+    return pred();
+}
+
+// Nothing of the window (or dialog) is out any more.
+bool Settled(const QvWaitIndicator *wait)
+{
+    return WaitUntil([wait] { return !wait->Waiting(); });
+}
+
+// Opens the window's dialog, lets it read what it reads, fills it and presses OK; true when the
+// dialog closed after its writes.
+bool RunDialog(TRMONStatisticsForm &form, QPushButton *opener, const std::function<void(TStatistics_control *)> &steps)
+{
+    opener->click();
+    QPointer<TStatistics_control> d = form.Dialog();
+    if (!d || !Settled(d->Wait()))
+        return false;
+    steps(d);
+    // The dialog goes once its writes succeeded.
+    WaitUntil([&] { return !d || !d->Wait()->Waiting(); });
+    return WaitUntil([&] { return !form.Dialog(); }, 200);
+}
 
 // Entry `index` on interface `port`; counter column c holds base + c.
 void PutEntry(TableAgent &agent, int index, int port, quint32 base)
@@ -116,6 +141,7 @@ TEST(StatisticsOnTheWire, CountersComeFromTheChosenEntrysOwnRow)
     SessionScope session(agent.port());
     BoxAnswer box;
     TRMONStatisticsForm form(nullptr);
+    ASSERT_TRUE(Settled(form.Wait()));
     ASSERT_TRUE(form.RmonAvailable());
     form.Timer1->stop();  // the test makes the readings itself
     EXPECT_EQ(form.ST_Index->text(), "1");
@@ -125,10 +151,12 @@ TEST(StatisticsOnTheWire, CountersComeFromTheChosenEntrysOwnRow)
     EXPECT_EQ(form.ST_DataSource->text(), "IfIndex.3");
     EXPECT_EQ(form.ST_Owner->text(), "monitor");
     form.Timer1Timer();
+    ASSERT_TRUE(Settled(form.Wait()));
     EXPECT_EQ(form.LV_Static->topLevelItemCount(), 17) << "the first reading creates the rows";
     EXPECT_EQ(Cell(form.LV_Static, "Pkts", 1), "") << "values from the second reading on";
     agent.put(Stats + "5.5", TableAgent::counter(5005 + 30));
     form.Timer1Timer();
+    ASSERT_TRUE(Settled(form.Wait()));
     EXPECT_EQ(Cell(form.LV_Static, "Pkts", 1), "5035") << "entry 5's own counters";
     EXPECT_EQ(Cell(form.LV_Static, "Pkts", 2), "30");
     EXPECT_EQ(Cell(form.LV_Static, "DropEvents", 1), "5003");
@@ -164,6 +192,7 @@ TEST(StatisticsOnTheWire, AControlListCutShortSaysSoUntilARefreshReadsItWhole)
     SessionScope session(agent.port(), 20);
     BoxAnswer box;
     TRMONStatisticsForm form(nullptr);
+    ASSERT_TRUE(Settled(form.Wait()));
     ASSERT_TRUE(form.RmonAvailable());
     form.Timer1->stop();
     ASSERT_EQ(form.LV_control->topLevelItemCount(), 3);
@@ -171,16 +200,19 @@ TEST(StatisticsOnTheWire, AControlListCutShortSaysSoUntilARefreshReadsItWhole)
 
     agent.dropNextsFrom(Stats + "1.1");
     form.BT_Refresh->click();
+    ASSERT_TRUE(Settled(form.Wait()));
     EXPECT_EQ(form.LV_control->topLevelItemCount(), 1);
     EXPECT_FALSE(form.StatusPanel1->isHidden());
     EXPECT_EQ(form.StatusPanel1->text(), "List cut short after 1 row: " + QvErrorText(QVC_TIMEOUT) +
                                              " Refresh reads it again.");
     form.Timer1Timer();  // a poll's report takes panel 0; the list's outcome stays
+    ASSERT_TRUE(Settled(form.Wait()));
     EXPECT_TRUE(form.StatusPanel0->text().contains("Ok!")) << form.StatusPanel0->text().toStdString();
     EXPECT_FALSE(form.StatusPanel1->isHidden());
 
     agent.dropNextsFrom(QString());
     form.BT_Refresh->click();
+    ASSERT_TRUE(Settled(form.Wait()));
     EXPECT_EQ(form.LV_control->topLevelItemCount(), 3);
     EXPECT_TRUE(form.StatusPanel1->isHidden());
     EXPECT_TRUE(box.asked.isEmpty()) << box.asked.join(',').toStdString();
@@ -195,17 +227,17 @@ TEST(StatisticsOnTheWire, AddModifyDeleteSendTheirSets)
     SessionScope session(agent.port());
     BoxAnswer box;
     TRMONStatisticsForm form(nullptr);
+    ASSERT_TRUE(Settled(form.Wait()));
 
     agent.clearRequests();
-    DialogAnswer add([](TStatistics_control *d) {
+    EXPECT_TRUE(RunDialog(form, form.BT_Add, [](TStatistics_control *d) {
         EXPECT_EQ(d->GroupBox1->title(), "Add");
         d->ED_Index->setText(QStringLiteral("7"));
         d->ED_DataSource->setText(QStringLiteral("3"));
         d->ED_Owner->setText(QStringLiteral("monitor"));
         d->BT_Set->click();
-    });
-    form.BT_Add->click();
-    EXPECT_TRUE(add.accepted);
+    }));
+    ASSERT_TRUE(Settled(form.Wait()));
     EXPECT_EQ(agent.sets(), (QList<QStringList>{{Stats + "21.7=2"},
                                                 {Stats + "2.7=1.3.6.1.2.1.2.2.1.1.3", Stats + "20.7=\"monitor\""},
                                                 {Stats + "21.7=1"}}));
@@ -213,14 +245,14 @@ TEST(StatisticsOnTheWire, AddModifyDeleteSendTheirSets)
 
     agent.clearRequests();
     SelectRow(form.LV_control, 1);
-    DialogAnswer modify([](TStatistics_control *d) {
+    EXPECT_TRUE(RunDialog(form, form.BT_Modify, [](TStatistics_control *d) {
         EXPECT_EQ(d->GroupBox1->title(), "Modify");
         EXPECT_EQ(d->ED_DataSource->text(), "3");
         EXPECT_EQ(d->ED_Owner->text(), "monitor");
         d->ED_DataSource->setText(QStringLiteral("0"));
         d->BT_Set->click();
-    });
-    form.BT_Modify->click();
+    }));
+    ASSERT_TRUE(Settled(form.Wait()));
     EXPECT_EQ(agent.sets(), (QList<QStringList>{{Stats + "21.7=3"},
                                                 {Stats + "2.7=1.3.6.1.2.1.2.2.1.1.0", Stats + "20.7=\"monitor\""},
                                                 {Stats + "21.7=1"}}));
@@ -228,9 +260,54 @@ TEST(StatisticsOnTheWire, AddModifyDeleteSendTheirSets)
     agent.clearRequests();
     SelectRow(form.LV_control, 1);
     form.BT_Delete->click();
+    ASSERT_TRUE(Settled(form.Wait()));
     EXPECT_EQ(box.asked, QStringList{"Are you sure?"});
     EXPECT_EQ(agent.sets(), (QList<QStringList>{{Stats + "21.7=4"}}));
     EXPECT_TRUE(form.Timer1->isActive()) << "polling goes on";
+}
+
+// OK starts the writes and returns; a step that fails stops the chain, is named, and leaves the
+// dialog open with what was typed.
+TEST(StatisticsOnTheWire, AFailingStepIsNamedAndTheDialogStays)
+{
+    const struct {
+        const char *failing;
+        int sent;
+        const char *step;
+    } cases[] = {
+        {"21.7", 1, "step 1 of 3 (status createRequest)"},
+        {"2.7", 2, "step 2 of 3 (data columns)"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.step);
+        TableAgent agent;
+        ASSERT_TRUE(agent.ok());
+        PutEntry(agent, 1, 1, 0);
+        SessionScope session(agent.port());
+        BoxAnswer box;
+        TRMONStatisticsForm form(nullptr);
+        ASSERT_TRUE(Settled(form.Wait()));
+        agent.clearRequests();
+        agent.failSetsUnder(Stats + QLatin1String(c.failing), 5);
+        form.BT_Add->click();
+        TStatistics_control *d = form.Dialog();
+        ASSERT_NE(d, nullptr);
+        d->ED_Index->setText(QStringLiteral("7"));
+        d->ED_DataSource->setText(QStringLiteral("3"));
+        d->ED_Owner->setText(QStringLiteral("monitor"));
+        QElapsedTimer t;
+        t.start();
+        d->BT_Set->click();
+        EXPECT_LT(t.elapsed(), 500) << "OK returns at once";
+        EXPECT_FALSE(d->BT_Set->isEnabled()) << "no second OK while the writes are out";
+        ASSERT_TRUE(Settled(d->Wait()));
+        ASSERT_TRUE(WaitUntil([&] { return !box.asked.isEmpty(); }, 1000));
+        EXPECT_EQ(agent.sets().size(), c.sent) << "nothing is sent after the failing step";
+        EXPECT_TRUE(box.asked.value(0).contains(QLatin1String(c.step))) << box.asked.value(0).toStdString();
+        ASSERT_EQ(form.Dialog(), d) << "the dialog stays";
+        EXPECT_EQ(d->ED_Owner->text(), "monitor");
+        EXPECT_TRUE(d->BT_Set->isEnabled());
+    }
 }
 
 TEST(StatisticsOnTheWire, DialogChecksSendNothing)
@@ -249,20 +326,22 @@ TEST(StatisticsOnTheWire, DialogChecksSendNothing)
     PutEntry(agent, 1, 1, 0);
     SessionScope session(agent.port());
     TRMONStatisticsForm form(nullptr);
+    ASSERT_TRUE(Settled(form.Wait()));
     for (const auto &c : cases) {
         SCOPED_TRACE(c.message);
         BoxAnswer box;
         agent.clearRequests();
-        DialogAnswer add([&](TStatistics_control *d) {
+        EXPECT_FALSE(RunDialog(form, form.BT_Add, [&](TStatistics_control *d) {
             d->ED_Index->setText(QLatin1String(c.index));
             d->ED_DataSource->setText(QLatin1String(c.source));
             d->ED_Owner->setText(QLatin1String(c.owner));
             d->BT_Set->click();
-        });
-        form.BT_Add->click();
+        })) << "the dialog stays open";
         EXPECT_EQ(box.asked, QStringList{QLatin1String(c.message)});
-        EXPECT_FALSE(add.accepted);
         EXPECT_TRUE(agent.sets().isEmpty());
+        ASSERT_NE(form.Dialog(), nullptr);
+        form.Dialog()->reject();
+        ASSERT_TRUE(WaitUntil([&] { return !form.Dialog(); }));
     }
 }
 
@@ -272,6 +351,7 @@ TEST(StatisticsAgainstSwitch, ListAndCountersAgreeWithAnIndependentWalk)
     ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
     SessionScope session(sim.port(), 200);
     TRMONStatisticsForm form(nullptr);
+    ASSERT_TRUE(Settled(form.Wait()));
     ASSERT_TRUE(form.RmonAvailable());
     form.Timer1->stop();
     const QMap<QString, QString> sources = ToolWalk(sim, Stats + "2");
@@ -285,10 +365,44 @@ TEST(StatisticsAgainstSwitch, ListAndCountersAgreeWithAnIndependentWalk)
 
     SelectRow(form.LV_control, 2);
     form.Timer1Timer();
+    ASSERT_TRUE(Settled(form.Wait()));
     const qint64 before = ToolWalk(sim, Stats + "5.3").value(Stats + "5.3").toLongLong();
     form.Timer1Timer();
+    ASSERT_TRUE(Settled(form.Wait()));
     const qint64 after = ToolWalk(sim, Stats + "5.3").value(Stats + "5.3").toLongLong();
     const qint64 shown = Cell(form.LV_Static, "Pkts", 1).toLongLong();
     EXPECT_GE(shown, before);
     EXPECT_LE(shown, after);
+}
+
+// A tick while the last reading is still out sends nothing; Escape ends the wait.
+TEST(StatisticsAgainstSwitch, NoPollStartsWhileTheLastIsOut)
+{
+    KmvSimProcess sim({QStringLiteral("--scenario"), QStringLiteral("static")});
+    ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
+    SessionScope session(sim.port(), 100);
+    BoxAnswer box;
+    TRMONStatisticsForm form(nullptr);
+    form.show();
+    ASSERT_TRUE(Settled(form.Wait()));
+    ASSERT_TRUE(form.RmonAvailable());
+    form.Timer1->stop();
+    sim.stopAnswering();
+    form.Timer1Timer();
+    ASSERT_TRUE(form.CounterBinding()->Busy());
+    const int pending = form.CounterBinding()->Request().pending;
+    form.Timer1Timer();
+    form.Timer1Timer();
+    EXPECT_EQ(form.CounterBinding()->Request().pending, pending) << "the ticks wait for the reading out";
+    EXPECT_TRUE(form.StatusPanel0->text().startsWith("Waiting for the switch")) << form.StatusPanel0->text().toStdString();
+    EXPECT_FALSE(form.BT_Add->isEnabled());
+    QApplication::setActiveWindow(&form);
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_FALSE(form.CounterBinding()->Busy());
+    EXPECT_TRUE(form.BT_Add->isEnabled());
+    sim.resumeAnswering();
+    form.Timer1Timer();
+    ASSERT_TRUE(Settled(form.Wait()));
+    EXPECT_TRUE(form.StatusPanel0->text().contains("Ok!")) << form.StatusPanel0->text().toStdString();
+    EXPECT_TRUE(box.asked.isEmpty()) << box.asked.join(',').toStdString();
 }
