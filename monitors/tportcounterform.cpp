@@ -308,8 +308,9 @@ void TPortCounterForm::PortsRead(const QvSNMPError &outcome)
             PortsListed();
             return;
         }
-        if (outcome.code != 0) {
-            // No answer is not "no port": the window stays and Refresh tries again.
+        // "No such name" is the switch's own word that the list does not exist; any other
+        // failure (no answer above all) is not "no port": the window stays and Refresh tries again.
+        if (outcome.code != 0 && outcome.code != QVA_NO_SUCH_NAME) {
             m_listState = PortList::NoAnswer;
             m_status->setText(NoAnswerText(outcome.text));
             return;

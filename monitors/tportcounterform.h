@@ -62,7 +62,7 @@ public:
 
     // Reading: the port list is out; Listed: it holds ports and the chosen one is polled;
     // NoAnswer: the first read failed or was cancelled without a port (Refresh tries again);
-    // Empty: the switch answered that it has no port (the window closes).
+    // Empty: the switch answered that it has no port, or no such list (the window closes).
     enum class PortList { Reading, Listed, NoAnswer, Empty };
     PortList ListState() const { return m_listState; }
 
