@@ -318,10 +318,12 @@ void TPortCounterForm::PortsRead(const QvSNMPError &outcome)
         m_listState = PortList::Empty;
         if (m_everListed)
             return;  // a list that has emptied since stays shown empty
-        // The switch has no port at all: say so and close, once this answer is done with.
-        Stop();
+        // The switch has no port at all: say so and close, once this answer is done with (its
+        // request must not be cancelled from within its own completion).
+        m_timer->stop();
         QMetaObject::invokeMethod(this, [this] {
             QWidget *owner = parentWidget();
+            Stop();
             close();
             QvMessageBox(owner, NotSupportedText, QvAppCaption());
         }, Qt::QueuedConnection);
