@@ -135,7 +135,7 @@ void TMainForm::BuildMainMenu()
                                .arg(ModuleNameOf(target), QDir::toNativeSeparators(ExeDir())));
         });
     }
-    // The dedicated monitoring windows: modal, made afresh per click, gone when closed.
+    // The dedicated monitoring windows: non-modal, one of each (a second click raises it), gone when closed.
     static const struct { const char *handler; QDialog *(*create)(QWidget *); } monitors[] = {
         {"MIB2IFCounterClick", [](QWidget *p) -> QDialog * { return new TIF_Counters(p); }},
         {"MIB2IPCounterClick", [](QWidget *p) -> QDialog * { return new TIP_Counters(p); }},
@@ -148,8 +148,9 @@ void TMainForm::BuildMainMenu()
     };
     for (const auto &m : monitors) {
         const auto create = m.create;
-        handlers.insert(QString::fromLatin1(m.handler), [this, create](QObject *) {
-            ShowMonitorWindow(this, [this, create] { return create(this); }, &QvRunModal);
+        const QString key = QString::fromLatin1(m.handler);
+        handlers.insert(key, [this, create, key](QObject *) {
+            OpenMonitorWindow(this, key, [this, create] { return create(this); });
         });
     }
     AddRmonHandlers(handlers, this);

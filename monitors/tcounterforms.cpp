@@ -2,6 +2,7 @@
 
 #include "mibtables.h"
 #include "qvsnmpexception.h"
+#include "qvwaitindicator.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -19,7 +20,6 @@ TCounterForm::TCounterForm(QWidget *owner, const TCounterFormDesc &desc)
 {
     setObjectName(QString::fromLatin1(desc.objectName));
     setWindowTitle(QString::fromLatin1(desc.caption));
-    setModal(true);
     resize(640, desc.names.size() > 12 ? 560 : 360);
 
     auto *outer = new QVBoxLayout(this);
@@ -62,6 +62,11 @@ TCounterForm::TCounterForm(QWidget *owner, const TCounterFormDesc &desc)
     m_binding->SetReportTarget(m_status);
     m_binding->afterRefresh = [this] { PollDone(); };
 
+    m_wait = new QvWaitIndicator(this);
+    m_wait->SetStatusTarget(m_status);
+    m_wait->AddSendControl(start);
+    m_wait->Watch(m_binding);
+
     connect(m_timer, &QTimer::timeout, this, &TCounterForm::Timer1Timer);
     connect(m_interval, &QComboBox::currentIndexChanged, this, &TCounterForm::CB_IntervalChange);
     connect(reset, &QPushButton::clicked, this, &TCounterForm::BT_ResetClick);
@@ -86,8 +91,10 @@ void TCounterForm::Stop()
 {
     m_timer->stop();
     if (m_binding) {
-        m_binding->Request().alive = 0;
+        // A poll still out is dropped: its late answer reaches nothing.
         m_binding->afterRefresh = nullptr;
+        m_binding->Cancel();
+        m_binding->Request().alive = 0;
     }
 }
 

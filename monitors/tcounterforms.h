@@ -1,7 +1,8 @@
 // The live counter windows of IP, ICMP, UDP and SNMP: one window built from a short description
-// (table, list names, row names, first-sample rule). Polls are asynchronous and never overlap, so a silent
-// agent leaves the window live: the clock ticks, the failure shows in the status bar, "Exit" works
-// and polling resumes by itself once the agent answers.
+// (table, list names, row names, first-sample rule). Polls are asynchronous and never overlap (a
+// tick that finds the last poll out lets it be), so a silent agent leaves the window live: the
+// status bar says it waits, Escape drops the poll, the clock ticks, "Exit" works and polling
+// resumes by itself once the agent answers.
 #pragma once
 
 #include "tmonitorparts.h"
@@ -13,6 +14,7 @@ class QComboBox;
 class QLabel;
 class QTimer;
 class QTreeWidget;
+class QvWaitIndicator;
 struct QvSNMPVarDesc;
 
 struct TCounterFormDesc {
@@ -42,6 +44,7 @@ public:
     const TCounterMonitor &Monitor() const { return m_monitor; }
     QvSNMPRequest2Edits *Binding() const { return m_binding; }
     QTimer *Timer() const { return m_timer; }
+    QvWaitIndicator *Wait() const { return m_wait; }
     // Polls sent, answered or failed (for tests and benchmarks).
     int PollsSent() const { return m_pollsSent; }
 
@@ -63,6 +66,7 @@ private:
     QComboBox *m_interval = nullptr;
     QLabel *m_status = nullptr;
     QTimer *m_timer = nullptr;
+    QvWaitIndicator *m_wait = nullptr;
     bool m_creationPoll = true;
     int m_pollsSent = 0;
 };

@@ -2,8 +2,10 @@
 
 #include "mibtables.h"
 #include "qvsnmprequest2controls.h"
+#include "qvwaitindicator.h"
 #include "tmonitorparts.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -28,13 +30,11 @@ TIP_Routing::TIP_Routing(QWidget *owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("IP_Routing"));
     setWindowTitle(QStringLiteral("IP Routing"));
-    setModal(true);
     resize(552, 413);
 
     m_binding = new QvSNMPRequest2Edits(this);
     m_binding->Request().LoadSessionParams();
     m_binding->Vars().Assign(QvSNMPVarList(IpRouteVars, MVT_FMV, 1));
-    m_binding->SetAsynchronous(false);
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -91,6 +91,11 @@ TIP_Routing::TIP_Routing(QWidget *owner) : QDialog(owner)
     QLabel *status = AddMonitorStatusBar(this, outer);
     m_binding->SetReportTarget(status);
     m_binding->BindListView(m_list, true);
+    m_wait = new QvWaitIndicator(this);
+    m_wait->SetStatusTarget(status);
+    m_wait->AddSendControl(get);
+    m_wait->AddSendControl(set);
+    m_wait->Watch(m_binding);
 
     connect(get, &QPushButton::clicked, this, &TIP_Routing::BT_GetClick);
     connect(set, &QPushButton::clicked, this, &TIP_Routing::BT_SetClick);
@@ -100,10 +105,19 @@ TIP_Routing::TIP_Routing(QWidget *owner) : QDialog(owner)
 
 TIP_Routing::~TIP_Routing() = default;
 
+void TIP_Routing::closeEvent(QCloseEvent *event)
+{
+    // Closed while waiting: the late answer reaches nothing.
+    m_binding->Cancel();
+    QDialog::closeEvent(event);
+}
+
 void TIP_Routing::Report(const QString &text) { m_binding->Report(text); }
 
 void TIP_Routing::BT_GetClick()
 {
+    if (m_binding->Busy())
+        return;
     RunGuarded([this](const QString &t) { Report(t); }, [this] { m_binding->Refresh(); });
     m_set->setEnabled(false);
 }
@@ -111,6 +125,8 @@ void TIP_Routing::BT_GetClick()
 void TIP_Routing::BT_SetClick()
 {
     // Writes the selected row, then walks the table again.
+    if (m_binding->Busy())
+        return;
     RunGuarded([this](const QString &t) { Report(t); }, [this] { m_binding->Apply(true, true); });
 }
 

@@ -1,5 +1,6 @@
 // The IP routing table viewer. The editing panel and "Set" are built and bound but stay hidden:
-// the window only lists the routes.
+// the window only lists the routes. Reads and writes are asynchronous; the status bar says while
+// the window waits and Escape drops the request.
 #pragma once
 
 #include <QDialog>
@@ -7,6 +8,7 @@
 class QLabel;
 class QTreeWidget;
 class QvSNMPRequest2Edits;
+class QvWaitIndicator;
 
 class TIP_Routing : public QDialog {
     Q_OBJECT
@@ -20,6 +22,10 @@ public:
 
     QvSNMPRequest2Edits *Binding() const { return m_binding; }
     QTreeWidget *List() const { return m_list; }
+    QvWaitIndicator *Wait() const { return m_wait; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void Report(const QString &text);
@@ -27,4 +33,5 @@ private:
     QvSNMPRequest2Edits *m_binding = nullptr;
     QTreeWidget *m_list = nullptr;
     QWidget *m_set = nullptr;
+    QvWaitIndicator *m_wait = nullptr;
 };

@@ -5,15 +5,16 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
+#include <QPointer>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTreeWidget>
 
 #include <algorithm>
-#include <memory>
 
 const QStringList PollIntervalItems = {QStringLiteral("1"), QStringLiteral("5"), QStringLiteral("10")};
 const QStringList HistoryCountItems = {QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("30"),
@@ -80,27 +81,29 @@ QLabel *AddListOutcomePanel(QStatusBar *bar)
     return panel;
 }
 
+void ShowWalkOutcome(const QTreeWidget *list, QLabel *outcome, const QString &failure)
+{
+    const int rows = list->topLevelItemCount();
+    const bool cut = !failure.isEmpty() && rows > 0;
+    outcome->setText(cut ? QStringLiteral("List cut short after %1 %2: %3 Refresh reads it again.")
+                               .arg(rows)
+                               .arg(rows == 1 ? QStringLiteral("row") : QStringLiteral("rows"), failure)
+                         : QString());
+    outcome->setVisible(cut);
+}
+
 void WalkListShowingOutcome(QvSNMPRequest2Controls &binding, const QTreeWidget *list, QLabel *outcome)
 {
-    const auto show = [list, outcome](const QString &failure) {
-        const int rows = list->topLevelItemCount();
-        const bool cut = !failure.isEmpty() && rows > 0;
-        outcome->setText(cut ? QStringLiteral("List cut short after %1 %2: %3 Refresh reads it again.")
-                                   .arg(rows)
-                                   .arg(rows == 1 ? QStringLiteral("row") : QStringLiteral("rows"), failure)
-                             : QString());
-        outcome->setVisible(cut);
-    };
     try {
         binding.Refresh();
     } catch (const QvSNMPException &e) {
-        show(e.text());
+        ShowWalkOutcome(list, outcome, e.text());
         throw;
     } catch (const std::exception &e) {
-        show(QString::fromLatin1(e.what()));
+        ShowWalkOutcome(list, outcome, QString::fromLatin1(e.what()));
         throw;
     }
-    show(QString());
+    ShowWalkOutcome(list, outcome, QString());
 }
 
 QTreeWidget *HiddenListView(QWidget *parent, const char *name)
@@ -182,22 +185,59 @@ void ShowCounterRows(QTreeWidget *list, const TCounterMonitor &monitor)
     }
 }
 
-void ShowMonitorWindow(QWidget *parent, const std::function<QDialog *()> &create,
-                       const std::function<int(QDialog *)> &run)
+namespace {
+
+QHash<QString, QPointer<QWidget>> &OpenWindows()
+{
+    static QHash<QString, QPointer<QWidget>> windows;
+    return windows;
+}
+
+} // namespace
+
+QString NoAnswerText(const QString &failure)
+{
+    return QStringLiteral("The switch does not answer: %1 Refresh tries again.").arg(failure.trimmed());
+}
+
+QWidget *OpenedMonitorWindow(const QString &key)
+{
+    return OpenWindows().value(key).data();
+}
+
+QWidget *OpenMonitorWindow(QWidget *parent, const QString &key, const std::function<QDialog *()> &create)
 {
     try {
-        std::unique_ptr<QDialog> window(create());
-        if (!window)
-            return;
-        if (window->property("supported").isValid() && !window->property("supported").toBool()) {
-            QvMessageBox(parent, NotSupportedText, QvAppCaption());
-            return;
+        if (QWidget *open = OpenedMonitorWindow(key)) {
+            if (open->isMinimized())
+                open->showNormal();
+            open->show();
+            open->raise();
+            open->activateWindow();
+            return open;
         }
-        run ? run(window.get()) : window->exec();
+        QDialog *window = create();
+        if (!window)
+            return nullptr;
+        // An ordinary window beside the main one: not modal, not kept above its owner.
+        window->setModal(false);
+        window->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        OpenWindows().insert(key, window);
+        QObject::connect(window, &QObject::destroyed, [key] {
+            // A newer window of the same key keeps its place.
+            if (!OpenWindows().value(key))
+                OpenWindows().remove(key);
+        });
+        window->show();
+        window->raise();
+        window->activateWindow();
+        return window;
     } catch (const QvSNMPException &e) {
         QvMessageBox(parent, e.text(), QvAppCaption());
     } catch (const std::exception &e) {
         QvMessageBox(parent, QString::fromLatin1(e.what()), QvAppCaption());
     }
+    return nullptr;
 }
-

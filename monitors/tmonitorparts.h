@@ -41,11 +41,17 @@ void ShowCounterRows(QTreeWidget *list, const TCounterMonitor &monitor);
 extern const QStringList PollIntervalItems;
 extern const QStringList HistoryCountItems;
 
-// Opens a counter window modally and destroys it; a window that reports no support says
-// "This device don't support it!" instead. Nothing escapes.
-void ShowMonitorWindow(QWidget *parent, const std::function<QDialog *()> &create,
-                       const std::function<int(QDialog *)> &run = {});
+// Opens a monitoring window as an ordinary non-modal top-level window, deleted when closed. One
+// window per key: when the window of key is open already it is raised and activated instead of
+// making a second. Returns the window (nullptr when create failed; the failure goes to a message
+// box on parent). Nothing escapes.
+QWidget *OpenMonitorWindow(QWidget *parent, const QString &key, const std::function<QDialog *()> &create);
+// The open window of key, or nullptr.
+QWidget *OpenedMonitorWindow(const QString &key);
+// Said (and the window closed) when the switch answers that it has nothing to list.
 extern const QString NotSupportedText;
+// A window's own text when the switch did not answer its first read.
+QString NoAnswerText(const QString &failure);
 
 // Side-panel controls named as the windows name them.
 QPushButton *MonitorButton(QWidget *parent, const char *name, const char *text);
@@ -56,8 +62,10 @@ QLabel *AddMonitorStatusBar(QWidget *parent, QLayout *layout);
 // Beside the report panel of bar, "<bar>Panel1" (red) tells that a list was cut short: the polls'
 // reports replace panel 0 at every tick, so a failed walk would otherwise go unnoticed.
 QLabel *AddListOutcomePanel(QStatusBar *bar);
-// Walks a list with its blocking binding. When a failure leaves rows listed, outcome says so until
-// a walk reads the whole list; the failure is rethrown for the caller to report.
+// After a walk of list: when its failure (empty for none) leaves rows listed, outcome says so
+// until a walk reads the whole list.
+void ShowWalkOutcome(const QTreeWidget *list, QLabel *outcome, const QString &failure);
+// The same around a blocking walk (windows still walking blocking); the failure is rethrown.
 void WalkListShowingOutcome(QvSNMPRequest2Controls &binding, const QTreeWidget *list, QLabel *outcome);
 QTreeWidget *HiddenListView(QWidget *parent, const char *name);
 QString TimeOfDayNow();

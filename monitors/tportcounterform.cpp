@@ -1,6 +1,10 @@
 #include "tportcounterform.h"
 
 #include "mibtables.h"
+#include "qvsnmperrors.h"
+#include "qvsnmpexception.h"
+#include "qvwaitindicator.h"
+#include "tmessagebox.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -18,9 +22,7 @@ TPortCounterForm::TPortCounterForm(QWidget *owner, const TPortCounterFormDesc &d
 {
     setObjectName(QString::fromLatin1(desc.objectName));
     setWindowTitle(QString::fromLatin1(desc.caption));
-    setModal(true);
     resize(desc.size);
-    setProperty("supported", true);
 
     TCounterMonitorOptions options;
     options.firstSample = TFirstSample::RecordOnly;
@@ -104,13 +106,12 @@ TPortCounterForm::TPortCounterForm(QWidget *owner, const TPortCounterFormDesc &d
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(1000);
 
-    // The port list, read with a blocking walk at creation and by "Refresh".
+    // The port list, walked at creation and by "Refresh".
     m_portBinding = new QvSNMPRequest2Edits(this);
     m_portBinding->Request().LoadSessionParams();
     if (desc.portRetries >= 0)
         m_portBinding->Request().retries = desc.portRetries;
     m_portBinding->Vars().Assign(QvSNMPVarList(desc.portTable, desc.portItemType, 1));
-    m_portBinding->SetAsynchronous(false);
     m_portBinding->BindListView(m_ports, true);
     m_portBinding->BindText(0, m_stIndex);
     m_portBinding->BindText(1, m_stDescr);
@@ -124,6 +125,26 @@ TPortCounterForm::TPortCounterForm(QWidget *owner, const TPortCounterFormDesc &d
     m_binding->SetReportTarget(m_status);
     m_binding->afterRefresh = [this] { PollDone(); };
 
+    m_wait = new QvWaitIndicator(this);
+    m_wait->SetStatusTarget(m_status);
+    m_wait->AddSendControl(refresh);
+    m_wait->AddSendControl(start);
+    m_wait->AddSendControl(portSet);
+    m_wait->Watch(m_portBinding);
+    m_wait->Watch(m_binding);
+
+    connect(m_portBinding, &QvSNMPRequest2Controls::RefreshEnded, this, &TPortCounterForm::PortsRead);
+    connect(m_portBinding, &QvSNMPRequest2Controls::Cancelled, this, [this] {
+        // Escape during the walk: the rows read so far stay usable.
+        if (m_stopped)
+            return;
+        if (m_ports->topLevelItemCount() > 0) {
+            ShowWalkOutcome(m_ports, m_listStatus, QStringLiteral("Cancelled."));
+            PortsListed();
+        } else {
+            m_listState = PortList::NoAnswer;
+        }
+    });
     connect(m_timer, &QTimer::timeout, this, &TPortCounterForm::Timer1Timer);
     connect(m_interval, &QComboBox::currentIndexChanged, this, &TPortCounterForm::CB_IntervalChange);
     connect(m_historyCount, &QComboBox::currentIndexChanged, this, &TPortCounterForm::CB_HistoryCountChange);
@@ -137,17 +158,9 @@ TPortCounterForm::TPortCounterForm(QWidget *owner, const TPortCounterFormDesc &d
     // Connected after the binding's own handler, which has copied the row into ST_Index by then.
     connect(m_ports, &QTreeWidget::itemSelectionChanged, this, &TPortCounterForm::PortListClick);
 
-    ReadPorts();
-    if (m_ports->topLevelItemCount() == 0) {
-        // No port (or no answer): the opener says so and closes this window only.
-        m_supported = false;
-        setProperty("supported", false);
-        Stop();
-        return;
-    }
-    m_ports->setCurrentItem(m_ports->topLevelItem(0));  // selects it and starts the monitor on it
-    m_ports->setFocus();
+    // The clock runs at once; polls start once a port is chosen.
     m_timer->start();
+    ReadPorts();
 }
 
 TPortCounterForm::~TPortCounterForm()
@@ -157,13 +170,18 @@ TPortCounterForm::~TPortCounterForm()
 
 void TPortCounterForm::Stop()
 {
+    // What is still out is dropped: late answers reach nothing.
+    m_stopped = true;
     m_timer->stop();
     if (m_binding) {
-        m_binding->Request().alive = 0;
         m_binding->afterRefresh = nullptr;
+        m_binding->Cancel();
+        m_binding->Request().alive = 0;
     }
-    if (m_portBinding)
+    if (m_portBinding) {
+        m_portBinding->Cancel();
         m_portBinding->Request().alive = 0;
+    }
 }
 
 void TPortCounterForm::closeEvent(QCloseEvent *event)
@@ -206,10 +224,12 @@ void TPortCounterForm::ApplyInstance()
 
 void TPortCounterForm::Poll()
 {
-    if (m_binding->Busy())
+    // Nothing to poll before a port is chosen; a tick that finds anything out lets it be.
+    if (m_listState != PortList::Listed || m_wait->Waiting() || m_binding->Busy())
         return;
     RunGuarded([this](const QString &t) { Report(t); }, [this] {
         ApplyInstance();
+        ++m_pollsSent;
         m_binding->Refresh();
     });
 }
@@ -255,17 +275,76 @@ void TPortCounterForm::ExitClick() { close(); }
 
 void TPortCounterForm::ReadPorts()
 {
-    RunGuarded([this](const QString &t) { Report(t); },
-               [this] { WalkListShowingOutcome(*m_portBinding, m_ports, m_listStatus); });
+    if (m_stopped || m_portBinding->Busy())
+        return;
+    // A poll still out would answer for the old list.
+    if (m_binding->Busy())
+        m_binding->Cancel();
+    m_listState = PortList::Reading;
+    try {
+        m_portBinding->Refresh();
+    } catch (const QvSNMPException &e) {
+        QvSNMPError failed;
+        failed.code = e.code();
+        failed.text = e.text();
+        m_portBinding->Report(e.text());
+        PortsRead(failed);
+    } catch (const std::exception &e) {
+        QvSNMPError failed;
+        failed.code = QVE_UNKNOWN;
+        failed.text = QString::fromLatin1(e.what());
+        m_portBinding->Report(failed.text);
+        PortsRead(failed);
+    }
+}
+
+void TPortCounterForm::PortsRead(const QvSNMPError &outcome)
+{
+    if (m_stopped)
+        return;
+    RunGuarded([this](const QString &t) { Report(t); }, [&] {
+        ShowWalkOutcome(m_ports, m_listStatus, outcome.code != 0 ? outcome.text : QString());
+        if (m_ports->topLevelItemCount() > 0) {
+            PortsListed();
+            return;
+        }
+        // "No such name" is the switch's own word that the list does not exist; any other
+        // failure (no answer above all) is not "no port": the window stays and Refresh tries again.
+        if (outcome.code != 0 && outcome.code != QVA_NO_SUCH_NAME) {
+            m_listState = PortList::NoAnswer;
+            m_status->setText(NoAnswerText(outcome.text));
+            return;
+        }
+        m_listState = PortList::Empty;
+        if (m_everListed)
+            return;  // a list that has emptied since stays shown empty
+        // The switch has no port at all: say so and close, once this answer is done with (its
+        // request must not be cancelled from within its own completion).
+        m_timer->stop();
+        QMetaObject::invokeMethod(this, [this] {
+            QWidget *owner = parentWidget();
+            Stop();
+            close();
+            QvMessageBox(owner, NotSupportedText, QvAppCaption());
+        }, Qt::QueuedConnection);
+    });
+}
+
+void TPortCounterForm::PortsListed()
+{
+    m_listState = PortList::Listed;
+    const bool first = !m_everListed;
+    m_everListed = true;
+    m_ports->setCurrentItem(m_ports->topLevelItem(0));  // selects it and starts the monitor on it
+    if (first)
+        m_ports->setFocus();
+    // The first poll a whole interval after the list, as at the start.
+    m_timer->start();
 }
 
 void TPortCounterForm::RefreshPortsClick()
 {
     ReadPorts();
-    RunGuarded([this](const QString &t) { Report(t); }, [this] {
-        if (m_ports->topLevelItemCount() > 0)
-            m_ports->setCurrentItem(m_ports->topLevelItem(0));
-    });
 }
 
 void TPortCounterForm::PortListClick()

@@ -1,7 +1,10 @@
 // Counters of one interface or bridge port at a time: a list of the agent's ports on top, the
 // counter monitor over the chosen one below, and a chart of its recent deltas on a second page.
 // `TIF_Counters` and `TTpBridgePortInfo_Table` are this window with their own tables and names.
-// The port list is read once, blocking; the counters are polled asynchronously, one poll at a time.
+// Everything is asynchronous: the window opens at once and reads the port list; when the switch
+// answers that it has no port the window says so and closes, when it does not answer the window
+// says that and Refresh tries again. The counters are polled one poll at a time, never while the
+// port list is being read.
 #pragma once
 
 #include "tcounterchart.h"
@@ -18,7 +21,9 @@ class QLabel;
 class QTabWidget;
 class QTimer;
 class QTreeWidget;
+class QvWaitIndicator;
 struct QvSNMPVarDesc;
+struct QvSNMPError;
 
 struct TPortCounterFormDesc {
     const char *objectName;
@@ -55,8 +60,11 @@ public:
     TPortCounterForm(QWidget *owner, const TPortCounterFormDesc &desc);
     ~TPortCounterForm() override;
 
-    // False when the agent listed no port (or did not answer): the window must not be shown.
-    bool Supported() const { return m_supported; }
+    // Reading: the port list is out; Listed: it holds ports and the chosen one is polled;
+    // NoAnswer: the first read failed or was cancelled without a port (Refresh tries again);
+    // Empty: the switch answered that it has no port, or no such list (the window closes).
+    enum class PortList { Reading, Listed, NoAnswer, Empty };
+    PortList ListState() const { return m_listState; }
 
     void Timer1Timer();
     void CB_IntervalChange();
@@ -77,13 +85,19 @@ public:
     QString Instance() const;
     TCounterChart *Chart() const { return m_chart; }
     QTabWidget *Pages() const { return m_pages; }
+    QvWaitIndicator *Wait() const { return m_wait; }
+    // Polls sent (for tests).
+    int PollsSent() const { return m_pollsSent; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    // Walks the port list; a failure after some rows leaves them listed and says so in panel 1.
+    // Walks the port list; PortsRead follows. A failure after some rows leaves them listed and
+    // says so in panel 1.
     void ReadPorts();
+    void PortsRead(const QvSNMPError &outcome);
+    void PortsListed();
     void ResetMonitor();
     void ApplyInstance();
     void Poll();
@@ -109,8 +123,12 @@ private:
     QLabel *m_status = nullptr;
     QLabel *m_listStatus = nullptr;
     QTimer *m_timer = nullptr;
+    QvWaitIndicator *m_wait = nullptr;
     QString m_pendingInstance;
-    bool m_supported = true;
+    PortList m_listState = PortList::Reading;
+    bool m_everListed = false;
+    bool m_stopped = false;
+    int m_pollsSent = 0;
 };
 
 // "IF Counters": the interfaces of ifTable and their eleven counters.

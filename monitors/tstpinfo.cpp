@@ -3,8 +3,10 @@
 #include "mibtables.h"
 #include "qvsnmpexception.h"
 #include "qvsnmprequest2controls.h"
+#include "qvwaitindicator.h"
 #include "tmonitorparts.h"
 
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -35,14 +37,12 @@ TSTP_Info::TSTP_Info(QWidget *owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("STP_Info"));
     setWindowTitle(QStringLiteral("Spanning Tree Information"));
-    setModal(true);
     setFixedSize(416, 415);
 
     m_binding = new QvSNMPRequest2Edits(this);
     m_binding->Request().LoadSessionParams();
     m_binding->Request().timeout = 300;
     m_binding->Vars().Assign(QvSNMPVarList(StpInfoVars, SVT_SV, 0));
-    m_binding->SetAsynchronous(false);
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -97,6 +97,11 @@ TSTP_Info::TSTP_Info(QWidget *owner) : QDialog(owner)
     body->addLayout(buttons);
     m_status = AddMonitorStatusBar(this, outer);
     m_binding->SetReportTarget(m_status);
+    m_wait = new QvWaitIndicator(this);
+    m_wait->SetStatusTarget(m_status);
+    m_wait->AddSendControl(get);
+    m_wait->AddSendControl(set);
+    m_wait->Watch(m_binding);
 
     connect(get, &QPushButton::clicked, this, &TSTP_Info::BT_GetClick);
     connect(set, &QPushButton::clicked, this, &TSTP_Info::BT_SetClick);
@@ -106,15 +111,26 @@ TSTP_Info::TSTP_Info(QWidget *owner) : QDialog(owner)
 
 TSTP_Info::~TSTP_Info() = default;
 
+void TSTP_Info::closeEvent(QCloseEvent *event)
+{
+    // Closed while waiting: the late answer reaches nothing.
+    m_binding->Cancel();
+    QDialog::closeEvent(event);
+}
+
 void TSTP_Info::Report(const QString &text) { m_binding->Report(text); }
 
 void TSTP_Info::BT_GetClick()
 {
+    if (m_binding->Busy())
+        return;
     RunGuarded([this](const QString &t) { Report(t); }, [this] { m_binding->Refresh(); });
 }
 
 void TSTP_Info::BT_SetClick()
 {
+    if (m_binding->Busy())
+        return;
     RunGuarded([this](const QString &t) { Report(t); }, [this] {
         const QLineEdit *edits[] = {m_priority, m_maxAge, m_hello, m_forwardDelay};
         for (const QLineEdit *e : edits) {
@@ -139,8 +155,13 @@ void TSTP_Info::BT_SetClick()
             m_status->setText(QStringLiteral("Priority value is wrong!"));
             return;
         }
+        // Read back once the switch has taken the write; a failed write ends here, its line
+        // ("Set: ...") staying in the status bar.
+        m_binding->ThenApplied([this](const QvSNMPError &outcome) {
+            if (outcome.code == 0)
+                BT_GetClick();
+        });
         m_binding->Apply(false, true);
-        m_binding->Refresh();
     });
 }
 

@@ -1,5 +1,6 @@
 // Spanning-tree information: the bridge's spanning-tree state, and its four settable parameters
-// with the range checks the bridge MIB's timer rules ask for before anything is written.
+// with the range checks the bridge MIB's timer rules ask for before anything is written. Set writes
+// and then reads back, asynchronously; a failed write is not read back.
 #pragma once
 
 #include <QDialog>
@@ -7,6 +8,7 @@
 class QLabel;
 class QLineEdit;
 class QvSNMPRequest2Edits;
+class QvWaitIndicator;
 
 class TSTP_Info : public QDialog {
     Q_OBJECT
@@ -20,6 +22,10 @@ public:
 
     QvSNMPRequest2Edits *Binding() const { return m_binding; }
     QLabel *StatusPanel() const { return m_status; }
+    QvWaitIndicator *Wait() const { return m_wait; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void Report(const QString &text);
@@ -30,4 +36,5 @@ private:
     QLineEdit *m_hello = nullptr;
     QLineEdit *m_forwardDelay = nullptr;
     QLabel *m_status = nullptr;
+    QvWaitIndicator *m_wait = nullptr;
 };

@@ -7,13 +7,18 @@
 #include "qvsnmprequest2controls.h"
 #include "tctrlbtnpanel.h"
 #include "teditspanel.h"
+#include "tmsgpanel.h"
 #include "tsnmppanel.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+
+#include <utility>
 
 namespace {
 
@@ -149,7 +154,9 @@ TSummerTimeForm::TSummerTimeForm(QWidget *owner) : QDialog(owner)
 
     m_binding = new QvSNMPRequest2Edits(this);
     m_binding->Vars().Assign(QvSNMPVarList(SummerTimeVars, SVT_SV, 0));
-    m_binding->SetAsynchronous(false);
+    connect(m_binding, &QvSNMPRequest2Controls::RefreshEnded, this, &TSummerTimeForm::RefreshEnded);
+    connect(m_binding, &QvSNMPRequest2Controls::ApplyEnded, this, &TSummerTimeForm::ApplyEnded);
+    connect(m_binding, &QvSNMPRequest2Controls::Cancelled, this, [this] { m_step = Step::Idle; });
 
     m_panel = new TSNMPEditorPanel(this, m_binding);
     m_panel->FitForm(this);
@@ -257,30 +264,80 @@ void TSummerTimeForm::ShowModeRows()
     edits->ArrangeItems(2, false);
 }
 
+QvWaitIndicator *TSummerTimeForm::Wait() const
+{
+    return m_panel ? m_panel->Wait() : nullptr;
+}
+
+void TSummerTimeForm::closeEvent(QCloseEvent *event)
+{
+    // Closed while waiting: the late answer reaches nothing.
+    if (m_binding)
+        m_binding->Cancel();
+    m_step = Step::Idle;
+    QDialog::closeEvent(event);
+}
+
+void TSummerTimeForm::StepFailed(const QString &step, const QString &undone)
+{
+    m_step = Step::Idle;
+    if (m_panel)
+        m_panel->Strip()->Memo->appendPlainText(QStringLiteral("Summer time: %1 failed; %2.").arg(step, undone));
+}
+
 void TSummerTimeForm::RefreshSummerTime()
 {
-    if (m_closed)
+    if (m_closed || m_step != Step::Idle || m_binding->Busy())
         return;
+    // First the status alone: it decides which rows the second read takes.
     QvSNMPVarList &vars = m_binding->Vars();
-    auto refresh = [this] {
-        try {
-            m_binding->Refresh();
-        } catch (const QvSNMPException &e) {
-            Report(m_binding, e.text());
-        } catch (const std::exception &e) {
-            Report(m_binding, QString::fromLatin1(e.what()));
-        }
-    };
     vars.Item(STR_Status).setInvalid(false);
     for (int row = STR_Offset; row <= STR_AnnualEnd; ++row)
         vars.Item(row).setInvalid(true);
-    refresh();
-    ShowModeRows();
+    m_step = Step::ReadStatus;
+    try {
+        m_binding->Refresh();
+    } catch (const QvSNMPException &e) {
+        Report(m_binding, e.text());
+        StepFailed(QStringLiteral("reading the status"), QStringLiteral("the dates were not read"));
+    } catch (const std::exception &e) {
+        Report(m_binding, QString::fromLatin1(e.what()));
+        StepFailed(QStringLiteral("reading the status"), QStringLiteral("the dates were not read"));
+    }
+}
 
+void TSummerTimeForm::ReadRows()
+{
+    ShowModeRows();
+    QvSNMPVarList &vars = m_binding->Vars();
     vars.Item(STR_Offset).setInvalid(false);
     for (int row : ModeRows())
         vars.Item(row).setInvalid(false);
-    refresh();
+    m_step = Step::ReadRows;
+    m_binding->Refresh();
+}
+
+void TSummerTimeForm::RefreshEnded(const QvSNMPError &outcome)
+{
+    if (m_closed)
+        return;
+    const Step step = std::exchange(m_step, Step::Idle);
+    try {
+        if (step == Step::ReadStatus) {
+            if (outcome.code != 0)
+                StepFailed(QStringLiteral("reading the status"), QStringLiteral("the dates were not read"));
+            else
+                ReadRows();
+        } else if (step == Step::ReadRows && outcome.code != 0) {
+            StepFailed(QStringLiteral("reading the offset and the dates"), QStringLiteral("they may be out of date"));
+        }
+    } catch (const QvSNMPException &e) {
+        Report(m_binding, e.text());
+        StepFailed(QStringLiteral("reading the offset and the dates"), QStringLiteral("they were not read"));
+    } catch (const std::exception &e) {
+        Report(m_binding, QString::fromLatin1(e.what()));
+        StepFailed(QStringLiteral("reading the offset and the dates"), QStringLiteral("they were not read"));
+    }
 }
 
 void TSummerTimeForm::MarkRowComplete()
@@ -300,7 +357,7 @@ void TSummerTimeForm::MarkRowComplete()
     }
 }
 
-void TSummerTimeForm::RunSetChecked()
+bool TSummerTimeForm::RunSetChecked()
 {
     // With nothing valid and ticked there is nothing to send: no empty SET.
     TEditsPanel *edits = m_panel->EditsPanel;
@@ -308,34 +365,83 @@ void TSummerTimeForm::RunSetChecked()
     bool any = false;
     for (int row = 0; row < edits->ItemCount() && row < vars.Count(); ++row)
         any = any || (!vars.Item(row).isInvalid() && edits->Item(row).check->isChecked());
-    if (any)
-        m_panel->Set(m_panel->CtrlBtn->BT_SetChecked);
+    if (!any)
+        return false;
+    m_panel->Set(m_panel->CtrlBtn->BT_SetChecked);
+    return m_binding && m_binding->Busy();
 }
 
 void TSummerTimeForm::ApplySummerTime()
 {
-    if (m_closed)
+    if (m_closed || m_step != Step::Idle || m_binding->Busy())
         return;
     try {
+        // First the status alone, then the offset and the rows of the mode.
         MarkRowComplete();
         QvSNMPVarList &vars = m_binding->Vars();
         vars.Item(STR_Status).setInvalid(false);
         for (int row = STR_Offset; row <= STR_AnnualEnd; ++row)
             vars.Item(row).setInvalid(true);
-        RunSetChecked();
-
-        vars.Item(STR_Offset).setInvalid(false);
-        for (int row = STR_RepeatStart; row <= STR_AnnualEnd; ++row)
-            vars.Item(row).setInvalid(true);
-        for (int row : ModeRows())
-            vars.Item(row).setInvalid(false);
-        vars.Item(STR_Status).setInvalid(true);
-        RunSetChecked();
-        vars.Item(STR_Status).setInvalid(false);
+        m_step = Step::WriteStatus;
+        if (!RunSetChecked())
+            WriteRows();
     } catch (const QvSNMPException &e) {
         Report(m_binding, e.text());
+        StepFailed(QStringLiteral("writing the status"), QStringLiteral("the offset and the dates were not written"));
     } catch (const std::exception &e) {
         Report(m_binding, QString::fromLatin1(e.what()));
+        StepFailed(QStringLiteral("writing the status"), QStringLiteral("the offset and the dates were not written"));
+    }
+    if (m_step == Step::Idle && m_binding)
+        m_binding->Vars().Item(STR_Status).setInvalid(false);
+}
+
+void TSummerTimeForm::WriteRows()
+{
+    QvSNMPVarList &vars = m_binding->Vars();
+    vars.Item(STR_Offset).setInvalid(false);
+    for (int row = STR_RepeatStart; row <= STR_AnnualEnd; ++row)
+        vars.Item(row).setInvalid(true);
+    for (int row : ModeRows())
+        vars.Item(row).setInvalid(false);
+    vars.Item(STR_Status).setInvalid(true);
+    m_step = Step::WriteRows;
+    bool sent = false;
+    try {
+        sent = RunSetChecked();
+    } catch (...) {
+        vars.Item(STR_Status).setInvalid(false);
+        throw;
+    }
+    // The request took its selection when it left: the status is in the list again at once.
+    vars.Item(STR_Status).setInvalid(false);
+    if (!sent)
+        m_step = Step::Idle;
+}
+
+void TSummerTimeForm::ApplyEnded(const QvSNMPError &outcome)
+{
+    if (m_closed)
+        return;
+    const Step step = std::exchange(m_step, Step::Idle);
+    try {
+        if (step == Step::WriteStatus) {
+            if (outcome.code != 0) {
+                m_binding->Vars().Item(STR_Status).setInvalid(false);
+                StepFailed(QStringLiteral("writing the status"),
+                           QStringLiteral("the offset and the dates were not written"));
+            } else {
+                WriteRows();
+            }
+        } else if (step == Step::WriteRows && outcome.code != 0) {
+            StepFailed(QStringLiteral("writing the offset and the dates"), QStringLiteral("the offset and the dates were not written"));
+        }
+    } catch (const QvSNMPException &e) {
+        Report(m_binding, e.text());
+        StepFailed(QStringLiteral("writing the offset and the dates"), QStringLiteral("the offset and the dates were not written"));
+    } catch (const std::exception &e) {
+        Report(m_binding, QString::fromLatin1(e.what()));
+        StepFailed(QStringLiteral("writing the offset and the dates"), QStringLiteral("the offset and the dates were not written"));
     }
 }
 

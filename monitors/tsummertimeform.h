@@ -1,6 +1,8 @@
 // The summer-time window: an SNMP editor over the switch's daylight-saving group whose start and
 // end rows are split into one control per octet field (month, week, weekday, day, hour, minute).
 // The status row decides which pair of rows (repeating or annual) is shown, read and written.
+// Reads and writes go in two chained asynchronous steps each (the status first); a failed step
+// ends the chain and the message strip names it.
 #pragma once
 
 #include <QDialog>
@@ -8,10 +10,13 @@
 #include <QPointer>
 #include <QWidget>
 
+class QCloseEvent;
 class QLabel;
 class QvOptionList;
 class QvSNMPRequest2Edits;
 class TSNMPEditorPanel;
+class QvWaitIndicator;
+struct QvSNMPError;
 
 // The controls of one composite row: entry 0 the container, then its parts left to right.
 class TCtrlsList : public QList<QPointer<QWidget>> {
@@ -59,13 +64,17 @@ constexpr int EIK_COMPOSITE = 5;
 class TSummerTimeForm : public QDialog {
     Q_OBJECT
 public:
-    // Builds everything and reads the group once; a failed read is reported in the message strip.
+    // Builds everything and starts reading the group; a failed read is reported in the message strip.
     explicit TSummerTimeForm(QWidget *owner);
     ~TSummerTimeForm() override;
 
     void ShowModeRows();
+    // Both return at once; the steps follow as the switch answers.
     void RefreshSummerTime();
     void ApplySummerTime();
+    // A read or write chain is under way.
+    bool Working() const { return m_step != Step::Idle; }
+    QvWaitIndicator *Wait() const;
     // The container of each composite row reads "-" when every part holds a text, "" otherwise.
     void MarkRowComplete();
 
@@ -78,16 +87,28 @@ public:
     static const QvOptionList &Weekdays();
     static const QvOptionList &Weeks();
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
+    enum class Step { Idle, ReadStatus, ReadRows, WriteStatus, WriteRows };
     void FormClose();
+    void RefreshEnded(const QvSNMPError &outcome);
+    void ApplyEnded(const QvSNMPError &outcome);
+    void ReadRows();
+    void WriteRows();
+    // Ends the chain; the strip says which step failed and what was left undone.
+    void StepFailed(const QString &step, const QString &undone);
     void BuildCompositeRow(int row);
     // Which of the four composite rows the status selects (none for "disable").
     QList<int> ModeRows() const;
     // Sends the valid, ticked rows through the panel's own Set action.
-    void RunSetChecked();
+    // True when a SET left.
+    bool RunSetChecked();
 
     QvSNMPRequest2Edits *m_binding = nullptr;
     TSNMPEditorPanel *m_panel = nullptr;
     TCtrlsList m_rows[4];
     bool m_closed = false;
+    Step m_step = Step::Idle;
 };

@@ -13,6 +13,9 @@
 #include "qvsnmpledbinding.h"
 #include "qvsnmprequest.h"
 #include "tconfigform.h"
+#include "tcounterforms.h"
+#include "tmonitorparts.h"
+#include "qvsnmprequest2controls.h"
 #include "tmessagebox.h"
 
 #include <QAction>
@@ -23,6 +26,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QPointer>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -435,40 +439,109 @@ TEST_F(MainFormTest, SaveAndRebootTellTheirOutcome)
         << notice().toStdString();
 }
 
-TEST_F(MainFormTest, MonitorEntriesOpenTheirWindows)
+// Each monitor entry opens its window non-modally; the entry again raises the same window.
+TEST_F(MainFormTest, MonitorEntriesOpenTheirWindowsOnce)
 {
     auto form = Start(Env(SimArgs()));
-    struct Seen {
-        QString className, title;
+    int modal = 0;
+    const QvModalHook previous = QvSetModalHook([&modal](QDialog *) { return ++modal, 0; });
+    const struct { const char *action, *handler, *className, *title; } cases[] = {
+        {"MIB2IFCounter", "MIB2IFCounterClick", "TIF_Counters", "IF Counters"},
+        {"MIB2IPCounter", "MIB2IPCounterClick", "TIP_Counters", "IP Counters"},
+        {"MIB2ICMPCounter", "MIB2ICMPCounterClick", "TICMP_Counters", "ICMP Counters"},
+        {"MIB2UDPCounter", "MIB2UDPCounterClick", "TUDP_Counters", "UDP Counters"},
+        {"MIB2SNMPCounter", "MIB2SNMPCounterClick", "TSNMP_Counters", "SNMP Counters"},
+        {"MIB2IPRouting", "MIB2IPRoutingClick", "TIP_Routing", "IP Routing"},
+        {"BridgeSTPInformation", "BridgeSTPInformationClick", "TSTP_Info", "Spanning Tree Information"},
+        {"BridgePortCounters", "BridgePortCountersClick", "TTpBridgePortInfo_Table", "Transparent Bridge Port Counter"},
     };
-    QList<Seen> opened;
-    const QvModalHook previous = QvSetModalHook([&opened](QDialog *d) {
-        opened.append({QString::fromLatin1(d->metaObject()->className()), d->windowTitle()});
-        return 0;
-    });
-    const struct { const char *action, *className, *title; } cases[] = {
-        {"MIB2IFCounter", "TIF_Counters", "IF Counters"},
-        {"MIB2IPCounter", "TIP_Counters", "IP Counters"},
-        {"MIB2ICMPCounter", "TICMP_Counters", "ICMP Counters"},
-        {"MIB2UDPCounter", "TUDP_Counters", "UDP Counters"},
-        {"MIB2SNMPCounter", "TSNMP_Counters", "SNMP Counters"},
-        {"MIB2IPRouting", "TIP_Routing", "IP Routing"},
-        {"BridgeSTPInformation", "TSTP_Info", "Spanning Tree Information"},
-        {"BridgePortCounters", "TTpBridgePortInfo_Table", "Transparent Bridge Port Counter"},
+    const auto instances = [](const char *className) {
+        int n = 0;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            n += QString::fromLatin1(w->metaObject()->className()) == className;
+        return n;
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.action);
-        opened.clear();
         g_boxes.clear();
         auto *action = form->menuBar()->findChild<QAction *>(QString::fromLatin1(c.action));
         ASSERT_NE(action, nullptr);
         action->trigger();
         EXPECT_TRUE(g_boxes.isEmpty()) << (g_boxes.isEmpty() ? "" : g_boxes[0].text.toStdString());
-        ASSERT_EQ(opened.size(), 1);
-        EXPECT_EQ(opened[0].className, c.className);
-        EXPECT_EQ(opened[0].title, c.title);
+        QPointer<QWidget> window = OpenedMonitorWindow(c.handler);
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(QString::fromLatin1(window->metaObject()->className()), c.className);
+        EXPECT_EQ(window->windowTitle(), c.title);
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_TRUE(window->isWindow());
+        EXPECT_FALSE(window->isModal());
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        // The main window comes to the front; the entry again brings the same window back.
+        QApplication::setActiveWindow(form.get());
+        ASSERT_TRUE(WaitFor([&] { return QApplication::activeWindow() == form.get(); }, 2000));
+        action->trigger();
+        EXPECT_EQ(OpenedMonitorWindow(c.handler), window.data());
+        EXPECT_EQ(instances(c.className), 1) << "no second instance";
+        EXPECT_TRUE(WaitFor([&] { return QApplication::activeWindow() == window; }, 2000));
+    }
+    EXPECT_EQ(modal, 0) << "no monitor window runs modally";
+    for (const auto &c : cases) {
+        QPointer<QWidget> window = OpenedMonitorWindow(c.handler);
+        ASSERT_NE(window, nullptr) << c.handler << " stays open while the others open";
+        window->close();
+        EXPECT_TRUE(WaitFor([&] { return window.isNull(); }, 2000)) << c.handler << " is gone once closed";
     }
     QvSetModalHook(previous);
+}
+
+// Two monitor windows and a port's configuration window at once: while the configuration window
+// reads its values, both monitors go on polling.
+TEST_F(MainFormTest, MonitorsAndAConfigurationWindowLiveAtOnce)
+{
+    auto form = Start(Env(SimArgs()));
+    const auto open = [&](const char *action, const char *handler) {
+        form->menuBar()->findChild<QAction *>(QString::fromLatin1(action))->trigger();
+        return qobject_cast<TCounterForm *>(OpenedMonitorWindow(QString::fromLatin1(handler)));
+    };
+    QPointer<TCounterForm> ip = open("MIB2IPCounter", "MIB2IPCounterClick");
+    QPointer<TCounterForm> udp = open("MIB2UDPCounter", "MIB2UDPCounterClick");
+    ASSERT_TRUE(ip && udp);
+    EXPECT_NE(ip.data(), udp.data());
+    struct {
+        bool opened = false;
+        bool refreshed = false;
+        int ipPolls = 0, udpPolls = 0;
+    } seen;
+    const QvModalHook previous = QvSetModalHook([&](QDialog *d) {
+        auto *config = qobject_cast<TConfigForm *>(d);
+        if (!config)
+            return 0;
+        seen.opened = true;
+        const int ipBefore = ip->PollsSent(), udpBefore = udp->PollsSent();
+        int ended = 0;
+        for (int k = 0; k < config->BindingCount(); ++k)
+            QObject::connect(config->BindingAt(k), &QvSNMPRequest2Controls::RefreshEnded, d,
+                             [&ended](const QvSNMPError &e) { ended += e.code == 0; });
+        d->show();  // the window reads its values once it is on screen
+        seen.refreshed = WaitFor([&] { return ended > 0; }, 10000);
+        WaitFor([&] { return ip->PollsSent() >= ipBefore + 2 && udp->PollsSent() >= udpBefore + 2; }, 10000);
+        seen.ipPolls = ip->PollsSent() - ipBefore;
+        seen.udpPolls = udp->PollsSent() - udpBefore;
+        d->hide();
+        return 0;
+    });
+    QTest::mouseClick(form->Image, Qt::LeftButton, {}, QPoint(95, 25));  // port 1
+    QvSetModalHook(previous);
+    EXPECT_TRUE(seen.opened);
+    EXPECT_TRUE(seen.refreshed) << "the configuration window read its values";
+    EXPECT_GE(seen.ipPolls, 2) << "the IP counters went on polling";
+    EXPECT_GE(seen.udpPolls, 2) << "the UDP counters went on polling";
+    EXPECT_TRUE(ip && ip->isVisible() && udp && udp->isVisible());
+    EXPECT_GE(ip->Monitor().UpdateCount(), 1);
+    EXPECT_GE(udp->Monitor().UpdateCount(), 1);
+    ip->close();
+    udp->close();
+    EXPECT_TRUE(WaitFor([&] { return ip.isNull() && udp.isNull(); }, 2000));
 }
 
 } // namespace

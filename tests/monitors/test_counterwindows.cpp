@@ -1,7 +1,8 @@
 // The counter, routing, spanning-tree and bridge port windows against the simulated switch: what
 // they show agrees with an independent read of the same objects, the first-sample rules, interval
 // change, Reset, choosing another interface or port, the spanning-tree checks, a switch that stops
-// answering and comes back, and a switch with nothing to list.
+// answering and comes back, a switch with nothing to list; every window waits on a silenced switch
+// without holding anything up, and a monitor window opens once.
 #include "agent_support.h"
 #include "kmvsim_process.h"
 #include "mibenums.h"
@@ -19,14 +20,23 @@
 #include "tportcounterform.h"
 #include "trmonstatisticsform.h"
 #include "tstpinfo.h"
+#include "tsummertimeform.h"
+#include "tmsgpanel.h"
+#include "tsnmppanel.h"
+#include "qvwaitindicator.h"
+#include "qvsnmprequest2controls.h"
 
+#include <QApplication>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QComboBox>
 #include <QDeadlineTimer>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -199,7 +209,8 @@ TEST(CounterWindows, InterfaceCountersFollowTheChosenInterface)
     ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
     SessionTo session(sim.port());
     TIF_Counters form(nullptr);
-    ASSERT_TRUE(form.Supported());
+    ASSERT_TRUE(WaitFor([&] { return form.ListState() != TPortCounterForm::PortList::Reading; }));
+    ASSERT_EQ(form.ListState(), TPortCounterForm::PortList::Listed);
     QTreeWidget *ifs = Child<QTreeWidget>(&form, "LV_IFTableIndex");
     QTreeWidget *list = Child<QTreeWidget>(&form, "LV_IF_Counters");
     ASSERT_EQ(ifs->topLevelItemCount(), 50);
@@ -246,7 +257,8 @@ TEST(CounterWindows, BridgePortCounters)
     ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
     SessionTo session(sim.port());
     TTpBridgePortInfo_Table form(nullptr);
-    ASSERT_TRUE(form.Supported());
+    ASSERT_TRUE(WaitFor([&] { return form.ListState() != TPortCounterForm::PortList::Reading; }));
+    ASSERT_EQ(form.ListState(), TPortCounterForm::PortList::Listed);
     QTreeWidget *ports = Child<QTreeWidget>(&form, "LV_TpBridge_Port_Index");
     QTreeWidget *list = Child<QTreeWidget>(&form, "LV_TpBridge_Port_Info");
     ASSERT_EQ(ports->topLevelItemCount(), 50);
@@ -298,11 +310,14 @@ TEST(CounterWindows, SilentSwitchKeepsTheWindowLiveAndPollingResumes)
     sim.resumeAnswering();
 }
 
-TEST(CounterWindows, NothingToListClosesOnlyThatWindow)
+// A switch that answers that it has no port: the window says so and closes. A switch that does not
+// answer is not one without ports: the window stays, names the failure and Refresh tries again.
+TEST(CounterWindows, NothingToListClosesButNoAnswerOffersARetry)
 {
-    KmvSimProcess sim({QStringLiteral("--silent")}, false);
+    TableAgent empty;  // answers every walk with its end (no such name under SNMPv1)
+    ASSERT_TRUE(empty.ok());
+    KmvSimProcess sim({QStringLiteral("--silent"), QStringLiteral("--scenario"), QStringLiteral("static")}, false);
     ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
-    SessionTo session(sim.port(), 20);
     QStringList boxes;
     const QvMessageHook previous = QvSetMessageHook(
         [&boxes](QWidget *, const QString &text, const QString &, QMessageBox::StandardButtons) {
@@ -312,17 +327,53 @@ TEST(CounterWindows, NothingToListClosesOnlyThatWindow)
     const struct {
         const char *name;
         std::function<QDialog *()> create;
+        const char *refresh;
+        const char *list;
+        bool answers;
     } cases[] = {
-        {"interfaces", [] { return new TIF_Counters(nullptr); }},
-        {"bridge ports", [] { return new TTpBridgePortInfo_Table(nullptr); }},
+        {"interfaces, none", [] { return new TIF_Counters(nullptr); }, "Button1", "LV_IFTableIndex", true},
+        {"bridge ports, none", [] { return new TTpBridgePortInfo_Table(nullptr); }, "BT_Refresh",
+         "LV_TpBridge_Port_Index", true},
+        {"interfaces, no answer", [] { return new TIF_Counters(nullptr); }, "Button1", "LV_IFTableIndex", false},
+        {"bridge ports, no answer", [] { return new TTpBridgePortInfo_Table(nullptr); }, "BT_Refresh",
+         "LV_TpBridge_Port_Index", false},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
+        SessionTo session(c.answers ? empty.port() : sim.port(), 20);
         boxes.clear();
-        int shown = 0;
-        ShowMonitorWindow(nullptr, c.create, [&shown](QDialog *) { return ++shown; });
-        EXPECT_EQ(shown, 0);
-        EXPECT_EQ(boxes, QStringList{NotSupportedText});
+        const QString key = QString::fromLatin1(c.name);
+        QPointer<QWidget> window = OpenMonitorWindow(nullptr, key, c.create);
+        ASSERT_NE(window, nullptr);
+        EXPECT_TRUE(window->isVisible()) << "the window opens before the switch has answered";
+        auto *form = qobject_cast<TPortCounterForm *>(window.data());
+        ASSERT_NE(form, nullptr);
+        if (c.answers) {
+            ASSERT_TRUE(WaitFor([&] { return window.isNull(); }))
+                << "closed and gone; " << int(form->ListState()) << " "
+                << Child<QLabel>(form, "StatusBar1Panel0")->text().toStdString();
+            EXPECT_EQ(boxes, QStringList{NotSupportedText});
+            EXPECT_EQ(OpenedMonitorWindow(key), nullptr);
+            continue;
+        }
+        ASSERT_TRUE(WaitFor([&] { return form->ListState() != TPortCounterForm::PortList::Reading; }));
+        EXPECT_EQ(form->ListState(), TPortCounterForm::PortList::NoAnswer);
+        EXPECT_TRUE(boxes.isEmpty()) << boxes.join(',').toStdString();
+        const QString said = Child<QLabel>(form, "StatusBar1Panel0")->text();
+        EXPECT_EQ(said, NoAnswerText(QvErrorText(QVC_TIMEOUT)));
+        EXPECT_FALSE(said.contains(NotSupportedText));
+        EXPECT_TRUE(window->isVisible());
+        auto *refresh = Child<QPushButton>(form, c.refresh);
+        EXPECT_TRUE(refresh->isEnabled()) << "Refresh tries again";
+        // The switch answers again: Refresh lists its ports and polling starts.
+        sim.resumeAnswering();
+        refresh->click();
+        ASSERT_TRUE(WaitFor([&] { return form->ListState() == TPortCounterForm::PortList::Listed; }));
+        EXPECT_EQ(Child<QTreeWidget>(form, c.list)->topLevelItemCount(), 50);
+        ASSERT_TRUE(WaitFor([&] { return form->Monitor().UpdateCount() >= 1; }));
+        window->close();
+        ASSERT_TRUE(WaitFor([&] { return window.isNull(); }));
+        sim.stopAnswering();
     }
     QvSetMessageHook(previous);
 }
@@ -342,7 +393,8 @@ TEST(CounterWindows, AListCutShortSaysSoUntilARefreshReadsItWhole)
     ASSERT_TRUE(agent.ok());
     SessionTo session(agent.port(), 20);
     TIF_Counters form(nullptr);
-    ASSERT_TRUE(form.Supported());
+    ASSERT_TRUE(WaitFor([&] { return form.ListState() != TPortCounterForm::PortList::Reading; }));
+    EXPECT_EQ(form.ListState(), TPortCounterForm::PortList::Listed) << "the rows read are used";
     auto *ports = Child<QTreeWidget>(&form, "LV_IFTableIndex");
     QLabel *cut = Child<QLabel>(&form, "StatusBar1Panel1");
     EXPECT_EQ(ports->topLevelItemCount(), 2);
@@ -351,7 +403,10 @@ TEST(CounterWindows, AListCutShortSaysSoUntilARefreshReadsItWhole)
     EXPECT_TRUE(cut->text().contains(QvErrorText(QVC_TIMEOUT))) << cut->text().toStdString();
 
     agent.dropNextsFrom(QString());
-    Child<QPushButton>(&form, "Button1")->click();
+    // Refresh (its handler: the button is off while a poll is out) drops a poll still out.
+    form.Button1Click();
+    EXPECT_EQ(form.ListState(), TPortCounterForm::PortList::Reading);
+    ASSERT_TRUE(WaitFor([&] { return form.ListState() == TPortCounterForm::PortList::Listed; }));
     EXPECT_EQ(ports->topLevelItemCount(), 5);
     EXPECT_TRUE(cut->isHidden());
     EXPECT_TRUE(cut->text().isEmpty());
@@ -364,6 +419,7 @@ TEST(RoutingWindow, ListsTheAgentsRoutes)
     SessionTo session(sim.port());
     TIP_Routing form(nullptr);
     QTreeWidget *list = Child<QTreeWidget>(&form, "LV_IP_Routing");
+    ASSERT_TRUE(WaitFor([&] { return !form.Binding()->Busy(); }));
     ASSERT_EQ(list->topLevelItemCount(), 6);
     EXPECT_TRUE(Child<QPushButton>(&form, "BT_Set")->isHidden());
     EXPECT_TRUE(Child<QWidget>(&form, "Panel3")->isHidden());
@@ -390,6 +446,8 @@ TEST(RoutingWindow, ListsTheAgentsRoutes)
     EXPECT_TRUE(types.contains("direct") && types.contains("indirect") && types.contains("other"))
         << types.join(',').toStdString();
     Child<QPushButton>(&form, "BT_Get")->click();
+    EXPECT_TRUE(form.Binding()->Busy()) << "Refresh returns with the walk out";
+    ASSERT_TRUE(WaitFor([&] { return !form.Binding()->Busy(); }));
     EXPECT_EQ(list->topLevelItemCount(), 6);
 }
 
@@ -420,6 +478,7 @@ TEST(SpanningTreeWindow, SetChecksBeforeWriting)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         TSTP_Info form(nullptr);
+        ASSERT_TRUE(WaitFor([&] { return !form.Binding()->Busy(); }));
         EXPECT_EQ(Child<QLabel>(&form, "ST_Protocol")->text(), "ieee8021d");
         EXPECT_EQ(Child<QLineEdit>(&form, "ET_AgingTime")->text(), agentValue(11));
         const QString before[] = {agentValue(1), agentValue(11)};
@@ -428,6 +487,9 @@ TEST(SpanningTreeWindow, SetChecksBeforeWriting)
         Child<QLineEdit>(&form, "ET_HelloTime")->setText(c.hello);
         Child<QLineEdit>(&form, "ET_ForwardDelay")->setText(c.forwardDelay);
         Child<QPushButton>(&form, "BT_Set")->click();
+        EXPECT_EQ(form.Binding()->Busy(), !*c.message) << "a write leaves only after the checks";
+        // The write and, once it is taken, the read-back.
+        ASSERT_TRUE(WaitFor([&] { return !form.Binding()->Busy(); }));
         if (*c.message) {
             EXPECT_EQ(form.StatusPanel()->text(), c.message);
             EXPECT_EQ(agentValue(1), before[0]) << "nothing written";
@@ -438,6 +500,188 @@ TEST(SpanningTreeWindow, SetChecksBeforeWriting)
             EXPECT_EQ(agentValue(11), c.maxAge);
             EXPECT_EQ(Child<QLineEdit>(&form, "ET_AgingTime")->text(), c.maxAge) << "read back";
         }
+    }
+}
+
+// Every window on a silent switch: it opens at once with its first request out and says that it
+// waits; input to another window is handled meanwhile; Escape drops the request; its action sends
+// again and returns at once, its send control off while waiting; the time-out is then reported in
+// words; closing the window while it waits drops what is out.
+TEST(SilentSwitch, EveryWindowWaitsWithoutHoldingAnythingUp)
+{
+    KmvSimProcess sim({QStringLiteral("--silent")}, false);
+    ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
+    SessionTo session(sim.port(), 100);
+    using Binding = std::function<QvSNMPRequest2Controls *(QDialog *)>;
+    using Said = std::function<QString(QDialog *)>;
+    const Said statusBar = [](QDialog *w) { return Child<QLabel>(w, "StatusBar1Panel0")->text(); };
+    const Said strip = [](QDialog *w) {
+        return static_cast<TSummerTimeForm *>(w)->Panel()->Strip()->Memo->toPlainText();
+    };
+    const auto counters = [](QDialog *w) -> QvSNMPRequest2Controls * {
+        return static_cast<TCounterForm *>(w)->Binding();
+    };
+    const auto ports = [](QDialog *w) -> QvSNMPRequest2Controls * {
+        return static_cast<TPortCounterForm *>(w)->PortBinding();
+    };
+    // A paused counter window polls at the tick after Start.
+    const auto startAndTick = [](QDialog *w) {
+        Child<QPushButton>(w, "BT_Start")->click();
+        static_cast<TCounterForm *>(w)->Timer1Timer();
+    };
+    const auto press = [](const char *button) {
+        return [button](QDialog *w) { Child<QPushButton>(w, button)->click(); };
+    };
+    struct Case {
+        const char *name;
+        std::function<QDialog *()> create;
+        Binding binding;
+        Said said;
+        const char *pause;  // pressed first, so that no tick sends on its own ("" none)
+        const char *send;   // the control that sends
+        std::function<void(QDialog *)> act;
+        QStringList words;  // said after the time-out besides its own words
+    };
+    const QString noAnswer = NoAnswerText(QvErrorText(QVC_TIMEOUT));
+    const Case cases[] = {
+        {"IP counters", [] { return new TIP_Counters(nullptr); }, counters, statusBar, "BT_Stop", "BT_Start",
+         startAndTick, {}},
+        {"ICMP counters", [] { return new TICMP_Counters(nullptr); }, counters, statusBar, "BT_Stop", "BT_Start",
+         startAndTick, {}},
+        {"UDP counters", [] { return new TUDP_Counters(nullptr); }, counters, statusBar, "BT_Stop", "BT_Start",
+         startAndTick, {}},
+        {"SNMP counters", [] { return new TSNMP_Counters(nullptr); }, counters, statusBar, "BT_Stop", "BT_Start",
+         startAndTick, {}},
+        {"IF counters", [] { return new TIF_Counters(nullptr); }, ports, statusBar, "", "Button1", press("Button1"),
+         {noAnswer}},
+        {"bridge port counters", [] { return new TTpBridgePortInfo_Table(nullptr); }, ports, statusBar, "",
+         "BT_Refresh", press("BT_Refresh"), {noAnswer}},
+        {"IP routing", [] { return new TIP_Routing(nullptr); },
+         [](QDialog *w) -> QvSNMPRequest2Controls * { return static_cast<TIP_Routing *>(w)->Binding(); }, statusBar,
+         "", "BT_Get", press("BT_Get"), {"Get: "}},
+        {"spanning tree", [] { return new TSTP_Info(nullptr); },
+         [](QDialog *w) -> QvSNMPRequest2Controls * { return static_cast<TSTP_Info *>(w)->Binding(); }, statusBar,
+         "", "BT_Get", press("BT_Get"), {"Get: "}},
+        {"summer time", [] { return new TSummerTimeForm(nullptr); },
+         [](QDialog *w) -> QvSNMPRequest2Controls * { return static_cast<TSummerTimeForm *>(w)->Binding(); }, strip,
+         "", "BT_Refresh", press("BT_Refresh"), {"Summer time: reading the status failed"}},
+    };
+    QLineEdit other;
+    other.show();
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        std::unique_ptr<QDialog> window(c.create());
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        auto *wait = window->findChild<QvWaitIndicator *>();
+        ASSERT_NE(wait, nullptr);
+        QvSNMPRequest2Controls *binding = c.binding(window.get());
+        ASSERT_TRUE(wait->Waiting()) << "open with the first request still out";
+        ASSERT_TRUE(binding->Busy());
+        EXPECT_TRUE(c.said(window.get()).contains("Waiting for the switch")) << c.said(window.get()).toStdString();
+        if (*c.pause)
+            Child<QPushButton>(window.get(), c.pause)->click();
+
+        // Typing into another window is handled while the request is out.
+        other.clear();
+        QCoreApplication::postEvent(&other, new QKeyEvent(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x"));
+        EXPECT_TRUE(WaitFor([&] { return other.text() == "x"; }, 1000));
+        EXPECT_TRUE(wait->Waiting());
+
+        QTest::keyClick(window.get(), Qt::Key_Escape);
+        EXPECT_FALSE(wait->Waiting());
+        EXPECT_FALSE(binding->Busy());
+        EXPECT_TRUE(window->isVisible()) << "Escape drops the wait, not the window";
+        EXPECT_TRUE(c.said(window.get()).contains("Cancelled")) << c.said(window.get()).toStdString();
+
+        struct {
+            bool ended = false;
+            int code = 0;
+            QString said;
+            bool sendEnabled = false;
+        } outcome;
+        QPushButton *send = Child<QPushButton>(window.get(), c.send);
+        ASSERT_NE(send, nullptr);
+        ASSERT_TRUE(send->isEnabled());
+        QObject::connect(binding, &QvSNMPRequest2Controls::RefreshEnded, window.get(), [&](const QvSNMPError &e) {
+            if (outcome.ended)
+                return;
+            outcome = {true, e.code, c.said(window.get()), send->isEnabled()};
+        });
+        c.act(window.get());
+        EXPECT_TRUE(wait->Waiting()) << "the action returns with its request out";
+        EXPECT_FALSE(send->isEnabled());
+        EXPECT_TRUE(c.said(window.get()).contains("Waiting for the switch")) << c.said(window.get()).toStdString();
+        EXPECT_FALSE(c.said(window.get()).endsWith(QvErrorText(0)));
+        ASSERT_TRUE(WaitFor([&] { return outcome.ended; }, 15000));
+        EXPECT_EQ(outcome.code, QVC_TIMEOUT);
+        EXPECT_TRUE(outcome.said.contains(QvErrorText(QVC_TIMEOUT))) << outcome.said.toStdString();
+        EXPECT_FALSE(outcome.said.contains("Waiting for the switch")) << outcome.said.toStdString();
+        for (const QString &w : c.words)
+            EXPECT_TRUE(outcome.said.contains(w)) << outcome.said.toStdString();
+        EXPECT_TRUE(outcome.sendEnabled);
+
+        // Closed while waiting: nothing stays out.
+        if (!binding->Busy())
+            c.act(window.get());
+        ASSERT_TRUE(binding->Busy());
+        window->close();
+        EXPECT_FALSE(binding->Busy());
+        EXPECT_EQ(binding->Request().pending, 0);
+        EXPECT_FALSE(wait->Waiting());
+    }
+}
+
+// A monitor window opens once: opening it again raises and activates the one open, and another
+// window opens beside it; both poll on their own, neither modal.
+TEST(MonitorWindows, OpenOnceAndLiveSideBySide)
+{
+    KmvSimProcess sim({QStringLiteral("--scenario"), QStringLiteral("static")});
+    ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
+    SessionTo session(sim.port());
+    const struct {
+        const char *key;
+        std::function<QDialog *()> create;
+    } cases[] = {
+        {"MIB2UDPCounterClick", [] { return new TUDP_Counters(nullptr); }},
+        {"BridgePortCountersClick", [] { return new TTpBridgePortInfo_Table(nullptr); }},
+        {"BridgeSTPInformationClick", [] { return new TSTP_Info(nullptr); }},
+    };
+    QList<QPointer<QWidget>> opened;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.key);
+        int made = 0;
+        const auto create = [&] {
+            ++made;
+            return c.create();
+        };
+        QWidget *first = OpenMonitorWindow(nullptr, c.key, create);
+        ASSERT_NE(first, nullptr);
+        EXPECT_TRUE(first->isVisible());
+        EXPECT_FALSE(first->isModal());
+        EXPECT_TRUE(first->testAttribute(Qt::WA_DeleteOnClose));
+        // Another window comes to the front; opening the first again raises it.
+        QWidget front;
+        front.show();
+        QApplication::setActiveWindow(&front);
+        ASSERT_TRUE(WaitFor([&] { return QApplication::activeWindow() == &front; }));
+        EXPECT_EQ(OpenMonitorWindow(nullptr, c.key, create), first);
+        EXPECT_EQ(made, 1) << "no second instance";
+        EXPECT_TRUE(WaitFor([&] { return QApplication::activeWindow() == first; }, 2000));
+        EXPECT_EQ(OpenedMonitorWindow(c.key), first);
+        opened << first;
+    }
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    auto *udp = qobject_cast<TCounterForm *>(opened[0].data());
+    auto *bridge = qobject_cast<TPortCounterForm *>(opened[1].data());
+    ASSERT_TRUE(udp && bridge);
+    const int udpPolls = udp->PollsSent();
+    ASSERT_TRUE(WaitFor([&] { return bridge->Monitor().UpdateCount() >= 2 && udp->PollsSent() >= udpPolls + 2; }));
+    // Closed, each is gone and the next opening makes a new one.
+    for (int k = 0; k < opened.size(); ++k) {
+        opened[k]->close();
+        ASSERT_TRUE(WaitFor([&] { return opened[k].isNull(); }));
+        EXPECT_EQ(OpenedMonitorWindow(cases[k].key), nullptr);
     }
 }
 
@@ -485,6 +729,10 @@ TEST(MonitorLists, OfferCopyAndExport)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.window);
         std::unique_ptr<QWidget> window(c.create());
+        // A port's counters are named once the port list has been read.
+        if (auto *ports = qobject_cast<TPortCounterForm *>(window.get())) {
+            ASSERT_TRUE(WaitFor([&] { return ports->ListState() == TPortCounterForm::PortList::Listed; }));
+        }
         for (const List &l : c.lists) {
             SCOPED_TRACE(l.name);
             auto *list = Child<QTreeWidget>(window.get(), l.name);

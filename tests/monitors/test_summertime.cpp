@@ -1,6 +1,7 @@
 // The summer-time window: which rows each mode shows and reads, the octet fields of the composite
 // rows against the simulated switch, the order and content of the two writes of Set Checked, and
-// an incomplete row that is not written.
+// an incomplete row that is not written; reads and writes run as chained steps, and a failed step
+// ends the chain and is named.
 #include "agent_support.h"
 #include "fake_udp_agent.h"
 #include "kmvsim_process.h"
@@ -10,6 +11,7 @@
 #include "tctrlbtnpanel.h"
 #include "teditspanel.h"
 #include "tmessagebox.h"
+#include "tmsgpanel.h"
 #include "tsnmppanel.h"
 #include "tsummertimeform.h"
 
@@ -17,7 +19,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QDeadlineTimer>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <map>
@@ -50,6 +55,20 @@ struct SessionTo {
     ~SessionTo() { SessionParams() = saved; }
     QvSNMPSessionParams saved;
 };
+
+bool WaitFor(const std::function<bool()> &done, int ms = 10000)
+{
+    QDeadlineTimer deadline(ms);
+    while (!done() && !deadline.hasExpired())
+        QTest::qWait(10);
+    return done();
+}
+
+// The window once its read or write chain has ended.
+bool Settled(const TSummerTimeForm &form)
+{
+    return WaitFor([&] { return !form.Working() && !form.Binding()->Busy(); });
+}
 
 struct BoxAnswer {
     BoxAnswer()
@@ -127,6 +146,7 @@ TEST(SummerTimeAgainstSwitch, RowsPerMode)
         SCOPED_TRACE(c.name);
         ASSERT_NO_THROW(SetStatus(c.status));
         TSummerTimeForm form(nullptr);
+        ASSERT_TRUE(Settled(form));
         EXPECT_EQ(form.Panel()->EditsPanel->GetItemText(0), QString(c.label));
         EXPECT_EQ(form.Panel()->EditsPanel->GetItemText(1), "60");
         EXPECT_EQ(VisibleRows(form), c.visible);
@@ -142,6 +162,7 @@ TEST(SummerTimeAgainstSwitch, SetCheckedWritesTheFieldsOfTheMode)
     SessionTo session(sim.port());
     BoxAnswer box;
     TSummerTimeForm form(nullptr);
+    ASSERT_TRUE(Settled(form));
     TEditsPanel *edits = form.Panel()->EditsPanel;
     auto *status = qobject_cast<QComboBox *>(edits->Item(0).control);
     ASSERT_NE(status, nullptr);
@@ -165,6 +186,8 @@ TEST(SummerTimeAgainstSwitch, SetCheckedWritesTheFieldsOfTheMode)
         edits->CheckItem(r);
     form.Panel()->CtrlBtn->BT_SetChecked->setEnabled(true);
     form.Panel()->CtrlBtn->BT_SetChecked->click();
+    EXPECT_TRUE(form.Working()) << "Set Checked returns with its first write out";
+    ASSERT_TRUE(Settled(form));
     EXPECT_TRUE(box.asked.isEmpty()) << box.asked.join(',').toStdString();
 
     EXPECT_EQ(ReadOctets(5), "0504011e");
@@ -172,6 +195,7 @@ TEST(SummerTimeAgainstSwitch, SetCheckedWritesTheFieldsOfTheMode)
     EXPECT_EQ(ReadOctets(3), "000001030200") << "the hidden repeating rows are untouched";
 
     form.RefreshSummerTime();
+    ASSERT_TRUE(Settled(form));
     EXPECT_EQ(edits->GetItemText(0), "annual") << "the status was written";
     EXPECT_EQ(PartTexts(form, STR_AnnualStart), (QStringList{"5", "Apr", "1", "30"}));
 }
@@ -180,8 +204,9 @@ namespace {
 
 // A scripted agent holding the group's values: answers GETs from them, applies and records SETs.
 struct ScriptedSwitch {
-    ScriptedSwitch()
-        : values{{Base + "1.0", FakeUdpAgent::integer(1)},
+    // refused: a SET touching this OID is refused ("" none).
+    explicit ScriptedSwitch(const QString &refused = QString())
+        : refuse(refused), values{{Base + "1.0", FakeUdpAgent::integer(1)},
                  {Base + "2.0", FakeUdpAgent::integer(60)},
                  {Base + "3.0", FakeUdpAgent::octets(QByteArray::fromHex("000001030200"))},
                  {Base + "4.0", FakeUdpAgent::octets(QByteArray::fromHex("0000010a0300"))},
@@ -189,6 +214,16 @@ struct ScriptedSwitch {
                  {Base + "6.0", FakeUdpAgent::octets(QByteArray::fromHex("190a0300"))}},
           agent([this](const FakeRequest &r) {
               FakeResponse resp;
+              if (r.pduType == 0xa3 && !refuse.isEmpty()) {
+                  for (const FakeVb &vb : r.vbs) {
+                      if (FakeUdpAgent::text(vb.oid) == refuse) {
+                          resp.errorStatus = 10;  // wrongValue
+                          resp.errorIndex = 1;
+                          resp.vbs = r.vbs;
+                          return resp;
+                      }
+                  }
+              }
               for (FakeVb vb : r.vbs) {
                   const QString oid = FakeUdpAgent::text(vb.oid);
                   if (r.pduType == 0xa3)
@@ -226,6 +261,7 @@ struct ScriptedSwitch {
         }
         return gets;
     }
+    const QString refuse;
     std::map<QString, QByteArray> values;
     FakeUdpAgent agent;
 };
@@ -262,6 +298,7 @@ TEST(SummerTimeOnTheWire, RefreshAndSetOrder)
         SessionTo session(sw.agent.port());
         BoxAnswer box;
         TSummerTimeForm form(nullptr);
+        ASSERT_TRUE(Settled(form));
         EXPECT_EQ(sw.Gets(), c.gets) << "the first read takes the status alone, the second adds offset and the mode's rows";
 
         TEditsPanel *edits = form.Panel()->EditsPanel;
@@ -272,6 +309,7 @@ TEST(SummerTimeOnTheWire, RefreshAndSetOrder)
             qobject_cast<QLineEdit *>(form.RowList(rp[0].toInt()).at(rp[1].toInt()).data())->clear();
         }
         form.ApplySummerTime();
+        ASSERT_TRUE(Settled(form));
         EXPECT_EQ(sw.Sets(), c.sets);
         EXPECT_EQ(!box.asked.isEmpty(), c.warned) << box.asked.join(',').toStdString();
         if (*c.clearPart) {
@@ -292,7 +330,45 @@ TEST(SummerTimeOnTheWire, SilentSwitchIsReportedAndTheWindowStays)
     ASSERT_TRUE(silent.ok());
     SessionTo session(silent.port());
     TSummerTimeForm form(nullptr);
+    EXPECT_TRUE(form.Working()) << "the window opens with its first read out";
     EXPECT_EQ(VisibleRows(form), (QList<int>{0, 1, 2, 3})) << "the designed status stays in force";
     EXPECT_EQ(form.RowList(STR_RepeatStart).size(), 6);
     EXPECT_EQ(form.RowList(STR_AnnualEnd).size(), 5);
+    ASSERT_TRUE(Settled(form));
+    const QString strip = form.Panel()->Strip()->Memo->toPlainText();
+    EXPECT_TRUE(strip.contains("Summer time: reading the status failed")) << strip.toStdString();
+    EXPECT_EQ(silent.requests().size(), 2) << "one GET and its retry; the second read never left";
+    EXPECT_EQ(VisibleRows(form), (QList<int>{0, 1, 2, 3}));
+}
+
+// A write chain stops at the step that fails: a refused status write leaves the offset and the
+// dates unwritten and says so; a refused second write is named as such.
+TEST(SummerTimeOnTheWire, AFailedWriteStepEndsTheChain)
+{
+    const struct {
+        const char *name;
+        const char *refused;  // the OID under the group whose SET the switch refuses
+        QList<QStringList> sets;
+        const char *said;
+    } cases[] = {
+        {"status refused", "1.0", {{"1.0"}}, "Summer time: writing the status failed"},
+        {"dates refused", "2.0", {{"1.0"}, {"2.0", "3.0", "4.0"}}, "Summer time: writing the offset and the dates failed"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        ScriptedSwitch sw(Base + c.refused);
+        ASSERT_TRUE(sw.agent.ok());
+        SessionTo session(sw.agent.port());
+        BoxAnswer box;
+        TSummerTimeForm form(nullptr);
+        ASSERT_TRUE(Settled(form));
+        for (int r : {0, 1, 2, 3})
+            form.Panel()->EditsPanel->CheckItem(r);
+        form.ApplySummerTime();
+        ASSERT_TRUE(Settled(form));
+        EXPECT_EQ(sw.Sets(), c.sets);
+        const QString strip = form.Panel()->Strip()->Memo->toPlainText();
+        EXPECT_TRUE(strip.contains(c.said)) << strip.toStdString();
+        EXPECT_FALSE(form.Binding()->Vars().Item(0).isInvalid()) << "the status is read again next time";
+    }
 }
