@@ -297,17 +297,6 @@ void OpenRmonDialog(QDialog *dialog, std::function<void(int)> finished)
     dialog->open();
 }
 
-void ShowListOutcome(const QTreeWidget *list, QLabel *outcome, const QString &failure)
-{
-    const int rows = list->topLevelItemCount();
-    const bool cut = !failure.isEmpty() && rows > 0;
-    outcome->setText(cut ? QStringLiteral("List cut short after %1 %2: %3 Refresh reads it again.")
-                               .arg(rows)
-                               .arg(rows == 1 ? QStringLiteral("row") : QStringLiteral("rows"), failure)
-                         : QString());
-    outcome->setVisible(cut);
-}
-
 // ---- the window base ----
 
 TRmonWindow::TRmonWindow(QWidget *owner) : QWidget(owner, Qt::Window), m_wait(new QvWaitIndicator(this))

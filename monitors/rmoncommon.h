@@ -74,9 +74,6 @@ void TellLater(QWidget *owner, const QString &text, std::function<void()> after 
 // Opens a dialog of an RMON window, modal to that window only, without waiting for it; finished
 // runs with its result. The dialog is deleted when it closes.
 void OpenRmonDialog(QDialog *dialog, std::function<void(int result)> finished);
-// When a failure left rows listed, outcome (a status panel) says so until a walk reads the list
-// whole; failure "" for a whole list.
-void ShowListOutcome(const QTreeWidget *list, QLabel *outcome, const QString &failure);
 
 // An RMON window: an ordinary top-level window whose first walk tells whether the switch serves
 // RMON. When the switch answers that it does not, the window says "Please enable RMON first!" and

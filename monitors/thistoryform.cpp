@@ -311,7 +311,7 @@ void THistoryForm::WalkSamples()
 void THistoryForm::WalkControls(std::function<void()> then)
 {
     RefreshThen(m_control, [this, then](const QvSNMPError &outcome) {
-        ShowListOutcome(LV_control, StatusPanel1, outcome.code == 0 ? QString() : outcome.text);
+        ShowWalkOutcome(LV_control, StatusPanel1, outcome.code == 0 ? QString() : outcome.text);
         SetRowButtons(false);
         Ed_Source->clear();
         if (then)

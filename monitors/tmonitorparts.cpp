@@ -92,20 +92,6 @@ void ShowWalkOutcome(const QTreeWidget *list, QLabel *outcome, const QString &fa
     outcome->setVisible(cut);
 }
 
-void WalkListShowingOutcome(QvSNMPRequest2Controls &binding, const QTreeWidget *list, QLabel *outcome)
-{
-    try {
-        binding.Refresh();
-    } catch (const QvSNMPException &e) {
-        ShowWalkOutcome(list, outcome, e.text());
-        throw;
-    } catch (const std::exception &e) {
-        ShowWalkOutcome(list, outcome, QString::fromLatin1(e.what()));
-        throw;
-    }
-    ShowWalkOutcome(list, outcome, QString());
-}
-
 QTreeWidget *HiddenListView(QWidget *parent, const char *name)
 {
     auto *lv = new QTreeWidget(parent);

@@ -65,8 +65,6 @@ QLabel *AddListOutcomePanel(QStatusBar *bar);
 // After a walk of list: when its failure (empty for none) leaves rows listed, outcome says so
 // until a walk reads the whole list.
 void ShowWalkOutcome(const QTreeWidget *list, QLabel *outcome, const QString &failure);
-// The same around a blocking walk (windows still walking blocking); the failure is rethrown.
-void WalkListShowingOutcome(QvSNMPRequest2Controls &binding, const QTreeWidget *list, QLabel *outcome);
 QTreeWidget *HiddenListView(QWidget *parent, const char *name);
 QString TimeOfDayNow();
 // The combo's text in seconds as milliseconds, at least one second.

@@ -416,7 +416,7 @@ void TRMONStatisticsForm::WalkControls(std::function<void()> then)
 
 void TRMONStatisticsForm::ControlWalkEnded(const QvSNMPError &outcome)
 {
-    ShowListOutcome(LV_control, StatusPanel1, outcome.code == 0 ? QString() : outcome.text);
+    ShowWalkOutcome(LV_control, StatusPanel1, outcome.code == 0 ? QString() : outcome.text);
     SetRowButtons(false);
     Ed_Source->clear();
 }
