@@ -110,6 +110,7 @@ int main(int argc, char **argv)
         {"Save Configure", "SaveConfig"},
     };
     double worst = reference;
+    QApplication::setQuitOnLastWindowClosed(false);
     for (const auto &c : cases) {
         auto *action = form.menuBar()->findChild<QAction *>(QLatin1String(c.action));
         if (!action) {
@@ -118,16 +119,20 @@ int main(int argc, char **argv)
         }
         double measured = -1;
         int outstanding = 0;
-        // A window still shown modally is measured inside its own loop.
-        const QvModalHook previous = QvSetModalHook([&](QDialog *d) {
-            d->show();
-            outstanding = QvSNMPAdapter::PendingCount();
-            measured = probe.Measure(ms);
-            d->close();
-            return 0;
+        // A window shown modally is measured inside its own loop, then closed.
+        QTimer::singleShot(100, &app, [&] {
+            if (QWidget *modal = QApplication::activeModalWidget()) {
+                outstanding = QvSNMPAdapter::PendingCount();
+                measured = probe.Measure(ms);
+                modal->close();
+            }
         });
         action->trigger();
-        QvSetModalHook(previous);
+        if (measured < 0) {
+            QEventLoop settle;
+            QTimer::singleShot(150, &settle, &QEventLoop::quit);
+            settle.exec();
+        }
         if (measured < 0) {
             outstanding = QvSNMPAdapter::PendingCount();
             measured = probe.Measure(ms);
