@@ -334,12 +334,12 @@ constexpr SimObjectDef kObjects[] = {
     {"1.3.6.1.2.1.17.7.1.4.2.1.5", SimType::Octets, SimAccess::ReadOnly, nullptr, nullptr}, // CurrentUntaggedPorts
     {"1.3.6.1.2.1.17.7.1.4.2.1.6", SimType::Integer, SimAccess::ReadOnly, "2", "1-3"}, // VLANStatus
     {"1.3.6.1.2.1.17.7.1.4.2.1.7", SimType::TimeTicks, SimAccess::ReadOnly, nullptr, nullptr}, // CreationTime
-    {"1.3.6.1.2.1.17.7.1.4.3.1.1", SimType::Octets, SimAccess::ReadWrite, "default;2=lab;10=servers;20=voice", "len 0-32"}, // VLAN Name
-    {"1.3.6.1.2.1.17.7.1.4.3.1.2", SimType::Octets, SimAccess::ReadWrite, "0xFFFF00FF00FFC0;2=0x00000000FF0080;10=0x0000FF00000080;20=0xFFF00000000080", "len 0-8"}, // Egress Ports
+    {"1.3.6.1.2.1.17.7.1.4.3.1.1", SimType::Octets, SimAccess::ReadWrite, "default;2=lab;100=servers;200=voice", "len 0-32"}, // VLAN Name
+    {"1.3.6.1.2.1.17.7.1.4.3.1.2", SimType::Octets, SimAccess::ReadWrite, "0xFFFF00FF00FFC0;2=0x00000000FF0000;100=0x0000FF00000080;200=0xFFF00000000080", "len 0-8"}, // Egress Ports
     {"1.3.6.1.2.1.17.7.1.4.3.1.3", SimType::Octets, SimAccess::ReadWrite, "0x00000000000000", "len 0-8"}, // Forbidden Egress Ports
-    {"1.3.6.1.2.1.17.7.1.4.3.1.4", SimType::Octets, SimAccess::ReadWrite, "0xFFFF00FF00FF40;2=0x00000000FF0000;10=0x0000FF00000000;20=0x00000000000000", "len 0-8"}, // Untagged Ports
+    {"1.3.6.1.2.1.17.7.1.4.3.1.4", SimType::Octets, SimAccess::ReadWrite, "0xFFFF00FF00FF40;2=0x00000000FF0000;100=0x0000FF00000000;200=0x00000000000000", "len 0-8"}, // Untagged Ports
     {"1.3.6.1.2.1.17.7.1.4.3.1.5", SimType::Integer, SimAccess::ReadWrite, "1", "1-6"}, // Status
-    {"1.3.6.1.2.1.17.7.1.4.5.1.1", SimType::Gauge32, SimAccess::ReadWrite, "1;17-24=10;33-40=2", "1-4094"}, // dot1qPvid
+    {"1.3.6.1.2.1.17.7.1.4.5.1.1", SimType::Gauge32, SimAccess::ReadWrite, "1;17-24=100;33-40=2", "1-4094"}, // dot1qPvid
     {"1.3.6.1.2.1.17.7.1.4.5.1.2", SimType::Integer, SimAccess::ReadWrite, "1", "1-2"}, // dot1qPortAcceptableFrameTypes
     {"1.3.6.1.2.1.17.7.1.4.5.1.3", SimType::Integer, SimAccess::ReadWrite, "2", "1-2"}, // dot1qPortIngressFiltering
     {"1.3.6.1.2.1.17.7.1.4.5.1.4", SimType::Integer, SimAccess::ReadWrite, "2", "1-2"}, // dot1qPortGvrpStatus
@@ -754,8 +754,8 @@ constexpr SimTableDef kTables[] = {
     {"1.3.6.1.2.1.17.7.1.2.2.1", "int mac", "1 0050BA112201;1 0050BA112202;1 0050BA112203;2 0050BA1122A0", 0, SimRowControl::None},
     {"1.3.6.1.2.1.17.7.1.3.1.1", "int mac int", "1 0050BA3300A1 0", 4, SimRowControl::ValidInvalid},
     {"1.3.6.1.2.1.17.7.1.3.2.1", "int mac int", "", 5, SimRowControl::ValidInvalid},
-    {"1.3.6.1.2.1.17.7.1.4.2.1", "int int", "0 1;0 2;0 10;0 20", 0, SimRowControl::None},
-    {"1.3.6.1.2.1.17.7.1.4.3.1", "int", "1;2;10;20", 5, SimRowControl::RowStatus},
+    {"1.3.6.1.2.1.17.7.1.4.2.1", "int int", "0 1;0 2;0 100;0 200", 0, SimRowControl::None},
+    {"1.3.6.1.2.1.17.7.1.4.3.1", "int", "1;2;100;200", 5, SimRowControl::RowStatus},
     {"1.3.6.1.2.1.17.7.1.4.5.1", "int", "1-50", 0, SimRowControl::None},
     {"1.3.6.1.2.1.47.1.1.1.1", "int", "1-5", 0, SimRowControl::None},
     {"1.3.6.1.2.1.47.1.2.1.1", "int", "1", 0, SimRowControl::None},

@@ -133,7 +133,7 @@ TEST_F(PortOverlayTest, ShowsTheSwitchsTrafficUnderEveryVersion)
         EXPECT_TRUE(tip.startsWith("Port 9 (port9): lab bench (flaky cable)\n")) << tip.toStdString();
         EXPECT_TRUE(tip.contains("Status: admin up, link up")) << tip.toStdString();
         EXPECT_TRUE(tip.contains("Speed: 100 Mbit/s, full duplex")) << tip.toStdString();
-        EXPECT_TRUE(tip.contains("VLANs: PVID 1; untagged: 1 default; tagged: 20 voice")) << tip.toStdString();
+        EXPECT_TRUE(tip.contains("VLANs: PVID 1; untagged: 1 default; tagged: 200 voice")) << tip.toStdString();
         EXPECT_TRUE(tip.contains(", growing, last grew ")) << tip.toStdString();
         EXPECT_TRUE(overlay->TooltipFor(49).contains("Speed: 1 Gbit/s")) << overlay->TooltipFor(49).toStdString();
         EXPECT_TRUE(overlay->TooltipFor(14).contains("link down"));
@@ -149,12 +149,12 @@ TEST_F(PortOverlayTest, VlanChooserOutlinesMembers)
     QStringList items;
     for (int i = 0; i < box->count(); ++i)
         items << box->itemText(i);
-    EXPECT_EQ(items, (QStringList{"none", "1 default", "2 lab", "10 servers", "20 voice"}));
+    EXPECT_EQ(items, (QStringList{"none", "1 default", "2 lab", "100 servers", "200 voice"}));
     const struct { int vlan; int port; TVlanMembership m; } cases[] = {
-        {20, 1, TVlanMembership::Tagged}, {20, 12, TVlanMembership::Tagged}, {20, 13, TVlanMembership::None},
-        {20, 49, TVlanMembership::Tagged}, {10, 17, TVlanMembership::Untagged}, {10, 49, TVlanMembership::Tagged},
-        {10, 1, TVlanMembership::None}, {1, 1, TVlanMembership::Untagged}, {1, 17, TVlanMembership::None},
-        {1, 49, TVlanMembership::Tagged}, {2, 35, TVlanMembership::Untagged}, {0, 1, TVlanMembership::None},
+        {200, 1, TVlanMembership::Tagged}, {200, 12, TVlanMembership::Tagged}, {200, 13, TVlanMembership::None},
+        {200, 49, TVlanMembership::Tagged}, {100, 17, TVlanMembership::Untagged}, {100, 49, TVlanMembership::Tagged},
+        {100, 1, TVlanMembership::None}, {1, 1, TVlanMembership::Untagged}, {1, 17, TVlanMembership::None},
+        {1, 49, TVlanMembership::Tagged}, {2, 35, TVlanMembership::Untagged}, {2, 49, TVlanMembership::None}, {0, 1, TVlanMembership::None},
     };
     for (const auto &c : cases) {
         box->setCurrentIndex(box->findData(c.vlan));
@@ -162,11 +162,11 @@ TEST_F(PortOverlayTest, VlanChooserOutlinesMembers)
         EXPECT_EQ(overlay->Look(c.port).vlan, c.m) << "VLAN " << c.vlan << " port " << c.port;
     }
     // The choice survives the next details poll.
-    box->setCurrentIndex(box->findData(10));
+    box->setCurrentIndex(box->findData(100));
     const int polls = overlay->Poller()->DetailsPolls();
     overlay->Poller()->PollDetails();
     ASSERT_TRUE(WaitFor([&] { return overlay->Poller()->DetailsPolls() > polls; }, 15000));
-    EXPECT_EQ(overlay->SelectedVlan(), 10);
+    EXPECT_EQ(overlay->SelectedVlan(), 100);
 }
 
 TEST_F(PortOverlayTest, PaintsAndAnswersTooltipsOnThePicture)
@@ -176,7 +176,7 @@ TEST_F(PortOverlayTest, PaintsAndAnswersTooltipsOnThePicture)
     ASSERT_TRUE(Measured(*form));
     TPortOverlay *overlay = form->Overlay();
     QComboBox *box = overlay->VlanChooser();
-    box->setCurrentIndex(box->findData(10));
+    box->setCurrentIndex(box->findData(100));
     QTest::qWait(50);
     const QImage plain = FrontPanelArt::DrawFrontPanel().toImage();
     const QImage shown = form->Image->grab().toImage();
