@@ -87,7 +87,8 @@ protected:
             p.drawText(QRect(x, 0, w + 2, height()), Qt::AlignVCenter | Qt::AlignLeft, t);
             x += w + 6;
         };
-        auto swatch = [&](const QColor &fill, const QColor &edge, Qt::PenStyle style = Qt::SolidLine) {
+        // inset > 1 leaves chassis colour around the outline, as on the panel, so that a light one shows.
+        auto swatch = [&](const QColor &fill, const QColor &edge, Qt::PenStyle style = Qt::SolidLine, int inset = 1) {
             const QRect r(x, y - 6, 16, 12);
             p.fillRect(r, QColor(52, 54, 60));
             if (fill.isValid())
@@ -98,7 +99,7 @@ protected:
                     pen.setDashPattern({1.5, 1.5});
                 p.setPen(pen);
                 p.setBrush(Qt::NoBrush);
-                p.drawRect(r.adjusted(1, 1, -1, -1));
+                p.drawRect(r.adjusted(inset, inset, -inset, -inset));
             }
             x += 19;
         };
@@ -116,9 +117,9 @@ protected:
         swatch(TPortOverlay::GreyColour(), QColor());
         text(QStringLiteral("no answer"));
         x += 6;
-        swatch(QColor(), TPortOverlay::VlanColour());
+        swatch(QColor(), TPortOverlay::VlanColour(), Qt::SolidLine, 3);
         text(QStringLiteral("untagged"));
-        swatch(QColor(), TPortOverlay::VlanColour(), Qt::DashLine);
+        swatch(QColor(), TPortOverlay::VlanColour(), Qt::DashLine, 3);
         text(QStringLiteral("tagged"));
     }
 

@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
@@ -58,6 +59,8 @@ class MainFormTest : public ::testing::Test {
 public:
     static void SetUpTestSuite()
     {
+        // The overlay's remembered choice comes from a test configuration, not the user's.
+        QStandardPaths::setTestModeEnabled(true);
         s_home = makeTempDir(QStringLiteral("mainform"));
         s_oldCwd = QDir::currentPath();
         // The engine-boots file lives in the working folder.
