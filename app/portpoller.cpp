@@ -96,6 +96,7 @@ void TPortPoller::Stop()
     m_detailsRequest->Cancel();
     m_trafficBusy = false;
     m_detailsStep = Idle;
+    ++m_detailsRun;
 }
 
 bool TPortPoller::IsRunning() const
@@ -230,7 +231,8 @@ void TPortPoller::PollDetails()
         return;
     m_detailsNew = QVector<TPortDetails>(Ports);
     m_vlansNew.clear();
-    m_detailsStep = Traffic;  // the step before the first
+    m_detailsStep = Starting;
+    ++m_detailsRun;
     NextDetailsStep();
 }
 
@@ -277,13 +279,17 @@ void TPortPoller::NextDetailsStep()
             v.AddVar(QStringLiteral("1.3.6.1.2.1.17.7.1.4.2.1.5"), QStringLiteral("dot1qVlanCurrentUntaggedPorts"), SYN_OCTETSTR, ACC_READONLY);
             break;
         }
-        default:
+        case Done:
             // Every step answered: the new figures replace the old together.
             m_detailsStep = Idle;
             m_details = m_detailsNew;
             m_vlans = m_vlansNew;
             ++m_detailsPolls;
             emit DetailsUpdated();
+            return;
+        case Idle:
+        case Starting:
+            m_detailsStep = Idle;
             return;
         }
         r.ReadAsync(&TPortPoller::DetailsRow, this, true);
@@ -360,7 +366,9 @@ void TPortPoller::DetailsRowRead(const QvSNMPError &outcome)
             std::sort(m_vlansNew.begin(), m_vlansNew.end(), [](const TVlan &a, const TVlan &b) { return a.id < b.id; });
         }
         // The next step leaves from the event loop, not from inside this completion.
-        QMetaObject::invokeMethod(this, [this] {
+        QMetaObject::invokeMethod(this, [this, run = m_detailsRun] {
+            if (run != m_detailsRun || m_detailsStep == Idle)
+                return;
             try {
                 NextDetailsStep();
             } catch (...) {

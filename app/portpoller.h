@@ -66,7 +66,7 @@ signals:
     void SilentChanged(bool silent);
 
 private:
-    enum Step { Idle, Traffic, PortsWalk, VlanNames, VlanPorts };
+    enum Step { Idle, Starting, PortsWalk, VlanNames, VlanPorts, Done };
     void BuildTraffic();
     static void TrafficRow(void *data, QvSNMPError *outcome, QvSNMPVarList *vars);
     static void DetailsRow(void *data, QvSNMPError *outcome, QvSNMPVarList *vars);
@@ -82,6 +82,7 @@ private:
     std::unique_ptr<QvSNMPRequest> m_detailsRequest;
     bool m_trafficBusy = false;
     Step m_detailsStep = Idle;
+    int m_detailsRun = 0;  // a queued step of an earlier run does nothing
     bool m_wide = true;
     QElapsedTimer m_clock;
 
