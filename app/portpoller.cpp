@@ -136,8 +136,9 @@ void TPortPoller::PollTraffic()
         m_reading.ports.resize(Ports);
         m_trafficBusy = true;
         m_trafficRequest->ReadAsync(&TPortPoller::TrafficRow, this, true);
-    } catch (const QvSNMPException &) {
-        m_trafficBusy = false;
+    } catch (...) {
+        // Nothing left: the overlay greys as for a switch that does not answer.
+        m_trafficRequest->Cancel();
         FinishTraffic(false);
     }
 }
@@ -150,7 +151,12 @@ void TPortPoller::TrafficRow(void *data, QvSNMPError *outcome, QvSNMPVarList *)
     try {
         self->TrafficRowRead(*outcome);
     } catch (...) {
-        self->m_trafficBusy = false;
+        // The walk ends here (no further read leaves); the overlay greys until the next poll.
+        try {
+            self->FinishTraffic(false);
+        } catch (...) {
+            self->m_trafficBusy = false;
+        }
     }
 }
 
@@ -229,6 +235,7 @@ void TPortPoller::PollDetails()
 {
     if (m_detailsStep != Idle)
         return;
+    // NextDetailsStep catches every failure itself.
     m_detailsNew = QVector<TPortDetails>(Ports);
     m_vlansNew.clear();
     m_detailsStep = Starting;
@@ -293,7 +300,8 @@ void TPortPoller::NextDetailsStep()
             return;
         }
         r.ReadAsync(&TPortPoller::DetailsRow, this, true);
-    } catch (const QvSNMPException &) {
+    } catch (...) {
+        r.Cancel();
         m_detailsStep = Idle;
     }
 }
