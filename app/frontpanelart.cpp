@@ -28,6 +28,25 @@ int PortAt(int x, int y)
     return 0;
 }
 
+QRect PortFace(int port)
+{
+    if (port == 49 || port == 50)
+        return QRect(port == 49 ? 745 : 777, 25, ModuleWidth, ModuleHeight);
+    if (port < 1 || port > 48)
+        return QRect();
+    static constexpr int firstX[] = {95, 311, 526};
+    const int i = (port - 1) % 16;
+    return QRect(firstX[(port - 1) / 16] + 26 * (i / 2), 25 + 21 * (i % 2), 24, 19);
+}
+
+int PortFaceAt(int x, int y)
+{
+    for (int port = 1; port <= 50; ++port)
+        if (PortFace(port).contains(x, y))
+            return port;
+    return 0;
+}
+
 namespace {
 
 // One RJ-45 jack of about 24 x 19 at (x, y); lower-row jacks are mirrored (latch at the bottom).

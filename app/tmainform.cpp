@@ -8,6 +8,7 @@
 #include "menutree.h"
 #include "mibcatalogue.h"
 #include "mibtables.h"
+#include "portoverlay.h"
 #include "qvsnmpsession.h"
 #include "qvwaitindicator.h"
 #include "qvsnmperrors.h"
@@ -236,6 +237,9 @@ void TMainForm::BuildPanel()
     NoticePanel->hide();
     StatusBar->addPermanentWidget(NoticePanel);
     StatusBar->addPermanentWidget(StatusPanel);
+    m_overlay = new TPortOverlay(Image, client);
+    m_overlay->Strip()->setGeometry(0, PanelHeight + 1, ClientWidth, TPortOverlay::StripHeight);
+    m_overlay->AddViewMenu(menuBar(), Help1);
     m_wait = new QvWaitIndicator(this);
     m_wait->SetStatusTarget(StatusBar);
     m_noticeTimer = new QTimer(this);
@@ -279,7 +283,7 @@ void TMainForm::FormCreate()
         SetupFrontPanel();
         setWindowTitle(DesignedCaption + QStringLiteral(" : ") + m_texts.Address);
         // No horizontal scroll bar ever shows, so the client area gets its extra pixel.
-        centralWidget()->setFixedHeight(PanelHeight + 1);
+        centralWidget()->setFixedHeight(PanelHeight + 1 + TPortOverlay::StripHeight);
         SNMPV3->setEnabled(SessionParams().Security.Version == SNMP_VERSION_V3);
         SNMPV3->menuAction()->setEnabled(SNMPV3->isEnabled());
         UpdateStatusPanel();
@@ -373,6 +377,7 @@ void TMainForm::SetupFrontPanel()
         m_consoleBinding->Start(500);
     } catch (const QvSNMPException &) {
     }
+    m_overlay->Restart();
 }
 
 void TMainForm::ProbeGigabitPorts()

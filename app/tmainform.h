@@ -23,6 +23,7 @@ class QvLed;
 class QvSNMPRequest2Leds;
 class QTimer;
 class TDeviceWatch;
+class TPortOverlay;
 class QvWaitIndicator;
 
 // What start-up reads from the process: its arguments (without the program name), the
@@ -85,6 +86,8 @@ public:
 
     QvSNMPRequest2Leds *PortBinding() const { return m_portBinding; }
     QvSNMPRequest2Leds *ConsoleBinding() const { return m_consoleBinding; }
+    // Traffic, errors and VLANs over the ports, with its legend below the panel.
+    TPortOverlay *Overlay() const { return m_overlay; }
 
     // Menu handlers.
     void SNMPConfigClick();
@@ -129,4 +132,5 @@ private:
     std::unique_ptr<QvSNMPRequest> m_gigaProbe;
     int m_gigaSlot = 0;
     QvWaitIndicator *m_wait = nullptr;
+    TPortOverlay *m_overlay = nullptr;
 };

@@ -185,6 +185,7 @@ constexpr SimObjectDef kObjects[] = {
     {"1.3.6.1.2.1.10.7.2.1.7", SimType::Counter32, SimAccess::ReadOnly, "0", nullptr, SimHook::Counter}, // dot3StatsDeferredTransmissions
     {"1.3.6.1.2.1.10.7.2.1.8", SimType::Counter32, SimAccess::ReadOnly, "0", nullptr, SimHook::Counter}, // dot3StatsLateCollisions
     {"1.3.6.1.2.1.10.7.2.1.9", SimType::Counter32, SimAccess::ReadOnly, "0", nullptr, SimHook::Counter}, // dot3StatsExcessiveCollisions
+    {"1.3.6.1.2.1.10.7.2.1.19", SimType::Integer, SimAccess::ReadOnly, "3;13-16=2;41-44=1", "1-3"}, // dot3StatsDuplexStatus
     {"1.3.6.1.2.1.16.1.1.1.1", SimType::Integer, SimAccess::ReadOnly, "{i}", nullptr}, // Index
     {"1.3.6.1.2.1.16.1.1.1.2", SimType::ObjectId, SimAccess::ReadWrite, "1.3.6.1.2.1.2.2.1.1.{i}", nullptr}, // DataSource
     {"1.3.6.1.2.1.16.1.1.1.3", SimType::Counter32, SimAccess::ReadOnly, "0", nullptr, SimHook::Counter}, // DropEvents
@@ -312,7 +313,7 @@ constexpr SimObjectDef kObjects[] = {
     {"1.3.6.1.2.1.17.7.1.1.1", SimType::Integer, SimAccess::ReadOnly, "1", nullptr}, // VLANVersionNumber
     {"1.3.6.1.2.1.17.7.1.1.2", SimType::Integer, SimAccess::ReadOnly, "4094", nullptr}, // MaxVLANId
     {"1.3.6.1.2.1.17.7.1.1.3", SimType::Gauge32, SimAccess::ReadOnly, "256", nullptr}, // MaxSupportedVLANs
-    {"1.3.6.1.2.1.17.7.1.1.4", SimType::Gauge32, SimAccess::ReadOnly, "2", nullptr}, // CurrentNumOfVLANs
+    {"1.3.6.1.2.1.17.7.1.1.4", SimType::Gauge32, SimAccess::ReadOnly, "4", nullptr}, // CurrentNumOfVLANs
     {"1.3.6.1.2.1.17.7.1.1.5", SimType::Integer, SimAccess::ReadWrite, "2", "1-2"}, // GVRPStatus
     {"1.3.6.1.2.1.17.7.1.2.1.1.1", SimType::Integer, SimAccess::ReadOnly, "{i}", nullptr}, // Fdb Id
     {"1.3.6.1.2.1.17.7.1.2.2.1.1", SimType::Octets, SimAccess::ReadOnly, "0x0050BA7040{x}", nullptr}, // FdbMacAddress
@@ -333,12 +334,12 @@ constexpr SimObjectDef kObjects[] = {
     {"1.3.6.1.2.1.17.7.1.4.2.1.5", SimType::Octets, SimAccess::ReadOnly, nullptr, nullptr}, // CurrentUntaggedPorts
     {"1.3.6.1.2.1.17.7.1.4.2.1.6", SimType::Integer, SimAccess::ReadOnly, "2", "1-3"}, // VLANStatus
     {"1.3.6.1.2.1.17.7.1.4.2.1.7", SimType::TimeTicks, SimAccess::ReadOnly, nullptr, nullptr}, // CreationTime
-    {"1.3.6.1.2.1.17.7.1.4.3.1.1", SimType::Octets, SimAccess::ReadWrite, "default;2=lab", "len 0-32"}, // VLAN Name
-    {"1.3.6.1.2.1.17.7.1.4.3.1.2", SimType::Octets, SimAccess::ReadWrite, "0xFFFFFFFF00FFC0;2=0x00000000FF0000", "len 0-8"}, // Egress Ports
+    {"1.3.6.1.2.1.17.7.1.4.3.1.1", SimType::Octets, SimAccess::ReadWrite, "default;2=lab;100=servers;200=voice", "len 0-32"}, // VLAN Name
+    {"1.3.6.1.2.1.17.7.1.4.3.1.2", SimType::Octets, SimAccess::ReadWrite, "0xFFFF00FF00FFC0;2=0x00000000FF0000;100=0x0000FF00000080;200=0xFFF00000000080", "len 0-8"}, // Egress Ports
     {"1.3.6.1.2.1.17.7.1.4.3.1.3", SimType::Octets, SimAccess::ReadWrite, "0x00000000000000", "len 0-8"}, // Forbidden Egress Ports
-    {"1.3.6.1.2.1.17.7.1.4.3.1.4", SimType::Octets, SimAccess::ReadWrite, "0xFFFFFFFF00FFC0;2=0x00000000FF0000", "len 0-8"}, // Untagged Ports
+    {"1.3.6.1.2.1.17.7.1.4.3.1.4", SimType::Octets, SimAccess::ReadWrite, "0xFFFF00FF00FF40;2=0x00000000FF0000;100=0x0000FF00000000;200=0x00000000000000", "len 0-8"}, // Untagged Ports
     {"1.3.6.1.2.1.17.7.1.4.3.1.5", SimType::Integer, SimAccess::ReadWrite, "1", "1-6"}, // Status
-    {"1.3.6.1.2.1.17.7.1.4.5.1.1", SimType::Gauge32, SimAccess::ReadWrite, "1;33-40=2", "1-4094"}, // dot1qPvid
+    {"1.3.6.1.2.1.17.7.1.4.5.1.1", SimType::Gauge32, SimAccess::ReadWrite, "1;17-24=100;33-40=2", "1-4094"}, // dot1qPvid
     {"1.3.6.1.2.1.17.7.1.4.5.1.2", SimType::Integer, SimAccess::ReadWrite, "1", "1-2"}, // dot1qPortAcceptableFrameTypes
     {"1.3.6.1.2.1.17.7.1.4.5.1.3", SimType::Integer, SimAccess::ReadWrite, "2", "1-2"}, // dot1qPortIngressFiltering
     {"1.3.6.1.2.1.17.7.1.4.5.1.4", SimType::Integer, SimAccess::ReadWrite, "2", "1-2"}, // dot1qPortGvrpStatus
@@ -361,6 +362,7 @@ constexpr SimObjectDef kObjects[] = {
     {"1.3.6.1.2.1.31.1.1.1.15", SimType::Gauge32, SimAccess::ReadOnly, "100;49-50=1000", nullptr}, // HighSpeed
     {"1.3.6.1.2.1.31.1.1.1.16", SimType::Integer, SimAccess::ReadWrite, "2", "1-2"}, // PromiscuousMode
     {"1.3.6.1.2.1.31.1.1.1.17", SimType::Integer, SimAccess::ReadOnly, "1", "1-2"}, // ConnectorPresent
+    {"1.3.6.1.2.1.31.1.1.1.18", SimType::Octets, SimAccess::ReadWrite, ";1=core uplink A;3=file server;9=lab bench (flaky cable);19=backup server;22=camera recorder;35=build farm;47=storage array;49=core uplink;50=backup uplink", "len 0-64"}, // Alias
     {"1.3.6.1.2.1.31.1.1.1.19", SimType::TimeTicks, SimAccess::ReadOnly, nullptr, nullptr}, // CounterDiscontinuityTime
     {"1.3.6.1.2.1.31.1.5", SimType::TimeTicks, SimAccess::ReadOnly, nullptr, nullptr}, // ifTableLastChange
     {"1.3.6.1.2.1.31.1.6", SimType::TimeTicks, SimAccess::ReadOnly, nullptr, nullptr}, // ifStackLastChange
@@ -752,8 +754,8 @@ constexpr SimTableDef kTables[] = {
     {"1.3.6.1.2.1.17.7.1.2.2.1", "int mac", "1 0050BA112201;1 0050BA112202;1 0050BA112203;2 0050BA1122A0", 0, SimRowControl::None},
     {"1.3.6.1.2.1.17.7.1.3.1.1", "int mac int", "1 0050BA3300A1 0", 4, SimRowControl::ValidInvalid},
     {"1.3.6.1.2.1.17.7.1.3.2.1", "int mac int", "", 5, SimRowControl::ValidInvalid},
-    {"1.3.6.1.2.1.17.7.1.4.2.1", "int int", "0 1;0 2", 0, SimRowControl::None},
-    {"1.3.6.1.2.1.17.7.1.4.3.1", "int", "1;2", 5, SimRowControl::RowStatus},
+    {"1.3.6.1.2.1.17.7.1.4.2.1", "int int", "0 1;0 2;0 100;0 200", 0, SimRowControl::None},
+    {"1.3.6.1.2.1.17.7.1.4.3.1", "int", "1;2;100;200", 5, SimRowControl::RowStatus},
     {"1.3.6.1.2.1.17.7.1.4.5.1", "int", "1-50", 0, SimRowControl::None},
     {"1.3.6.1.2.1.47.1.1.1.1", "int", "1-5", 0, SimRowControl::None},
     {"1.3.6.1.2.1.47.1.2.1.1", "int", "1", 0, SimRowControl::None},

@@ -1,6 +1,7 @@
 #include "simmodel.h"
 
 #include "simrmon.h"
+#include "simtraffic.h"
 
 #include <algorithm>
 #include <climits>
@@ -102,9 +103,13 @@ void SimModel::rebuildCounters()
         fractions[c.oid] = c.fraction;
     m_counters.clear();
     for (const auto &[oid, cell] : m_store.cells()) {
-        if (!cell.def || cell.def->hook != SimHook::Counter || cell.def->rate == 0)
+        if (!cell.def || cell.def->hook != SimHook::Counter)
             continue;
-        Counter c{oid, double(cell.def->rate), fractions.count(oid) ? fractions[oid] : 0.0, 0, {},
+        // The ports' own traffic follows the profile; other counters their definition's rate.
+        const double profiled = simTrafficRate(oid);
+        if (profiled == 0 || (profiled < 0 && cell.def->rate == 0))
+            continue;
+        Counter c{oid, profiled > 0 ? profiled : double(cell.def->rate), fractions.count(oid) ? fractions[oid] : 0.0, 0, {},
                   cell.def->type == SimType::Counter64};
         SimOid entry;
         const SimTableDef *table = m_store.tableOf(oid, &entry);
@@ -115,7 +120,8 @@ void SimModel::rebuildCounters()
             else if (std::string(table->index).rfind("int", 0) == 0 && suffix[0] >= 1 && suffix[0] <= uint32_t(kPorts))
                 c.port = int(suffix[0]);
         }
-        c.rate *= portScale(c.port);
+        if (profiled < 0)
+            c.rate *= portScale(c.port);
         m_counters.push_back(std::move(c));
     }
 }

@@ -47,4 +47,30 @@ TEST(FrontPanel, PicturesHaveTheirDesignedSizes)
     }
 }
 
+TEST(FrontPanel, PortFacesHoldTheirClickRegionsAndTheSlots)
+{
+    // Faces do not overlap, and their centres click their ports.
+    for (int port = 1; port <= 50; ++port) {
+        const QRect face = FrontPanelArt::PortFace(port);
+        ASSERT_FALSE(face.isEmpty()) << port;
+        for (int x = face.left(); x <= face.right(); ++x)
+            for (int y = face.top(); y <= face.bottom(); ++y) {
+                ASSERT_EQ(FrontPanelArt::PortFaceAt(x, y), port) << x << "," << y;
+                // A click on a face never opens another port (the last column of block 3 is no click region).
+                const int click = FrontPanelArt::PortAt(x, y);
+                ASSERT_TRUE(click == port || click == 0) << x << "," << y << " clicks " << click;
+            }
+        if (port <= 48) {
+            EXPECT_EQ(FrontPanelArt::PortAt(face.center().x(), face.center().y()), port);
+        }
+    }
+    const struct { int x, y, port; } cases[] = {
+        {760, 30, 49}, {790, 40, 50}, {305, 30, 0}, {95, 24, 0}, {10, 10, 0}, {0, 0, 0},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(FrontPanelArt::PortFaceAt(c.x, c.y), c.port) << c.x << "," << c.y;
+    EXPECT_TRUE(FrontPanelArt::PortFace(0).isEmpty());
+    EXPECT_TRUE(FrontPanelArt::PortFace(51).isEmpty());
+}
+
 } // namespace

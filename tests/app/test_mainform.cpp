@@ -28,6 +28,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
@@ -62,6 +63,8 @@ class MainFormTest : public ::testing::Test {
 public:
     static void SetUpTestSuite()
     {
+        // The overlay's remembered choice comes from a test configuration, not the user's.
+        QStandardPaths::setTestModeEnabled(true);
         s_home = makeTempDir(QStringLiteral("mainform"));
         s_oldCwd = QDir::currentPath();
         // The engine-boots file lives in the working folder.
