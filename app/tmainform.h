@@ -23,6 +23,7 @@ class QvLed;
 class QvSNMPRequest2Leds;
 class QTimer;
 class TDeviceWatch;
+class TEventCenter;
 class QvWaitIndicator;
 
 // What start-up reads from the process: its arguments (without the program name), the
@@ -85,6 +86,8 @@ public:
 
     QvSNMPRequest2Leds *PortBinding() const { return m_portBinding; }
     QvSNMPRequest2Leds *ConsoleBinding() const { return m_consoleBinding; }
+    // Notifications: receiver, event log, status bar count (null before start-up).
+    TEventCenter *Events() const { return m_events; }
 
     // Menu handlers.
     void SNMPConfigClick();
@@ -129,4 +132,6 @@ private:
     std::unique_ptr<QvSNMPRequest> m_gigaProbe;
     int m_gigaSlot = 0;
     QvWaitIndicator *m_wait = nullptr;
+    TEventCenter *m_events = nullptr;
+    void StartEvents();
 };

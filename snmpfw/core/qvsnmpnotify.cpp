@@ -4,10 +4,20 @@
 
 #include "qvsnmpsession.h"
 
+#include <arpa/inet.h>
+
 QvNotifyListenParams &NotifyListenParams()
 {
     static QvNotifyListenParams p;
     return p;
+}
+
+bool IsNumericAddress(const QString &text)
+{
+    const QByteArray t = text.trimmed().toLatin1();
+    in_addr a4{};
+    in6_addr a6{};
+    return !t.isEmpty() && (inet_pton(AF_INET, t.constData(), &a4) == 1 || inet_pton(AF_INET6, t.constData(), &a6) == 1);
 }
 
 namespace {

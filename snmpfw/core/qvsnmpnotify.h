@@ -14,6 +14,8 @@ struct QvNotifyListenParams {
     quint16 Port = 162;
 };
 QvNotifyListenParams &NotifyListenParams();
+// A numeric IPv4 or IPv6 address (nothing is looked up).
+bool IsNumericAddress(const QString &text);
 
 // Who may send: the switch and the credentials of the session.
 struct QvNotifySender {

@@ -250,7 +250,7 @@ TEST(ConfigSnmpDialog, FileText)
     const QStringList order = {"AgentIP", "AgentPort", "Version", "SecurityName", "AuthPassword", "PrivPassword",
                                "AuthProtocol", "PrivProtocol", "ContextEngineID", "SecurityLevel", "ContextName",
                                "GetCommStr", "SetCommStr", "UpdateDate", "UpdateTime", "SecurityModel",
-                               "Timeout", "Retries"};
+                               "Timeout", "Retries", "NotifyAddress", "NotifyPort"};
     QStringList seen;
     for (const QString &line : d.ConfigFileText().split("\r\n").mid(1))
         seen << line.section('=', 0, 0);
