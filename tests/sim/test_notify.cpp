@@ -223,3 +223,24 @@ TEST(SimNotifications, EveryKindReachesTheReceiver)
             EXPECT_EQ(rx.IgnoredCount(), 0u);
     }
 }
+
+TEST(SimNotifications, CommandLineRefusals)
+{
+    const struct {
+        QStringList args;
+        const char *message;
+    } cases[] = {
+        {{QStringLiteral("--notify"), QStringLiteral("10.0.0.1:162")}, "only loopback"},
+        {{QStringLiteral("--notify"), QStringLiteral("127.0.0.1")}, "ADDRESS:PORT"},
+        {{QStringLiteral("--notify"), QStringLiteral("127.0.0.1:70000")}, "bad port"},
+        {{QStringLiteral("--notify-version"), QStringLiteral("v2")}, "v1, v2c or v3"},
+    };
+    for (const auto &c : cases) {
+        QProcess p;
+        p.setProcessChannelMode(QProcess::MergedChannels);
+        p.start(QStringLiteral(KMV_KMVSIM_PATH), QStringList{QStringLiteral("--listen"), QStringLiteral("127.0.0.1:1")} + c.args);
+        ASSERT_TRUE(p.waitForFinished(10000));
+        EXPECT_EQ(p.exitCode(), 2) << c.message;
+        EXPECT_TRUE(p.readAll().contains(c.message)) << c.message;
+    }
+}
