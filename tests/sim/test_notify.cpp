@@ -244,3 +244,47 @@ TEST(SimNotifications, CommandLineRefusals)
         EXPECT_TRUE(p.readAll().contains(c.message)) << c.message;
     }
 }
+
+// A target made through the target, parameters and notify tables (as the generated windows do)
+// receives the switch's notifications without any command-line destination.
+TEST(SimNotifications, TableTargetsReceive)
+{
+    OpenGlobalSession(makeTempDir(QStringLiteral("kmv-notify-engine")));
+    QvSNMPNotificationReceiver rx;
+    ASSERT_EQ(rx.Start(QStringLiteral("127.0.0.1"), 0), 0) << rx.ErrorText().toStdString();
+    QvNotifySender s;
+    s.address = QStringLiteral("127.0.0.1");
+    s.version = 1;
+    s.community = QStringLiteral("corvet");
+    rx.SetSender(s);
+    QList<QvSNMPNotification> got;
+    QObject::connect(&rx, &QvSNMPNotificationReceiver::Received, [&](const QvSNMPNotification &n) { got << n; });
+    Sim sim;
+    ASSERT_TRUE(sim.start({})) << sim.output.toStdString();
+    const auto implied = [](const char *name) {
+        QStringList arcs;
+        for (const char *c = name; *c; ++c)
+            arcs << QString::number(int(*c));
+        return arcs.join(QLatin1Char('.'));
+    };
+    const QString t = QStringLiteral("1.3.6.1.6.3.12.1.2.1.%1."), p = QStringLiteral("1.3.6.1.6.3.12.1.3.1.%1."),
+                  n = QStringLiteral("1.3.6.1.6.3.13.1.1.1.%1.");
+    const QString addr = QStringLiteral("7f000001%1").arg(rx.Port(), 4, 16, QLatin1Char('0'));
+    const QString lanmore = QStringLiteral("lanmore"), set = QStringLiteral("snmpset");
+    ASSERT_EQ(tool(set, sim, lanmore,
+                   {p.arg(2) + implied("mgrp"), "i", "1", p.arg(3) + implied("mgrp"), "i", "2", p.arg(4) + implied("mgrp"),
+                    "s", "corvet", p.arg(5) + implied("mgrp"), "i", "1", p.arg(7) + implied("mgrp"), "i", "4"}),
+              0);
+    ASSERT_EQ(tool(set, sim, lanmore,
+                   {t.arg(2) + implied("mgr"), "o", "1.3.6.1.6.1.1", t.arg(3) + implied("mgr"), "x", addr,
+                    t.arg(6) + implied("mgr"), "s", "kmvTrap", t.arg(7) + implied("mgr"), "s", "mgrp",
+                    t.arg(9) + implied("mgr"), "i", "4"}),
+              0);
+    ASSERT_EQ(tool(set, sim, lanmore,
+                   {n.arg(2) + implied("mgrn"), "s", "kmvTrap", n.arg(3) + implied("mgrn"), "i", "1",
+                    n.arg(5) + implied("mgrn"), "i", "4"}),
+              0);
+    ASSERT_EQ(setInt(sim, QStringLiteral("1.3.6.1.2.1.2.2.1.7.4"), 2), 0);
+    EXPECT_TRUE(pumpUntil([&] { return countOf(got, kLinkDown, 4) == 1; }, 5000));
+    EXPECT_EQ(rx.IgnoredCount(), 0u);
+}
