@@ -67,10 +67,10 @@ QByteArray oidBer(const QvOid &o)
     b += char(o[0] * 40 + o[1]);
     for (int i = 2; i < o.size(); ++i) {
         quint32 v = o[i];
-        QByteArray part(1, char(v & 0x7f));
+        QByteArray chunk(1, char(v & 0x7f));
         while (v >>= 7)
-            part.prepend(char(0x80 | (v & 0x7f)));
-        b += part;
+            chunk.prepend(char(0x80 | (v & 0x7f)));
+        b += chunk;
     }
     return tlv(0x06, b);
 }

@@ -1054,7 +1054,7 @@ int listenerCallback(int op, netsnmp_session *, int, netsnmp_pdu *pdu, void *mag
 }
 
 // Messages the engine refused: counted by the listener's owner. A discovery probe (no user)
-// and a time-window report are part of a sender's normal start, not refusals.
+// and a time-window report belong to a sender's normal start, not refusals.
 int listenerPostParse(netsnmp_session *sess, netsnmp_pdu *pdu, int result)
 {
     if (result == 0 || !sess)
@@ -1546,9 +1546,9 @@ int OpenListener(const QString &address, quint16 port, QvSNMPNotificationHandler
     const bool v6 = inet_pton(AF_INET6, text.constData(), &probe6) == 1;
     if (!v6 && inet_pton(AF_INET, text.constData(), &probe4) != 1)
         return LIBSTAT_INVALID_ADDRESS;
-    const QByteArray spec = (v6 ? QStringLiteral("udp6:[%1]:%2") : QStringLiteral("udp:%1:%2"))
+    const QByteArray endpoint = (v6 ? QStringLiteral("udp6:[%1]:%2") : QStringLiteral("udp:%1:%2"))
                                 .arg(QString::fromLatin1(text)).arg(port).toLatin1();
-    netsnmp_transport *t = netsnmp_tdomain_transport(spec.constData(), 1, v6 ? "udp6" : "udp");
+    netsnmp_transport *t = netsnmp_tdomain_transport(endpoint.constData(), 1, v6 ? "udp6" : "udp");
     if (!t)
         return errno == EACCES || errno == EADDRINUSE ? LIBSTAT_TRANSPORT_IN_USE : LIBSTAT_TRANSPORT_NO_SOCKET;
     // Informs come to the local engine: its own time-window entry must exist under its ID.
