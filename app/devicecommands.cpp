@@ -2,6 +2,7 @@
 
 #include "mibtables.h"
 #include "qvsnmpexception.h"
+#include "qvsnmpnotify.h"
 #include "qvsnmprequest.h"
 #include "startupconfig.h"
 #include "taboutform.h"
@@ -366,6 +367,8 @@ TDeviceConfigEntries RunningConfigEntries(const TSessionTexts &texts)
     e.SetCommStr = texts.WriteCommunity;
     e.Timeout = SessionParams().Timeout;
     e.Retries = SessionParams().Retries;
+    e.NotifyAddress = NotifyListenParams().Address;
+    e.NotifyPort = NotifyListenParams().Port;
     return e;
 }
 

@@ -2,6 +2,7 @@
 
 #include "qvini.h"
 #include "qvsnmpexception.h"
+#include "qvsnmpnotify.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -299,5 +300,11 @@ bool ReadDeviceConfig(const QString &path, QvSNMPSessionParams &params)
     s.PrivPassword = ReadText(ini, "PrivPassword");
     params.Timeout = qint32(ReadNumber(ini, "Timeout", params.Timeout, QvMinTimeout, QvMaxTimeout));
     params.Retries = qint32(ReadNumber(ini, "Retries", params.Retries, 0, QvMaxRetries));
+    // Where notifications are received (keys after Retries); defaults when absent or not numeric.
+    QvNotifyListenParams &listen = NotifyListenParams();
+    listen = QvNotifyListenParams();
+    if (const QString a = ReadText(ini, "NotifyAddress"); IsNumericAddress(a))
+        listen.Address = a.trimmed();
+    listen.Port = quint16(ReadNumber(ini, "NotifyPort", listen.Port, 1, 65535));
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "devicecommands.h"
 #include "devicewatch.h"
+#include "eventcenter.h"
 #include "frontpanelart.h"
 #include "thelpviewer.h"
 #include "ledmaps.h"
@@ -125,7 +126,15 @@ void TMainForm::BuildMainMenu()
         {QStringLiteral("SaveConfigClick"), [this](QObject *) { SaveConfigClick(); }},
         {QStringLiteral("SummerTimeClick"), [this](QObject *) { ShowSummerTime(this, &QvRunModal); }},
         {QStringLiteral("SNMPConfigure1Click"),
-         [this](QObject *) { RunSnmpConfigure(this, m_texts, ExeDir(), &QvRunModal); }},
+         [this](QObject *) {
+             RunSnmpConfigure(this, m_texts, ExeDir(), &QvRunModal);
+             if (m_events)
+                 m_events->Restart();
+         }},
+        {QStringLiteral("EventLogClick"), [this](QObject *) {
+             if (m_events)
+                 m_events->ShowLog();
+         }},
     };
     // The suite's shared modules, by the target switch each entry passes.
     for (const TModuleLaunch &m : ModuleLaunches()) {
@@ -287,6 +296,7 @@ void TMainForm::FormCreate()
         SNMPV3->setEnabled(SessionParams().Security.Version == SNMP_VERSION_V3);
         SNMPV3->menuAction()->setEnabled(SNMPV3->isEnabled());
         UpdateStatusPanel();
+        StartEvents();
         // The window of a run without arguments never shows; its gigabit pictures would not either.
         if (!m_terminate)
             ProbeGigabitPorts();
@@ -484,6 +494,8 @@ void TMainForm::SNMPConfigClick()
             LoadDeviceConfig(m_texts.Address);
             SetupFrontPanel();
             UpdateStatusPanel();
+            if (m_events)
+                m_events->Restart();
         } catch (const QvSNMPException &e) {
             StatusBar->showMessage(e.text());
         } catch (const std::exception &e) {
@@ -516,6 +528,23 @@ void TMainForm::H1Click()
 void TMainForm::About1Click()
 {
     ShowAbout(this, &QvRunModal);
+}
+
+void TMainForm::StartEvents()
+{
+    if (m_terminate)
+        return;
+    if (!m_events) {
+        TEventCenter::Hooks hooks;
+        // A link changed: the port LEDs poll at once rather than at their next tick.
+        hooks.pollPorts = [this] {
+            if (m_portBinding && !m_portBinding->Busy())
+                m_portBinding->Refresh();
+        };
+        hooks.notice = [this](const QString &text, bool held) { ShowNotice(text, held); };
+        m_events = new TEventCenter(this, StatusBar, hooks);
+    }
+    m_events->Restart();
 }
 
 void TMainForm::ShowNotice(const QString &text, bool held)

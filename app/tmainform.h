@@ -24,6 +24,7 @@ class QvSNMPRequest2Leds;
 class QTimer;
 class TDeviceWatch;
 class TPortOverlay;
+class TEventCenter;
 class QvWaitIndicator;
 
 // What start-up reads from the process: its arguments (without the program name), the
@@ -88,6 +89,8 @@ public:
     QvSNMPRequest2Leds *ConsoleBinding() const { return m_consoleBinding; }
     // Traffic, errors and VLANs over the ports, with its legend below the panel.
     TPortOverlay *Overlay() const { return m_overlay; }
+    // Notifications: receiver, event log, status bar count (null before start-up).
+    TEventCenter *Events() const { return m_events; }
 
     // Menu handlers.
     void SNMPConfigClick();
@@ -133,4 +136,6 @@ private:
     int m_gigaSlot = 0;
     QvWaitIndicator *m_wait = nullptr;
     TPortOverlay *m_overlay = nullptr;
+    TEventCenter *m_events = nullptr;
+    void StartEvents();
 };

@@ -77,6 +77,7 @@ constinit const TMenuEntry Entries[] = {
     {2, "Ethernet Table", "EthernetTable", "EthernetTableClick"},
     {2, "IP Table", "ACLIPTable", "ACLIPTableClick"},
     {2, "Payload Table", "MI_PayloadTable", "MI_PayloadTableClick"},
+    {1, "Event Log", "EventLog", "EventLogClick"},
     {1, "Refresh Panel", "Refresh", "RefreshClick", kHidden},
     {1, "Save Configure", "SaveConfig", "SaveConfigClick"},
     {1, "Reboot", "Reset", "RebootClick"},

@@ -1,6 +1,7 @@
 #include "tfrmconfigsnmp.h"
 
 #include "qvradiogroup.h"
+#include "qvsnmpnotify.h"
 #include "qvsnmpsession.h"
 #include "tmessagebox.h"
 
@@ -187,12 +188,19 @@ TfrmConfigSNMP::TfrmConfigSNMP(QWidget *owner, const QString &address, const QSt
     edtTimeout = edit(box, "1", 94, 162, 40);
     lblRetries = label(box, "Retries : ", 248, 167);
     edtRetries = edit(box, "1", 334, 162, 40);
+    lblNotifyAddress = label(box, "Trap address : ", 16, 191);
+    edtNotifyAddress = edit(box, "0.0.0.0", 94, 186, 140);
+    lblNotifyPort = label(box, "Trap port : ", 248, 191);
+    edtNotifyPort = edit(box, "162", 334, 186, 56);
+    edtNotifyAddress->setToolTip(QStringLiteral("Where this computer receives the switch's traps and informs "
+                                                "(0.0.0.0: every address)"));
+    edtNotifyPort->setToolTip(QStringLiteral("UDP port for traps and informs; ports below 1024 need privileges"));
 
     btnOk = new QPushButton(QStringLiteral("OK"), box);
-    btnOk->setGeometry(136, 192, 75, 25);
+    btnOk->setGeometry(136, 216, 75, 25);
     btnOk->setDefault(true);
     btnExit = new QPushButton(QStringLiteral("Exit"), box);
-    btnExit->setGeometry(232, 192, 75, 25);
+    btnExit->setGeometry(232, 216, 75, 25);
 
     const struct { QWidget *w; const char *name; } names[] = {
         {lblIPCaption, "lblIPCaption"}, {lblIP, "lblIP"}, {lblPort, "lblPort"}, {edtPort, "edtPort"},
@@ -204,7 +212,9 @@ TfrmConfigSNMP::TfrmConfigSNMP(QWidget *owner, const QString &address, const QSt
         {edtPrivPass, "edtPrivPass"}, {lblContext, "lblContext"}, {edtContext, "edtContext"},
         {lblContextEngine, "lblContextEngine"}, {edtContextEngine, "edtContextEngine"},
         {lblCommunity, "lblCommunity"}, {edtCommunity, "edtCommunity"}, {lblTimeout, "lblTimeout"},
-        {edtTimeout, "edtTimeout"}, {lblRetries, "lblRetries"}, {edtRetries, "edtRetries"}, {btnOk, "btnOk"},
+        {edtTimeout, "edtTimeout"}, {lblRetries, "lblRetries"}, {edtRetries, "edtRetries"}, {lblNotifyAddress, "lblNotifyAddress"},
+        {edtNotifyAddress, "edtNotifyAddress"}, {lblNotifyPort, "lblNotifyPort"}, {edtNotifyPort, "edtNotifyPort"},
+        {btnOk, "btnOk"},
         {btnExit, "btnExit"},
     };
     for (const auto &n : names)
@@ -215,6 +225,8 @@ TfrmConfigSNMP::TfrmConfigSNMP(QWidget *owner, const QString &address, const QSt
     FormCreate();
     edtTimeout->setText(QString::number(SessionParams().Timeout / 100.0));
     edtRetries->setText(QString::number(SessionParams().Retries));
+    edtNotifyAddress->setText(NotifyListenParams().Address);
+    edtNotifyPort->setText(QString::number(NotifyListenParams().Port));
 
     connect(rgpSNMPVersion, &QvRadioGroup::itemIndexChanged, this, [this] { rgpSNMPVersionClick(); });
     connect(btnOk, &QPushButton::clicked, this, [this] { btnOkClick(); });
@@ -285,6 +297,8 @@ QString TfrmConfigSNMP::ConfigFileText() const
     e.PrivProtocol = FileIndex(cbxPrivProtocol);
     e.Timeout = TimeoutHundredths().value_or(SessionParams().Timeout);
     e.Retries = RetryCount().value_or(SessionParams().Retries);
+    e.NotifyAddress = NotifyAddressText().isEmpty() ? NotifyListenParams().Address : NotifyAddressText();
+    e.NotifyPort = NotifyPortNumber().value_or(NotifyListenParams().Port);
     return DeviceConfigFileText(e);
 }
 
@@ -310,6 +324,23 @@ std::optional<int> TfrmConfigSNMP::RetryCount() const
     return n;
 }
 
+std::optional<int> TfrmConfigSNMP::NotifyPortNumber() const
+{
+    const QString t = edtNotifyPort->text().trimmed();
+    bool ok = false;
+    const int n = t.toInt(&ok);
+    if (!ok || t.startsWith(QLatin1Char('+')) || n < 1 || n > 65535)
+        return std::nullopt;
+    return n;
+}
+
+QString TfrmConfigSNMP::NotifyAddressText() const
+{
+    // Numeric only: nothing is looked up.
+    const QString t = edtNotifyAddress->text().trimmed();
+    return IsNumericAddress(t) ? t : QString();
+}
+
 void TfrmConfigSNMP::LoadSettings(const TDeviceConfigEntries &running)
 {
     edtPort->setText(running.AgentPort);
@@ -332,6 +363,8 @@ void TfrmConfigSNMP::LoadSettings(const TDeviceConfigEntries &running)
     }
     edtTimeout->setText(QString::number(running.Timeout / 100.0));
     edtRetries->setText(QString::number(running.Retries));
+    edtNotifyAddress->setText(running.NotifyAddress);
+    edtNotifyPort->setText(QString::number(running.NotifyPort));
 }
 
 QString DeviceConfigFileText(const TDeviceConfigEntries &e)
@@ -357,6 +390,8 @@ QString DeviceConfigFileText(const TDeviceConfigEntries &e)
         QStringLiteral("SecurityModel=3"),
         QStringLiteral("Timeout=") + QString::number(e.Timeout),
         QStringLiteral("Retries=") + QString::number(e.Retries),
+        QStringLiteral("NotifyAddress=") + e.NotifyAddress,
+        QStringLiteral("NotifyPort=") + QString::number(e.NotifyPort),
     };
     return lines.join(QStringLiteral("\r\n"));
 }
@@ -406,6 +441,15 @@ void TfrmConfigSNMP::btnOkClick()
             QvMessageBox(this, QStringLiteral("Retries must be a whole number from 0 to 10!"), QvAppCaption());
             return;
         }
+        if (NotifyAddressText().isEmpty()) {
+            QvMessageBox(this, QStringLiteral("Trap address must be a numeric address (0.0.0.0: every address)!"),
+                         QvAppCaption());
+            return;
+        }
+        if (!NotifyPortNumber()) {
+            QvMessageBox(this, QStringLiteral("Trap port must be a whole number from 1 to 65535!"), QvAppCaption());
+            return;
+        }
         if (V3Selected()) {
             const struct { QComboBox *c; const char *text; } checks[] = {
                 {cbxSecurityName, "SecurityName is empty!"},
@@ -429,6 +473,8 @@ void TfrmConfigSNMP::btnOkClick()
         // Time-out and retries take effect at once; the rest waits for the next start.
         SessionParams().Timeout = *TimeoutHundredths();
         SessionParams().Retries = *RetryCount();
+        NotifyListenParams().Address = NotifyAddressText();
+        NotifyListenParams().Port = quint16(*NotifyPortNumber());
         accept();
     } catch (const std::exception &e) {
         QvMessageBox(this, QString::fromLatin1(e.what()), QvAppCaption());

@@ -33,6 +33,8 @@ struct TDeviceConfigEntries {
     QString SetCommStr;
     int Timeout = 100;  // hundredths of a second
     int Retries = 1;
+    QString NotifyAddress = QStringLiteral("0.0.0.0");  // where traps and informs are received
+    int NotifyPort = 162;
 };
 
 // The file's text, keys in the settings dialog's order, lines joined by CR LF, none after the last.
@@ -49,7 +51,7 @@ public:
                    const QString &runningSecurityName, const QString &folder);
 
     static constexpr int ClientWidth = 482;
-    static constexpr int ClientHeight = 227;
+    static constexpr int ClientHeight = 251;
 
     // Set by OK when the saved version (or SNMPv3 user) differs from the running one.
     bool VersionChanged = false;
@@ -63,6 +65,9 @@ public:
     // The typed time-out in hundredths and retries; nullopt when out of range or no number.
     std::optional<int> TimeoutHundredths() const;
     std::optional<int> RetryCount() const;
+    // The typed notification port (1..65535) and numeric address; nullopt / "" when not valid.
+    std::optional<int> NotifyPortNumber() const;
+    QString NotifyAddressText() const;
 
     QScrollArea *sbxConfigSNMP;
     QLabel *lblIPCaption;
@@ -92,6 +97,10 @@ public:
     QLineEdit *edtTimeout;
     QLabel *lblRetries;
     QLineEdit *edtRetries;
+    QLabel *lblNotifyAddress;
+    QLineEdit *edtNotifyAddress;
+    QLabel *lblNotifyPort;
+    QLineEdit *edtNotifyPort;
     QPushButton *btnOk;
     QPushButton *btnExit;
 

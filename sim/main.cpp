@@ -5,6 +5,7 @@
 #include "simrouting.h"
 #include "simfront.h"
 #include "simmodel.h"
+#include "simnotify.h"
 #include "simrmon.h"
 #include "simusers.h"
 
@@ -63,6 +64,7 @@ struct Options {
     bool silent = false;
     bool verbose = false;
     SimOptions model;
+    SimNotifyOptions notify;
 };
 
 // SNMPv3 users: name, authentication, privacy.
@@ -111,6 +113,9 @@ const char kHelp[] =
     "  --wrap-seconds SEC     how soon: about this many seconds (30)\n"
     "  --save-time MS         duration of a configuration save (1000)\n"
     "  --reboot-time MS       silence after a reboot write (1000)\n"
+    "  --notify A:P           also send notifications to this loopback address (repeatable)\n"
+    "  --notify-version V     v1, v2c (default) or v3 (user SHA_AES_User, authPriv) for --notify\n"
+    "  --notify-inform        send informs (answered, resent) rather than traps to --notify\n"
     "  --verbose              log agent messages to stderr\n"
     "  --check                check the object definitions and exit\n"
     "  --help                 this text\n"
@@ -400,6 +405,25 @@ int parseArgs(int argc, char **argv, Options *o)
             o->silent = true;
         else if (a == "--verbose")
             o->verbose = true;
+        else if (a == "--notify") {
+            std::string t;
+            ok = textArg(&t);
+            if (ok) {
+                const std::string why = simCheckNotifyTarget(t);
+                if (!why.empty()) {
+                    std::fprintf(stderr, "kmvsim: %s\n", why.c_str());
+                    ok = false;
+                }
+                o->notify.targets.push_back(t);
+            }
+        } else if (a == "--notify-version") {
+            ok = textArg(&o->notify.version);
+            if (ok && o->notify.version != "v1" && o->notify.version != "v2c" && o->notify.version != "v3") {
+                std::fprintf(stderr, "kmvsim: --notify-version is v1, v2c or v3\n");
+                ok = false;
+            }
+        } else if (a == "--notify-inform")
+            o->notify.inform = true;
         else if (a == "--check") {
             // Checks the object definitions and exits: 0 when sound.
             SimStore store(simObjects(), simTables());
@@ -494,6 +518,9 @@ bool writeConfig(const Options &o, const std::string &path, const std::string &e
         c << "rwuser " << u.name << " noauth\n";
     }
     c << createdUsers;
+    // authenticationFailure on a bad community; the command line's notification destinations.
+    c << "authtrapenable 1\n";
+    c << simNotifyConfig(o.notify, o.readCommunity, o.authPass, o.privPass);
     return bool(c);
 }
 
@@ -664,6 +691,8 @@ int main(int argc, char **argv)
     std::signal(SIGUSR1, onSignal);
     std::signal(SIGUSR2, onSignal);
     std::signal(SIGPIPE, SIG_IGN);
+    model.setNotifier([](const SimNotification &n) { simSendNotification(n); });
+    simSendStart(false);
     std::printf("kmvsim: listening on %s (state %s)\n", opt.listen.c_str(), opt.stateDir.c_str());
     std::fflush(stdout);
 
@@ -731,6 +760,7 @@ int main(int argc, char **argv)
                 netsnmp_set_agent_uptime(0);
                 model.reboot();
                 fillTables();
+                simSendStart(true);
             }
         } catch (const std::exception &e) {
             std::fprintf(stderr, "kmvsim: %s\n", e.what());

@@ -192,6 +192,13 @@ void SimModel::applyLinks(bool initial)
         setInt("1.3.6.1.4.1.171.11.2.3.1.1.4." + std::to_string(p), up ? 2 : 3);
         setInt("1.3.6.1.4.1.171.11.2.3.1.1.5." + std::to_string(p), up ? (p >= 49 ? 8 : 6) : 2);
         setInt("1.3.6.1.2.1.17.2.15.1.3." + std::to_string(p), up ? 5 : 1);
+        if (!initial && m_notify && intAt(simOidText(join(kIfXEntry, 14, uint32_t(p))), 1) == 1) {
+            const uint32_t port = uint32_t(p);
+            m_notify({simParseOid(up ? "1.3.6.1.6.3.1.1.5.4" : "1.3.6.1.6.3.1.1.5.3"),
+                      {{join(kIfEntry, 1, port), simMakeInt(p)},
+                       {join(kIfEntry, 7, port), simMakeInt(intAt(simOidText(join(kIfEntry, 7, port)), 1))},
+                       {join(kIfEntry, 8, port), simMakeInt(up ? 1 : 2)}}});
+        }
     }
     if (changed && !initial) {
         m_lastTopologyChange = m_uptime();
@@ -487,16 +494,18 @@ void SimModel::sampleAlarms(Clock::time_point now)
         if (value >= rising && a.armedRising) {
             a.armedRising = false;
             a.armedFalling = true;
-            fireEvent(intAt(simOidText(join(kAlarmEntry, 9, row))), "rising " + what + " >= " + std::to_string(rising));
+            fireEvent(intAt(simOidText(join(kAlarmEntry, 9, row))), "rising " + what + " >= " + std::to_string(rising), row,
+                      true);
         } else if (value <= falling && a.armedFalling) {
             a.armedFalling = false;
             a.armedRising = true;
-            fireEvent(intAt(simOidText(join(kAlarmEntry, 10, row))), "falling " + what + " <= " + std::to_string(falling));
+            fireEvent(intAt(simOidText(join(kAlarmEntry, 10, row))), "falling " + what + " <= " + std::to_string(falling),
+                      row, false);
         }
     }
 }
 
-void SimModel::fireEvent(int64_t eventIndex, const std::string &what)
+void SimModel::fireEvent(int64_t eventIndex, const std::string &what, const SimOid &alarmRow, bool rising)
 {
     if (eventIndex <= 0)
         return;
@@ -505,6 +514,14 @@ void SimModel::fireEvent(int64_t eventIndex, const std::string &what)
         return;
     m_store.set(join(kEventEntry, 5, row), simMakeInt(int64_t(m_uptime()), SimType::TimeTicks));
     const int64_t type = intAt(simOidText(join(kEventEntry, 3, row)));
+    // snmp-trap (3) and log-and-trap (4) send; log (2) and log-and-trap write the log table.
+    if ((type == 3 || type == 4) && m_notify) {
+        SimNotification n{simParseOid(rising ? "1.3.6.1.2.1.16.0.1" : "1.3.6.1.2.1.16.0.2"), {}};
+        for (uint32_t column : {1u, 3u, 4u, 5u, rising ? 7u : 8u})
+            if (const SimCell *c = m_store.get(join(kAlarmEntry, column, alarmRow)))
+                n.vbs.push_back({join(kAlarmEntry, column, alarmRow), c->value});
+        m_notify(n);
+    }
     if (type != 2 && type != 4)
         return;
     std::vector<SimOid> logs;

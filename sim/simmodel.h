@@ -6,6 +6,7 @@
 #include "simstore.h"
 
 #include <chrono>
+#include <functional>
 #include <string>
 
 struct SimOptions {
@@ -16,6 +17,12 @@ struct SimOptions {
     int wrapSeconds = 30;         // how soon they wrap
     int saveMs = 1000;            // a configuration save takes this long
     int rebootMs = 1000;          // the switch is silent this long while it restarts
+};
+
+// A notification the switch sends: its OID (snmpTrapOID) and bindings.
+struct SimNotification {
+    SimOid trapOid;
+    std::vector<SimVarBind> vbs;
 };
 
 // Fault injection, applied by the front end to every request.
@@ -51,6 +58,9 @@ public:
     bool rmonEnabled() const { return intAt("1.3.6.1.4.1.171.11.2.1.2.3.0", 3) == 3; }
     bool portUp(int port) const { return port >= 1 && port <= kPorts && m_linkUp[port]; }
     void setCountersNearWrap();
+    // Receives linkDown/linkUp (when the port's ifLinkUpDownTrapEnable is enabled) and RMON
+    // risingAlarm/fallingAlarm (when the event's type asks for a trap).
+    void setNotifier(std::function<void(const SimNotification &)> notify) { m_notify = std::move(notify); }
 
     static constexpr int kPorts = 50;
 
@@ -84,7 +94,7 @@ private:
     void seedRmon();
     void sampleHistory(Clock::time_point now);
     void sampleAlarms(Clock::time_point now);
-    void fireEvent(int64_t eventIndex, const std::string &what);
+    void fireEvent(int64_t eventIndex, const std::string &what, const SimOid &alarmRow, bool rising);
     void mirrorVlans();
     void saveConfig();
     void loadConfig();
@@ -95,6 +105,7 @@ private:
     SimStore &m_store;
     SimOptions m_options;
     unsigned long (*m_uptime)();
+    std::function<void(const SimNotification &)> m_notify;
     SimFaults &m_faults;
     std::vector<Counter> m_counters;
     std::map<SimOid, HistoryState> m_history; // by control row suffix

@@ -8,6 +8,7 @@
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
 #include <net-snmp/library/keytools.h>
+#include <net-snmp/library/lcd_time.h>
 #include <net-snmp/library/large_fd_set.h>
 #include <net-snmp/library/scapi.h>
 #include <net-snmp/library/snmpusm.h>
@@ -20,8 +21,10 @@
 #include <QHash>
 #include <QMap>
 
+#include <arpa/inet.h>
 #include <poll.h>
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <deque>
@@ -379,6 +382,8 @@ QByteArray localizePrivKu(const oid *authProto, u_int authLen, const oid *privPr
 
 // The engine keeps one user per (engine ID, name) and would silently reuse stale keys with
 // changed passwords: the existing entry gets this session's protocols and keys in place.
+void fillUserKeys(struct usmUser *u, u_char *eid, size_t eidLen, netsnmp_session *sp);
+
 void installUser(Session *s, netsnmp_session *sp)
 {
     const QByteArray name = s->target.securityName.toLatin1();
@@ -389,6 +394,12 @@ void installUser(Session *s, netsnmp_session *sp)
         usm_create_user_from_session(sp);
         return;
     }
+    fillUserKeys(u, eid, eidLen, sp);
+}
+
+// Gives a user entry the protocols and keys (Ku in sp, localised here to the entry's engine).
+void fillUserKeys(struct usmUser *u, u_char *eid, size_t eidLen, netsnmp_session *sp)
+{
     auto setOid = [](oid **dst, size_t *dstLen, const oid *src, size_t len) {
         free(*dst);
         *dst = snmp_duplicate_objid(src, len);
@@ -490,8 +501,10 @@ int openSession(Session *s)
     ss.flags |= SNMP_FLAGS_DONT_PROBE;
     if (t.version == 3) {
         // A user entry left by another session with other credentials gets this one's keys.
-        Session *prev = S().usmOwner.value(s->engineId + '\0' + name);
-        if (prev && prev != s &&
+        const QByteArray ownerKey = s->engineId + '\0' + name;
+        Session *prev = S().usmOwner.value(ownerKey);
+        // A listener's entry (owner null) may hold other keys, too.
+        if (S().usmOwner.contains(ownerKey) && prev != s &&
             usm_get_user(reinterpret_cast<u_char *>(s->engineId.data()), size_t(s->engineId.size()), name.data()))
             installUser(s, &ss);
     }
@@ -875,6 +888,257 @@ void drainFinished()
     }
 }
 
+
+// ---- Notification listeners ----
+
+struct Listener {
+    quint64 id = 0;
+    void *handle = nullptr;
+    QvSNMPNotificationHandler handler;
+    QvSNMPRejectHandler rejected;
+    bool hasUser = false;
+    QByteArray userName;
+    netsnmp_session keys;  // protocols and Ku of the user
+    QList<QByteArray> engineIds;
+};
+
+struct QueuedNote {
+    quint64 listener = 0;
+    QvSNMPNotification note;
+    netsnmp_pdu *reply = nullptr;  // an inform's answer, sent once accepted
+};
+
+struct QueuedReject {
+    quint64 listener = 0;
+    int status = 0;
+    QString address;
+};
+
+struct ListenerState {
+    QMap<quint64, Listener *> listeners;
+    std::deque<QueuedNote> notes;
+    std::deque<QueuedReject> rejects;
+    quint64 nextId = 1;
+};
+
+ListenerState &L()
+{
+    static ListenerState l;
+    return l;
+}
+
+const oid kSysUpTime0[] = {1, 3, 6, 1, 2, 1, 1, 3, 0};
+const oid kSnmpTrapOid0[] = {1, 3, 6, 1, 6, 3, 1, 1, 4, 1, 0};
+
+QvOid toQvOid(const oid *o, size_t len)
+{
+    QvOid out;
+    out.reserve(int(len));
+    for (size_t k = 0; k < len; ++k)
+        out.append(quint32(o[k]));
+    return out;
+}
+
+QString sourceOf(const netsnmp_pdu *pdu, quint16 *port)
+{
+    *port = 0;
+    if (!pdu || !pdu->transport_data || pdu->transport_data_length < int(sizeof(netsnmp_indexed_addr_pair)))
+        return QString();
+    const auto *pair = static_cast<const netsnmp_indexed_addr_pair *>(pdu->transport_data);
+    char buf[INET6_ADDRSTRLEN] = {0};
+    if (pair->remote_addr.sa.sa_family == AF_INET) {
+        inet_ntop(AF_INET, &pair->remote_addr.sin.sin_addr, buf, sizeof buf);
+        *port = ntohs(pair->remote_addr.sin.sin_port);
+    } else if (pair->remote_addr.sa.sa_family == AF_INET6) {
+        inet_ntop(AF_INET6, &pair->remote_addr.sin6.sin6_addr, buf, sizeof buf);
+        *port = ntohs(pair->remote_addr.sin6.sin6_port);
+    }
+    return QString::fromLatin1(buf);
+}
+
+// The user's keys in the engine's user cache, for each engine it may come from.
+void installListenerKeys(Listener *l, bool force)
+{
+    if (!l->hasUser)
+        return;
+    QList<QByteArray> ids = l->engineIds;
+    const QByteArray local = QvSNMPAdapter::LocalEngineId();
+    if (!local.isEmpty() && !ids.contains(local))
+        ids.append(local);
+    for (QByteArray eid : ids) {
+        const QByteArray key = eid + '\0' + l->userName;
+        if (!force && S().usmOwner.contains(key) && S().usmOwner.value(key) == nullptr)
+            continue;
+        u_char *e = reinterpret_cast<u_char *>(eid.data());
+        struct usmUser *u = usm_get_user(e, size_t(eid.size()), const_cast<char *>(l->userName.constData()));
+        const bool fresh = !u;
+        if (fresh) {
+            u = usm_create_user();
+            if (!u)
+                continue;
+            u->engineID = static_cast<u_char *>(malloc(size_t(eid.size())));
+            memcpy(u->engineID, eid.constData(), size_t(eid.size()));
+            u->engineIDLen = size_t(eid.size());
+            u->name = strdup(l->userName.constData());
+            u->secName = strdup(l->userName.constData());
+        }
+        fillUserKeys(u, e, size_t(eid.size()), &l->keys);
+        if (fresh)
+            usm_add_user(u);
+        // Owner null: a session re-installs its own keys before it sends.
+        S().usmOwner.insert(key, nullptr);
+    }
+}
+
+int listenerCallback(int op, netsnmp_session *, int, netsnmp_pdu *pdu, void *magic)
+{
+    if (op != NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE || !pdu)
+        return 1;
+    const quint64 id = quint64(reinterpret_cast<quintptr>(magic));
+    if (!L().listeners.contains(id))
+        return 1;
+    if (pdu->command != SNMP_MSG_TRAP && pdu->command != SNMP_MSG_TRAP2 && pdu->command != SNMP_MSG_INFORM)
+        return 1;
+    QueuedNote q;
+    q.listener = id;
+    QvSNMPNotification &n = q.note;
+    n.version = pdu->version == SNMP_VERSION_1 ? 0 : pdu->version == SNMP_VERSION_2c ? 1 : 3;
+    n.inform = pdu->command == SNMP_MSG_INFORM;
+    n.sourceAddress = sourceOf(pdu, &n.sourcePort);
+    if (pdu->version == SNMP_VERSION_3) {
+        n.securityName = QString::fromLatin1(pdu->securityName, int(pdu->securityNameLen));
+        n.securityLevel = pdu->securityLevel;
+        n.securityEngineId = QByteArray(reinterpret_cast<const char *>(pdu->securityEngineID),
+                                        int(pdu->securityEngineIDLen));
+    } else {
+        n.community = QString::fromLatin1(reinterpret_cast<const char *>(pdu->community), int(pdu->community_len));
+    }
+    if (pdu->command == SNMP_MSG_TRAP) {
+        // RFC 3584: generic traps 0..5 are snmpTraps.1..6, enterprise ones enterprise.0.specific.
+        n.uptime = quint32(pdu->time);
+        if (pdu->trap_type >= 0 && pdu->trap_type < 6) {
+            n.trapOid = QvOid{1, 3, 6, 1, 6, 3, 1, 1, 5, quint32(pdu->trap_type + 1)};
+        } else {
+            n.trapOid = toQvOid(pdu->enterprise, pdu->enterprise_length);
+            n.trapOid << 0 << quint32(pdu->specific_type);
+        }
+    }
+    for (netsnmp_variable_list *v = pdu->variables; v; v = v->next_variable) {
+        if (pdu->command != SNMP_MSG_TRAP) {
+            if (snmp_oid_compare(v->name, v->name_length, kSysUpTime0, OID_LENGTH(kSysUpTime0)) == 0) {
+                if (v->type == ASN_TIMETICKS)
+                    n.uptime = quint32(*v->val.integer);
+                continue;
+            }
+            if (snmp_oid_compare(v->name, v->name_length, kSnmpTrapOid0, OID_LENGTH(kSnmpTrapOid0)) == 0) {
+                if (v->type == ASN_OBJECT_ID)
+                    n.trapOid = toQvOid(v->val.objid, v->val_len / sizeof(oid));
+                continue;
+            }
+        }
+        QvSNMPVb vb;
+        vb.oid = toQvOid(v->name, v->name_length);
+        vb.value = fromVariable(v);
+        n.vbs.append(vb);
+    }
+    if (n.inform) {
+        q.reply = snmp_clone_pdu(pdu);
+        if (q.reply) {
+            q.reply->command = SNMP_MSG_RESPONSE;
+            q.reply->errstat = 0;
+            q.reply->errindex = 0;
+        }
+    }
+    L().notes.push_back(std::move(q));
+    return 1;
+}
+
+// Messages the engine refused: counted by the listener's owner. A discovery probe (no user)
+// and a time-window report belong to a sender's normal start, not refusals.
+int listenerPostParse(netsnmp_session *sess, netsnmp_pdu *pdu, int result)
+{
+    if (result == 0 || !sess)
+        return 1;
+    const quint64 id = quint64(reinterpret_cast<quintptr>(sess->callback_magic));
+    const int status = translateErrno(result);
+    if (pdu && pdu->version == SNMP_VERSION_3 && pdu->securityNameLen == 0)
+        return 1;
+    if (status == LIBSTAT_USM_NOT_IN_TIME_WINDOW)
+        return 1;
+    QueuedReject r;
+    r.listener = id;
+    r.status = status;
+    quint16 port = 0;
+    r.address = sourceOf(pdu, &port);
+    L().rejects.push_back(r);
+    return 1;
+}
+
+void readListeners()
+{
+    QList<pollfd> fds;
+    QList<Listener *> owners;
+    for (Listener *l : std::as_const(L().listeners)) {
+        netsnmp_transport *t = l->handle ? snmp_sess_transport(l->handle) : nullptr;
+        if (!t || t->sock < 0)
+            continue;
+        fds.append(pollfd{t->sock, POLLIN, 0});
+        owners.append(l);
+    }
+    // Bounded: a flood cannot keep the pump here.
+    for (int round = 0; round < 256 && !fds.isEmpty(); ++round) {
+        if (::poll(fds.data(), nfds_t(fds.size()), 0) <= 0)
+            break;
+        for (int k = 0; k < fds.size(); ++k) {
+            if (!(fds[k].revents & (POLLIN | POLLERR)))
+                continue;
+            installListenerKeys(owners[k], false);
+            netsnmp_large_fd_set set;
+            netsnmp_large_fd_set_init(&set, fds[k].fd + 1);
+            NETSNMP_LARGE_FD_ZERO(&set);
+            NETSNMP_LARGE_FD_SET(fds[k].fd, &set);
+            snmp_sess_read2(owners[k]->handle, &set);
+            netsnmp_large_fd_set_cleanup(&set);
+        }
+    }
+}
+
+QList<int> listenerSockets()
+{
+    QList<int> out;
+    for (Listener *l : std::as_const(L().listeners))
+        if (netsnmp_transport *t = l->handle ? snmp_sess_transport(l->handle) : nullptr; t && t->sock >= 0)
+            out.append(t->sock);
+    return out;
+}
+
+bool notificationsQueued() { return !L().notes.empty() || !L().rejects.empty(); }
+
+void drainNotifications()
+{
+    while (!L().rejects.empty()) {
+        const QueuedReject r = L().rejects.front();
+        L().rejects.pop_front();
+        Listener *l = L().listeners.value(r.listener);
+        if (l && l->rejected)
+            l->rejected(r.status, r.address);
+    }
+    while (!L().notes.empty()) {
+        QueuedNote q = std::move(L().notes.front());
+        L().notes.pop_front();
+        Listener *l = L().listeners.value(q.listener);
+        const bool accepted = l && l->handler && l->handler(q.note);
+        // The handler may have closed the listener.
+        l = L().listeners.value(q.listener);
+        if (q.reply && accepted && l && l->handle) {
+            if (snmp_sess_send(l->handle, q.reply) == 0)
+                snmp_free_pdu(q.reply);
+        } else if (q.reply) {
+            snmp_free_pdu(q.reply);
+        }
+    }
+}
+
 } // namespace
 
 namespace QvSNMPAdapter {
@@ -1180,6 +1444,7 @@ void ProcessEvents()
             netsnmp_large_fd_set_cleanup(&set);
         }
     }
+    readListeners();
     // Time-outs after reading, so that an answer that arrived counts.
     for (Session *s : QList<Session *>(S().sessions.begin(), S().sessions.end())) {
         if (s->handle)
@@ -1188,6 +1453,7 @@ void ProcessEvents()
             snmp_sess_timeout(s->probe);
     }
     drainFinished();
+    drainNotifications();
 }
 
 QList<int> Sockets()
@@ -1198,6 +1464,7 @@ QList<int> Sockets()
             if (h)
                 if (netsnmp_transport *t = snmp_sess_transport(h); t && t->sock >= 0)
                     out.append(t->sock);
+    out.append(listenerSockets());
     return out;
 }
 
@@ -1215,7 +1482,7 @@ int NextTimeoutMs()
     for (Session *s : std::as_const(S().sessions))
         if (s->probeAnswered)
             best = 0;
-    if (!S().finished.empty())
+    if (!S().finished.empty() || notificationsQueued())
         best = 0;
     return best;
 }
@@ -1265,6 +1532,136 @@ void CloseAllSessions()
         c->session = nullptr;
     drainFinished();
     qDeleteAll(all);
+}
+
+int OpenListener(const QString &address, quint16 port, QvSNMPNotificationHandler handler,
+                 QvSNMPRejectHandler rejected, quint64 *listenerId, quint16 *boundPort)
+{
+    if (!S().initialised)
+        return LIBSTAT_SESSION_CLOSING;
+    // Numeric addresses only: nothing is looked up.
+    const QByteArray text = address.trimmed().toLatin1();
+    in6_addr probe6{};
+    in_addr probe4{};
+    const bool v6 = inet_pton(AF_INET6, text.constData(), &probe6) == 1;
+    if (!v6 && inet_pton(AF_INET, text.constData(), &probe4) != 1)
+        return LIBSTAT_INVALID_ADDRESS;
+    const QByteArray endpoint = (v6 ? QStringLiteral("udp6:[%1]:%2") : QStringLiteral("udp:%1:%2"))
+                                .arg(QString::fromLatin1(text)).arg(port).toLatin1();
+    netsnmp_transport *t = netsnmp_tdomain_transport(endpoint.constData(), 1, v6 ? "udp6" : "udp");
+    if (!t)
+        return errno == EACCES || errno == EADDRINUSE ? LIBSTAT_TRANSPORT_IN_USE : LIBSTAT_TRANSPORT_NO_SOCKET;
+    // Informs come to the local engine: its own time-window entry must exist under its ID.
+    u_char localId[64];
+    if (const size_t n = snmpv3_get_engineID(localId, sizeof localId); n > 0)
+        set_enginetime(localId, u_int(n), u_int(snmpv3_local_snmpEngineBoots()), u_int(snmpv3_local_snmpEngineTime()),
+                       TRUE);
+    auto *l = new Listener;
+    l->id = L().nextId++;
+    l->handler = std::move(handler);
+    l->rejected = std::move(rejected);
+    snmp_sess_init(&l->keys);
+    netsnmp_session ss;
+    snmp_sess_init(&ss);
+    ss.callback = listenerCallback;
+    ss.callback_magic = reinterpret_cast<void *>(quintptr(l->id));
+    ss.isAuthoritative = SNMP_SESS_UNKNOWNAUTH;
+    l->handle = snmp_sess_add(&ss, t, nullptr, listenerPostParse);
+    if (!l->handle) {
+        delete l;
+        return LIBSTAT_TRANSPORT_FAILED;
+    }
+    if (boundPort) {
+        sockaddr_storage sa{};
+        socklen_t len = sizeof sa;
+        *boundPort = 0;
+        if (::getsockname(t->sock, reinterpret_cast<sockaddr *>(&sa), &len) == 0)
+            *boundPort = sa.ss_family == AF_INET6 ? ntohs(reinterpret_cast<sockaddr_in6 *>(&sa)->sin6_port)
+                                                  : ntohs(reinterpret_cast<sockaddr_in *>(&sa)->sin_port);
+    }
+    L().listeners.insert(l->id, l);
+    if (listenerId)
+        *listenerId = l->id;
+    notifyActivity();
+    return 0;
+}
+
+void CloseListener(quint64 listenerId)
+{
+    Listener *l = L().listeners.take(listenerId);
+    if (!l)
+        return;
+    for (auto it = L().notes.begin(); it != L().notes.end();) {
+        if (it->listener == listenerId) {
+            if (it->reply)
+                snmp_free_pdu(it->reply);
+            it = L().notes.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    // Watchers let go of the socket before it closes.
+    notifyActivity();
+    if (l->handle)
+        snmp_sess_close(l->handle);
+    delete l;
+}
+
+int ListenerCount() { return L().listeners.size(); }
+
+bool SetListenerUser(quint64 listenerId, const QvSNMPListenerUser &user)
+{
+    Listener *l = L().listeners.value(listenerId);
+    if (!l)
+        return false;
+    l->hasUser = false;
+    if (user.name.isEmpty())
+        return true;
+    size_t alen = 0, plen = 0;
+    const oid *a = authOid(user.securityLevel >= 2 ? user.authProtocol : 1, &alen);
+    const oid *p = privOid(user.securityLevel >= 3 ? user.privProtocol : 1, &plen);
+    if (!a || !p)
+        return false;
+    netsnmp_session &k = l->keys;
+    snmp_sess_init(&k);
+    k.securityAuthProto = const_cast<oid *>(a);
+    k.securityAuthProtoLen = alen;
+    k.securityPrivProto = const_cast<oid *>(p);
+    k.securityPrivProtoLen = plen;
+    if (user.securityLevel >= 2) {
+        const QByteArray pw = user.authPassword.toLatin1();
+        k.securityAuthKeyLen = USM_AUTH_KU_LEN;
+        if (pw.isEmpty() || generate_Ku(a, u_int(alen), reinterpret_cast<const u_char *>(pw.constData()),
+                                        size_t(pw.size()), k.securityAuthKey, &k.securityAuthKeyLen) != SNMPERR_SUCCESS)
+            return false;
+    }
+    if (user.securityLevel >= 3) {
+        const QByteArray pw = user.privPassword.toLatin1();
+        k.securityPrivKeyLen = USM_PRIV_KU_LEN;
+        if (pw.isEmpty() || generate_Ku(a, u_int(alen), reinterpret_cast<const u_char *>(pw.constData()),
+                                        size_t(pw.size()), k.securityPrivKey, &k.securityPrivKeyLen) != SNMPERR_SUCCESS)
+            return false;
+    }
+    l->userName = user.name.toLatin1();
+    l->engineIds = user.engineIds;
+    l->hasUser = true;
+    installListenerKeys(l, true);
+    return true;
+}
+
+QByteArray LocalEngineId()
+{
+    if (!S().initialised)
+        return {};
+    u_char buf[64];
+    const size_t n = snmpv3_get_engineID(buf, sizeof buf);
+    return QByteArray(reinterpret_cast<const char *>(buf), int(n));
+}
+
+QByteArray KnownEngineId(const QvSNMPTarget &target)
+{
+    const Session *s = S().sessions.value(targetKey(target));
+    return s ? s->engineId : QByteArray();
 }
 
 } // namespace QvSNMPAdapter

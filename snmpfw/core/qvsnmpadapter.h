@@ -69,6 +69,40 @@ enum QvSNMPLibStatus {
     LIBSTAT_MP_UNKNOWN_CONTEXT = -1417,
 };
 
+// One notification as received (trap or inform). SNMPv1 traps are given in the SNMPv2 form
+// (RFC 3584): trapOid from the generic and specific codes, uptime from the time-stamp.
+struct QvSNMPNotification {
+    qint8 version = 0;          // 0 v1, 1 v2c, 3 v3
+    bool inform = false;
+    QString sourceAddress;      // numeric
+    quint16 sourcePort = 0;
+    QString community;          // v1, v2c: octets as Latin-1
+    QString securityName;       // v3
+    qint32 securityLevel = 0;   // v3: 1 noAuthNoPriv, 2 authNoPriv, 3 authPriv
+    QByteArray securityEngineId; // v3: the authoritative engine of the message
+    quint32 uptime = 0;         // sysUpTime.0 of the sender, hundredths
+    QvOid trapOid;
+    QList<QvSNMPVb> vbs;        // the bindings after sysUpTime.0 and snmpTrapOID.0
+};
+
+// The SNMPv3 user notifications may come with: keys are localised to every engine ID given
+// (the sender's for traps) and to the local engine (for informs).
+struct QvSNMPListenerUser {
+    QString name;
+    qint32 securityLevel = 1;
+    qint32 authProtocol = 1;
+    qint32 privProtocol = 1;
+    QString authPassword;
+    QString privPassword;
+    QList<QByteArray> engineIds;
+};
+
+// A notification's handler decides whether it is accepted; an accepted inform is answered.
+using QvSNMPNotificationHandler = std::function<bool(const QvSNMPNotification &)>;
+// A message the engine refused before it became a notification (unknown user, wrong key, not
+// in time, undecodable): its library status and sender's address.
+using QvSNMPRejectHandler = std::function<void(int status, const QString &sourceAddress)>;
+
 // Called once per asynchronous send with the final library status (0 when a response
 // arrived; its error status is in the response) unless the send failed at once.
 using QvSNMPAsyncHandler = std::function<void(int status, const QvSNMPResponse &response)>;
@@ -136,6 +170,21 @@ void CloseAllSessions();
 int OpenSessionCount();
 // The key under which a target's session is kept; its secrets appear only as a digest.
 QString SessionKey(const QvSNMPTarget &target);
+// Opens a UDP listener for traps and informs on a numeric address (IPv4 or IPv6) and port (0
+// picks a free one, given back in boundPort). Served by ProcessEvents; its socket is among
+// Sockets(). Handlers run from ProcessEvents only. Returns the library status.
+int OpenListener(const QString &address, quint16 port, QvSNMPNotificationHandler handler,
+                 QvSNMPRejectHandler rejected, quint64 *listenerId, quint16 *boundPort = nullptr);
+void CloseListener(quint64 listenerId);
+int ListenerCount();
+// The SNMPv3 user of a listener (replaces the previous one). Returns false for protocols the
+// engine cannot serve.
+bool SetListenerUser(quint64 listenerId, const QvSNMPListenerUser &user);
+// The local engine ID (informs are sent to it), empty before SetLocalEngine.
+QByteArray LocalEngineId();
+// The authoritative engine ID a v3 target's session has discovered; empty when not yet known.
+QByteArray KnownEngineId(const QvSNMPTarget &target);
+
 // Called whenever a session (and so a socket) opens or closes and whenever a request leaves, so
 // that a watcher can follow the sockets and the next time-out.
 void SetActivityHook(void (*hook)());

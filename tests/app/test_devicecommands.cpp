@@ -4,6 +4,7 @@
 #include "agent_support.h"
 #include "devicecommands.h"
 #include "fake_udp_agent.h"
+#include "qvsnmpnotify.h"
 #include "qvsnmpsession.h"
 #include "startupconfig.h"
 #include "tfrmconfigsnmp.h"
@@ -481,13 +482,16 @@ TEST(SettingsDialogFile, ReadBackByStartUp)
         const QByteArray bytes = file.readAll();
         EXPECT_FALSE(bytes.endsWith("\n")) << "no line end after the last line";
         const QList<QByteArray> lines = bytes.split('\n');
-        ASSERT_EQ(lines.size(), 19);
+        ASSERT_EQ(lines.size(), 21);
         for (int i = 0; i + 1 < lines.size(); ++i)
             EXPECT_TRUE(lines.at(i).endsWith('\r')) << "line " << i;
         EXPECT_EQ(lines.first(), "[Program Information]\r");
         EXPECT_EQ(lines.at(16), "SecurityModel=3\r");
         EXPECT_EQ(lines.at(17), QByteArray("Timeout=") + QByteArray::number(SessionParams().Timeout) + "\r");
-        EXPECT_EQ(lines.last(), QByteArray("Retries=") + QByteArray::number(SessionParams().Retries));
+        EXPECT_EQ(lines.at(18), QByteArray("Retries=") + QByteArray::number(SessionParams().Retries) + "\r");
+        // The trap address and port follow as new keys at the end.
+        EXPECT_EQ(lines.at(19), QByteArray("NotifyAddress=") + NotifyListenParams().Address.toLatin1() + "\r");
+        EXPECT_EQ(lines.last(), QByteArray("NotifyPort=") + QByteArray::number(NotifyListenParams().Port));
 
         QvSNMPSessionParams p;
         p.Security.Version = 1;

@@ -1,5 +1,6 @@
 // Start-up rules without a window: command-line switches, the device configuration file over
 // them, the executable-folder rule and where the configuration file is looked for.
+#include "qvsnmpnotify.h"
 #include "startupconfig.h"
 
 #include "agent_support.h"
@@ -196,7 +197,23 @@ TEST_F(DeviceConfig, OverlayAndPrecedence)
          "[Program Information]\nTimeout=5\nRetries=11\n",
          [](const QvSNMPSessionParams &p) { return p.Timeout == 100 && p.Retries == 1; }},
         {"other section only: every key its default", "[Other]\nVersion=3\nAgentPort=7\n",
-         [](const QvSNMPSessionParams &p) { return p.Security.Version == 0 && p.Device.Port == 161; }},
+         [](const QvSNMPSessionParams &p) {
+             return p.Security.Version == 0 && p.Device.Port == 161 && NotifyListenParams().Address == "0.0.0.0"
+                 && NotifyListenParams().Port == 162;
+         }},
+        {"trap address and port after Retries", "[Program Information]\nRetries=2\nNotifyAddress= 127.0.0.1 \nNotifyPort=16200\n",
+         [](const QvSNMPSessionParams &) {
+             return NotifyListenParams().Address == "127.0.0.1" && NotifyListenParams().Port == 16200;
+         }},
+        {"trap address must be numeric, port in range",
+         "[Program Information]\nNotifyAddress=switch.example\nNotifyPort=0\n",
+         [](const QvSNMPSessionParams &) {
+             return NotifyListenParams().Address == "0.0.0.0" && NotifyListenParams().Port == 162;
+         }},
+        {"IPv6 trap address", "[Program Information]\nNotifyAddress=::1\nNotifyPort=65535\n",
+         [](const QvSNMPSessionParams &) {
+             return NotifyListenParams().Address == "::1" && NotifyListenParams().Port == 65535;
+         }},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);

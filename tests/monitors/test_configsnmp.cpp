@@ -4,6 +4,7 @@
 #include "agent_support.h"
 #include "taboutform.h"
 #include "tfrmconfigsnmp.h"
+#include "qvsnmpnotify.h"
 #include "thelpviewer.h"
 #include "qvsnmpsession.h"
 #include "tmessagebox.h"
@@ -227,6 +228,56 @@ TEST(ConfigSnmpDialog, TimeoutAndRetriesAreCheckedAndApplied)
     QDir(dir).removeRecursively();
 }
 
+// Trap address and port: numeric address, port 1..65535; taken ones are saved after Retries and
+// become the listener's settings at once.
+TEST(ConfigSnmpDialog, TrapAddressAndPortAreCheckedAndApplied)
+{
+    const QString dir = makeTempDir("cfgsnmp-traps");
+    const QvNotifyListenParams saved = NotifyListenParams();
+    const struct {
+        const char *address;
+        const char *port;
+        const char *refusal;  // "" when accepted
+    } cases[] = {
+        {"0.0.0.0", "162", ""},
+        {"127.0.0.1", "16200", ""},
+        {"::1", "65535", ""},
+        {"switch.example", "162", "Trap address must be a numeric address (0.0.0.0: every address)!"},
+        {"", "162", "Trap address must be a numeric address (0.0.0.0: every address)!"},
+        {"10.1.1", "162", "Trap address must be a numeric address (0.0.0.0: every address)!"},
+        {"0.0.0.0", "0", "Trap port must be a whole number from 1 to 65535!"},
+        {"0.0.0.0", "65536", "Trap port must be a whole number from 1 to 65535!"},
+        {"0.0.0.0", "+162", "Trap port must be a whole number from 1 to 65535!"},
+    };
+    for (const auto &c : cases) {
+        NotifyListenParams() = QvNotifyListenParams();
+        QFile::remove(dir + "/10.1.1.1.cfg");
+        TfrmConfigSNMP d(nullptr, "10.1.1.1", "0", "", dir);
+        EXPECT_EQ(d.edtNotifyAddress->text(), "0.0.0.0");
+        EXPECT_EQ(d.edtNotifyPort->text(), "162");
+        d.edtNotifyAddress->setText(c.address);
+        d.edtNotifyPort->setText(c.port);
+        BoxAnswer box;
+        d.btnOkClick();
+        if (*c.refusal) {
+            EXPECT_EQ(box.asked, QStringList{c.refusal}) << c.address << " " << c.port;
+            EXPECT_FALSE(QFile::exists(dir + "/10.1.1.1.cfg"));
+            EXPECT_EQ(NotifyListenParams().Port, 162);
+            continue;
+        }
+        EXPECT_TRUE(box.asked.isEmpty()) << c.address;
+        EXPECT_EQ(NotifyListenParams().Address, QString(c.address));
+        EXPECT_EQ(NotifyListenParams().Port, QString(c.port).toInt());
+        QFile f(dir + "/10.1.1.1.cfg");
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QMap<QString, QString> keys = Keys(QString::fromLatin1(f.readAll()));
+        EXPECT_EQ(keys.value("NotifyAddress"), QString(c.address));
+        EXPECT_EQ(keys.value("NotifyPort"), QString(c.port));
+    }
+    NotifyListenParams() = saved;
+    QDir(dir).removeRecursively();
+}
+
 TEST(ConfigSnmpDialog, FileText)
 {
     TfrmConfigSNMP d(nullptr, "10.1.1.1", "0", "", "/tmp");
@@ -250,7 +301,7 @@ TEST(ConfigSnmpDialog, FileText)
     const QStringList order = {"AgentIP", "AgentPort", "Version", "SecurityName", "AuthPassword", "PrivPassword",
                                "AuthProtocol", "PrivProtocol", "ContextEngineID", "SecurityLevel", "ContextName",
                                "GetCommStr", "SetCommStr", "UpdateDate", "UpdateTime", "SecurityModel",
-                               "Timeout", "Retries"};
+                               "Timeout", "Retries", "NotifyAddress", "NotifyPort"};
     QStringList seen;
     for (const QString &line : d.ConfigFileText().split("\r\n").mid(1))
         seen << line.section('=', 0, 0);
