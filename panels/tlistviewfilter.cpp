@@ -826,7 +826,11 @@ void TListViewFilter::Resort()
 
     // Taken out and put back in order; the selection, the current row, the hidden rows and the
     // scroll position stay, and the window hears of none of it.
-    const QList<QTreeWidgetItem *> selected = lv->selectedItems();
+    // By rows: selectedItems() leaves hidden rows out.
+    QList<QTreeWidgetItem *> selected;
+    for (const QModelIndex &index : lv->selectionModel()->selectedRows())
+        if (!index.parent().isValid())
+            selected << lv->topLevelItem(index.row());
     QTreeWidgetItem *current = lv->currentItem();
     const int scroll = lv->verticalScrollBar()->value();
     m_busy = true;
