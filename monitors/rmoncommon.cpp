@@ -6,6 +6,7 @@
 #include "qvsnmprequest2controls.h"
 #include "qvwaitindicator.h"
 #include "tlistviewexport.h"
+#include "tlistviewfilter.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -405,6 +406,7 @@ QTreeWidget *MakeListView(QWidget *parent, const QString &name)
     view->setObjectName(name);
     view->setColumnCount(0);
     TListViewExport::Attach(view);
+    TListViewFilter::Attach(view);
     return view;
 }
 

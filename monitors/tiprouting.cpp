@@ -3,6 +3,7 @@
 #include "mibtables.h"
 #include "qvsnmprequest2controls.h"
 #include "qvwaitindicator.h"
+#include "tlistviewfilter.h"
 #include "tmonitorparts.h"
 
 #include <QCloseEvent>
@@ -44,6 +45,7 @@ TIP_Routing::TIP_Routing(QWidget *owner) : QDialog(owner)
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("LV_IP_Routing"));
     TListViewExport::Attach(m_list);
+    TListViewFilter::Attach(m_list);
     body->addWidget(m_list, 1);
 
     // The editing panel: bound like an editor, never shown.

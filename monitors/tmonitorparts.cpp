@@ -2,6 +2,7 @@
 
 #include "qvsnmpexception.h"
 #include "tmessagebox.h"
+#include "tlistviewfilter.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -145,6 +146,7 @@ QTreeWidget *MakeCounterList(QWidget *parent, const QString &name, TListViewExpo
         lv->headerItem()->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
     }
     TListViewExport::Attach(lv, std::move(caption));
+    TListViewFilter::Attach(lv);
     return lv;
 }
 

@@ -4,6 +4,7 @@
 #include "qvsnmperrors.h"
 #include "qvsnmpexception.h"
 #include "qvwaitindicator.h"
+#include "tlistviewfilter.h"
 #include "tmessagebox.h"
 
 #include <QCheckBox>
@@ -44,6 +45,7 @@ TPortCounterForm::TPortCounterForm(QWidget *owner, const TPortCounterFormDesc &d
     m_ports->setObjectName(QString::fromLatin1(desc.portList));
     m_ports->setMaximumHeight(140);
     TListViewExport::Attach(m_ports);
+    TListViewFilter::Attach(m_ports);
     left->addWidget(m_ports);
     auto *chosen = new QHBoxLayout;
     chosen->addWidget(new QLabel(QString::fromLatin1(desc.portLabel), this));

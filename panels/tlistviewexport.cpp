@@ -1,5 +1,6 @@
 #include "tlistviewexport.h"
 
+#include "tlistviewfilter.h"
 #include "tmessagebox.h"
 
 #include <QApplication>
@@ -146,7 +147,7 @@ QList<QStringList> TListViewExport::Rows(bool selectedOnly) const
             continue;
         QStringList row;
         for (int c : columns)
-            row << item->text(c);
+            row << TListViewFilter::ShownText(m_listView, item, c);
         rows << row;
     }
     return rows;

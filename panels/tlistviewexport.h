@@ -1,7 +1,8 @@
 // Copy and Export as CSV for any QTreeWidget list view: a context menu and shortcuts.
 // Copy puts the selected rows on the clipboard, tab-separated, under a header line; Export
 // writes the whole list to a CSV file (UTF-8, RFC 4180 quoting) whose proposed name comes from
-// the window's caption. Hidden and zero-width columns are left out: the user gets what he sees.
+// the window's caption. Hidden and zero-width columns, and rows the filter hides, are left out, and
+// cells go out as shown (readable forms included): the user gets what he sees, in the order shown.
 //
 //   TListViewExport::Attach(LV_Counters);                        // caption: the window's title
 //   TListViewExport::Attach(lv, [this] { return PageCaption(); });

@@ -2,6 +2,7 @@
 
 #include "qvsnmprequest2controls.h"
 #include "tctrlbtnpanel.h"
+#include "tlistviewfilter.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -15,6 +16,7 @@ TListViewPanel::TListViewPanel(QWidget *owner, QvSNMPRequest2Edits *binding) : Q
     ListView->setMouseTracking(true);
     if (binding)
         binding->BindListView(ListView, false);
+    TListViewFilter::Attach(ListView, true);
     ApplySizeRule();
 }
 
@@ -38,7 +40,16 @@ void TListViewPanel::ApplySizeRule()
 void TListViewPanel::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    ListView->setGeometry(rect());
+    // The filter box above the list, the list below it.
+    QRect listArea = rect();
+    if (TListViewFilter *filter = TListViewFilter::Of(ListView)) {
+        QWidget *bar = filter->Bar();
+        const int h = bar->sizeHint().height();
+        bar->setGeometry(0, 0, width(), h);
+        bar->show();
+        listArea.setTop(h + 2);
+    }
+    ListView->setGeometry(listArea);
 }
 
 void TListViewPanel::ArrangeCtrlBtn(TCtrlBtnPanel *b)

@@ -8,6 +8,7 @@
 #include "tctrlbtnpanel.h"
 #include "teditspanel.h"
 #include "tlistviewexport.h"
+#include "tlistviewfilter.h"
 #include "tlistviewpanel.h"
 #include "tmessagebox.h"
 #include "tmsgpanel.h"
@@ -358,6 +359,16 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget *parent, QvSNMPRequest2Edits *bin
         const QString page = ParentCaption(), caption = window()->windowTitle();
         return page == caption ? caption : caption + QStringLiteral(" - ") + page;
     });
+    // Filter box and sorting come with the list panel; the readable forms and the column words
+    // ("mac", "vlan") are this table's.
+    TListViewFilter *filter = TListViewFilter::Attach(lv, true);
+    bool readable = false;
+    for (int c = 0; c < lv->columnCount(); ++c)
+        readable = readable || ColumnKind(c) != RK_NONE;
+    if (readable)
+        filter->SetReadable([this](int column, const QString &raw) { return ColumnReadable(column, raw); });
+    filter->SetAliases(ColumnAliases());
+    connect(filter, &TListViewFilter::CountChanged, this, &TSNMPListViewPanel::UpdateCount);
     // Rows come an answer at a time: the columns are fitted shortly after the first rows and
     // again while more come, not once per answer.
     m_widenTimer = new QTimer(this);
@@ -388,6 +399,10 @@ TSNMPListViewPanel::~TSNMPListViewPanel()
     // The list view outlives this part of the object; its signals and events must not reach it.
     QTreeWidget *lv = ListPanel->ListView;
     lv->viewport()->removeEventFilter(this);
+    if (TListViewFilter *filter = TListViewFilter::Of(lv)) {
+        filter->SetReadable({});
+        disconnect(filter, nullptr, this, nullptr);
+    }
     disconnect(lv->model(), nullptr, this, nullptr);
     disconnect(lv->model(), nullptr, m_widenTimer, nullptr);
     disconnect(lv, nullptr, this, nullptr);
@@ -397,7 +412,8 @@ void TSNMPListViewPanel::UpdateCount()
 {
     // While a walk is under way the count says that more rows are coming.
     const bool walking = m_binding && m_binding->Busy() && m_binding->LastOperation() == 0;
-    CtrlBtn->ST_Count->setText(QString::number(ListPanel->ListView->topLevelItemCount())
+    const TListViewFilter *filter = TListViewFilter::Of(ListPanel->ListView);
+    CtrlBtn->ST_Count->setText((filter ? filter->CountText() : QString::number(ListPanel->ListView->topLevelItemCount()))
                                + (walking ? QStringLiteral("…") : QString()));
 }
 
@@ -464,17 +480,49 @@ QString TSNMPListViewPanel::HintText(const QStringList &captions, const QStringL
     return hint + QStringLiteral("</table></qt>");
 }
 
-QString TSNMPListViewPanel::ColumnReadable(int column, const QString &text) const
+int TSNMPListViewPanel::ColumnKind(int column) const
 {
     if (!m_binding)
-        return QString();
+        return RK_NONE;
     const QList<int> order = m_binding->RowColumnOrder();
     if (column < 0 || column >= order.size())
-        return QString();
+        return RK_NONE;
     const int item = order.at(column);
     const QvSNMPVar &var = m_binding->Vars().Item(item);
     const bool portList = item < EditsPanel->ItemCount() && EditsPanel->IsPortListRow(item);
-    return QvReadableText(QvReadableKindOf(var.syntax, var.name, var.options != nullptr, portList), text);
+    return QvReadableKindOf(var.syntax, var.name, var.options != nullptr, portList);
+}
+
+QString TSNMPListViewPanel::ColumnReadable(int column, const QString &text) const
+{
+    const int kind = ColumnKind(column);
+    return kind == RK_NONE ? QString() : QvReadableText(QvReadableKind(kind), text);
+}
+
+QHash<QString, int> TSNMPListViewPanel::ColumnAliases() const
+{
+    QHash<QString, int> aliases;
+    if (!m_binding)
+        return aliases;
+    const QList<int> order = m_binding->RowColumnOrder();
+    QList<int> macs, vlans;
+    for (int c = 0; c < order.size(); ++c) {
+        const QvSNMPVar &var = m_binding->Vars().Item(order.at(c));
+        QString name = var.name.toLower();
+        name.remove(QLatin1Char(' '));
+        if (m_binding->Vars().IsHiddenColumn(order.at(c)))
+            continue;
+        if (ColumnKind(c) == RK_MAC)
+            macs << c;
+        if (name.contains(QLatin1String("vlan")) || name == QLatin1String("fdbid"))
+            vlans << c;
+    }
+    // A word stands for a column only where it names one.
+    if (macs.size() == 1)
+        aliases.insert(QStringLiteral("mac"), macs.first());
+    if (vlans.size() == 1)
+        aliases.insert(QStringLiteral("vlan"), vlans.first());
+    return aliases;
 }
 
 QString TSNMPListViewPanel::ItemHint(QTreeWidgetItem *item) const

@@ -5,6 +5,7 @@
 
 #include "qvsnmprequest2controls.h"
 
+#include <QHash>
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
@@ -102,6 +103,11 @@ public:
                             const QStringList &readable = {});
     // The readable form of the text of list-view column c ("" when none).
     QString ColumnReadable(int column, const QString &text) const;
+    // The QvReadableKind of list-view column c.
+    int ColumnKind(int column) const;
+    // Words for the filter's "column: text" beside the captions: "mac" for the one MAC address
+    // column, "vlan" for the one VLAN (or filtering database) column.
+    QHash<QString, int> ColumnAliases() const;
 
     TListViewPanel *ListPanel;
     TPanelHook OnBeforeAdd;
