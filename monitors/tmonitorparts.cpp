@@ -5,6 +5,8 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QStyle>
 #include <QHash>
 #include <QHeaderView>
 #include <QLabel>
@@ -100,6 +102,65 @@ QTreeWidget *HiddenListView(QWidget *parent, const char *name)
     return lv;
 }
 
+qint64 MonotonicMs()
+{
+    static QElapsedTimer clock = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    return clock.elapsed();
+}
+
+TMonitorFreshness::TMonitorFreshness(QStatusBar *bar, QTreeWidget *list) : m_list(list)
+{
+    m_panel = new QLabel(bar);
+    m_panel->setObjectName(bar->objectName() + QStringLiteral("Freshness"));
+    m_panel->hide();
+    bar->addPermanentWidget(m_panel);
+}
+
+void TMonitorFreshness::PollSent() { m_sentAt = TimeOfDayNow(); }
+
+void TMonitorFreshness::Grey(bool on)
+{
+    QPalette p = m_list->palette();
+    const QPalette normal = m_list->style() ? m_list->style()->standardPalette() : QPalette();
+    p.setColor(QPalette::Text, on ? QColor(Qt::gray) : normal.color(QPalette::Text));
+    m_list->setPalette(p);
+    m_list->setProperty("stale", on);
+}
+
+void TMonitorFreshness::Answered(const TCounterMonitor &monitor)
+{
+    m_failingSince.clear();
+    Grey(false);
+    Clear(monitor);
+}
+
+void TMonitorFreshness::Clear(const TCounterMonitor &monitor)
+{
+    m_failingSince.clear();
+    Grey(false);
+    m_panel->setStyleSheet(QStringLiteral("color: #b00000"));
+    m_panel->setText(monitor.Notice());
+    m_panel->setVisible(!monitor.Notice().isEmpty());
+}
+
+void TMonitorFreshness::Failed(const QString &valuesFrom)
+{
+    if (m_failingSince.isEmpty())
+        m_failingSince = m_sentAt.isEmpty() ? TimeOfDayNow() : m_sentAt;
+    if (m_list->topLevelItemCount() == 0 || valuesFrom.isEmpty()) {
+        m_panel->setText(QStringLiteral("No answer since %1").arg(m_failingSince));
+    } else {
+        Grey(true);
+        m_panel->setText(QStringLiteral("No answer since %1; values from %2").arg(m_failingSince, valuesFrom));
+    }
+    m_panel->setStyleSheet(QStringLiteral("color: #806000"));
+    m_panel->show();
+}
+
 QString TimeOfDayNow() { return TCounterMonitor::TimeText(QTime::currentTime()); }
 
 int IntervalMsOf(const QComboBox *combo)
@@ -137,7 +198,9 @@ QTreeWidget *MakeCounterList(QWidget *parent, const QString &name, TListViewExpo
     lv->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lv->setAllColumnsShowFocus(true);
     lv->setStyleSheet(QStringLiteral(
-        "QTreeView::item { border-right: 1px solid palette(midlight); border-bottom: 1px solid palette(midlight); }"));
+        "QTreeView::item { border-right: 1px solid palette(midlight); border-bottom: 1px solid palette(midlight); }"
+        // The selected row in the platform's own readable pair of colours.
+        "QTreeView::item:selected { background: palette(highlight); color: palette(highlighted-text); }"));
     lv->header()->setSectionResizeMode(QHeaderView::Interactive);
     lv->header()->resizeSection(0, 170);
     for (int c = 1; c < 5; ++c) {

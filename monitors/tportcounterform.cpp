@@ -101,6 +101,7 @@ TPortCounterForm::TPortCounterForm(QWidget *owner, const TPortCounterFormDesc &d
     side->addStretch(1);
     m_status = AddMonitorStatusBar(this, outer);
     m_listStatus = AddListOutcomePanel(qobject_cast<QStatusBar *>(m_status->parentWidget()));
+    m_freshness = std::make_unique<TMonitorFreshness>(qobject_cast<QStatusBar *>(m_status->parentWidget()), m_display);
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
@@ -145,6 +146,7 @@ TPortCounterForm::TPortCounterForm(QWidget *owner, const TPortCounterFormDesc &d
             m_listState = PortList::NoAnswer;
         }
     });
+    connect(m_binding, &QvSNMPRequest2Controls::RefreshEnded, this, &TPortCounterForm::PollFailed);
     connect(m_timer, &QTimer::timeout, this, &TPortCounterForm::Timer1Timer);
     connect(m_interval, &QComboBox::currentIndexChanged, this, &TPortCounterForm::CB_IntervalChange);
     connect(m_historyCount, &QComboBox::currentIndexChanged, this, &TPortCounterForm::CB_HistoryCountChange);
@@ -207,6 +209,7 @@ void TPortCounterForm::ResetMonitor()
     m_monitor->SetHistoryCount(m_historyCount->currentText().toInt());
     m_monitor->Reset();
     ShowCounterRows(m_display, *m_monitor);
+    m_freshness->Clear(*m_monitor);
     m_chart->Plot(*m_monitor);
     // A poll still out keeps its list until it is answered; its answer is dropped.
     if (!m_binding->Busy())
@@ -230,6 +233,7 @@ void TPortCounterForm::Poll()
     RunGuarded([this](const QString &t) { Report(t); }, [this] {
         ApplyInstance();
         ++m_pollsSent;
+        m_freshness->PollSent();
         m_binding->Refresh();
     });
 }
@@ -242,14 +246,22 @@ void TPortCounterForm::PollDone()
             return;
         }
         QString error;
-        if (!m_monitor->Update(HiddenRowTexts(m_hidden), &error)) {
+        if (!m_monitor->Update(HiddenRowTexts(m_hidden), &error, QTime::currentTime(), MonotonicMs())) {
             Report(error);
             return;
         }
         ShowCounterRows(m_display, *m_monitor);
+        m_freshness->Answered(*m_monitor);
         if (m_monitor->UpdateCount() > 1)
             m_chart->Plot(*m_monitor);
     });
+}
+
+void TPortCounterForm::PollFailed(const QvSNMPError &outcome)
+{
+    if (outcome.code == 0 || m_stopped)
+        return;
+    RunGuarded([this](const QString &t) { Report(t); }, [this] { m_freshness->Failed(m_monitor->ValuesTime()); });
 }
 
 void TPortCounterForm::Timer1Timer()
@@ -374,6 +386,11 @@ QList<TSeriesDesc> SeriesOf(const QStringList &names, const QList<QColor> &colou
 const QStringList IfCounterNames = {"InOctets",        "InUcastPkts", "InNUcastPkts", "InDiscards",
                                     "InErrors",        "InUnknownProtos", "OutOctets", "OutUcastPkts",
                                     "OutNUcastPkts",   "OutDiscards", "OutErrors"};
+// Eleven colours apart from each other and from the white plot area.
+const QList<QColor> IfSeriesColours = {QColor(0xd6, 0x27, 0x28), QColor(0x2c, 0xa0, 0x2c), QColor(0xb8, 0x86, 0x0b),
+                                       QColor(0x1f, 0x77, 0xb4), QColor(0x00, 0x00, 0x00), QColor(0x7f, 0x7f, 0x7f),
+                                       QColor(0xe3, 0x77, 0xc2), QColor(0x17, 0xbe, 0xcf), QColor(0x94, 0x67, 0xbd),
+                                       QColor(0x8c, 0x56, 0x4b), QColor(0xff, 0x7f, 0x0e)};
 const QStringList BridgeCounterNames = {"Input Frames", "Output Frames", "Discard Frames"};
 
 } // namespace
@@ -383,9 +400,7 @@ TIF_Counters::TIF_Counters(QWidget *owner)
                        {"IF_Counters", "IF Counters", QSize(780, 580), IfDescrVars, MVT_UMV, -1, "LV_IFTableIndex",
                         "Index", "Description", IfCountersVars, MVT_SV, "LV_IFCounterData", "LV_IF_Counters",
                         IfCounterNames, "Data Information", "Packet In Chart", "CH_InCounterChart",
-                        SeriesOf(IfCounterNames, {Qt::red, Qt::green, Qt::yellow, Qt::blue, Qt::white, Qt::gray,
-                                                  Qt::magenta, Qt::darkCyan, Qt::darkBlue, Qt::darkRed,
-                                                  QColor(0, 255, 0)}),
+                        SeriesOf(IfCounterNames, IfSeriesColours),
                         false, false, "Button1", "BT_Set", "Button2"})
 {
 }
@@ -396,7 +411,7 @@ TTpBridgePortInfo_Table::TTpBridgePortInfo_Table(QWidget *owner)
                         MVT_UMV, 5, "LV_TpBridge_Port_Index", "Port Number", "Max  Info ", TpPortCountersVars,
                         MVT_SV, "LV_Chart", "LV_TpBridge_Port_Info", BridgeCounterNames, "Port Counter Table",
                         "Port Traffic", "CH_Utilization",
-                        SeriesOf(BridgeCounterNames, {Qt::red, Qt::green, Qt::yellow}), true, true, "BT_Refresh",
+                        SeriesOf(BridgeCounterNames, {IfSeriesColours[0], IfSeriesColours[1], IfSeriesColours[3]}), true, true, "BT_Refresh",
                         "BT_PortSet", "Button1"})
 {
 }

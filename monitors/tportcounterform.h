@@ -88,6 +88,7 @@ public:
     QvWaitIndicator *Wait() const { return m_wait; }
     // Polls sent (for tests).
     int PollsSent() const { return m_pollsSent; }
+    const TMonitorFreshness &Freshness() const { return *m_freshness; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -102,6 +103,7 @@ private:
     void ApplyInstance();
     void Poll();
     void PollDone();
+    void PollFailed(const QvSNMPError &outcome);
     void Report(const QString &text);
     void Stop();
 
@@ -124,6 +126,7 @@ private:
     QLabel *m_listStatus = nullptr;
     QTimer *m_timer = nullptr;
     QvWaitIndicator *m_wait = nullptr;
+    std::unique_ptr<TMonitorFreshness> m_freshness;
     QString m_pendingInstance;
     PortList m_listState = PortList::Reading;
     bool m_everListed = false;

@@ -137,6 +137,7 @@ void TRMONStatisticsForm::BuildControls()
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusPanel0 = AddStatusPanel(StatusBar1, 50);
     StatusPanel1 = AddListOutcomePanel(StatusBar1);
+    m_freshness = std::make_unique<TMonitorFreshness>(StatusBar1, LV_Static);
     LayOutRmonForm(this, LV_control, PageControl1, side.layout, StatusBar1);
 
     Timer1 = new QTimer(this);
@@ -276,6 +277,7 @@ void TRMONStatisticsForm::BT_ResetClick()
     vars.instanceSuffix = m_selectedIndex;
     ClearDisplay();
     m_monitor->Reset();
+    m_freshness->Clear(*m_monitor);
     PlotRates();
     m_monitor->SetRunning(true);
 }
@@ -293,6 +295,7 @@ void TRMONStatisticsForm::Timer1Timer()
         || m_counters->Busy())
         return;
     try {
+        m_freshness->PollSent();
         m_counters->Refresh();
     } catch (const QvSNMPException &e) {
         m_counters->Report(e.text());
@@ -305,6 +308,8 @@ void TRMONStatisticsForm::CountersRead(const QvSNMPError &outcome)
 {
     if (outcome.code == 0)
         Update();
+    else
+        m_freshness->Failed(m_monitor->ValuesTime());
 }
 
 void TRMONStatisticsForm::Update()
@@ -316,11 +321,12 @@ void TRMONStatisticsForm::Update()
     for (int c = 0; c < row->columnCount(); ++c)
         texts.append(row->text(c));
     QString error;
-    if (!m_monitor->Update(texts, &error)) {
+    if (!m_monitor->Update(texts, &error, QTime::currentTime(), MonotonicMs())) {
         m_counters->Report(error);
         return;
     }
     ShowCounters();
+    m_freshness->Answered(*m_monitor);
     PlotRates();
 }
 

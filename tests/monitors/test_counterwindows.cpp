@@ -10,6 +10,7 @@
 #include "qvsnmperrors.h"
 #include "qvsnmprequest.h"
 #include "qvsnmpsession.h"
+#include "snmp_tools.h"
 #include "table_agent.h"
 #include "talarmform.h"
 #include "tcounterforms.h"
@@ -241,7 +242,18 @@ TEST(CounterWindows, InterfaceCountersFollowTheChosenInterface)
     ASSERT_EQ(chart->SeriesCount(), 11);
     EXPECT_EQ(chart->Series(0)->count(), form.Monitor().History(0).size());
     EXPECT_EQ(chart->Series(0)->at(chart->Series(0)->count() - 1).y(), form.Monitor().History(0).last().value);
-    EXPECT_EQ(chart->Series(0)->color(), QColor(Qt::red));
+    // Every series readable on the white plot and told apart from every other.
+    for (int a = 0; a < chart->SeriesCount(); ++a) {
+        const QColor ca = chart->Series(a)->color();
+        EXPECT_LT(ca.lightness(), 200) << chart->Series(a)->name().toStdString() << " barely shows on white";
+        for (int b = 0; b < a; ++b) {
+            const QColor cb = chart->Series(b)->color();
+            const int apart = std::abs(ca.red() - cb.red()) + std::abs(ca.green() - cb.green()) +
+                              std::abs(ca.blue() - cb.blue());
+            EXPECT_GT(apart, 90) << chart->Series(a)->name().toStdString() << " and "
+                                 << chart->Series(b)->name().toStdString() << " look alike";
+        }
+    }
 
     // A new history count starts over, keeping the interface.
     Child<QComboBox>(&form, "CB_HistoryCount")->setCurrentIndex(1);
@@ -801,5 +813,38 @@ TEST(CounterChart, TimeLabelsAreWholeAndApart)
         }
         EXPECT_EQ(labels.last().trimmed(), start.addSecs(c.samples).toString("HH:mm:ss")) << "the newest is labelled";
         EXPECT_GT(labels.size() * step, c.samples - step) << "labels left out although they fit";
+    }
+}
+
+TEST(CounterWindows, SilenceGreysTheValuesAndARebootIsNoWrap)
+{
+    KmvSimProcess sim({QStringLiteral("--reboot-time"), QStringLiteral("300")});
+    ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
+    SessionTo session(sim.port(), 30);
+    TIP_Counters form(nullptr);
+    QTreeWidget *list = Child<QTreeWidget>(&form, "LV_IPCounterData");
+    QLabel *panel = Child<QLabel>(&form, "StatusBar1Freshness");
+    ASSERT_TRUE(WaitFor([&] { return form.Monitor().UpdateCount() >= 2; }));
+    EXPECT_TRUE(form.Monitor().ElapsedFromUpTime()) << "sysUpTime rides with the counters";
+    EXPECT_FALSE(form.Freshness().Stale());
+
+    sim.stopAnswering();
+    ASSERT_TRUE(WaitFor([&] { return form.Freshness().Stale(); }));
+    EXPECT_FALSE(panel->isHidden());
+    EXPECT_TRUE(panel->text().startsWith("No answer since ")) << panel->text().toStdString();
+    EXPECT_TRUE(panel->text().endsWith("; values from " + form.Monitor().ValuesTime())) << panel->text().toStdString();
+    EXPECT_EQ(list->palette().color(QPalette::Text), QColor(Qt::gray));
+    sim.resumeAnswering();
+    ASSERT_TRUE(WaitFor([&] { return !form.Freshness().Stale(); }));
+    EXPECT_NE(list->palette().color(QPalette::Text), QColor(Qt::gray));
+
+    const int before = form.Monitor().UpdateCount();
+    ASSERT_TRUE(ToolSet(sim, {"1.3.6.1.4.1.171.12.1.2.3.0", "i", "2"}));
+    ASSERT_TRUE(WaitFor([&] { return form.Monitor().Restarts() >= 1; }));
+    EXPECT_TRUE(panel->text().startsWith("The switch restarted at ")) << panel->text().toStdString();
+    ASSERT_TRUE(WaitFor([&] { return form.Monitor().UpdateCount() >= before + 4; }));
+    for (int i = 0; i < form.Monitor().Count(); ++i) {
+        EXPECT_LT(form.Monitor().Peak(i), 1e7) << form.Monitor().Name(i).toStdString() << ": a restart taken for a wrap";
+        EXPECT_FALSE(list->topLevelItem(i)->text(3).isEmpty()) << "counting goes on after the restart";
     }
 }
