@@ -138,7 +138,8 @@ private:
                 self->Finish(*outcome);
                 return;
             }
-            self->m_used.append(self->m_request.vars.Item(0).valueText.toUInt());
+            // The row's own instance: a switch may serve anything in the index column.
+            self->m_used.append(LastArc(self->m_request.vars.Item(0).currentOid).toUInt());
             self->m_request.ReadAsync(&TIndexWalk::Answered, self, false);
         } catch (const QvSNMPException &e) {
             self->Finish(Failure(e.code(), e.text()));
@@ -209,13 +210,27 @@ void WriteRmonEntry(QvSNMPRequest2Edits &binding, int statusItem, QComboBox *sta
                      done(first, 1);
                      return;
                  }
-                 SendStep(*b, dataItems, shown, QString(), [=](const QvSNMPError &second) {
-                     if (second.code != 0 || !b) {
-                         done(second, 2);
+                 // A later step that fails takes back what the first made: an added entry goes
+                 // ("invalid"), a modified one is valid again with its old data.
+                 const auto undo = [=](const QvSNMPError &failure, int step) {
+                     if (!b) {
+                         done(failure, step);
                          return;
                      }
-                     SendStep(*b, {statusItem}, shown, RmonValid,
-                              [=](const QvSNMPError &third) { done(third, 3); });
+                     SendStep(*b, {statusItem}, shown, adding ? RmonInvalid : RmonValid,
+                              [=](const QvSNMPError &) { done(failure, step); });
+                 };
+                 SendStep(*b, dataItems, shown, QString(), [=](const QvSNMPError &second) {
+                     if (second.code != 0 || !b) {
+                         undo(second, 2);
+                         return;
+                     }
+                     SendStep(*b, {statusItem}, shown, RmonValid, [=](const QvSNMPError &third) {
+                         if (third.code != 0)
+                             undo(third, 3);
+                         else
+                             done(third, 3);
+                     });
                  });
              });
 }

@@ -1,6 +1,7 @@
 #include "thistoryform.h"
 
 #include "mibtables.h"
+#include "qvsnmpconvert.h"
 #include "qvsnmpexception.h"
 #include "qvsnmprequest2controls.h"
 #include "qvwaitindicator.h"
@@ -552,8 +553,36 @@ void THistory_control::BT_SetClick()
         return;
     }
     const bool adding = m_mode != RDM_Modify;
+    // What can be checked here is checked before anything goes out.
+    qint64 number = 0;
+    const struct {
+        QLineEdit *edit;
+        qint64 min, max;
+        const char *what;
+    } numbers[] = {{ED_Index, 1, 65535, "Index"}, {ED_Buckets, 1, 65535, "Buckets Requested"},
+                   {ED_Interval, 1, 3600, "Interval"}};
+    for (const auto &n : numbers) {
+        if (!QvParseDecimal(n.edit->text(), n.min, n.max, &number)) {
+            QvMessageBox(this, QStringLiteral("%1 must be a whole number from %2 to %3.")
+                                   .arg(QLatin1String(n.what)).arg(n.min).arg(n.max),
+                         QvAppCaption());
+            n.edit->setFocus();
+            return;
+        }
+    }
+    if (adding && m_form) {
+        const QString index = QString::number(ED_Index->text().trimmed().toLongLong());
+        for (int r = 0; r < m_form->LV_control->topLevelItemCount(); ++r) {
+            if (m_form->LV_control->topLevelItem(r)->text(HC_Index).trimmed() == index) {
+                QvMessageBox(this, QStringLiteral("History entry %1 exists already: choose another index.").arg(index),
+                             QvAppCaption());
+                ED_Index->setFocus();
+                return;
+            }
+        }
+    }
     if (adding)
-        m_binding->Vars().instanceSuffix = ED_Index->text();
+        m_binding->Vars().instanceSuffix = QString::number(ED_Index->text().trimmed().toLongLong());
     ED_Sub->setText(QStringLiteral("1.3.6.1.2.1.2.2.1.1.") + QString::number(source.toULongLong()));
     WriteRmonEntry(*m_binding, 5, CB_Status, {1, 2, 3, 4}, adding,
                    [this, adding](const QvSNMPError &outcome, int step) {
