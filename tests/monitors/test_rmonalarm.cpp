@@ -249,7 +249,7 @@ TEST(AlarmOnTheWire, DeleteInvalidatesTheAlarmThenItsEvents)
     EXPECT_TRUE(form.Deleting());
     EXPECT_FALSE(form.BT_Refresh->isEnabled());
     ASSERT_TRUE(WaitUntil([&] { return !form.Deleting() && !form.Wait()->Waiting(); }));
-    EXPECT_EQ(box.asked, QStringList{"Are you sure?"});
+    EXPECT_EQ(box.asked, QStringList{"Delete alarm 1 and its events 5 and 6?"});
     EXPECT_EQ(agent.sets(), (QList<QStringList>{{Alarm + "12.1=4"}, {Event + "7.5=4"}, {Event + "7.6=4"}}));
 }
 
@@ -308,8 +308,8 @@ TEST(AlarmOnTheWire, EveryCheckStopsWithItsMessage)
              d->ED_Rising->setText("100");
              d->ED_Falling->setText("100");
          }},
-        {"Rising Event Index must be integer and >1", [](TAlarm_control *d) { d->ED_RIndex->setText("0"); }},
-        {"Falling Event Index must be integer and >1", [](TAlarm_control *d) { d->ED_FIndex->clear(); }},
+        {"Rising Event Index must be a whole number from 1 to 65535", [](TAlarm_control *d) { d->ED_RIndex->setText("0"); }},
+        {"Falling Event Index must be a whole number from 1 to 65535", [](TAlarm_control *d) { d->ED_FIndex->clear(); }},
         {"Rising Event Index and Falling Event Index are the same!",
          [](TAlarm_control *d) { d->ED_FIndex->setText(d->ED_RIndex->text()); }},
     };
@@ -356,14 +356,15 @@ TEST(AlarmOnTheWire, AFailingWriteIsReportedNotCalledSuccess)
         EXPECT_TRUE(box.asked[0].startsWith("Set Alarm Entry Error!\nstep 2 of 3 (data columns) failed: "))
             << box.asked[0].toStdString();
         EXPECT_TRUE(d->StatusPanel0->text().contains("step 2 of 3")) << d->StatusPanel0->text().toStdString();
-        EXPECT_EQ(agent.sets().size(), 2) << "the status, then the failing data write: nothing more is sent";
-        // Once the agent takes it, OK again changes the entry the first attempt created.
+        EXPECT_EQ(agent.sets(), (QList<QStringList>{{Alarm + "12.2=2"}, agent.sets().value(1), {Alarm + "12.2=4"}}))
+            << "the status, the failing data write, then the created entry removed again: nothing more";
+        // Once the agent takes it, OK again creates the entry afresh.
         agent.clearRequests();
         d->BT_OK->click();
     }));
     QList<QStringList> sets = agent.sets();
     ASSERT_EQ(sets.size(), 9);
-    EXPECT_EQ(sets[0], QStringList{Alarm + "12.2=3"});
+    EXPECT_EQ(sets[0], QStringList{Alarm + "12.2=2"});
 }
 
 // The answer to an earlier walk does not hide that a newer one is still out.
@@ -421,4 +422,85 @@ TEST(AlarmAgainstSwitch, ListsAgreeWithAnIndependentWalk)
     ASSERT_TRUE(Settled(form.Wait()));
     ASSERT_GT(form.LV_Alarm->topLevelItemCount(), 0);
     EXPECT_EQ(display->Display(form.LV_Alarm->topLevelItem(0)->text(2)), "etherstatsPkts.1");
+}
+
+namespace {
+
+// The alarm window on a fresh simulated switch (alarm 1 raising events 1 and 2).
+struct AlarmOnSwitch {
+    AlarmOnSwitch() : sim({QStringLiteral("--scenario"), QStringLiteral("static")}), session(sim.port(), 200) {}
+    QString Status(const QString &column) const
+    {
+        const QString v = ToolWalk(sim, column).value(column);
+        return v.startsWith(QLatin1String("No Such")) ? QString() : v;
+    }
+    KmvSimProcess sim;
+    SessionScope session;
+};
+
+}  // namespace
+
+TEST(AlarmAgainstSwitch, AddProposesFreeIndexesAndAFailedAddLeavesNothing)
+{
+    AlarmOnSwitch s;
+    ASSERT_TRUE(s.sim.isRunning());
+    TAlarmForm form(nullptr);
+    ASSERT_TRUE(Settled(form.Wait()));
+    ASSERT_TRUE(form.RmonAvailable());
+    struct Attempt {
+        const char *name;
+        QString fallingDescription;
+        bool closes;
+        QString alarmStatus, risingStatus, fallingStatus;  // afterwards, "" for none
+    };
+    const Attempt attempts[] = {
+        {"the falling event refused: the alarm and rising event made before go", QString(128, 'd'), false, "", "", ""},
+        {"the retry makes all three", "down", true, "1", "1", "1"},
+    };
+    for (const Attempt &a : attempts) {
+        SCOPED_TRACE(a.name);
+        BoxAnswer box;
+        const bool closed = RunDialog(form, form.BT_Add, [&](TAlarm_control *d) {
+            EXPECT_EQ(d->ED_Index->text(), "2");
+            EXPECT_EQ(d->ED_RIndex->text(), "3") << "events 1 and 2 exist";
+            EXPECT_EQ(d->ED_FIndex->text(), "4");
+            d->ED_Fdes->setText(a.fallingDescription);
+            d->BT_OK->click();
+        });
+        EXPECT_EQ(closed, a.closes);
+        if (!closed) {
+            ASSERT_TRUE(WaitUntil([&] { return !box.asked.isEmpty(); }));
+            ASSERT_NE(form.Dialog(), nullptr);
+            ASSERT_TRUE(Settled(form.Dialog()->Wait()));
+            form.Dialog()->reject();
+            ASSERT_TRUE(WaitUntil([&] { return !form.Dialog(); }));
+        }
+        ASSERT_TRUE(Settled(form.Wait()));
+        EXPECT_EQ(s.Status(Alarm + "12.2"), a.alarmStatus);
+        EXPECT_EQ(s.Status(Event + "7.3"), a.risingStatus);
+        EXPECT_EQ(s.Status(Event + "7.4"), a.fallingStatus);
+        EXPECT_EQ(s.Status(Event + "7.1"), "1") << "the other alarm's events stay";
+        EXPECT_EQ(s.Status(Event + "7.2"), "1");
+    }
+}
+
+TEST(AlarmAgainstSwitch, DeleteKeepsAnEventAnotherAlarmRaises)
+{
+    AlarmOnSwitch s;
+    ASSERT_TRUE(s.sim.isRunning());
+    // Alarm 2 raises event 1 as well.
+    ASSERT_TRUE(ToolSet(s.sim, {Alarm + "12.2", "i", "2"}));
+    ASSERT_TRUE(ToolSet(s.sim, {Alarm + "9.2", "i", "1", Alarm + "10.2", "i", "0"}));
+    ASSERT_TRUE(ToolSet(s.sim, {Alarm + "12.2", "i", "1"}));
+    BoxAnswer box;
+    TAlarmForm form(nullptr);
+    ASSERT_TRUE(Settled(form.Wait()));
+    ASSERT_EQ(form.LV_Alarm->topLevelItemCount(), 2);
+    SelectFirst(form.LV_Alarm);
+    form.BT_Delete->click();
+    ASSERT_TRUE(WaitUntil([&] { return !form.Deleting() && !form.Wait()->Waiting(); }));
+    EXPECT_EQ(box.asked, QStringList{"Delete alarm 1 and its event 2?\nEvent 1 stays: alarm 2 uses it."});
+    EXPECT_EQ(s.Status(Alarm + "12.1"), "");
+    EXPECT_EQ(s.Status(Event + "7.1"), "1");
+    EXPECT_EQ(s.Status(Event + "7.2"), "");
 }
