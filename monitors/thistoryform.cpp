@@ -47,6 +47,13 @@ qint64 NumberOf(const QString &text)
     return ok ? n : 0;
 }
 
+QString UtilizationText(const QString &hundredths)
+{
+    bool ok = false;
+    const qint64 n = hundredths.trimmed().toLongLong(&ok);
+    return ok ? QString::number(double(n) / 100.0, 'f', 2) + QStringLiteral(" %") : hundredths;
+}
+
 }  // namespace
 
 QList<int> HistoryPlotRows(int rowCount, int historyCount)
@@ -191,6 +198,8 @@ void THistoryForm::FormCreate()
 
     m_samples = new QvSNMPRequest2Edits(this);
     m_samples->BindListView(LV_Table, true);
+    // Utilization in percent, as the chart shows it (the switch counts hundredths).
+    LV_Table->setItemDelegateForColumn(HS_Utilization, new TDisplayDelegate(&UtilizationText, LV_Table));
     m_samples->SetReportTarget(StatusPanel0);
     // The charts follow every walk of the samples, also one that ended early.
     connect(m_samples, &QvSNMPRequest2Controls::RefreshEnded, this, [this] { PlotHistory(); });
@@ -331,7 +340,8 @@ THistoryPlot THistoryForm::PlotData() const
         if (!row || row->columnCount() <= HS_Utilization)
             continue;
         plot.labels.append(row->text(HS_TimeStamp));
-        plot.utilization[0].append(NumberOf(row->text(HS_Utilization)) / 100);
+        // etherHistoryUtilization counts hundredths of a percent.
+        plot.utilization[0].append((NumberOf(row->text(HS_Utilization)) + 50) / 100);
         for (int s = 0; s < 6; ++s)
             plot.errors[s].append(NumberOf(row->text(HS_CRCAlign + s)));
         plot.packets[0].append(NumberOf(row->text(HS_Packets)));

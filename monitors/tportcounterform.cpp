@@ -387,7 +387,7 @@ const QStringList IfCounterNames = {"InOctets",        "InUcastPkts", "InNUcastP
                                     "InErrors",        "InUnknownProtos", "OutOctets", "OutUcastPkts",
                                     "OutNUcastPkts",   "OutDiscards", "OutErrors"};
 // Eleven colours apart from each other and from the white plot area.
-const QList<QColor> IfSeriesColours = {QColor(0xd6, 0x27, 0x28), QColor(0x2c, 0xa0, 0x2c), QColor(0xb8, 0x86, 0x0b),
+const QList<QColor> IfSeriesColours = {QColor(0xd6, 0x27, 0x28), QColor(0x2c, 0xa0, 0x2c), QColor(0x80, 0x80, 0x00),
                                        QColor(0x1f, 0x77, 0xb4), QColor(0x00, 0x00, 0x00), QColor(0x7f, 0x7f, 0x7f),
                                        QColor(0xe3, 0x77, 0xc2), QColor(0x17, 0xbe, 0xcf), QColor(0x94, 0x67, 0xbd),
                                        QColor(0x8c, 0x56, 0x4b), QColor(0xff, 0x7f, 0x0e)};

@@ -848,3 +848,18 @@ TEST(CounterWindows, SilenceGreysTheValuesAndARebootIsNoWrap)
         EXPECT_FALSE(list->topLevelItem(i)->text(3).isEmpty()) << "counting goes on after the restart";
     }
 }
+
+TEST(SpanningTreeWindow, BridgeIdentifierShowsPriorityAndMac)
+{
+    const struct {
+        const char *octets, *shown;
+    } cases[] = {
+        {"10000050BA00AA01", "4096 / 00:50:BA:00:AA:01 (10000050BA00AA01)"},
+        {"80 00 00 50 ba 00 aa 01", "32768 / 00:50:BA:00:AA:01 (80000050BA00AA01)"},
+        {"0000000000000000", "0 / 00:00:00:00:00:00 (0000000000000000)"},
+        {"10000050BA00AA", "10000050BA00AA"},      // too short: as it came
+        {"1000005XBA00AA01", "1000005XBA00AA01"},  // not hex
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(BridgeIdText(QLatin1String(c.octets)), QLatin1String(c.shown)) << c.octets;
+}
