@@ -411,3 +411,32 @@ TEST(StatisticsAgainstSwitch, NoPollStartsWhileTheLastIsOut)
     EXPECT_TRUE(form.StatusPanel0->text().contains("Ok!")) << form.StatusPanel0->text().toStdString();
     EXPECT_TRUE(box.asked.isEmpty()) << box.asked.join(',').toStdString();
 }
+
+TEST(StatisticsOnTheWire, ARefreshTheSwitchDoesNotAnswerKeepsTheListAndSaysSo)
+{
+    TableAgent agent;
+    ASSERT_TRUE(agent.ok());
+    for (int i = 1; i <= 3; ++i)
+        PutEntry(agent, i, i, 1000 * i);
+    SessionScope session(agent.port(), 20);
+    BoxAnswer box;
+    TRMONStatisticsForm form(nullptr);
+    ASSERT_TRUE(Settled(form.Wait()));
+    ASSERT_TRUE(form.RmonAvailable());
+    form.Timer1->stop();
+    ASSERT_EQ(form.LV_control->topLevelItemCount(), 3);
+
+    agent.dropNextsFrom(Stats);  // silent for every walk
+    form.BT_Refresh->click();
+    ASSERT_TRUE(Settled(form.Wait()));
+    EXPECT_EQ(form.LV_control->topLevelItemCount(), 3) << "what was read stays";
+    EXPECT_FALSE(form.StatusPanel1->isHidden());
+    EXPECT_TRUE(form.StatusPanel1->text().contains(QvErrorText(QVC_TIMEOUT))) << form.StatusPanel1->text().toStdString();
+
+    agent.dropNextsFrom(QString());
+    form.BT_Refresh->click();
+    ASSERT_TRUE(Settled(form.Wait()));
+    EXPECT_EQ(form.LV_control->topLevelItemCount(), 3);
+    EXPECT_TRUE(form.StatusPanel1->isHidden());
+    EXPECT_TRUE(box.asked.isEmpty()) << box.asked.join(',').toStdString();
+}
