@@ -863,3 +863,61 @@ TEST(SpanningTreeWindow, BridgeIdentifierShowsPriorityAndMac)
     for (const auto &c : cases)
         EXPECT_EQ(BridgeIdText(QLatin1String(c.octets)), QLatin1String(c.shown)) << c.octets;
 }
+
+TEST(CounterWindows, InterfaceOctetsAre64BitUnderV2cWithBitRateAndUtilisation)
+{
+    KmvSimProcess sim({QStringLiteral("--scenario"), QStringLiteral("static")});
+    ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
+    struct Case {
+        const char *name;
+        qint8 version;
+        bool wide;
+    };
+    const Case cases[] = {{"SNMPv1: ifTable's 32-bit counters", SNMP_VERSION_V1, false},
+                          {"SNMPv2c: ifXTable's 64-bit counters", SNMP_VERSION_V2C, true}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        SessionTo session(sim.port());
+        SessionParams().Security.Version = c.version;
+        TIF_Counters form(nullptr);
+        ASSERT_TRUE(WaitFor([&] { return form.ListState() == TPortCounterForm::PortList::Listed; }));
+        QTreeWidget *ifs = Child<QTreeWidget>(&form, "LV_IFTableIndex");
+        QTreeWidget *list = Child<QTreeWidget>(&form, "LV_IF_Counters");
+        ifs->setCurrentItem(ifs->topLevelItem(48));  // port 49: gigabit, with a link
+        ASSERT_TRUE(WaitFor([&] { return form.Instance() == "49" && form.Monitor().UpdateCount() >= 3; }));
+        EXPECT_EQ(form.HighCapacity(), c.wide);
+        for (int i : {0, 1, 6, 7})
+            EXPECT_EQ(form.Monitor().Spec(i).wide, c.wide) << form.Monitor().Name(i).toStdString();
+        EXPECT_FALSE(form.Monitor().Spec(2).wide) << "InNUcastPkts has no 64-bit column";
+        const QString rate = list->topLevelItem(0)->text(3);
+        EXPECT_TRUE(rate.contains("bit/s")) << rate.toStdString();
+        EXPECT_TRUE(rate.endsWith(" %)")) << "a share of the port's speed: " << rate.toStdString();
+        EXPECT_FALSE(list->topLevelItem(1)->text(3).contains("bit/s")) << "packets are no octets";
+        if (c.wide) {
+            const QMap<QString, QString> hc = ToolWalk(sim, "1.3.6.1.2.1.31.1.1.1.6.49");
+            ASSERT_FALSE(hc.isEmpty());
+            EXPECT_LE(list->topLevelItem(0)->text(1).toULongLong(), hc.first().toULongLong());
+        }
+    }
+}
+
+TEST(CounterWindows, ASwitchWithoutIfXTableGets32BitCountersUnderV2c)
+{
+    TableAgent agent;
+    ASSERT_TRUE(agent.ok());
+    const QString If = QStringLiteral("1.3.6.1.2.1.2.2.1.");
+    agent.put(If + "1.1", FakeUdpAgent::integer(1));
+    agent.put(If + "2.1", FakeUdpAgent::octets("port1"));
+    agent.put(If + "5.1", TableAgent::counter(100000000));  // a Gauge32 in truth; read as a number
+    for (int c = 10; c <= 20; ++c)
+        agent.put(If + QString::number(c) + ".1", TableAgent::counter(quint32(1000 * c)));
+    SessionTo session(agent.port(), 30);
+    SessionParams().Security.Version = SNMP_VERSION_V2C;
+    TIF_Counters form(nullptr);
+    ASSERT_TRUE(WaitFor([&] { return form.ListState() == TPortCounterForm::PortList::Listed; }));
+    EXPECT_TRUE(WaitFor([&] { return !form.HighCapacity(); }, 5000)) << "no ifXTable: back to ifTable";
+    ASSERT_TRUE(WaitFor([&] { return form.Monitor().UpdateCount() >= 2; }));
+    EXPECT_FALSE(form.Monitor().Spec(0).wide);
+    EXPECT_EQ(form.Monitor().Current(0), 10000u);
+    EXPECT_FALSE(form.Freshness().Stale());
+}
