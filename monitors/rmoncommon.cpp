@@ -11,12 +11,14 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDialog>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <QTime>
 #include <QTreeWidget>
@@ -496,4 +498,36 @@ void LayOutRmonForm(QWidget *form, QTreeWidget *control, QTabWidget *pages, QVBo
     auto *outer = new QVBoxLayout(form);
     outer->addLayout(body, 1);
     outer->addWidget(bar);
+}
+
+namespace {
+
+class TCellTips : public QObject {
+public:
+    explicit TCellTips(QTreeWidget *list) : QObject(list), m_list(list) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::ToolTip)
+            return QObject::eventFilter(watched, event);
+        const auto *help = static_cast<QHelpEvent *>(event);
+        const QModelIndex at = m_list->indexAt(help->pos());
+        const QString text = at.isValid() ? at.data(Qt::DisplayRole).toString() : QString();
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), text, m_list->viewport(), m_list->visualRect(at));
+        return true;
+    }
+
+private:
+    QTreeWidget *m_list;
+};
+
+}  // namespace
+
+void ShowCellTips(QTreeWidget *list)
+{
+    list->viewport()->installEventFilter(new TCellTips(list));
 }

@@ -9,6 +9,7 @@
 #include "qvwaitindicator.h"
 #include "rmoncommon.h"
 #include "tmessagebox.h"
+#include "thelpviewer.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -122,6 +123,7 @@ QList<quint32> FreeRmonIndexes(const QList<quint32> &used, int count)
 TAlarmForm::TAlarmForm(QWidget *owner) : TRmonWindow(owner)
 {
     setObjectName(QStringLiteral("AlarmForm"));
+    InstallHelpKey(this, QStringLiteral("monitors.html#rmon-alarm"));
     BuildControls();
     FormCreate();
 }
@@ -150,6 +152,8 @@ void TAlarmForm::BuildControls()
     page(QStringLiteral("TS_Event"), QStringLiteral("Event"), LV_Event, QStringLiteral("LV_Event"));
     page(QStringLiteral("TS_Log"), QStringLiteral("Log"), LV_Log, QStringLiteral("LV_Log"));
     LV_Alarm->setItemDelegateForColumn(AV_Variable, new TDisplayDelegate(&VariableDisplay, LV_Alarm));
+    for (QTreeWidget *list : {LV_Alarm, LV_Event, LV_Log})
+        ShowCellTips(list);
     auto hidden = [&](auto *w, const QString &name) {
         w->setObjectName(name);
         w->hide();

@@ -3,6 +3,7 @@
 #include "mibtables.h"
 #include "qvsnmpexception.h"
 #include "qvwaitindicator.h"
+#include "thelpviewer.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -27,6 +28,7 @@ TCounterForm::TCounterForm(QWidget *owner, const TCounterFormDesc &desc)
     setObjectName(QString::fromLatin1(desc.objectName));
     setWindowTitle(QString::fromLatin1(desc.caption));
     resize(640, desc.names.size() > 12 ? 560 : 360);
+    InstallHelpKey(this, QStringLiteral("monitors.html#counters"));
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);

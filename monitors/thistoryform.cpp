@@ -9,6 +9,7 @@
 #include "rmoncommon.h"
 #include "tmessagebox.h"
 #include "tmonitorparts.h"
+#include "thelpviewer.h"
 
 #include <QBarSeries>
 #include <QBarSet>
@@ -67,6 +68,7 @@ QList<int> HistoryPlotRows(int rowCount, int historyCount)
 THistoryForm::THistoryForm(QWidget *owner) : TRmonWindow(owner)
 {
     setObjectName(QStringLiteral("HistoryForm"));
+    InstallHelpKey(this, QStringLiteral("monitors.html#rmon-history"));
     BuildControls();
     FormCreate();
 }

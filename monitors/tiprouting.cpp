@@ -4,6 +4,7 @@
 #include "qvsnmprequest2controls.h"
 #include "qvwaitindicator.h"
 #include "tmonitorparts.h"
+#include "thelpviewer.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -29,6 +30,7 @@ enum RouteItem {
 TIP_Routing::TIP_Routing(QWidget *owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("IP_Routing"));
+    InstallHelpKey(this, QStringLiteral("monitors.html#routing"));
     setWindowTitle(QStringLiteral("IP Routing"));
     resize(552, 413);
 

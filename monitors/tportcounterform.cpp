@@ -5,6 +5,7 @@
 #include "qvsnmpexception.h"
 #include "qvsnmpsession.h"
 #include "qvwaitindicator.h"
+#include "thelpviewer.h"
 #include "tmessagebox.h"
 
 #include <QCheckBox>
@@ -24,6 +25,8 @@ TPortCounterForm::TPortCounterForm(QWidget *owner, const TPortCounterFormDesc &d
     setObjectName(QString::fromLatin1(desc.objectName));
     setWindowTitle(QString::fromLatin1(desc.caption));
     resize(desc.size);
+    InstallHelpKey(this, desc.highCapacity ? QStringLiteral("monitors.html#counters")
+                                           : QStringLiteral("monitors.html#bridge-ports"));
 
     // SNMPv1 has no Counter64.
     m_hc = desc.highCapacity && SessionParams().Security.Version != SNMP_VERSION_V1;

@@ -8,6 +8,7 @@
 #include "rmoncommon.h"
 #include "tmessagebox.h"
 #include "tmonitorparts.h"
+#include "thelpviewer.h"
 
 #include <QChart>
 #include <QChartView>
@@ -67,6 +68,7 @@ TCounterMonitorOptions MonitorOptions()
 TRMONStatisticsForm::TRMONStatisticsForm(QWidget *owner) : TRmonWindow(owner)
 {
     setObjectName(QStringLiteral("RMONStatisticsForm"));
+    InstallHelpKey(this, QStringLiteral("monitors.html#rmon-statistics"));
     m_monitor = std::make_unique<TCounterMonitor>(TCounterMonitor::Sequence(CounterNames, FirstCharted),
                                                   MonitorOptions());
     BuildControls();

@@ -7,6 +7,7 @@
 #include "qvsnmprequest2controls.h"
 #include "qvwaitindicator.h"
 #include "tmonitorparts.h"
+#include "thelpviewer.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -56,6 +57,7 @@ QString BridgeIdText(const QString &octets)
 TSTP_Info::TSTP_Info(QWidget *owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("STP_Info"));
+    InstallHelpKey(this, QStringLiteral("monitors.html#stp"));
     setWindowTitle(QStringLiteral("Spanning Tree Information"));
     setFixedSize(416, 415);
 

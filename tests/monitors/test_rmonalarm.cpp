@@ -11,9 +11,16 @@
 #include "snmp_tools.h"
 #include "table_agent.h"
 #include "talarmform.h"
+#include "thelpviewer.h"
 #include "tmessagebox.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QHeaderView>
+#include <QHelpEvent>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolTip>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
@@ -503,4 +510,38 @@ TEST(AlarmAgainstSwitch, DeleteKeepsAnEventAnotherAlarmRaises)
     EXPECT_EQ(s.Status(Alarm + "12.1"), "");
     EXPECT_EQ(s.Status(Event + "7.1"), "1");
     EXPECT_EQ(s.Status(Event + "7.2"), "");
+}
+
+TEST(AlarmOnTheWire, F1OpensItsHelpAndCutDescriptionsShowWhole)
+{
+    TableAgent agent;
+    ASSERT_TRUE(agent.ok());
+    PutAlarm(agent);
+    SessionScope session(agent.port());
+    TAlarmForm form(nullptr);
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    ASSERT_TRUE(Settled(form.Wait()));
+    QTest::keyClick(&form, Qt::Key_F1);
+    THelpViewer *help = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *h = qobject_cast<THelpViewer *>(w); h && h->isVisible())
+                help = h;
+        return help != nullptr;
+    }));
+    EXPECT_EQ(help->Browser->source().fileName(), "monitors.html");
+    EXPECT_EQ(help->Browser->source().fragment(), "rmon-alarm");
+    help->close();
+
+    form.PageControl1->setCurrentIndex(2);
+    ASSERT_TRUE(Settled(form.Wait()));
+    ASSERT_GT(form.LV_Log->topLevelItemCount(), 0);
+    form.LV_Log->setColumnWidth(3, 8);  // the description cut to almost nothing
+    const QRect cell = form.LV_Log->visualItemRect(form.LV_Log->topLevelItem(0));
+    const QPoint at(form.LV_Log->header()->sectionViewportPosition(3) + 2, cell.center().y());
+    QHelpEvent tip(QEvent::ToolTip, at, form.LV_Log->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(form.LV_Log->viewport(), &tip);
+    EXPECT_EQ(QToolTip::text(), "up: rising");
 }
