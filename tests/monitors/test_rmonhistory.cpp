@@ -160,7 +160,11 @@ TEST(HistoryOnTheWire, ChartsShowTheSamplesOfTheEntry)
     ASSERT_EQ(form.LV_Table->topLevelItemCount(), 3);
     const THistoryPlot plot = form.PlotData();
     EXPECT_EQ(plot.labels.size(), 3) << "fewer samples than H: every one";
-    EXPECT_EQ(plot.utilization.value(0), (QList<qint64>{87, 87, 87})) << "8765 hundredths of a percent";
+    EXPECT_EQ(plot.utilization.value(0), (QList<qint64>{88, 88, 88})) << "8765 hundredths of a percent, rounded";
+    // The table says the same in percent.
+    auto *utilization = static_cast<TDisplayDelegate *>(form.LV_Table->itemDelegateForColumn(12));
+    ASSERT_NE(utilization, nullptr);
+    EXPECT_EQ(utilization->Display(form.LV_Table->topLevelItem(0)->text(12)), "87.65 %");
     EXPECT_EQ(plot.errors.value(0), (QList<qint64>{27, 18, 9})) << "CRC Align, newest first";
     EXPECT_EQ(plot.packets.value(2), (QList<qint64>{24, 16, 8})) << "Multicast";
     auto *errors = qobject_cast<QBarSeries *>(form.Chart(2)->series().value(0));
