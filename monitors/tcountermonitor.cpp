@@ -62,7 +62,9 @@ QList<TCounterSpec> TCounterMonitor::Sequence(const QStringList &names, int firs
     QList<TCounterSpec> specs;
     for (const QString &name : names) {
         TCounterSpec spec{name, firstPosition++};
-        spec.octets = name.contains(QLatin1String("Octets"), Qt::CaseInsensitive);
+        // "InOctets" counts octets; "64Octets", "65to127Octets" count packets of those sizes.
+        spec.octets = name.contains(QLatin1String("Octets"), Qt::CaseInsensitive) && !name.isEmpty() &&
+                      !name[0].isDigit();
         spec.maxRate = spec.octets ? MaxOctetRate : MaxPacketRate;
         specs.append(spec);
     }

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QFontMetrics>
 #include <QStyle>
 #include <QHash>
 #include <QHeaderView>
@@ -68,6 +69,8 @@ QLabel *AddMonitorStatusBar(QWidget *parent, QLayout *layout)
     bar->setSizeGripEnabled(false);
     auto *panel = new QLabel(bar);
     panel->setObjectName(QStringLiteral("StatusBar1Panel0"));
+    // A long report must not push the panels beside it out of the window.
+    panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     bar->addWidget(panel, 1);
     layout->addWidget(bar);
     return panel;
@@ -129,6 +132,7 @@ void TMonitorFreshness::Grey(bool on)
     p.setColor(QPalette::Text, on ? QColor(Qt::gray) : normal.color(QPalette::Text));
     m_list->setPalette(p);
     m_list->setProperty("stale", on);
+    m_list->viewport()->update();
 }
 
 void TMonitorFreshness::Answered(const TCounterMonitor &monitor)
@@ -232,6 +236,13 @@ void ShowCounterRows(QTreeWidget *list, const TCounterMonitor &monitor)
             if (row->text(c) != texts[c])
                 row->setText(c, texts[c]);
     }
+    // Rates with bits per second are wider than the column was made for.
+    const QFontMetrics metrics(list->font());
+    int widest = 0;
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        widest = std::max(widest, metrics.horizontalAdvance(list->topLevelItem(i)->text(3)));
+    if (widest + 16 > list->columnWidth(3))
+        list->setColumnWidth(3, widest + 16);
 }
 
 namespace {

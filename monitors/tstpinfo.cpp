@@ -59,7 +59,7 @@ TSTP_Info::TSTP_Info(QWidget *owner) : QDialog(owner)
     setObjectName(QStringLiteral("STP_Info"));
     InstallHelpKey(this, QStringLiteral("monitors.html#stp"));
     setWindowTitle(QStringLiteral("Spanning Tree Information"));
-    setFixedSize(416, 415);
+    setFixedSize(470, 415);  // room for the designated root as priority / MAC
 
     m_binding = new QvSNMPRequest2Edits(this);
     m_binding->Request().LoadSessionParams();
@@ -128,8 +128,10 @@ TSTP_Info::TSTP_Info(QWidget *owner) : QDialog(owner)
 
     // The bridge identifier as priority and MAC beside its octets.
     connect(m_binding, &QvSNMPRequest2Controls::RefreshEnded, this, [this](const QvSNMPError &outcome) {
-        if (outcome.code == 0 && m_root)
+        if (outcome.code == 0 && m_root) {
             m_root->setText(BridgeIdText(m_root->text()));
+            m_root->setToolTip(m_root->text());
+        }
     });
     connect(get, &QPushButton::clicked, this, &TSTP_Info::BT_GetClick);
     connect(set, &QPushButton::clicked, this, &TSTP_Info::BT_SetClick);

@@ -227,6 +227,20 @@ TEST(CounterMonitor, FirstSampleRulesOfBothWindowFamilies)
     }
 }
 
+TEST(CounterMonitor, OnlyOctetCountersGetBitRates)
+{
+    const struct {
+        const char *name;
+        bool octets;
+    } cases[] = {{"InOctets", true}, {"Octets", true}, {"ifHCOutOctets", true}, {"64Octets", false},
+                 {"65to127Octets", false}, {"InUcastPkts", false}, {"", false}};
+    for (const auto &c : cases) {
+        const TCounterSpec spec = TCounterMonitor::Sequence({QLatin1String(c.name)}).first();
+        EXPECT_EQ(spec.octets, c.octets) << c.name;
+        EXPECT_EQ(spec.maxRate, c.octets ? MaxOctetRate : MaxPacketRate) << c.name;
+    }
+}
+
 TEST(CounterMonitor, ResetZeroesResumesAndRestartsTheFirstSample)
 {
     TCounterMonitor m(TCounterMonitor::Sequence({"a", "b"}, 2));
