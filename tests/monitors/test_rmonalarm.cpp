@@ -545,3 +545,44 @@ TEST(AlarmOnTheWire, F1OpensItsHelpAndCutDescriptionsShowWhole)
     QApplication::sendEvent(form.LV_Log->viewport(), &tip);
     EXPECT_EQ(QToolTip::text(), "up: rising");
 }
+
+TEST(AlarmOnTheWire, ModifyPointsTheAlarmAtAnotherEvent)
+{
+    struct Case {
+        const char *name;
+        const char *rising;
+        QString eventFirstSet;  // the new event's first write
+    };
+    const Case cases[] = {
+        {"a new event is created", "7", Event + "7.7=2"},
+        {"an event in the list is changed", "6", Event + "7.6=3"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        TableAgent agent;
+        ASSERT_TRUE(agent.ok());
+        PutAlarm(agent);
+        SessionScope session(agent.port());
+        BoxAnswer box;
+        TAlarmForm form(nullptr);
+        ASSERT_TRUE(Settled(form.Wait()));
+        form.PageControl1->setCurrentIndex(1);  // the event list read
+        ASSERT_TRUE(Settled(form.Wait()));
+        form.PageControl1->setCurrentIndex(0);
+        ASSERT_TRUE(Settled(form.Wait()));
+        SelectFirst(form.LV_Alarm);
+        agent.clearRequests();
+        RunDialog(form, form.BT_Modify, [&](TAlarm_control *d) {
+            EXPECT_TRUE(d->ED_RIndex->isEnabled()) << "an event index can be corrected";
+            d->ED_RIndex->setText(QLatin1String(c.rising));
+            if (QLatin1String(c.rising) == QLatin1String("6"))
+                d->CK_Falling->setChecked(false);  // one event both ways is refused
+            d->BT_OK->click();
+        });
+        EXPECT_TRUE(box.asked.isEmpty()) << box.asked.join('|').toStdString();
+        const QList<QStringList> sets = agent.sets();
+        ASSERT_GE(sets.size(), 4);
+        EXPECT_TRUE(sets[1].contains(Alarm + "9.1=" + QLatin1String(c.rising)));
+        EXPECT_EQ(sets[3], QStringList{c.eventFirstSet});
+    }
+}
