@@ -40,7 +40,8 @@ QValueAxis *MakeValueAxis(QChart *chart, const QString &title)
 {
     auto *axis = new QValueAxis;
     axis->setTitleText(title);
-    axis->setLabelFormat(QStringLiteral("%d"));
+    // Counts pass 2^31: "%d" would print them wrapped.
+    axis->setLabelFormat(QStringLiteral("%.0f"));
     axis->setRange(0, 10);
     chart->addAxis(axis, Qt::AlignLeft);
     return axis;

@@ -12,12 +12,14 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDialog>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <QTime>
 #include <QTreeWidget>
@@ -139,7 +141,8 @@ private:
                 self->Finish(*outcome);
                 return;
             }
-            self->m_used.append(self->m_request.vars.Item(0).valueText.toUInt());
+            // The row's own instance: a switch may serve anything in the index column.
+            self->m_used.append(LastArc(self->m_request.vars.Item(0).currentOid).toUInt());
             self->m_request.ReadAsync(&TIndexWalk::Answered, self, false);
         } catch (const QvSNMPException &e) {
             self->Finish(Failure(e.code(), e.text()));
@@ -210,13 +213,27 @@ void WriteRmonEntry(QvSNMPRequest2Edits &binding, int statusItem, QComboBox *sta
                      done(first, 1);
                      return;
                  }
-                 SendStep(*b, dataItems, shown, QString(), [=](const QvSNMPError &second) {
-                     if (second.code != 0 || !b) {
-                         done(second, 2);
+                 // A later step that fails takes back what the first made: an added entry goes
+                 // ("invalid"), a modified one is valid again with its old data.
+                 const auto undo = [=](const QvSNMPError &failure, int step) {
+                     if (!b) {
+                         done(failure, step);
                          return;
                      }
-                     SendStep(*b, {statusItem}, shown, RmonValid,
-                              [=](const QvSNMPError &third) { done(third, 3); });
+                     SendStep(*b, {statusItem}, shown, adding ? RmonInvalid : RmonValid,
+                              [=](const QvSNMPError &) { done(failure, step); });
+                 };
+                 SendStep(*b, dataItems, shown, QString(), [=](const QvSNMPError &second) {
+                     if (second.code != 0 || !b) {
+                         undo(second, 2);
+                         return;
+                     }
+                     SendStep(*b, {statusItem}, shown, RmonValid, [=](const QvSNMPError &third) {
+                         if (third.code != 0)
+                             undo(third, 3);
+                         else
+                             done(third, 3);
+                     });
                  });
              });
 }
@@ -483,4 +500,36 @@ void LayOutRmonForm(QWidget *form, QTreeWidget *control, QTabWidget *pages, QVBo
     auto *outer = new QVBoxLayout(form);
     outer->addLayout(body, 1);
     outer->addWidget(bar);
+}
+
+namespace {
+
+class TCellTips : public QObject {
+public:
+    explicit TCellTips(QTreeWidget *list) : QObject(list), m_list(list) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::ToolTip)
+            return QObject::eventFilter(watched, event);
+        const auto *help = static_cast<QHelpEvent *>(event);
+        const QModelIndex at = m_list->indexAt(help->pos());
+        const QString text = at.isValid() ? at.data(Qt::DisplayRole).toString() : QString();
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), text, m_list->viewport(), m_list->visualRect(at));
+        return true;
+    }
+
+private:
+    QTreeWidget *m_list;
+};
+
+}  // namespace
+
+void ShowCellTips(QTreeWidget *list)
+{
+    list->viewport()->installEventFilter(new TCellTips(list));
 }

@@ -146,5 +146,7 @@ void LayOutRmonForm(QWidget *form, QTreeWidget *control, QTabWidget *pages, QVBo
 
 // A status bar with one panel of the given width that takes the report lines.
 QLabel *AddStatusPanel(QStatusBar *bar, int width);
+// Hovering a cell shows its whole text as a tooltip (descriptions are often cut).
+void ShowCellTips(QTreeWidget *list);
 // A list view with the given object name.
 QTreeWidget *MakeListView(QWidget *parent, const QString &name);

@@ -1,6 +1,7 @@
 #include "talarmform.h"
 
 #include "mibtables.h"
+#include "qvsnmpconvert.h"
 #include "qvsnmpexception.h"
 #include "qvsnmprequest.h"
 #include "qvsnmprequest2controls.h"
@@ -8,6 +9,7 @@
 #include "qvwaitindicator.h"
 #include "rmoncommon.h"
 #include "tmessagebox.h"
+#include "thelpviewer.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -121,6 +123,7 @@ QList<quint32> FreeRmonIndexes(const QList<quint32> &used, int count)
 TAlarmForm::TAlarmForm(QWidget *owner) : TRmonWindow(owner)
 {
     setObjectName(QStringLiteral("AlarmForm"));
+    InstallHelpKey(this, QStringLiteral("monitors.html#rmon-alarm"));
     BuildControls();
     FormCreate();
 }
@@ -149,6 +152,8 @@ void TAlarmForm::BuildControls()
     page(QStringLiteral("TS_Event"), QStringLiteral("Event"), LV_Event, QStringLiteral("LV_Event"));
     page(QStringLiteral("TS_Log"), QStringLiteral("Log"), LV_Log, QStringLiteral("LV_Log"));
     LV_Alarm->setItemDelegateForColumn(AV_Variable, new TDisplayDelegate(&VariableDisplay, LV_Alarm));
+    for (QTreeWidget *list : {LV_Alarm, LV_Event, LV_Log})
+        ShowCellTips(list);
     auto hidden = [&](auto *w, const QString &name) {
         w->setObjectName(name);
         w->hide();
@@ -389,16 +394,43 @@ void TAlarmForm::InvalidateEvents(QStringList events, std::shared_ptr<QStringLis
 
 void TAlarmForm::DeleteAlarm(std::function<void()> then)
 {
-    if (LV_Alarm->selectedItems().isEmpty()
-        || QvMessageBox(this, QStringLiteral("Are you sure?"), QStringLiteral("Delete this entry"),
-                        QMessageBox::Ok | QMessageBox::Cancel)
-               != QMessageBox::Ok) {
+    if (LV_Alarm->selectedItems().isEmpty()) {
         then();
         return;
     }
     const QString alarm = ED_Index->text();
     const QString rising = ED_RIndex->text();
     const QString falling = ED_FIndex->text();
+    // An event another alarm raises stays.
+    QStringList kept, keptFor;
+    const QTreeWidgetItem *selected = LV_Alarm->selectedItems().first();
+    for (int r = 0; r < LV_Alarm->topLevelItemCount(); ++r) {
+        const QTreeWidgetItem *row = LV_Alarm->topLevelItem(r);
+        if (row == selected)
+            continue;
+        for (const QString &event : {rising, falling})
+            if (!kept.contains(event) && (row->text(AV_RisingEvent).trimmed() == event ||
+                                          row->text(AV_FallingEvent).trimmed() == event)) {
+                kept << event;
+                keptFor << row->text(AV_Index).trimmed();
+            }
+    }
+    QStringList doomed;
+    for (const QString &event : {rising, falling})
+        if (!event.isEmpty() && event != QLatin1String("0") && !kept.contains(event) && !doomed.contains(event))
+            doomed << event;
+    QString question = QStringLiteral("Delete alarm %1").arg(alarm);
+    if (!doomed.isEmpty())
+        question += doomed.size() == 1 ? QStringLiteral(" and its event %1").arg(doomed.first())
+                                       : QStringLiteral(" and its events %1").arg(doomed.join(QStringLiteral(" and ")));
+    question += QLatin1Char('?');
+    for (int k = 0; k < kept.size(); ++k)
+        question += QStringLiteral("\nEvent %1 stays: alarm %2 uses it.").arg(kept[k], keptFor[k]);
+    if (QvMessageBox(this, question, QStringLiteral("Delete this entry"), QMessageBox::Ok | QMessageBox::Cancel)
+        != QMessageBox::Ok) {
+        then();
+        return;
+    }
     m_mode = RDM_Delete;
     m_deleting = true;
     UpdateButtons();
@@ -408,10 +440,7 @@ void TAlarmForm::DeleteAlarm(std::function<void()> then)
         then();
     };
     // Event 0 means "no event"; an alarm raising one event both ways deletes it once.
-    QStringList events;
-    for (const QString &event : {rising, falling})
-        if (!event.isEmpty() && event != QLatin1String("0") && !events.contains(event))
-            events << event;
+    const QStringList events = doomed;
     Rebuild(m_alarm, RmonAlarmVars, MVT_SV, 0, alarm);
     InvalidateRmonEntry(*m_alarm, AV_Status, CB_AStatus, [this, events, finish](const QvSNMPError &outcome, int) {
         Rebuild(m_alarm, RmonAlarmVars, MVT_FMV, 0);
@@ -629,8 +658,8 @@ void TAlarm_control::FormCreate()
     }
 
     setWindowTitle(windowTitle() + QStringLiteral(" : Modify"));
-    for (QWidget *w : std::initializer_list<QWidget *>{ED_Index, ED_RIndex, ED_FIndex, CK_Rising, CK_Falling})
-        w->setEnabled(false);
+    // The alarm's own index stays; its events may be pointed elsewhere.
+    ED_Index->setEnabled(false);
     ReadForModify();
 }
 
@@ -703,6 +732,8 @@ void TAlarm_control::ReadForModify()
             then();
         });
     };
+    m_readRising = rising;
+    m_readFalling = falling;
     const auto readEvents = [this, readEvent, rising, falling] {
         readEvent(m_rising, rising, CK_Rising, ED_RIndex, &m_risingExists, [this, readEvent, falling] {
             readEvent(m_falling, falling, CK_Falling, ED_FIndex, &m_fallingExists, [] {});
@@ -729,22 +760,29 @@ void TAlarm_control::BT_CancelClick()
 
 QString TAlarm_control::CheckInput() const
 {
-    if (ED_Interval->text().isEmpty())
+    qint64 interval = 0;
+    if (!QvParseDecimal(ED_Interval->text(), 1, 2147483647, &interval))
         return QStringLiteral("Interval must be integer");
     const QString valueIndex = ED_Valueindex->text();
     if (!valueIndex.isEmpty() && !IsDigits(valueIndex))
         return QStringLiteral("Variable Index must be integer !!");
     if (valueIndex.toInt() == 0)
         return QStringLiteral("Variable Index Can't Enter 0 ");
-    if (ED_Index->text().isEmpty())
+    qint64 index = 0;
+    if (!QvParseDecimal(ED_Index->text(), 1, 65535, &index))
         return QStringLiteral("Entry Index must be integer");
-    if (ED_Rising->text().toInt() <= ED_Falling->text().toInt())
+    qint64 rising = 0, falling = 0;
+    if (!QvParseDecimal(ED_Rising->text(), -2147483648LL, 2147483647, &rising)
+        || !QvParseDecimal(ED_Falling->text(), -2147483648LL, 2147483647, &falling))
+        return QStringLiteral("Rising and Falling Value must be integer");
+    if (rising <= falling)
         return QStringLiteral("Rising Value must be greater than Falling Value !");
-    auto badEvent = [](const QString &t) { return t.isEmpty() || !IsDigits(t) || t.toUInt() == 0; };
+    qint64 n = 0;
+    auto badEvent = [&n](const QString &t) { return !QvParseDecimal(t, 1, 65535, &n); };
     if (CK_Rising->isChecked() && badEvent(ED_RIndex->text()))
-        return QStringLiteral("Rising Event Index must be integer and >1");
+        return QStringLiteral("Rising Event Index must be a whole number from 1 to 65535");
     if (CK_Falling->isChecked() && badEvent(ED_FIndex->text()))
-        return QStringLiteral("Falling Event Index must be integer and >1");
+        return QStringLiteral("Falling Event Index must be a whole number from 1 to 65535");
     if (CK_Rising->isChecked() && CK_Falling->isChecked() && ED_RIndex->text().toUInt() == ED_FIndex->text().toUInt())
         return QStringLiteral("Rising Event Index and Falling Event Index are the same!");
     return QString();
@@ -762,10 +800,7 @@ void TAlarm_control::WriteEntry(QvSNMPRequest2Edits *binding, int statusItem, QC
                            then(true);
                            return;
                        }
-                       // Past the first SET the entry is on the agent: a second OK changes it instead of
-                       // creating it.
-                       if (step > 1)
-                           *exists = true;
+                       // A failed add has been taken back: a second OK creates it again.
                        const QString where = RmonWriteStepText(step, adding);
                        StatusPanel0->setText(QStringLiteral("Set %1 Entry, %2: %3").arg(what, where, outcome.text));
                        then(false);
@@ -801,6 +836,42 @@ void TAlarm_control::BT_OKClick()
         ED_RIndex->setText(QStringLiteral("0"));
     if (noFalling)
         ED_FIndex->setText(QStringLiteral("0"));
+    // An event pointed elsewhere on Modify is another entry: it exists when the event list has it.
+    const auto listed = [this](const QString &index) {
+        if (!m_form)
+            return false;
+        for (int r = 0; r < m_form->LV_Event->topLevelItemCount(); ++r)
+            if (m_form->LV_Event->topLevelItem(r)->text(EV_Index).trimmed() == index.trimmed())
+                return true;
+        return false;
+    };
+    if (m_mode == RDM_Modify && m_rising->Vars().instanceSuffix != m_readRising)
+        m_risingExists = listed(m_rising->Vars().instanceSuffix);
+    if (m_mode == RDM_Modify && m_falling->Vars().instanceSuffix != m_readFalling)
+        m_fallingExists = listed(m_falling->Vars().instanceSuffix);
+    m_readRising = m_rising->Vars().instanceSuffix;
+    m_readFalling = m_falling->Vars().instanceSuffix;
+    // What this OK creates goes again when a later entry fails: nothing is left half-made.
+    const bool alarmNew = !m_alarmExists, risingNew = !m_risingExists;
+    const auto takeBack = [this](bool rising, bool alarm) {
+        const auto alarmGone = [this, alarm] {
+            if (!alarm)
+                return;
+            InvalidateRmonEntry(*m_alarm, AV_Status, CB_AStatus, [this](const QvSNMPError &outcome, int) {
+                if (outcome.code == 0)
+                    m_alarmExists = false;
+            });
+        };
+        if (!rising) {
+            alarmGone();
+            return;
+        }
+        InvalidateRmonEntry(*m_rising, EV_Status, CB_TRStatus, [this, alarmGone](const QvSNMPError &outcome, int) {
+            if (outcome.code == 0)
+                m_risingExists = false;
+            alarmGone();
+        });
+    };
     auto outcome = std::make_shared<QStringList>();
     const auto done = [this, outcome] {
         StatusPanel0->setText(outcome->join(QStringLiteral("  ")));
@@ -809,28 +880,32 @@ void TAlarm_control::BT_OKClick()
         accept();
     };
     const QList<int> eventData = {EV_Description, EV_Type, EV_Community, EV_Owner};
-    const auto falling = [this, outcome, eventData, done] {
+    const auto falling = [this, outcome, eventData, done, takeBack, alarmNew, risingNew] {
         if (!CK_Falling->isChecked()) {
             done();
             return;
         }
         WriteEntry(m_falling, EV_Status, CB_TFStatus, eventData, &m_fallingExists, QStringLiteral("Falling"),
-                   [outcome, done](bool ok) {
-                       if (!ok)
+                   [outcome, done, takeBack, alarmNew, risingNew, this](bool ok) {
+                       if (!ok) {
+                           takeBack(risingNew && CK_Rising->isChecked(), alarmNew);
                            return;
+                       }
                        *outcome << QStringLiteral("Set Falling Entry : Success");
                        done();
                    });
     };
-    const auto rising = [this, outcome, eventData, falling] {
+    const auto rising = [this, outcome, eventData, falling, takeBack, alarmNew] {
         if (!CK_Rising->isChecked()) {
             falling();
             return;
         }
         WriteEntry(m_rising, EV_Status, CB_TRStatus, eventData, &m_risingExists, QStringLiteral("Rising"),
-                   [outcome, falling](bool ok) {
-                       if (!ok)
+                   [outcome, falling, takeBack, alarmNew](bool ok) {
+                       if (!ok) {
+                           takeBack(false, alarmNew);
                            return;
+                       }
                        *outcome << QStringLiteral("Set Rising Entry : Success");
                        falling();
                    });

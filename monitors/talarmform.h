@@ -184,4 +184,6 @@ private:
     bool m_alarmExists = false;
     bool m_risingExists = false;
     bool m_fallingExists = false;
+    // The event indexes the entries were read or last written with.
+    QString m_readRising, m_readFalling;
 };

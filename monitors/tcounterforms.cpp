@@ -3,12 +3,14 @@
 #include "mibtables.h"
 #include "qvsnmpexception.h"
 #include "qvwaitindicator.h"
+#include "thelpviewer.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -16,11 +18,17 @@
 // ---------------------------------------------------------------------------------------------
 
 TCounterForm::TCounterForm(QWidget *owner, const TCounterFormDesc &desc)
-    : QDialog(owner), m_desc(desc), m_monitor(TCounterMonitor::Sequence(desc.names))
+    : QDialog(owner), m_desc(desc), m_monitor(TCounterMonitor::Sequence(desc.names), [&] {
+          // sysUpTime rides in the same GET, after the counters: the switch's own clock for rates.
+          TCounterMonitorOptions o;
+          o.upTimePosition = int(desc.names.size());
+          return o;
+      }())
 {
     setObjectName(QString::fromLatin1(desc.objectName));
     setWindowTitle(QString::fromLatin1(desc.caption));
     resize(640, desc.names.size() > 12 ? 560 : 360);
+    InstallHelpKey(this, QStringLiteral("monitors.html#counters"));
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -49,6 +57,7 @@ TCounterForm::TCounterForm(QWidget *owner, const TCounterFormDesc &desc)
         side->addWidget(b);
     side->addStretch(1);
     m_status = AddMonitorStatusBar(this, outer);
+    m_freshness = std::make_unique<TMonitorFreshness>(qobject_cast<QStatusBar *>(m_status->parentWidget()), m_display);
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
@@ -58,6 +67,8 @@ TCounterForm::TCounterForm(QWidget *owner, const TCounterFormDesc &desc)
     m_binding = new TMonitorBinding(this);
     m_binding->Request().LoadSessionParams();
     m_binding->Vars().Assign(QvSNMPVarList(desc.table, MVT_SV, 0));
+    m_binding->Vars().AddVar(QStringLiteral("1.3.6.1.2.1.1.3.0"), QStringLiteral("sysUpTime"), SYN_TIMETICKS,
+                             ACC_READONLY);
     m_binding->BindListView(m_hidden, false);
     m_binding->SetReportTarget(m_status);
     m_binding->afterRefresh = [this] { PollDone(); };
@@ -67,6 +78,7 @@ TCounterForm::TCounterForm(QWidget *owner, const TCounterFormDesc &desc)
     m_wait->AddSendControl(start);
     m_wait->Watch(m_binding);
 
+    connect(m_binding, &QvSNMPRequest2Controls::RefreshEnded, this, &TCounterForm::PollFailed);
     connect(m_timer, &QTimer::timeout, this, &TCounterForm::Timer1Timer);
     connect(m_interval, &QComboBox::currentIndexChanged, this, &TCounterForm::CB_IntervalChange);
     connect(reset, &QPushButton::clicked, this, &TCounterForm::BT_ResetClick);
@@ -117,6 +129,7 @@ void TCounterForm::Poll()
         return;
     RunGuarded([this](const QString &t) { Report(t); }, [this] {
         ++m_pollsSent;
+        m_freshness->PollSent();
         m_binding->Refresh();
     });
 }
@@ -131,17 +144,26 @@ void TCounterForm::PollDone()
             if (!m_desc.updateAtCreation)
                 return;
             QString error;
-            if (!m_monitor.Update(HiddenRowTexts(m_hidden), &error))
+            if (!m_monitor.Update(HiddenRowTexts(m_hidden), &error, QTime::currentTime(), MonotonicMs()))
                 Report(error);
             ShowCounterRows(m_display, m_monitor);
+            m_freshness->Answered(m_monitor);
             m_monitor.ClearFirstSample();
             return;
         }
         QString error;
-        if (!m_monitor.Update(HiddenRowTexts(m_hidden), &error))
+        if (!m_monitor.Update(HiddenRowTexts(m_hidden), &error, QTime::currentTime(), MonotonicMs()))
             Report(error);
         ShowCounterRows(m_display, m_monitor);
+        m_freshness->Answered(m_monitor);
     });
+}
+
+void TCounterForm::PollFailed(const QvSNMPError &outcome)
+{
+    if (outcome.code == 0 || !m_binding->afterRefresh)
+        return;
+    RunGuarded([this](const QString &t) { Report(t); }, [this] { m_freshness->Failed(m_monitor.ValuesTime()); });
 }
 
 void TCounterForm::Timer1Timer()
@@ -162,6 +184,7 @@ void TCounterForm::BT_ResetClick()
 {
     m_monitor.Reset();
     ShowCounterRows(m_display, m_monitor);
+    m_freshness->Clear(m_monitor);
 }
 
 void TCounterForm::BT_StartClick() { m_monitor.SetRunning(true); }

@@ -10,12 +10,15 @@
 #include <QDialog>
 #include <QStringList>
 
+#include <memory>
+
 class QComboBox;
 class QLabel;
 class QTimer;
 class QTreeWidget;
 class QvWaitIndicator;
 struct QvSNMPVarDesc;
+struct QvSNMPError;
 
 struct TCounterFormDesc {
     const char *objectName;    // "IP_Counters"
@@ -47,6 +50,7 @@ public:
     QvWaitIndicator *Wait() const { return m_wait; }
     // Polls sent, answered or failed (for tests and benchmarks).
     int PollsSent() const { return m_pollsSent; }
+    const TMonitorFreshness &Freshness() const { return *m_freshness; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -56,6 +60,7 @@ private:
     void PollDone();
     void Report(const QString &text);
     void Stop();
+    void PollFailed(const QvSNMPError &outcome);
 
     TCounterFormDesc m_desc;
     TCounterMonitor m_monitor;
@@ -67,6 +72,7 @@ private:
     QLabel *m_status = nullptr;
     QTimer *m_timer = nullptr;
     QvWaitIndicator *m_wait = nullptr;
+    std::unique_ptr<TMonitorFreshness> m_freshness;
     bool m_creationPoll = true;
     int m_pollsSent = 0;
 };

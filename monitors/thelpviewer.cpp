@@ -1,5 +1,7 @@
 #include "thelpviewer.h"
 
+#include <QShortcut>
+
 #include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -97,4 +99,23 @@ THelpViewer *ShowHelp(QWidget *parent)
     viewer->raise();
     viewer->activateWindow();
     return viewer;
+}
+
+THelpViewer *ShowHelpAt(QWidget *parent, const QString &page)
+{
+    THelpViewer *viewer = ShowHelp(parent);
+    viewer->Browser->setSource(THelpViewer::ContentsUrl.resolved(QUrl(page)));
+    return viewer;
+}
+
+void InstallHelpKey(QWidget *window, const QString &page)
+{
+    auto *key = new QShortcut(QKeySequence(Qt::Key_F1), window);
+    key->setContext(Qt::WindowShortcut);
+    QObject::connect(key, &QShortcut::activated, window, [window, page] {
+        try {
+            ShowHelpAt(window, page);
+        } catch (const std::exception &) {
+        }
+    });
 }

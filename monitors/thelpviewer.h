@@ -30,3 +30,7 @@ protected:
 
 // Opens the help window at its contents (raising it when it is already open) and returns it.
 THelpViewer *ShowHelp(QWidget *parent = nullptr);
+// The same at a page of the help, "monitors.html#rmon-alarm" for example.
+THelpViewer *ShowHelpAt(QWidget *parent, const QString &page);
+// F1 in window opens the help at page.
+void InstallHelpKey(QWidget *window, const QString &page);

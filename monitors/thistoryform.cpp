@@ -1,6 +1,7 @@
 #include "thistoryform.h"
 
 #include "mibtables.h"
+#include "qvsnmpconvert.h"
 #include "qvsnmpexception.h"
 #include "qvsnmprequest2controls.h"
 #include "qvwaitindicator.h"
@@ -8,6 +9,7 @@
 #include "rmoncommon.h"
 #include "tmessagebox.h"
 #include "tmonitorparts.h"
+#include "thelpviewer.h"
 
 #include <QBarSeries>
 #include <QBarSet>
@@ -46,6 +48,13 @@ qint64 NumberOf(const QString &text)
     return ok ? n : 0;
 }
 
+QString UtilizationText(const QString &hundredths)
+{
+    bool ok = false;
+    const qint64 n = hundredths.trimmed().toLongLong(&ok);
+    return ok ? QString::number(double(n) / 100.0, 'f', 2) + QStringLiteral(" %") : hundredths;
+}
+
 }  // namespace
 
 QList<int> HistoryPlotRows(int rowCount, int historyCount)
@@ -59,6 +68,7 @@ QList<int> HistoryPlotRows(int rowCount, int historyCount)
 THistoryForm::THistoryForm(QWidget *owner) : TRmonWindow(owner)
 {
     setObjectName(QStringLiteral("HistoryForm"));
+    InstallHelpKey(this, QStringLiteral("monitors.html#rmon-history"));
     BuildControls();
     FormCreate();
 }
@@ -190,6 +200,8 @@ void THistoryForm::FormCreate()
 
     m_samples = new QvSNMPRequest2Edits(this);
     m_samples->BindListView(LV_Table, true);
+    // Utilization in percent, as the chart shows it (the switch counts hundredths).
+    LV_Table->setItemDelegateForColumn(HS_Utilization, new TDisplayDelegate(&UtilizationText, LV_Table));
     m_samples->SetReportTarget(StatusPanel0);
     // The charts follow every walk of the samples, also one that ended early.
     connect(m_samples, &QvSNMPRequest2Controls::RefreshEnded, this, [this] { PlotHistory(); });
@@ -330,7 +342,8 @@ THistoryPlot THistoryForm::PlotData() const
         if (!row || row->columnCount() <= HS_Utilization)
             continue;
         plot.labels.append(row->text(HS_TimeStamp));
-        plot.utilization[0].append(NumberOf(row->text(HS_Utilization)) / 100);
+        // etherHistoryUtilization counts hundredths of a percent.
+        plot.utilization[0].append((NumberOf(row->text(HS_Utilization)) + 50) / 100);
         for (int s = 0; s < 6; ++s)
             plot.errors[s].append(NumberOf(row->text(HS_CRCAlign + s)));
         plot.packets[0].append(NumberOf(row->text(HS_Packets)));
@@ -552,8 +565,36 @@ void THistory_control::BT_SetClick()
         return;
     }
     const bool adding = m_mode != RDM_Modify;
+    // What can be checked here is checked before anything goes out.
+    qint64 number = 0;
+    const struct {
+        QLineEdit *edit;
+        qint64 min, max;
+        const char *what;
+    } numbers[] = {{ED_Index, 1, 65535, "Index"}, {ED_Buckets, 1, 65535, "Buckets Requested"},
+                   {ED_Interval, 1, 3600, "Interval"}};
+    for (const auto &n : numbers) {
+        if (!QvParseDecimal(n.edit->text(), n.min, n.max, &number)) {
+            QvMessageBox(this, QStringLiteral("%1 must be a whole number from %2 to %3.")
+                                   .arg(QLatin1String(n.what)).arg(n.min).arg(n.max),
+                         QvAppCaption());
+            n.edit->setFocus();
+            return;
+        }
+    }
+    if (adding && m_form) {
+        const QString index = QString::number(ED_Index->text().trimmed().toLongLong());
+        for (int r = 0; r < m_form->LV_control->topLevelItemCount(); ++r) {
+            if (m_form->LV_control->topLevelItem(r)->text(HC_Index).trimmed() == index) {
+                QvMessageBox(this, QStringLiteral("History entry %1 exists already: choose another index.").arg(index),
+                             QvAppCaption());
+                ED_Index->setFocus();
+                return;
+            }
+        }
+    }
     if (adding)
-        m_binding->Vars().instanceSuffix = ED_Index->text();
+        m_binding->Vars().instanceSuffix = QString::number(ED_Index->text().trimmed().toLongLong());
     ED_Sub->setText(QStringLiteral("1.3.6.1.2.1.2.2.1.1.") + QString::number(source.toULongLong()));
     WriteRmonEntry(*m_binding, 5, CB_Status, {1, 2, 3, 4}, adding,
                    [this, adding](const QvSNMPError &outcome, int step) {

@@ -5,6 +5,7 @@
 #include "qvwaitindicator.h"
 #include "tlistviewfilter.h"
 #include "tmonitorparts.h"
+#include "thelpviewer.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -30,6 +31,7 @@ enum RouteItem {
 TIP_Routing::TIP_Routing(QWidget *owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("IP_Routing"));
+    InstallHelpKey(this, QStringLiteral("monitors.html#routing"));
     setWindowTitle(QStringLiteral("IP Routing"));
     resize(552, 413);
 

@@ -6,6 +6,9 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QFontMetrics>
+#include <QStyle>
 #include <QHash>
 #include <QHeaderView>
 #include <QLabel>
@@ -67,6 +70,8 @@ QLabel *AddMonitorStatusBar(QWidget *parent, QLayout *layout)
     bar->setSizeGripEnabled(false);
     auto *panel = new QLabel(bar);
     panel->setObjectName(QStringLiteral("StatusBar1Panel0"));
+    // A long report must not push the panels beside it out of the window.
+    panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     bar->addWidget(panel, 1);
     layout->addWidget(bar);
     return panel;
@@ -99,6 +104,66 @@ QTreeWidget *HiddenListView(QWidget *parent, const char *name)
     lv->setObjectName(QString::fromLatin1(name));
     lv->hide();
     return lv;
+}
+
+qint64 MonotonicMs()
+{
+    static QElapsedTimer clock = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    return clock.elapsed();
+}
+
+TMonitorFreshness::TMonitorFreshness(QStatusBar *bar, QTreeWidget *list) : m_list(list)
+{
+    m_panel = new QLabel(bar);
+    m_panel->setObjectName(bar->objectName() + QStringLiteral("Freshness"));
+    m_panel->hide();
+    bar->addPermanentWidget(m_panel);
+}
+
+void TMonitorFreshness::PollSent() { m_sentAt = TimeOfDayNow(); }
+
+void TMonitorFreshness::Grey(bool on)
+{
+    QPalette p = m_list->palette();
+    const QPalette normal = m_list->style() ? m_list->style()->standardPalette() : QPalette();
+    p.setColor(QPalette::Text, on ? QColor(Qt::gray) : normal.color(QPalette::Text));
+    m_list->setPalette(p);
+    m_list->setProperty("stale", on);
+    m_list->viewport()->update();
+}
+
+void TMonitorFreshness::Answered(const TCounterMonitor &monitor)
+{
+    m_failingSince.clear();
+    Grey(false);
+    Clear(monitor);
+}
+
+void TMonitorFreshness::Clear(const TCounterMonitor &monitor)
+{
+    m_failingSince.clear();
+    Grey(false);
+    m_panel->setStyleSheet(QStringLiteral("color: #b00000"));
+    m_panel->setText(monitor.Notice());
+    m_panel->setVisible(!monitor.Notice().isEmpty());
+}
+
+void TMonitorFreshness::Failed(const QString &valuesFrom)
+{
+    if (m_failingSince.isEmpty())
+        m_failingSince = m_sentAt.isEmpty() ? TimeOfDayNow() : m_sentAt;
+    if (m_list->topLevelItemCount() == 0 || valuesFrom.isEmpty()) {
+        m_panel->setText(QStringLiteral("No answer since %1").arg(m_failingSince));
+    } else {
+        Grey(true);
+        m_panel->setText(QStringLiteral("No answer since %1; values from %2").arg(m_failingSince, valuesFrom));
+    }
+    m_panel->setStyleSheet(QStringLiteral("color: #806000"));
+    m_panel->show();
 }
 
 QString TimeOfDayNow() { return TCounterMonitor::TimeText(QTime::currentTime()); }
@@ -138,7 +203,9 @@ QTreeWidget *MakeCounterList(QWidget *parent, const QString &name, TListViewExpo
     lv->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lv->setAllColumnsShowFocus(true);
     lv->setStyleSheet(QStringLiteral(
-        "QTreeView::item { border-right: 1px solid palette(midlight); border-bottom: 1px solid palette(midlight); }"));
+        "QTreeView::item { border-right: 1px solid palette(midlight); border-bottom: 1px solid palette(midlight); }"
+        // The selected row in the platform's own readable pair of colours.
+        "QTreeView::item:selected { background: palette(highlight); color: palette(highlighted-text); }"));
     lv->header()->setSectionResizeMode(QHeaderView::Interactive);
     lv->header()->resizeSection(0, 170);
     for (int c = 1; c < 5; ++c) {
@@ -171,6 +238,13 @@ void ShowCounterRows(QTreeWidget *list, const TCounterMonitor &monitor)
             if (row->text(c) != texts[c])
                 row->setText(c, texts[c]);
     }
+    // Rates with bits per second are wider than the column was made for.
+    const QFontMetrics metrics(list->font());
+    int widest = 0;
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        widest = std::max(widest, metrics.horizontalAdvance(list->topLevelItem(i)->text(3)));
+    if (widest + 16 > list->columnWidth(3))
+        list->setColumnWidth(3, widest + 16);
 }
 
 namespace {

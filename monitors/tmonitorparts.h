@@ -66,6 +66,33 @@ QLabel *AddListOutcomePanel(QStatusBar *bar);
 // until a walk reads the whole list.
 void ShowWalkOutcome(const QTreeWidget *list, QLabel *outcome, const QString &failure);
 QTreeWidget *HiddenListView(QWidget *parent, const char *name);
+
+// The local monotonic clock in milliseconds (one QElapsedTimer for the program).
+qint64 MonotonicMs();
+
+// Whether the values a counter window shows are live. While polls fail the list is greyed and
+// the panel (beside the report panel) says "No answer since 17:24:06; values from 17:24:01";
+// once a poll is answered the list looks live again and the panel shows the monitor's notice
+// of a restart, if any.
+class TMonitorFreshness {
+public:
+    TMonitorFreshness(QStatusBar *bar, QTreeWidget *list);
+    // A poll leaves now.
+    void PollSent();
+    void Answered(const TCounterMonitor &monitor);
+    // The poll sent last got no answer; valuesFrom is the time of the values shown.
+    void Failed(const QString &valuesFrom);
+    // Forgets a failure (a reset or a new port: nothing old is shown).
+    void Clear(const TCounterMonitor &monitor);
+    bool Stale() const { return !m_failingSince.isEmpty(); }
+    QLabel *Panel() const { return m_panel; }
+
+private:
+    void Grey(bool on);
+    QTreeWidget *m_list;
+    QLabel *m_panel;
+    QString m_sentAt, m_failingSince;
+};
 QString TimeOfDayNow();
 // The combo's text in seconds as milliseconds, at least one second.
 int IntervalMsOf(const QComboBox *combo);

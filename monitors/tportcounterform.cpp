@@ -3,7 +3,9 @@
 #include "mibtables.h"
 #include "qvsnmperrors.h"
 #include "qvsnmpexception.h"
+#include "qvsnmpsession.h"
 #include "qvwaitindicator.h"
+#include "thelpviewer.h"
 #include "tlistviewfilter.h"
 #include "tmessagebox.h"
 
@@ -24,13 +26,12 @@ TPortCounterForm::TPortCounterForm(QWidget *owner, const TPortCounterFormDesc &d
     setObjectName(QString::fromLatin1(desc.objectName));
     setWindowTitle(QString::fromLatin1(desc.caption));
     resize(desc.size);
+    InstallHelpKey(this, desc.highCapacity ? QStringLiteral("monitors.html#counters")
+                                           : QStringLiteral("monitors.html#bridge-ports"));
 
-    TCounterMonitorOptions options;
-    options.firstSample = TFirstSample::RecordOnly;
-    options.history = THistoryValue::Delta;
-    options.historyPrefilled = desc.historyPrefilled;
-    options.historyCount = HistoryCountItems.first().toInt();
-    m_monitor = std::make_unique<TCounterMonitor>(TCounterMonitor::Sequence(desc.names, 2), options);
+    // SNMPv1 has no Counter64.
+    m_hc = desc.highCapacity && SessionParams().Security.Version != SNMP_VERSION_V1;
+    MakeMonitor();
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -103,6 +104,7 @@ TPortCounterForm::TPortCounterForm(QWidget *owner, const TPortCounterFormDesc &d
     side->addStretch(1);
     m_status = AddMonitorStatusBar(this, outer);
     m_listStatus = AddListOutcomePanel(qobject_cast<QStatusBar *>(m_status->parentWidget()));
+    m_freshness = std::make_unique<TMonitorFreshness>(qobject_cast<QStatusBar *>(m_status->parentWidget()), m_display);
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
@@ -121,7 +123,7 @@ TPortCounterForm::TPortCounterForm(QWidget *owner, const TPortCounterFormDesc &d
     // The counters of the chosen port, polled.
     m_binding = new TMonitorBinding(this);
     m_binding->Request().LoadSessionParams();
-    m_binding->Vars().Assign(QvSNMPVarList(desc.counterTable, desc.counterItemType, 0));
+    m_binding->Vars().Assign(CounterVars());
     m_binding->Vars().instanceSuffix = QStringLiteral("1");
     m_binding->BindListView(m_hidden, false);
     m_binding->SetReportTarget(m_status);
@@ -147,6 +149,7 @@ TPortCounterForm::TPortCounterForm(QWidget *owner, const TPortCounterFormDesc &d
             m_listState = PortList::NoAnswer;
         }
     });
+    connect(m_binding, &QvSNMPRequest2Controls::RefreshEnded, this, &TPortCounterForm::PollFailed);
     connect(m_timer, &QTimer::timeout, this, &TPortCounterForm::Timer1Timer);
     connect(m_interval, &QComboBox::currentIndexChanged, this, &TPortCounterForm::CB_IntervalChange);
     connect(m_historyCount, &QComboBox::currentIndexChanged, this, &TPortCounterForm::CB_HistoryCountChange);
@@ -192,6 +195,57 @@ void TPortCounterForm::closeEvent(QCloseEvent *event)
     QDialog::closeEvent(event);
 }
 
+namespace {
+
+// ifTable counters and their 64-bit ifXTable columns; the speeds read after the counters.
+const struct {
+    const char *oid, *hc;
+} HcColumns[] = {{"1.3.6.1.2.1.2.2.1.10", "1.3.6.1.2.1.31.1.1.1.6"},
+                 {"1.3.6.1.2.1.2.2.1.11", "1.3.6.1.2.1.31.1.1.1.7"},
+                 {"1.3.6.1.2.1.2.2.1.16", "1.3.6.1.2.1.31.1.1.1.10"},
+                 {"1.3.6.1.2.1.2.2.1.17", "1.3.6.1.2.1.31.1.1.1.11"}};
+const char IfSpeedOid[] = "1.3.6.1.2.1.2.2.1.5";
+const char IfHighSpeedOid[] = "1.3.6.1.2.1.31.1.1.1.15";
+
+} // namespace
+
+QvSNMPVarList TPortCounterForm::CounterVars() const
+{
+    QvSNMPVarList vars(m_desc.counterTable, m_desc.counterItemType, 0);
+    if (!m_desc.highCapacity)
+        return vars;
+    if (m_hc) {
+        for (int i = 0; i < vars.Count(); ++i)
+            for (const auto &c : HcColumns)
+                if (vars.Item(i).oid == QLatin1String(c.oid)) {
+                    vars.Item(i).oid = QString::fromLatin1(c.hc);
+                    vars.Item(i).syntax = SYN_COUNTER64;
+                }
+    }
+    vars.AddVar(QString::fromLatin1(IfSpeedOid), QStringLiteral("ifSpeed"), SYN_GAUGE, ACC_READONLY);
+    if (m_hc)
+        vars.AddVar(QString::fromLatin1(IfHighSpeedOid), QStringLiteral("ifHighSpeed"), SYN_GAUGE, ACC_READONLY);
+    return vars;
+}
+
+void TPortCounterForm::MakeMonitor()
+{
+    TCounterMonitorOptions options;
+    options.firstSample = TFirstSample::RecordOnly;
+    options.history = THistoryValue::Delta;
+    options.historyPrefilled = m_desc.historyPrefilled;
+    options.historyCount = m_historyCount ? m_historyCount->currentText().toInt() : HistoryCountItems.first().toInt();
+    QList<TCounterSpec> specs = TCounterMonitor::Sequence(m_desc.names, 2);
+    if (m_hc) {
+        const QvSNMPVarList vars = CounterVars();
+        for (TCounterSpec &spec : specs)
+            spec.wide = spec.position < vars.Count() && vars.Item(spec.position).syntax == SYN_COUNTER64;
+    }
+    const bool running = !m_monitor || m_monitor->Running();
+    m_monitor = std::make_unique<TCounterMonitor>(specs, options);
+    m_monitor->SetRunning(running);
+}
+
 QString TPortCounterForm::Instance() const { return m_binding->Vars().instanceSuffix; }
 
 void TPortCounterForm::Report(const QString &text)
@@ -209,6 +263,7 @@ void TPortCounterForm::ResetMonitor()
     m_monitor->SetHistoryCount(m_historyCount->currentText().toInt());
     m_monitor->Reset();
     ShowCounterRows(m_display, *m_monitor);
+    m_freshness->Clear(*m_monitor);
     m_chart->Plot(*m_monitor);
     // A poll still out keeps its list until it is answered; its answer is dropped.
     if (!m_binding->Busy())
@@ -219,7 +274,7 @@ void TPortCounterForm::ApplyInstance()
 {
     if (m_pendingInstance.isEmpty())
         return;
-    m_binding->Vars().Assign(QvSNMPVarList(m_desc.counterTable, m_desc.counterItemType, 0));
+    m_binding->Vars().Assign(CounterVars());
     m_binding->Vars().instanceSuffix = m_pendingInstance;
     m_pendingInstance.clear();
 }
@@ -232,6 +287,7 @@ void TPortCounterForm::Poll()
     RunGuarded([this](const QString &t) { Report(t); }, [this] {
         ApplyInstance();
         ++m_pollsSent;
+        m_freshness->PollSent();
         m_binding->Refresh();
     });
 }
@@ -244,14 +300,50 @@ void TPortCounterForm::PollDone()
             return;
         }
         QString error;
-        if (!m_monitor->Update(HiddenRowTexts(m_hidden), &error)) {
+        const QStringList row = HiddenRowTexts(m_hidden);
+        if (!m_monitor->Update(row, &error, QTime::currentTime(), MonotonicMs())) {
+            if (m_hc) {
+                FallBackTo32Bits();
+                return;
+            }
             Report(error);
             return;
         }
+        if (m_desc.highCapacity) {
+            // ifHighSpeed (Mbit/s) where served and not 0, else ifSpeed unless it is at its top.
+            const int base = 2 + int(m_desc.names.size());
+            const quint64 high = row.value(base + 1).trimmed().toULongLong();
+            const quint64 speed = row.value(base).trimmed().toULongLong();
+            m_monitor->SetSpeedBps(m_hc && high > 0 ? high * 1000000ULL : speed < 4294967295ULL ? speed : 0);
+        }
         ShowCounterRows(m_display, *m_monitor);
+        m_freshness->Answered(*m_monitor);
         if (m_monitor->UpdateCount() > 1)
             m_chart->Plot(*m_monitor);
     });
+}
+
+void TPortCounterForm::FallBackTo32Bits()
+{
+    // The switch answered without ifXTable: the 32-bit counters from now on.
+    m_hc = false;
+    Report(QStringLiteral("No 64-bit counters on this switch: the 32-bit ones are read."));
+    MakeMonitor();
+    ShowCounterRows(m_display, *m_monitor);
+    m_chart->Plot(*m_monitor);
+    m_binding->Vars().Assign(CounterVars());
+}
+
+void TPortCounterForm::PollFailed(const QvSNMPError &outcome)
+{
+    if (outcome.code == 0 || m_stopped)
+        return;
+    // An answer that refuses the ifXTable columns is no silence.
+    if (m_hc && outcome.code <= QVA_TOO_BIG && outcome.code >= QVA_INCONSISTENT_NAME) {
+        FallBackTo32Bits();
+        return;
+    }
+    RunGuarded([this](const QString &t) { Report(t); }, [this] { m_freshness->Failed(m_monitor->ValuesTime()); });
 }
 
 void TPortCounterForm::Timer1Timer()
@@ -376,6 +468,11 @@ QList<TSeriesDesc> SeriesOf(const QStringList &names, const QList<QColor> &colou
 const QStringList IfCounterNames = {"InOctets",        "InUcastPkts", "InNUcastPkts", "InDiscards",
                                     "InErrors",        "InUnknownProtos", "OutOctets", "OutUcastPkts",
                                     "OutNUcastPkts",   "OutDiscards", "OutErrors"};
+// Eleven colours apart from each other and from the white plot area.
+const QList<QColor> IfSeriesColours = {QColor(0xd6, 0x27, 0x28), QColor(0x2c, 0xa0, 0x2c), QColor(0x80, 0x80, 0x00),
+                                       QColor(0x1f, 0x77, 0xb4), QColor(0x00, 0x00, 0x00), QColor(0x7f, 0x7f, 0x7f),
+                                       QColor(0xe3, 0x77, 0xc2), QColor(0x17, 0xbe, 0xcf), QColor(0x94, 0x67, 0xbd),
+                                       QColor(0x8c, 0x56, 0x4b), QColor(0xff, 0x7f, 0x0e)};
 const QStringList BridgeCounterNames = {"Input Frames", "Output Frames", "Discard Frames"};
 
 } // namespace
@@ -385,10 +482,8 @@ TIF_Counters::TIF_Counters(QWidget *owner)
                        {"IF_Counters", "IF Counters", QSize(780, 580), IfDescrVars, MVT_UMV, -1, "LV_IFTableIndex",
                         "Index", "Description", IfCountersVars, MVT_SV, "LV_IFCounterData", "LV_IF_Counters",
                         IfCounterNames, "Data Information", "Packet In Chart", "CH_InCounterChart",
-                        SeriesOf(IfCounterNames, {Qt::red, Qt::green, Qt::yellow, Qt::blue, Qt::white, Qt::gray,
-                                                  Qt::magenta, Qt::darkCyan, Qt::darkBlue, Qt::darkRed,
-                                                  QColor(0, 255, 0)}),
-                        false, false, "Button1", "BT_Set", "Button2"})
+                        SeriesOf(IfCounterNames, IfSeriesColours),
+                        false, false, "Button1", "BT_Set", "Button2", true})
 {
 }
 
@@ -398,7 +493,7 @@ TTpBridgePortInfo_Table::TTpBridgePortInfo_Table(QWidget *owner)
                         MVT_UMV, 5, "LV_TpBridge_Port_Index", "Port Number", "Max  Info ", TpPortCountersVars,
                         MVT_SV, "LV_Chart", "LV_TpBridge_Port_Info", BridgeCounterNames, "Port Counter Table",
                         "Port Traffic", "CH_Utilization",
-                        SeriesOf(BridgeCounterNames, {Qt::red, Qt::green, Qt::yellow}), true, true, "BT_Refresh",
-                        "BT_PortSet", "Button1"})
+                        SeriesOf(BridgeCounterNames, {IfSeriesColours[0], IfSeriesColours[1], IfSeriesColours[3]}), true, true, "BT_Refresh",
+                        "BT_PortSet", "Button1", false})
 {
 }

@@ -24,6 +24,7 @@ class QTreeWidget;
 class QvWaitIndicator;
 struct QvSNMPVarDesc;
 struct QvSNMPError;
+class QvSNMPVarList;
 
 struct TPortCounterFormDesc {
     const char *objectName;
@@ -52,6 +53,8 @@ struct TPortCounterFormDesc {
     const char *refreshButton;
     const char *portSetButton;
     const char *exitButton;
+    // Reads ifXTable's 64-bit counters and the interface speed where the switch serves them.
+    bool highCapacity = false;
 };
 
 class TPortCounterForm : public QDialog {
@@ -88,6 +91,9 @@ public:
     QvWaitIndicator *Wait() const { return m_wait; }
     // Polls sent (for tests).
     int PollsSent() const { return m_pollsSent; }
+    // Whether the 64-bit counters of ifXTable are read.
+    bool HighCapacity() const { return m_hc; }
+    const TMonitorFreshness &Freshness() const { return *m_freshness; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -99,9 +105,15 @@ private:
     void PortsRead(const QvSNMPError &outcome);
     void PortsListed();
     void ResetMonitor();
+    // The counter list of the port (64-bit where chosen, with the speeds after the counters) and
+    // a monitor that matches it.
+    QvSNMPVarList CounterVars() const;
+    void MakeMonitor();
+    void FallBackTo32Bits();
     void ApplyInstance();
     void Poll();
     void PollDone();
+    void PollFailed(const QvSNMPError &outcome);
     void Report(const QString &text);
     void Stop();
 
@@ -124,10 +136,12 @@ private:
     QLabel *m_listStatus = nullptr;
     QTimer *m_timer = nullptr;
     QvWaitIndicator *m_wait = nullptr;
+    std::unique_ptr<TMonitorFreshness> m_freshness;
     QString m_pendingInstance;
     PortList m_listState = PortList::Reading;
     bool m_everListed = false;
     bool m_stopped = false;
+    bool m_hc = false;
     int m_pollsSent = 0;
 };
 

@@ -8,6 +8,7 @@
 #include "rmoncommon.h"
 #include "tmessagebox.h"
 #include "tmonitorparts.h"
+#include "thelpviewer.h"
 
 #include <QChart>
 #include <QChartView>
@@ -67,6 +68,7 @@ TCounterMonitorOptions MonitorOptions()
 TRMONStatisticsForm::TRMONStatisticsForm(QWidget *owner) : TRmonWindow(owner)
 {
     setObjectName(QStringLiteral("RMONStatisticsForm"));
+    InstallHelpKey(this, QStringLiteral("monitors.html#rmon-statistics"));
     m_monitor = std::make_unique<TCounterMonitor>(TCounterMonitor::Sequence(CounterNames, FirstCharted),
                                                   MonitorOptions());
     BuildControls();
@@ -137,6 +139,7 @@ void TRMONStatisticsForm::BuildControls()
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusPanel0 = AddStatusPanel(StatusBar1, 50);
     StatusPanel1 = AddListOutcomePanel(StatusBar1);
+    m_freshness = std::make_unique<TMonitorFreshness>(StatusBar1, LV_Static);
     LayOutRmonForm(this, LV_control, PageControl1, side.layout, StatusBar1);
 
     Timer1 = new QTimer(this);
@@ -276,6 +279,7 @@ void TRMONStatisticsForm::BT_ResetClick()
     vars.instanceSuffix = m_selectedIndex;
     ClearDisplay();
     m_monitor->Reset();
+    m_freshness->Clear(*m_monitor);
     PlotRates();
     m_monitor->SetRunning(true);
 }
@@ -293,6 +297,7 @@ void TRMONStatisticsForm::Timer1Timer()
         || m_counters->Busy())
         return;
     try {
+        m_freshness->PollSent();
         m_counters->Refresh();
     } catch (const QvSNMPException &e) {
         m_counters->Report(e.text());
@@ -305,6 +310,8 @@ void TRMONStatisticsForm::CountersRead(const QvSNMPError &outcome)
 {
     if (outcome.code == 0)
         Update();
+    else
+        m_freshness->Failed(m_monitor->ValuesTime());
 }
 
 void TRMONStatisticsForm::Update()
@@ -316,11 +323,12 @@ void TRMONStatisticsForm::Update()
     for (int c = 0; c < row->columnCount(); ++c)
         texts.append(row->text(c));
     QString error;
-    if (!m_monitor->Update(texts, &error)) {
+    if (!m_monitor->Update(texts, &error, QTime::currentTime(), MonotonicMs())) {
         m_counters->Report(error);
         return;
     }
     ShowCounters();
+    m_freshness->Answered(*m_monitor);
     PlotRates();
 }
 

@@ -5,6 +5,7 @@
 
 #include "rmoncommon.h"
 #include "tcountermonitor.h"
+#include "tmonitorparts.h"
 
 #include <QDialog>
 #include <QList>
@@ -58,6 +59,7 @@ public:
     QvSNMPRequest2Edits *ControlBinding() const { return m_control; }
     QvSNMPRequest2Edits *CounterBinding() const { return m_counters; }
     const TCounterMonitor &Monitor() const { return *m_monitor; }
+    const TMonitorFreshness &Freshness() const { return *m_freshness; }
     QString SelectedDataSource() const { return m_selectedSource; }
     QString SelectedIndex() const { return m_selectedIndex; }
     int Mode() const { return m_mode; }
@@ -115,6 +117,7 @@ private:
     QvSNMPRequest2Edits *m_control = nullptr;
     QvSNMPRequest2Edits *m_counters = nullptr;
     std::unique_ptr<TCounterMonitor> m_monitor;
+    std::unique_ptr<TMonitorFreshness> m_freshness;
     QPointer<TStatistics_control> m_dialog;
     int m_mode = 0;
     QString m_selectedSource = QStringLiteral("1");

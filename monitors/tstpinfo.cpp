@@ -1,10 +1,13 @@
 #include "tstpinfo.h"
 
+#include "qvsnmpconvert.h"
+
 #include "mibtables.h"
 #include "qvsnmpexception.h"
 #include "qvsnmprequest2controls.h"
 #include "qvwaitindicator.h"
 #include "tmonitorparts.h"
+#include "thelpviewer.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -26,18 +29,37 @@ enum StpItem {
 // A whole number, or false with the text that is not one.
 bool ReadWhole(const QLineEdit *edit, int *value)
 {
-    bool ok = false;
-    *value = edit->text().trimmed().toInt(&ok);
-    return ok;
+    // The framework's strict reader: "12ab" is no number.
+    qint64 v = 0;
+    if (!QvParseDecimal(edit->text(), 0, 65535, &v))
+        return false;
+    *value = int(v);
+    return true;
 }
 
 } // namespace
 
+QString BridgeIdText(const QString &octets)
+{
+    QString hex = octets.trimmed();
+    hex.remove(QLatin1Char(' '));
+    hex.remove(QLatin1Char(':'));
+    bool ok = hex.size() == 16;
+    const quint64 id = ok ? hex.toULongLong(&ok, 16) : 0;
+    if (!ok)
+        return octets;
+    QStringList mac;
+    for (int b = 5; b >= 0; --b)
+        mac << QStringLiteral("%1").arg((id >> (8 * b)) & 0xFF, 2, 16, QLatin1Char('0')).toUpper();
+    return QStringLiteral("%1 / %2 (%3)").arg(id >> 48).arg(mac.join(QLatin1Char(':')), hex.toUpper());
+}
+
 TSTP_Info::TSTP_Info(QWidget *owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("STP_Info"));
+    InstallHelpKey(this, QStringLiteral("monitors.html#stp"));
     setWindowTitle(QStringLiteral("Spanning Tree Information"));
-    setFixedSize(416, 415);
+    setFixedSize(470, 415);  // room for the designated root as priority / MAC
 
     m_binding = new QvSNMPRequest2Edits(this);
     m_binding->Request().LoadSessionParams();
@@ -75,6 +97,7 @@ TSTP_Info::TSTP_Info(QWidget *owner) : QDialog(owner)
     addText(SI_TimeSinceTopChange, "Time Since Topology Change", "ST_TimeSinceTopChange");
     addText(SI_TopChanges, "Number of Topology Changes", "ST_NumTopChange");
     addText(SI_DesignatedRoot, "Designated Root", "ST_DesignatedRoot");
+    m_root = findChild<QLabel *>(QStringLiteral("ST_DesignatedRoot"));
     addText(SI_RootCost, "Root Cost", "ST_RootCost");
     addText(SI_RootPort, "Root Port", "ST_RootPort");
     addText(SI_MaxAge, "Maximum Aging Time", "ST_AgingTime");
@@ -103,6 +126,13 @@ TSTP_Info::TSTP_Info(QWidget *owner) : QDialog(owner)
     m_wait->AddSendControl(set);
     m_wait->Watch(m_binding);
 
+    // The bridge identifier as priority and MAC beside its octets.
+    connect(m_binding, &QvSNMPRequest2Controls::RefreshEnded, this, [this](const QvSNMPError &outcome) {
+        if (outcome.code == 0 && m_root) {
+            m_root->setText(BridgeIdText(m_root->text()));
+            m_root->setToolTip(m_root->text());
+        }
+    });
     connect(get, &QPushButton::clicked, this, &TSTP_Info::BT_GetClick);
     connect(set, &QPushButton::clicked, this, &TSTP_Info::BT_SetClick);
     connect(close, &QPushButton::clicked, this, &TSTP_Info::Button1Click);

@@ -4,11 +4,16 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 
 class QLabel;
 class QLineEdit;
 class QvSNMPRequest2Edits;
 class QvWaitIndicator;
+
+// A bridge identifier's 16 hex digits as "4096 / 00:50:BA:00:AA:01 (10000050BA00AA01)"; any other
+// text unchanged.
+QString BridgeIdText(const QString &octets);
 
 class TSTP_Info : public QDialog {
     Q_OBJECT
@@ -36,5 +41,6 @@ private:
     QLineEdit *m_hello = nullptr;
     QLineEdit *m_forwardDelay = nullptr;
     QLabel *m_status = nullptr;
+    QLabel *m_root = nullptr;
     QvWaitIndicator *m_wait = nullptr;
 };

@@ -241,7 +241,7 @@ constexpr SimObjectDef kObjects[] = {
     {"1.3.6.1.2.1.16.3.1.1.10", SimType::Integer, SimAccess::ReadWrite, "2", "0-65535"}, // FallingEvent
     {"1.3.6.1.2.1.16.3.1.1.11", SimType::Octets, SimAccess::ReadWrite, "monitor", "len 0-127"}, // Owner
     {"1.3.6.1.2.1.16.3.1.1.12", SimType::Integer, SimAccess::ReadWrite, "1", "1-4"}, // Status
-    {"1.3.6.1.2.1.16.9.1.1.1", SimType::Integer, SimAccess::ReadOnly, nullptr, nullptr}, // Index
+    {"1.3.6.1.2.1.16.9.1.1.1", SimType::Integer, SimAccess::ReadOnly, "{i}", nullptr}, // Index
     {"1.3.6.1.2.1.16.9.1.1.2", SimType::Octets, SimAccess::ReadWrite, "Rising packet alarm;2=Falling packet alarm", "len 0-127"}, // Description
     {"1.3.6.1.2.1.16.9.1.1.3", SimType::Integer, SimAccess::ReadWrite, "2", "1-4"}, // Type
     {"1.3.6.1.2.1.16.9.1.1.4", SimType::Octets, SimAccess::ReadWrite, "corvet", "len 0-127"}, // Community

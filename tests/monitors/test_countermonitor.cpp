@@ -1,5 +1,7 @@
-// The counter monitor without any window: deltas across a Counter32 wrap, rates by whole seconds,
-// the peak rules, the first-sample rules of both window families, Reset, pause and the history.
+// The counter monitor without any window: deltas across a Counter32 wrap, rates per second of the
+// time that passed (uptime or local clock), restarts told from wraps, the peak rules, the
+// first-sample rules of both window families, Reset, pause and the history.
+#include "qvsnmpconvert.h"
 #include "tcountermonitor.h"
 
 #include <gtest/gtest.h>
@@ -26,36 +28,108 @@ TCounterMonitor Fed(TFirstSample style, const QList<QString> &values, int interv
     return m;
 }
 
-struct DeltaCase {
-    const char *name;
-    QString previous, current;
-    int intervalMs;
-    quint32 delta, rate;
+// One reading: the counter's text, the local monotonic clock and the switch's uptime (-1: none).
+struct Reading {
+    QString value;
+    qint64 ms;
+    qint64 upTicks = -1;
 };
 
-TEST(CounterMonitor, DeltaIsModuloTwoToThe32AndRateDividesByWholeSeconds)
+TCounterMonitor FedReadings(const QList<Reading> &readings, TCounterSpec spec = {QStringLiteral("c"), 0})
 {
-    const DeltaCase cases[] = {
-        {"wrap at interval 1", "4294967290", "5", 1000, 11, 11},
-        {"wrap at interval 5", "4294967290", "5", 5000, 11, 2},
-        {"interval 10 truncates", "100", "195", 10000, 95, 9},
-        {"interval 5", "5000", "6000", 5000, 1000, 200},
-        {"above the signed 32-bit range", "2147483000", "3000000000", 1000, 852517000, 852517000},
-        {"no change", "77", "77", 1000, 0, 0},
-        {"Counter64 text kept in 32 bits", "18446744073709551615", "4", 1000, 5, 5},
-        {"blanks around the digits", " 10 ", "\t30", 1000, 20, 20},
-        {"interval under a second counts as one", "10", "30", 500, 20, 20},
+    TCounterMonitorOptions o;
+    o.firstSample = TFirstSample::RecordOnly;
+    o.upTimePosition = 1;
+    o.history = THistoryValue::Rate;
+    TCounterMonitor m({spec}, o);
+    for (const Reading &r : readings) {
+        const QString up = r.upTicks >= 0 ? QvTimeTicksText(quint32(r.upTicks)) : QString();
+        EXPECT_TRUE(m.Update({r.value, up}, nullptr, At(int(r.ms / 1000)), r.ms));
+    }
+    return m;
+}
+
+struct RateCase {
+    const char *name;
+    QList<Reading> readings;
+    quint64 delta;
+    QString rate, peak;
+    bool fromUpTime;
+    TCounterSpec spec = {QStringLiteral("c"), 0};
+};
+
+TEST(CounterMonitor, RateIsPerSecondOfTheTimeThatReallyPassed)
+{
+    TCounterSpec wide{QStringLiteral("ifHCInOctets"), 0, true, true, MaxOctetRate};
+    TCounterSpec octets{QStringLiteral("ifInOctets"), 0, false, true, MaxOctetRate};
+    const RateCase cases[] = {
+        {"interval changed from 1 to 5 s", {{"1000", 0}, {"2000", 1000}, {"7000", 6000}}, 5000, "1000", "1000", false},
+        {"paused a minute, then Start", {{"100", 0}, {"200", 1000}, {"6200", 61000}}, 6000, "100", "100", false},
+        {"timed-out poll answered 3 s later", {{"0", 0}, {"100", 1000}, {"400", 4000}}, 300, "100", "100", false},
+        {"lost poll: two intervals", {{"0", 0}, {"100", 1000}, {"300", 3000}}, 200, "100", "100", false},
+        {"under a second", {{"10", 0}, {"30", 500}}, 20, "40", "40", false},
+        {"fractions below 100", {{"100", 0}, {"195", 10000}}, 95, "9.5", "9.5", false},
+        {"uptime before a late local answer", {{"100", 0, 0}, {"200", 2500, 100}}, 100, "100", "100", true},
+        {"uptime at one poll only: local clock", {{"100", 0, 0}, {"200", 2000}}, 100, "50", "50", false},
+        {"32-bit wrap", {{"4294967290", 0}, {"5", 1000}}, 11, "11", "11", false},
+        {"Counter64 text kept in 32 bits", {{"18446744073709551615", 0}, {"4", 1000}}, 5, "5", "5", false},
+        {"64-bit counter passes 2^32 without a wrap", {{"4294967290", 0}, {"4294967300", 1000}}, 10,
+         "10 (80 bit/s)", "10", false, wide},
+        {"octets wrapping at gigabit line rate", {{"4200000000", 0}, {"30000000", 1000}}, 124967296,
+         "124967296 (999.74 Mbit/s)", "124967296", false, octets},
+        {"no change", {{"77", 0}, {"77", 1000}}, 0, "0", "", false},
     };
-    for (const DeltaCase &c : cases) {
+    for (const RateCase &c : cases) {
         SCOPED_TRACE(c.name);
-        for (TFirstSample style : {TFirstSample::ShowValues, TFirstSample::RecordOnly}) {
-            const TCounterMonitor m = Fed(style, {c.previous, c.current}, c.intervalMs);
-            EXPECT_EQ(m.Delta(0), c.delta);
-            EXPECT_EQ(m.Rate(0), c.rate);
-            EXPECT_EQ(m.Cells(0).value, QString::number(m.Current(0)));
-            EXPECT_EQ(m.Cells(0).delta, QString::number(c.delta));
-            EXPECT_EQ(m.Cells(0).rate, QString::number(c.rate));
-        }
+        const TCounterMonitor m = FedReadings(c.readings, c.spec);
+        EXPECT_EQ(m.Delta(0), c.delta);
+        EXPECT_EQ(m.Cells(0).delta, QString::number(c.delta));
+        EXPECT_EQ(m.Cells(0).rate, c.rate);
+        EXPECT_EQ(m.Cells(0).peak, c.peak);
+        EXPECT_EQ(m.ElapsedFromUpTime(), c.fromUpTime);
+        EXPECT_EQ(m.Restarts(), 0);
+        EXPECT_TRUE(m.Notice().isEmpty());
+        EXPECT_EQ(m.History(0).last().value, m.Rate(0));
+    }
+}
+
+struct RestartCase {
+    const char *name;
+    QList<Reading> readings;
+    int restarts;
+    QString notice;
+    QString peak;        // never the false increase of a wrap
+    QString rateAfter;   // the rate cell after the last reading
+};
+
+TEST(CounterMonitor, ARestartStartsAgainAndOnlyANormalUptimeAllowsAWrap)
+{
+    const RestartCase cases[] = {
+        {"reboot: uptime went back", {{"339104", 0, 100000}, {"339204", 1000, 100100}, {"1678", 2000, 150}},
+         1, "The switch restarted at 12:00:00", "100", ""},
+        {"reboot, then counting goes on",
+         {{"339104", 0, 100000}, {"339204", 1000, 100100}, {"1678", 2000, 150}, {"1778", 3000, 250}},
+         1, "The switch restarted at 12:00:00", "100", "100"},
+        {"reboot without uptime: a fall no wrap explains", {{"339104", 0}, {"339204", 1000}, {"1678", 2000}},
+         1, "The switch restarted at 12:00:02", "100", ""},
+        {"restarted while paused: uptime far behind the clock",
+         {{"5000", 0, 1000}, {"6000", 600000, 30000}}, 1, "The switch restarted at 12:05:00", "", ""},
+        {"wrap while uptime advanced normally", {{"4294967000", 0, 0}, {"200", 1000, 100}}, 0, "", "496", "496"},
+        {"counters cleared, uptime went on", {{"339104", 0, 0}, {"1678", 1000, 100}}, 1,
+         "The counters started again at 12:00:01 (the switch kept running)", "", ""},
+        {"a fall that a wrap could explain in 10 min", {{"4294000000", 0}, {"5000000", 600000}}, 0, "", "9945",
+         "9945"},
+    };
+    for (const RestartCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        const TCounterMonitor m = FedReadings(c.readings);
+        EXPECT_EQ(m.Restarts(), c.restarts);
+        EXPECT_EQ(m.Notice(), c.notice);
+        EXPECT_EQ(m.Cells(0).peak, c.peak);
+        EXPECT_EQ(m.Cells(0).rate, c.rateAfter);
+        EXPECT_EQ(m.Cells(0).value, c.readings.last().value);
+        for (const THistorySample &h : m.History(0))
+            EXPECT_LT(h.value, 1e6) << "a restart became a sample";
     }
 }
 
@@ -66,14 +140,14 @@ struct PeakCase {
     QString peak, peakTime;
 };
 
-TEST(CounterMonitor, PeakTakesOnlyAStrictlyLargerDeltaFromANonZeroPrevious)
+TEST(CounterMonitor, PeakIsTheLargestRateWithItsTime)
 {
     const PeakCase cases[] = {
         {"first update never sets a peak", TFirstSample::ShowValues, {"900"}, "", T(0)},
         {"equal delta keeps the earlier time", TFirstSample::ShowValues, {"100", "200", "300"}, "100", T(2)},
         {"larger delta replaces", TFirstSample::ShowValues, {"100", "200", "400"}, "200", T(3)},
         {"smaller delta keeps", TFirstSample::ShowValues, {"100", "400", "450"}, "300", T(2)},
-        {"from 0 to 500 is no peak, 500 to 900 is", TFirstSample::RecordOnly, {"0", "500", "900"}, "400", T(3)},
+        {"from 0 to 500 is a real increase", TFirstSample::RecordOnly, {"0", "500", "900"}, "500", T(2)},
         {"record-only second update may set it", TFirstSample::RecordOnly, {"100", "150"}, "50", T(2)},
         {"wrapped delta can be a peak", TFirstSample::ShowValues, {"4294967000", "4294967290", "5"}, "290", T(2)},
     };
@@ -82,7 +156,7 @@ TEST(CounterMonitor, PeakTakesOnlyAStrictlyLargerDeltaFromANonZeroPrevious)
         const TCounterMonitor m = Fed(c.style, c.values);
         EXPECT_EQ(m.Cells(0).peak, c.peak);
         EXPECT_EQ(m.Cells(0).peakTime, c.peakTime);
-        EXPECT_EQ(m.Peak(0), c.peak.isEmpty() ? 0u : c.peak.toUInt());
+        EXPECT_EQ(m.Peak(0), c.peak.isEmpty() ? 0.0 : c.peak.toDouble());
     }
 }
 
@@ -153,6 +227,20 @@ TEST(CounterMonitor, FirstSampleRulesOfBothWindowFamilies)
     }
 }
 
+TEST(CounterMonitor, OnlyOctetCountersGetBitRates)
+{
+    const struct {
+        const char *name;
+        bool octets;
+    } cases[] = {{"InOctets", true}, {"Octets", true}, {"ifHCOutOctets", true}, {"64Octets", false},
+                 {"65to127Octets", false}, {"InUcastPkts", false}, {"", false}};
+    for (const auto &c : cases) {
+        const TCounterSpec spec = TCounterMonitor::Sequence({QLatin1String(c.name)}).first();
+        EXPECT_EQ(spec.octets, c.octets) << c.name;
+        EXPECT_EQ(spec.maxRate, c.octets ? MaxOctetRate : MaxPacketRate) << c.name;
+    }
+}
+
 TEST(CounterMonitor, ResetZeroesResumesAndRestartsTheFirstSample)
 {
     TCounterMonitor m(TCounterMonitor::Sequence({"a", "b"}, 2));
@@ -187,13 +275,14 @@ TEST(CounterMonitor, PauseKeepsValuesAndTheNextDeltaCoversThePause)
     EXPECT_FALSE(m.Running());
     EXPECT_EQ(m.Cells(0).value, "110");  // a pause keeps what is shown
     m.SetRunning(true);
-    ASSERT_TRUE(m.Update({"5110"}, nullptr, At(60)));
+    ASSERT_TRUE(m.Update({"5110"}, nullptr, At(52)));
     EXPECT_EQ(m.Delta(0), 5000u);
-    EXPECT_EQ(m.Cells(0).rate, "5000");  // still divided by one interval
+    EXPECT_EQ(m.Cells(0).rate, "100");   // over the 50 s that passed
+    EXPECT_EQ(m.ValuesTime(), T(52));
     m.SetIntervalMs(5000);                // an interval change resets nothing
-    ASSERT_TRUE(m.Update({"6110"}, nullptr, At(65)));
+    ASSERT_TRUE(m.Update({"6110"}, nullptr, At(57)));
     EXPECT_EQ(m.Cells(0).rate, "200");
-    EXPECT_EQ(m.Cells(0).peak, "5000");
+    EXPECT_EQ(m.Cells(0).peak, "200");
 }
 
 TEST(CounterMonitor, ARowThatIsNotAllNumbersChangesNothing)
@@ -239,7 +328,8 @@ TEST(CounterMonitor, HistoryKeepsTheLastHSamples)
          {{20, T(3)}, {30, T(4)}, {40, T(5)}}},
         {"prefilled lists always hold H", THistoryValue::Delta, true, 3, 1000, {"10", "20", "40"},
          {{0, ""}, {10, T(2)}, {20, T(3)}}},
-        {"rates", THistoryValue::Rate, true, 2, 5000, {"1000", "2000", "2500"}, {{200, T(2)}, {100, T(3)}}},
+        {"rates per second that passed", THistoryValue::Rate, true, 2, 5000, {"1000", "2000", "2500"},
+         {{1000, T(2)}, {500, T(3)}}},
         {"first update only records", THistoryValue::Delta, false, 3, 1000, {"10"}, {}},
     };
     for (const HistoryCase &c : cases) {

@@ -10,6 +10,7 @@
 #include "qvsnmperrors.h"
 #include "qvsnmprequest.h"
 #include "qvsnmpsession.h"
+#include "snmp_tools.h"
 #include "table_agent.h"
 #include "talarmform.h"
 #include "tcounterforms.h"
@@ -241,7 +242,18 @@ TEST(CounterWindows, InterfaceCountersFollowTheChosenInterface)
     ASSERT_EQ(chart->SeriesCount(), 11);
     EXPECT_EQ(chart->Series(0)->count(), form.Monitor().History(0).size());
     EXPECT_EQ(chart->Series(0)->at(chart->Series(0)->count() - 1).y(), form.Monitor().History(0).last().value);
-    EXPECT_EQ(chart->Series(0)->color(), QColor(Qt::red));
+    // Every series readable on the white plot and told apart from every other.
+    for (int a = 0; a < chart->SeriesCount(); ++a) {
+        const QColor ca = chart->Series(a)->color();
+        EXPECT_LT(ca.lightness(), 200) << chart->Series(a)->name().toStdString() << " barely shows on white";
+        for (int b = 0; b < a; ++b) {
+            const QColor cb = chart->Series(b)->color();
+            const int apart = std::abs(ca.red() - cb.red()) + std::abs(ca.green() - cb.green()) +
+                              std::abs(ca.blue() - cb.blue());
+            EXPECT_GT(apart, 90) << chart->Series(a)->name().toStdString() << " and "
+                                 << chart->Series(b)->name().toStdString() << " look alike";
+        }
+    }
 
     // A new history count starts over, keeping the interface.
     Child<QComboBox>(&form, "CB_HistoryCount")->setCurrentIndex(1);
@@ -802,4 +814,110 @@ TEST(CounterChart, TimeLabelsAreWholeAndApart)
         EXPECT_EQ(labels.last().trimmed(), start.addSecs(c.samples).toString("HH:mm:ss")) << "the newest is labelled";
         EXPECT_GT(labels.size() * step, c.samples - step) << "labels left out although they fit";
     }
+}
+
+TEST(CounterWindows, SilenceGreysTheValuesAndARebootIsNoWrap)
+{
+    KmvSimProcess sim({QStringLiteral("--reboot-time"), QStringLiteral("300")});
+    ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
+    SessionTo session(sim.port(), 30);
+    TIP_Counters form(nullptr);
+    QTreeWidget *list = Child<QTreeWidget>(&form, "LV_IPCounterData");
+    QLabel *panel = Child<QLabel>(&form, "StatusBar1Freshness");
+    ASSERT_TRUE(WaitFor([&] { return form.Monitor().UpdateCount() >= 2; }));
+    EXPECT_TRUE(form.Monitor().ElapsedFromUpTime()) << "sysUpTime rides with the counters";
+    EXPECT_FALSE(form.Freshness().Stale());
+
+    sim.stopAnswering();
+    ASSERT_TRUE(WaitFor([&] { return form.Freshness().Stale(); }));
+    EXPECT_FALSE(panel->isHidden());
+    EXPECT_TRUE(panel->text().startsWith("No answer since ")) << panel->text().toStdString();
+    EXPECT_TRUE(panel->text().endsWith("; values from " + form.Monitor().ValuesTime())) << panel->text().toStdString();
+    EXPECT_EQ(list->palette().color(QPalette::Text), QColor(Qt::gray));
+    sim.resumeAnswering();
+    ASSERT_TRUE(WaitFor([&] { return !form.Freshness().Stale(); }));
+    EXPECT_NE(list->palette().color(QPalette::Text), QColor(Qt::gray));
+
+    const int before = form.Monitor().UpdateCount();
+    ASSERT_TRUE(ToolSet(sim, {"1.3.6.1.4.1.171.12.1.2.3.0", "i", "2"}));
+    ASSERT_TRUE(WaitFor([&] { return form.Monitor().Restarts() >= 1; }));
+    EXPECT_TRUE(panel->text().startsWith("The switch restarted at ")) << panel->text().toStdString();
+    ASSERT_TRUE(WaitFor([&] { return form.Monitor().UpdateCount() >= before + 4; }));
+    for (int i = 0; i < form.Monitor().Count(); ++i) {
+        EXPECT_LT(form.Monitor().Peak(i), 1e7) << form.Monitor().Name(i).toStdString() << ": a restart taken for a wrap";
+        EXPECT_FALSE(list->topLevelItem(i)->text(3).isEmpty()) << "counting goes on after the restart";
+    }
+}
+
+TEST(SpanningTreeWindow, BridgeIdentifierShowsPriorityAndMac)
+{
+    const struct {
+        const char *octets, *shown;
+    } cases[] = {
+        {"10000050BA00AA01", "4096 / 00:50:BA:00:AA:01 (10000050BA00AA01)"},
+        {"80 00 00 50 ba 00 aa 01", "32768 / 00:50:BA:00:AA:01 (80000050BA00AA01)"},
+        {"0000000000000000", "0 / 00:00:00:00:00:00 (0000000000000000)"},
+        {"10000050BA00AA", "10000050BA00AA"},      // too short: as it came
+        {"1000005XBA00AA01", "1000005XBA00AA01"},  // not hex
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(BridgeIdText(QLatin1String(c.octets)), QLatin1String(c.shown)) << c.octets;
+}
+
+TEST(CounterWindows, InterfaceOctetsAre64BitUnderV2cWithBitRateAndUtilisation)
+{
+    KmvSimProcess sim({QStringLiteral("--scenario"), QStringLiteral("static")});
+    ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
+    struct Case {
+        const char *name;
+        qint8 version;
+        bool wide;
+    };
+    const Case cases[] = {{"SNMPv1: ifTable's 32-bit counters", SNMP_VERSION_V1, false},
+                          {"SNMPv2c: ifXTable's 64-bit counters", SNMP_VERSION_V2C, true}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        SessionTo session(sim.port());
+        SessionParams().Security.Version = c.version;
+        TIF_Counters form(nullptr);
+        ASSERT_TRUE(WaitFor([&] { return form.ListState() == TPortCounterForm::PortList::Listed; }));
+        QTreeWidget *ifs = Child<QTreeWidget>(&form, "LV_IFTableIndex");
+        QTreeWidget *list = Child<QTreeWidget>(&form, "LV_IF_Counters");
+        ifs->setCurrentItem(ifs->topLevelItem(48));  // port 49: gigabit, with a link
+        ASSERT_TRUE(WaitFor([&] { return form.Instance() == "49" && form.Monitor().UpdateCount() >= 3; }));
+        EXPECT_EQ(form.HighCapacity(), c.wide);
+        for (int i : {0, 1, 6, 7})
+            EXPECT_EQ(form.Monitor().Spec(i).wide, c.wide) << form.Monitor().Name(i).toStdString();
+        EXPECT_FALSE(form.Monitor().Spec(2).wide) << "InNUcastPkts has no 64-bit column";
+        const QString rate = list->topLevelItem(0)->text(3);
+        EXPECT_TRUE(rate.contains("bit/s")) << rate.toStdString();
+        EXPECT_TRUE(rate.endsWith(" %)")) << "a share of the port's speed: " << rate.toStdString();
+        EXPECT_FALSE(list->topLevelItem(1)->text(3).contains("bit/s")) << "packets are no octets";
+        if (c.wide) {
+            const QMap<QString, QString> hc = ToolWalk(sim, "1.3.6.1.2.1.31.1.1.1.6.49");
+            ASSERT_FALSE(hc.isEmpty());
+            EXPECT_LE(list->topLevelItem(0)->text(1).toULongLong(), hc.first().toULongLong());
+        }
+    }
+}
+
+TEST(CounterWindows, ASwitchWithoutIfXTableGets32BitCountersUnderV2c)
+{
+    TableAgent agent;
+    ASSERT_TRUE(agent.ok());
+    const QString If = QStringLiteral("1.3.6.1.2.1.2.2.1.");
+    agent.put(If + "1.1", FakeUdpAgent::integer(1));
+    agent.put(If + "2.1", FakeUdpAgent::octets("port1"));
+    agent.put(If + "5.1", TableAgent::counter(100000000));  // a Gauge32 in truth; read as a number
+    for (int c = 10; c <= 20; ++c)
+        agent.put(If + QString::number(c) + ".1", TableAgent::counter(quint32(1000 * c)));
+    SessionTo session(agent.port(), 30);
+    SessionParams().Security.Version = SNMP_VERSION_V2C;
+    TIF_Counters form(nullptr);
+    ASSERT_TRUE(WaitFor([&] { return form.ListState() == TPortCounterForm::PortList::Listed; }));
+    EXPECT_TRUE(WaitFor([&] { return !form.HighCapacity(); }, 5000)) << "no ifXTable: back to ifTable";
+    ASSERT_TRUE(WaitFor([&] { return form.Monitor().UpdateCount() >= 2; }));
+    EXPECT_FALSE(form.Monitor().Spec(0).wide);
+    EXPECT_EQ(form.Monitor().Current(0), 10000u);
+    EXPECT_FALSE(form.Freshness().Stale());
 }

@@ -11,9 +11,16 @@
 #include "snmp_tools.h"
 #include "table_agent.h"
 #include "talarmform.h"
+#include "thelpviewer.h"
 #include "tmessagebox.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QHeaderView>
+#include <QHelpEvent>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolTip>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
@@ -249,7 +256,7 @@ TEST(AlarmOnTheWire, DeleteInvalidatesTheAlarmThenItsEvents)
     EXPECT_TRUE(form.Deleting());
     EXPECT_FALSE(form.BT_Refresh->isEnabled());
     ASSERT_TRUE(WaitUntil([&] { return !form.Deleting() && !form.Wait()->Waiting(); }));
-    EXPECT_EQ(box.asked, QStringList{"Are you sure?"});
+    EXPECT_EQ(box.asked, QStringList{"Delete alarm 1 and its events 5 and 6?"});
     EXPECT_EQ(agent.sets(), (QList<QStringList>{{Alarm + "12.1=4"}, {Event + "7.5=4"}, {Event + "7.6=4"}}));
 }
 
@@ -308,8 +315,8 @@ TEST(AlarmOnTheWire, EveryCheckStopsWithItsMessage)
              d->ED_Rising->setText("100");
              d->ED_Falling->setText("100");
          }},
-        {"Rising Event Index must be integer and >1", [](TAlarm_control *d) { d->ED_RIndex->setText("0"); }},
-        {"Falling Event Index must be integer and >1", [](TAlarm_control *d) { d->ED_FIndex->clear(); }},
+        {"Rising Event Index must be a whole number from 1 to 65535", [](TAlarm_control *d) { d->ED_RIndex->setText("0"); }},
+        {"Falling Event Index must be a whole number from 1 to 65535", [](TAlarm_control *d) { d->ED_FIndex->clear(); }},
         {"Rising Event Index and Falling Event Index are the same!",
          [](TAlarm_control *d) { d->ED_FIndex->setText(d->ED_RIndex->text()); }},
     };
@@ -356,14 +363,15 @@ TEST(AlarmOnTheWire, AFailingWriteIsReportedNotCalledSuccess)
         EXPECT_TRUE(box.asked[0].startsWith("Set Alarm Entry Error!\nstep 2 of 3 (data columns) failed: "))
             << box.asked[0].toStdString();
         EXPECT_TRUE(d->StatusPanel0->text().contains("step 2 of 3")) << d->StatusPanel0->text().toStdString();
-        EXPECT_EQ(agent.sets().size(), 2) << "the status, then the failing data write: nothing more is sent";
-        // Once the agent takes it, OK again changes the entry the first attempt created.
+        EXPECT_EQ(agent.sets(), (QList<QStringList>{{Alarm + "12.2=2"}, agent.sets().value(1), {Alarm + "12.2=4"}}))
+            << "the status, the failing data write, then the created entry removed again: nothing more";
+        // Once the agent takes it, OK again creates the entry afresh.
         agent.clearRequests();
         d->BT_OK->click();
     }));
     QList<QStringList> sets = agent.sets();
     ASSERT_EQ(sets.size(), 9);
-    EXPECT_EQ(sets[0], QStringList{Alarm + "12.2=3"});
+    EXPECT_EQ(sets[0], QStringList{Alarm + "12.2=2"});
 }
 
 // The answer to an earlier walk does not hide that a newer one is still out.
@@ -421,4 +429,160 @@ TEST(AlarmAgainstSwitch, ListsAgreeWithAnIndependentWalk)
     ASSERT_TRUE(Settled(form.Wait()));
     ASSERT_GT(form.LV_Alarm->topLevelItemCount(), 0);
     EXPECT_EQ(display->Display(form.LV_Alarm->topLevelItem(0)->text(2)), "etherstatsPkts.1");
+}
+
+namespace {
+
+// The alarm window on a fresh simulated switch (alarm 1 raising events 1 and 2).
+struct AlarmOnSwitch {
+    AlarmOnSwitch() : sim({QStringLiteral("--scenario"), QStringLiteral("static")}), session(sim.port(), 200) {}
+    QString Status(const QString &column) const
+    {
+        const QString v = ToolWalk(sim, column).value(column);
+        return v.startsWith(QLatin1String("No Such")) ? QString() : v;
+    }
+    KmvSimProcess sim;
+    SessionScope session;
+};
+
+}  // namespace
+
+TEST(AlarmAgainstSwitch, AddProposesFreeIndexesAndAFailedAddLeavesNothing)
+{
+    AlarmOnSwitch s;
+    ASSERT_TRUE(s.sim.isRunning());
+    TAlarmForm form(nullptr);
+    ASSERT_TRUE(Settled(form.Wait()));
+    ASSERT_TRUE(form.RmonAvailable());
+    struct Attempt {
+        const char *name;
+        QString fallingDescription;
+        bool closes;
+        QString alarmStatus, risingStatus, fallingStatus;  // afterwards, "" for none
+    };
+    const Attempt attempts[] = {
+        {"the falling event refused: the alarm and rising event made before go", QString(128, 'd'), false, "", "", ""},
+        {"the retry makes all three", "down", true, "1", "1", "1"},
+    };
+    for (const Attempt &a : attempts) {
+        SCOPED_TRACE(a.name);
+        BoxAnswer box;
+        const bool closed = RunDialog(form, form.BT_Add, [&](TAlarm_control *d) {
+            EXPECT_EQ(d->ED_Index->text(), "2");
+            EXPECT_EQ(d->ED_RIndex->text(), "3") << "events 1 and 2 exist";
+            EXPECT_EQ(d->ED_FIndex->text(), "4");
+            d->ED_Fdes->setText(a.fallingDescription);
+            d->BT_OK->click();
+        });
+        EXPECT_EQ(closed, a.closes);
+        if (!closed) {
+            ASSERT_TRUE(WaitUntil([&] { return !box.asked.isEmpty(); }));
+            ASSERT_NE(form.Dialog(), nullptr);
+            ASSERT_TRUE(Settled(form.Dialog()->Wait()));
+            form.Dialog()->reject();
+            ASSERT_TRUE(WaitUntil([&] { return !form.Dialog(); }));
+        }
+        ASSERT_TRUE(Settled(form.Wait()));
+        EXPECT_EQ(s.Status(Alarm + "12.2"), a.alarmStatus);
+        EXPECT_EQ(s.Status(Event + "7.3"), a.risingStatus);
+        EXPECT_EQ(s.Status(Event + "7.4"), a.fallingStatus);
+        EXPECT_EQ(s.Status(Event + "7.1"), "1") << "the other alarm's events stay";
+        EXPECT_EQ(s.Status(Event + "7.2"), "1");
+    }
+}
+
+TEST(AlarmAgainstSwitch, DeleteKeepsAnEventAnotherAlarmRaises)
+{
+    AlarmOnSwitch s;
+    ASSERT_TRUE(s.sim.isRunning());
+    // Alarm 2 raises event 1 as well.
+    ASSERT_TRUE(ToolSet(s.sim, {Alarm + "12.2", "i", "2"}));
+    ASSERT_TRUE(ToolSet(s.sim, {Alarm + "9.2", "i", "1", Alarm + "10.2", "i", "0"}));
+    ASSERT_TRUE(ToolSet(s.sim, {Alarm + "12.2", "i", "1"}));
+    BoxAnswer box;
+    TAlarmForm form(nullptr);
+    ASSERT_TRUE(Settled(form.Wait()));
+    ASSERT_EQ(form.LV_Alarm->topLevelItemCount(), 2);
+    SelectFirst(form.LV_Alarm);
+    form.BT_Delete->click();
+    ASSERT_TRUE(WaitUntil([&] { return !form.Deleting() && !form.Wait()->Waiting(); }));
+    EXPECT_EQ(box.asked, QStringList{"Delete alarm 1 and its event 2?\nEvent 1 stays: alarm 2 uses it."});
+    EXPECT_EQ(s.Status(Alarm + "12.1"), "");
+    EXPECT_EQ(s.Status(Event + "7.1"), "1");
+    EXPECT_EQ(s.Status(Event + "7.2"), "");
+}
+
+TEST(AlarmOnTheWire, F1OpensItsHelpAndCutDescriptionsShowWhole)
+{
+    TableAgent agent;
+    ASSERT_TRUE(agent.ok());
+    PutAlarm(agent);
+    SessionScope session(agent.port());
+    TAlarmForm form(nullptr);
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    ASSERT_TRUE(Settled(form.Wait()));
+    QTest::keyClick(&form, Qt::Key_F1);
+    THelpViewer *help = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *h = qobject_cast<THelpViewer *>(w); h && h->isVisible())
+                help = h;
+        return help != nullptr;
+    }));
+    EXPECT_EQ(help->Browser->source().fileName(), "monitors.html");
+    EXPECT_EQ(help->Browser->source().fragment(), "rmon-alarm");
+    help->close();
+
+    form.PageControl1->setCurrentIndex(2);
+    ASSERT_TRUE(Settled(form.Wait()));
+    ASSERT_GT(form.LV_Log->topLevelItemCount(), 0);
+    form.LV_Log->setColumnWidth(3, 8);  // the description cut to almost nothing
+    const QRect cell = form.LV_Log->visualItemRect(form.LV_Log->topLevelItem(0));
+    const QPoint at(form.LV_Log->header()->sectionViewportPosition(3) + 2, cell.center().y());
+    QHelpEvent tip(QEvent::ToolTip, at, form.LV_Log->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(form.LV_Log->viewport(), &tip);
+    EXPECT_EQ(QToolTip::text(), "up: rising");
+}
+
+TEST(AlarmOnTheWire, ModifyPointsTheAlarmAtAnotherEvent)
+{
+    struct Case {
+        const char *name;
+        const char *rising;
+        QString eventFirstSet;  // the new event's first write
+    };
+    const Case cases[] = {
+        {"a new event is created", "7", Event + "7.7=2"},
+        {"an event in the list is changed", "6", Event + "7.6=3"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        TableAgent agent;
+        ASSERT_TRUE(agent.ok());
+        PutAlarm(agent);
+        SessionScope session(agent.port());
+        BoxAnswer box;
+        TAlarmForm form(nullptr);
+        ASSERT_TRUE(Settled(form.Wait()));
+        form.PageControl1->setCurrentIndex(1);  // the event list read
+        ASSERT_TRUE(Settled(form.Wait()));
+        form.PageControl1->setCurrentIndex(0);
+        ASSERT_TRUE(Settled(form.Wait()));
+        SelectFirst(form.LV_Alarm);
+        agent.clearRequests();
+        RunDialog(form, form.BT_Modify, [&](TAlarm_control *d) {
+            EXPECT_TRUE(d->ED_RIndex->isEnabled()) << "an event index can be corrected";
+            d->ED_RIndex->setText(QLatin1String(c.rising));
+            if (QLatin1String(c.rising) == QLatin1String("6"))
+                d->CK_Falling->setChecked(false);  // one event both ways is refused
+            d->BT_OK->click();
+        });
+        EXPECT_TRUE(box.asked.isEmpty()) << box.asked.join('|').toStdString();
+        const QList<QStringList> sets = agent.sets();
+        ASSERT_GE(sets.size(), 4);
+        EXPECT_TRUE(sets[1].contains(Alarm + "9.1=" + QLatin1String(c.rising)));
+        EXPECT_EQ(sets[3], QStringList{c.eventFirstSet});
+    }
 }

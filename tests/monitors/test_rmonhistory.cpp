@@ -160,7 +160,11 @@ TEST(HistoryOnTheWire, ChartsShowTheSamplesOfTheEntry)
     ASSERT_EQ(form.LV_Table->topLevelItemCount(), 3);
     const THistoryPlot plot = form.PlotData();
     EXPECT_EQ(plot.labels.size(), 3) << "fewer samples than H: every one";
-    EXPECT_EQ(plot.utilization.value(0), (QList<qint64>{87, 87, 87})) << "8765 hundredths of a percent";
+    EXPECT_EQ(plot.utilization.value(0), (QList<qint64>{88, 88, 88})) << "8765 hundredths of a percent, rounded";
+    // The table says the same in percent.
+    auto *utilization = static_cast<TDisplayDelegate *>(form.LV_Table->itemDelegateForColumn(12));
+    ASSERT_NE(utilization, nullptr);
+    EXPECT_EQ(utilization->Display(form.LV_Table->topLevelItem(0)->text(12)), "87.65 %");
     EXPECT_EQ(plot.errors.value(0), (QList<qint64>{27, 18, 9})) << "CRC Align, newest first";
     EXPECT_EQ(plot.packets.value(2), (QList<qint64>{24, 16, 8})) << "Multicast";
     auto *errors = qobject_cast<QBarSeries *>(form.Chart(2)->series().value(0));
@@ -255,6 +259,9 @@ TEST(HistoryOnTheWire, DialogChecksSendNothing)
         {"8", "-1", "10", "DataSource must be integer!!"},
         {"", "3", "10", "Don't leave empty fields !!"},
         {"8", "3", "", "Don't leave empty fields !!"},
+        {"8", "3", "70000", "Buckets Requested must be a whole number from 1 to 65535."},
+        {"1", "3", "10", "History entry 1 exists already: choose another index."},
+        {"0", "3", "10", "Index must be a whole number from 1 to 65535."},
     };
     TableAgent agent;
     ASSERT_TRUE(agent.ok());
@@ -311,6 +318,48 @@ TEST(HistoryAgainstSwitch, ListsAgreeWithAnIndependentWalk)
     ASSERT_FALSE(octets.isEmpty()) << "the switch comes with samples";
     EXPECT_EQ(Column(form.LV_Table, 2), QStringList(octets.values())) << "the Octets of entry 2, sample by sample";
     EXPECT_EQ(form.PlotData().labels.size(), std::min<qsizetype>(octets.size(), 29));
+}
+
+TEST(HistoryAgainstSwitch, AFailedAddLeavesNothingAndARetryWorks)
+{
+    KmvSimProcess sim({QStringLiteral("--scenario"), QStringLiteral("static")});
+    ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
+    SessionScope session(sim.port(), 200);
+    THistoryForm form(nullptr);
+    ASSERT_TRUE(Settled(form.Wait()));
+    ASSERT_TRUE(form.RmonAvailable());
+    const auto fill = [](THistory_control *d, const QString &interval, const QString &owner) {
+        d->ED_Index->setText(QStringLiteral("200"));
+        d->ED_Datatsource->setText(QStringLiteral("3"));
+        d->ED_Buckets->setText(QStringLiteral("20"));
+        d->ED_Interval->setText(interval);
+        d->ED_Owner->setText(owner);
+        d->BT_Set->click();
+    };
+    struct Attempt {
+        const char *name;
+        QString interval, owner;
+        bool closes;
+        QString status;  // of entry 200 afterwards, "" for none
+    };
+    const Attempt attempts[] = {
+        {"interval 0 is refused before sending", "0", "me", false, ""},
+        {"an owner the switch refuses: the created entry goes again", "30", QString(128, 'x'), false, ""},
+        {"the retry creates it", "30", "me", true, "1"},
+    };
+    for (const Attempt &a : attempts) {
+        SCOPED_TRACE(a.name);
+        BoxAnswer box;
+        EXPECT_EQ(RunDialog(form, form.BT_Add, [&](THistory_control *d) { fill(d, a.interval, a.owner); }), a.closes);
+        EXPECT_EQ(box.asked.size(), a.closes ? 0 : 1) << box.asked.join('|').toStdString();
+        if (!a.closes) {
+            ASSERT_NE(form.Dialog(), nullptr);
+            form.Dialog()->reject();
+            ASSERT_TRUE(WaitUntil([&] { return !form.Dialog(); }));
+        }
+        ASSERT_TRUE(Settled(form.Wait()));
+        EXPECT_EQ(ToolWalk(sim, Control + "7").value(Control + "7.200"), a.status);
+    }
 }
 
 TEST(HistoryAgainstSwitch, RmonDisabledLeavesTheWindowUnavailable)
