@@ -367,6 +367,7 @@ TDeviceConfigEntries RunningConfigEntries(const TSessionTexts &texts)
     e.SetCommStr = texts.WriteCommunity;
     e.Timeout = SessionParams().Timeout;
     e.Retries = SessionParams().Retries;
+    e.GetBulk = SessionParams().UseGetBulk;
     e.NotifyAddress = NotifyListenParams().Address;
     e.NotifyPort = NotifyListenParams().Port;
     return e;

@@ -36,7 +36,6 @@ void PrepareWalk(QvSNMPRequest &r, int maxRepetitions)
 {
     r.Cancel();
     r.LoadSessionParams();
-    r.useGetBulk = 1;
     r.maxRepetitions = maxRepetitions;
     r.vars.Clear();
     r.vars.itemType = MVT_FMV;

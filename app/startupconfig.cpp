@@ -300,6 +300,7 @@ bool ReadDeviceConfig(const QString &path, QvSNMPSessionParams &params)
     s.PrivPassword = ReadText(ini, "PrivPassword");
     params.Timeout = qint32(ReadNumber(ini, "Timeout", params.Timeout, QvMinTimeout, QvMaxTimeout));
     params.Retries = qint32(ReadNumber(ini, "Retries", params.Retries, 0, QvMaxRetries));
+    params.UseGetBulk = ReadNumber(ini, "GetBulk", params.UseGetBulk ? 1 : 0, 0, 1) == 1;
     // Where notifications are received (keys after Retries); defaults when absent or not numeric.
     QvNotifyListenParams &listen = NotifyListenParams();
     listen = QvNotifyListenParams();

@@ -111,9 +111,6 @@ TConfigForm *BuildGeneratedWindow(const TWindowDef &def, const QString &agentAdd
 TConfigForm *BuildModuleWindow(const TWindowDef &def, const QString &agentAddress, QWidget *owner)
 {
     TConfigForm *form = BuildGeneratedWindow(def, agentAddress, owner);
-    for (int k = 0; k < form->BindingCount(); ++k)
-        if (QvSNMPRequest2Edits *binding = form->BindingAt(k))
-            binding->Request().useGetBulk = 1;
     // Refresh in the middle of a large table starts it afresh instead of being ignored.
     for (TSNMPListViewPanel *list : form->findChildren<TSNMPListViewPanel *>()) {
         list->RestartWalkOnRefresh = true;

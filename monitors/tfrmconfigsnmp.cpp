@@ -6,6 +6,7 @@
 #include "tmessagebox.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
 #include <QDir>
@@ -195,12 +196,15 @@ TfrmConfigSNMP::TfrmConfigSNMP(QWidget *owner, const QString &address, const QSt
     edtNotifyAddress->setToolTip(QStringLiteral("Where this computer receives the switch's traps and informs "
                                                 "(0.0.0.0: every address)"));
     edtNotifyPort->setToolTip(QStringLiteral("UDP port for traps and informs; ports below 1024 need privileges"));
+    chkGetBulk = place(new QCheckBox(QStringLiteral("Read tables with GETBULK (SNMPv2c, SNMPv3)"), box), 16, 213);
+    chkGetBulk->setChecked(true);
+    chkGetBulk->setToolTip(QStringLiteral("Off: one GET-NEXT per row, for switches whose agents mishandle GETBULK"));
 
     btnOk = new QPushButton(QStringLiteral("OK"), box);
-    btnOk->setGeometry(136, 216, 75, 25);
+    btnOk->setGeometry(136, 240, 75, 25);
     btnOk->setDefault(true);
     btnExit = new QPushButton(QStringLiteral("Exit"), box);
-    btnExit->setGeometry(232, 216, 75, 25);
+    btnExit->setGeometry(232, 240, 75, 25);
 
     const struct { QWidget *w; const char *name; } names[] = {
         {lblIPCaption, "lblIPCaption"}, {lblIP, "lblIP"}, {lblPort, "lblPort"}, {edtPort, "edtPort"},
@@ -214,6 +218,7 @@ TfrmConfigSNMP::TfrmConfigSNMP(QWidget *owner, const QString &address, const QSt
         {lblCommunity, "lblCommunity"}, {edtCommunity, "edtCommunity"}, {lblTimeout, "lblTimeout"},
         {edtTimeout, "edtTimeout"}, {lblRetries, "lblRetries"}, {edtRetries, "edtRetries"}, {lblNotifyAddress, "lblNotifyAddress"},
         {edtNotifyAddress, "edtNotifyAddress"}, {lblNotifyPort, "lblNotifyPort"}, {edtNotifyPort, "edtNotifyPort"},
+        {chkGetBulk, "chkGetBulk"},
         {btnOk, "btnOk"},
         {btnExit, "btnExit"},
     };
@@ -227,6 +232,7 @@ TfrmConfigSNMP::TfrmConfigSNMP(QWidget *owner, const QString &address, const QSt
     edtRetries->setText(QString::number(SessionParams().Retries));
     edtNotifyAddress->setText(NotifyListenParams().Address);
     edtNotifyPort->setText(QString::number(NotifyListenParams().Port));
+    chkGetBulk->setChecked(SessionParams().UseGetBulk);
 
     connect(rgpSNMPVersion, &QvRadioGroup::itemIndexChanged, this, [this] { rgpSNMPVersionClick(); });
     connect(btnOk, &QPushButton::clicked, this, [this] { btnOkClick(); });
@@ -297,6 +303,7 @@ QString TfrmConfigSNMP::ConfigFileText() const
     e.PrivProtocol = FileIndex(cbxPrivProtocol);
     e.Timeout = TimeoutHundredths().value_or(SessionParams().Timeout);
     e.Retries = RetryCount().value_or(SessionParams().Retries);
+    e.GetBulk = chkGetBulk->isChecked();
     e.NotifyAddress = NotifyAddressText().isEmpty() ? NotifyListenParams().Address : NotifyAddressText();
     e.NotifyPort = NotifyPortNumber().value_or(NotifyListenParams().Port);
     return DeviceConfigFileText(e);
@@ -365,6 +372,7 @@ void TfrmConfigSNMP::LoadSettings(const TDeviceConfigEntries &running)
     edtRetries->setText(QString::number(running.Retries));
     edtNotifyAddress->setText(running.NotifyAddress);
     edtNotifyPort->setText(QString::number(running.NotifyPort));
+    chkGetBulk->setChecked(running.GetBulk);
 }
 
 QString DeviceConfigFileText(const TDeviceConfigEntries &e)
@@ -392,6 +400,7 @@ QString DeviceConfigFileText(const TDeviceConfigEntries &e)
         QStringLiteral("Retries=") + QString::number(e.Retries),
         QStringLiteral("NotifyAddress=") + e.NotifyAddress,
         QStringLiteral("NotifyPort=") + QString::number(e.NotifyPort),
+        QStringLiteral("GetBulk=") + QLatin1String(e.GetBulk ? "1" : "0"),
     };
     return lines.join(QStringLiteral("\r\n"));
 }
@@ -470,9 +479,11 @@ void TfrmConfigSNMP::btnOkClick()
             return;
         }
         VersionChanged = ComputeVersionChanged();
-        // Time-out and retries take effect at once; the rest waits for the next start.
+        // Time-out, retries, the trap port and GETBULK take effect at once; the rest waits for
+        // the next start.
         SessionParams().Timeout = *TimeoutHundredths();
         SessionParams().Retries = *RetryCount();
+        SessionParams().UseGetBulk = chkGetBulk->isChecked();
         NotifyListenParams().Address = NotifyAddressText();
         NotifyListenParams().Port = quint16(*NotifyPortNumber());
         accept();

@@ -8,6 +8,7 @@
 
 #include <optional>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -33,6 +34,7 @@ struct TDeviceConfigEntries {
     QString SetCommStr;
     int Timeout = 100;  // hundredths of a second
     int Retries = 1;
+    bool GetBulk = true;  // tables read with GETBULK under SNMPv2c and v3
     QString NotifyAddress = QStringLiteral("0.0.0.0");  // where traps and informs are received
     int NotifyPort = 162;
 };
@@ -51,7 +53,7 @@ public:
                    const QString &runningSecurityName, const QString &folder);
 
     static constexpr int ClientWidth = 482;
-    static constexpr int ClientHeight = 251;
+    static constexpr int ClientHeight = 275;
 
     // Set by OK when the saved version (or SNMPv3 user) differs from the running one.
     bool VersionChanged = false;
@@ -101,6 +103,7 @@ public:
     QLineEdit *edtNotifyAddress;
     QLabel *lblNotifyPort;
     QLineEdit *edtNotifyPort;
+    QCheckBox *chkGetBulk;
     QPushButton *btnOk;
     QPushButton *btnExit;
 

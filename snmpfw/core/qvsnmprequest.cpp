@@ -131,6 +131,7 @@ void QvSNMPRequest::LoadSessionParams()
     const QvSNMPSessionParams &p = SessionParams();
     timeout = p.Timeout;
     retries = p.Retries;
+    useGetBulk = p.UseGetBulk ? 1 : 0;
     agentAddress = p.Device.Address;
     agentPort = p.Device.Port;
     contextEngineID = p.Scope.ContextEngineID;
@@ -571,8 +572,9 @@ bool QvSNMPRequest::CompleteBulk(QvSNMPCompletionRecord *record, int reason, con
         SendBulk(target, record->bulkVbs, record->callback, record->data);
         return false;
     }
-    if (reason == 0 && errorStatus != 0 && errorStatus != kTooBig) {
-        // An agent that refuses GETBULK answers it with an error: one GET-NEXT per row from here.
+    if (reason == 0 && ((errorStatus != 0 && errorStatus != kTooBig) || (errorStatus == 0 && rows == 0))) {
+        // An agent that refuses GETBULK answers it with an error, or with less than one row even
+        // when asked for one: one GET-NEXT per row from here.
         m_bulkRefused = true;
         Prepared p;
         LoadTarget(false, &p.target);

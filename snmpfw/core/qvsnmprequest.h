@@ -98,7 +98,7 @@ public:
     // Fields.
     quint8 useGetNext = 0;
     // Table walks under SNMPv2c and SNMPv3 ask for many rows per request (GETBULK); SNMPv1 and
-    // agents that refuse it keep one GET-NEXT per row.
+    // agents that refuse it keep one GET-NEXT per row. Follows the session's setting.
     quint8 useGetBulk = 0;
     // Rows per GETBULK; 0 starts with as many as fit 1,400 octets and doubles while answers come
     // back whole (up to MaxBulkRepetitions and one datagram); tooBig halves it for good.

@@ -65,6 +65,7 @@ struct QvSNMPSessionParams {
     QvSNMPSecurity Security;
     qint32 Timeout = 100;  // hundredths of a second
     qint32 Retries = 1;    // resends after a time-out
+    bool UseGetBulk = true;  // tables read with GETBULK under SNMPv2c and v3
     SnmpEventProcessor *EventProcessor = nullptr;
 };
 

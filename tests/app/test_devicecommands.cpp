@@ -482,7 +482,7 @@ TEST(SettingsDialogFile, ReadBackByStartUp)
         const QByteArray bytes = file.readAll();
         EXPECT_FALSE(bytes.endsWith("\n")) << "no line end after the last line";
         const QList<QByteArray> lines = bytes.split('\n');
-        ASSERT_EQ(lines.size(), 21);
+        ASSERT_EQ(lines.size(), 22);
         for (int i = 0; i + 1 < lines.size(); ++i)
             EXPECT_TRUE(lines.at(i).endsWith('\r')) << "line " << i;
         EXPECT_EQ(lines.first(), "[Program Information]\r");
@@ -491,7 +491,8 @@ TEST(SettingsDialogFile, ReadBackByStartUp)
         EXPECT_EQ(lines.at(18), QByteArray("Retries=") + QByteArray::number(SessionParams().Retries) + "\r");
         // The trap address and port follow as new keys at the end.
         EXPECT_EQ(lines.at(19), QByteArray("NotifyAddress=") + NotifyListenParams().Address.toLatin1() + "\r");
-        EXPECT_EQ(lines.last(), QByteArray("NotifyPort=") + QByteArray::number(NotifyListenParams().Port));
+        EXPECT_EQ(lines.at(20), QByteArray("NotifyPort=") + QByteArray::number(NotifyListenParams().Port) + "\r");
+        EXPECT_EQ(lines.last(), QByteArray("GetBulk=") + (SessionParams().UseGetBulk ? "1" : "0"));
 
         QvSNMPSessionParams p;
         p.Security.Version = 1;

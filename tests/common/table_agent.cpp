@@ -63,7 +63,8 @@ FakeResponse TableAgent::answer(const FakeRequest &r)
 {
     QMutexLocker lock(&m_mutex);
     FakeResponse resp;
-    if (r.pduType == 0xa1 && !m_dropFrom.isEmpty() && !r.vbs.isEmpty() && r.vbs[0].oid >= m_dropFrom) {
+    if ((r.pduType == 0xa1 || r.pduType == 0xa5) && !m_dropFrom.isEmpty() && !r.vbs.isEmpty()
+        && r.vbs[0].oid >= m_dropFrom) {
         resp.drop = true;
         return resp;
     }
@@ -78,6 +79,8 @@ FakeResponse TableAgent::answer(const FakeRequest &r)
                 return resp;
             }
     }
+    if (r.pduType == 0xa5)
+        return bulkAnswer(r);
     for (int i = 0; i < r.vbs.size(); ++i) {
         FakeVb vb = r.vbs[i];
         if (r.pduType == 0xa3) {
@@ -108,6 +111,35 @@ FakeResponse TableAgent::answer(const FakeRequest &r)
         }
         resp.vbs << vb;
     }
+    return resp;
+}
+
+FakeResponse TableAgent::bulkAnswer(const FakeRequest &r)
+{
+    // Non-repeaters once, then the repeaters row by row, as an agent answers GETBULK; an answer
+    // stops at 240 bindings, as an agent cuts one that would not fit its message.
+    FakeResponse resp;
+    const int nonRepeaters = qBound(0, r.errorStatus, int(r.vbs.size()));
+    const auto next = [this](const QList<quint32> &oid) {
+        FakeVb vb;
+        const auto it = m_values.upper_bound(oid);
+        if (it == m_values.end()) {
+            vb.oid = oid;
+            vb.value = FakeUdpAgent::endOfMibView();
+        } else {
+            vb.oid = it->first;
+            vb.value = it->second;
+        }
+        return vb;
+    };
+    for (int i = 0; i < nonRepeaters; ++i)
+        resp.vbs << next(r.vbs[i].oid);
+    QList<FakeVb> cursor = r.vbs.mid(nonRepeaters);
+    for (int row = 0; row < r.errorIndex && !cursor.isEmpty() && resp.vbs.size() + cursor.size() <= 240; ++row)
+        for (FakeVb &c : cursor) {
+            c = next(c.oid);
+            resp.vbs << c;
+        }
     return resp;
 }
 

@@ -1,6 +1,6 @@
 // A scripted SNMPv1/v2c agent over a sorted table of values, for tests that look at exactly which
-// SETs a window sends: GET answers from the table, GET-NEXT walks it in OID order (ending with
-// endOfMibView, or noSuchName under SNMPv1), SET stores the values and is recorded. A SET that
+// SETs a window sends: GET answers from the table, GET-NEXT and GETBULK walk it in OID order
+// (ending with endOfMibView, or noSuchName under SNMPv1), SET stores the values and is recorded. A SET that
 // touches an OID under a chosen prefix can be made to fail.
 #pragma once
 
@@ -42,6 +42,7 @@ public:
 
 private:
     FakeResponse answer(const FakeRequest &request);
+    FakeResponse bulkAnswer(const FakeRequest &request);
 
     mutable QMutex m_mutex;
     std::map<QList<quint32>, QByteArray> m_values;

@@ -301,7 +301,7 @@ TEST(ConfigSnmpDialog, FileText)
     const QStringList order = {"AgentIP", "AgentPort", "Version", "SecurityName", "AuthPassword", "PrivPassword",
                                "AuthProtocol", "PrivProtocol", "ContextEngineID", "SecurityLevel", "ContextName",
                                "GetCommStr", "SetCommStr", "UpdateDate", "UpdateTime", "SecurityModel",
-                               "Timeout", "Retries", "NotifyAddress", "NotifyPort"};
+                               "Timeout", "Retries", "NotifyAddress", "NotifyPort", "GetBulk"};
     QStringList seen;
     for (const QString &line : d.ConfigFileText().split("\r\n").mid(1))
         seen << line.section('=', 0, 0);
