@@ -197,6 +197,7 @@ private:
     QMetaObject::Connection m_selectionConn;
     bool m_replacing = false;  // the list holds the previous walk's rows until a new one comes
     QList<QTreeWidgetItem *> m_pendingRows;  // read, not yet in the list
+    static constexpr int FlushIntervalMs = 100;
     bool m_flushQueued = false;
     void FlushRows();
     QTime m_lastRead;

@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -415,13 +416,16 @@ void QvSNMPRequest2Edits::RowReceived()
     texts.reserve(order.size());
     for (int i : order)
         texts.append(Vars().Item(i).valueText);
-    // The rows of one answer go into the list together, once the answer has been read.
+    // The rows of an answer go into the list together once it has been read; while a big table
+    // keeps coming, the answers of a tenth of a second go in together, since every insert makes
+    // the view lay out all its rows again.
     m_pendingRows.append(new QTreeWidgetItem(texts));
     if (!Asynchronous()) {
         FlushRows();
     } else if (!m_flushQueued) {
         m_flushQueued = true;
-        QMetaObject::invokeMethod(this, &QvSNMPRequest2Edits::FlushRows, Qt::QueuedConnection);
+        const bool first = m_listView->topLevelItemCount() == 0;
+        QTimer::singleShot(first ? 0 : FlushIntervalMs, this, &QvSNMPRequest2Edits::FlushRows);
     }
 }
 
