@@ -21,8 +21,8 @@
 #include "qvsnmprequest.h"
 #include "qvsnmptypes.h"
 
+#include "deviceconfigfile.h"
 #include "startupconfig.h"
-#include "tfrmconfigsnmp.h"
 
 #include <QByteArray>
 #include <QObject>

@@ -1,8 +1,8 @@
 // Start-up of the suite's shared modules ("Layer3", "MIB", "Bridge", "IFMib"): one program under
 // four names that takes the command line the device manager builds for it (address, then the
 // SNMPv3 switches or the two communities, then the target switch last) and opens the one window
-// of that target. The switches and the device configuration file are read by the device
-// manager's own start-up code.
+// of that target. The switches and the device configuration file are read by the suite's
+// shared start-up code (appconfig), as the device manager reads them.
 #pragma once
 
 #include "qvsnmpsession.h"

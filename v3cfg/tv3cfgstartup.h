@@ -3,8 +3,8 @@
 // configuration file the device manager reads, with the device manager's own reader.
 #pragma once
 
+#include "deviceconfigfile.h"
 #include "startupconfig.h"
-#include "tfrmconfigsnmp.h"
 
 #include <QString>
 #include <QStringList>

@@ -282,7 +282,7 @@ QvStatus MapStatus(int s)
         return {s + 1201, CatalogueText(CAT_V3MP, -1402 - s)};
     if (s <= -1 && s >= -23)
         return {s - 400, CatalogueText(CAT_CLASS, -1 - s)};
-    return {-528, CatalogueText(CAT_OWN, OwnUnknown)};
+    return {QVE_UNKNOWN, CatalogueText(CAT_OWN, OwnUnknown)};
 }
 
 QString CatalogueText(QvCatalogue catalogue, int index)

@@ -16,7 +16,7 @@ enum QvCatalogue {
     CAT_V3MP,       // "snmpv3.err"    codes -201..-217
     CAT_USM,        // "snmpusm.err"   codes -301..-314
     CAT_CLASS,      // "snmpclass.err" codes -401..-423
-    CAT_OWN,        // "qvsnmp.err"    codes 0, -501..-528
+    CAT_OWN,        // "qvsnmp.err"    codes 0, -501..-534
     CAT_LOGFORMAT,  // "snmp.msg"      entry 0 after a read, 1 after a write
     CAT_COMMON,     // "common.err"    entry k raised as code -k
     CAT_COUNT
@@ -146,7 +146,7 @@ QvStatus MapStatus(int libraryStatus);
 
 // Catalogue entry k; entries a shorter loaded file lacks fall back to the built-in text.
 QString CatalogueText(QvCatalogue catalogue, int index);
-// Text of a framework code: -101..-118, -201..-217, -301..-314, -401..-423, 0 and -501..-528;
+// Text of a framework code: -101..-118, -201..-217, -301..-314, -401..-423, 0 and -501..-534;
 // -1..-18 are the raised common entries. Any other code reads "Unknown error code!".
 QString QvErrorText(int code);
 // Text of common-catalogue entry k (code -k).

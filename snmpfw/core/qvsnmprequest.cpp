@@ -420,10 +420,10 @@ void QvSNMPRequest::StoreReadBack(const QList<int> &sent, const void *response)
             StoreValue(sent[k], resp->vbs[k]);
 }
 
-bool QvSNMPRequest::Write(bool readBack, const QString &varSelection, const QStringList *values)
+void QvSNMPRequest::Write(bool readBack, const QString &varSelection, const QStringList *values)
 {
     if (!alive)
-        return false;
+        return;
     const QvSNMPVarList saved(vars);
     Prepared p;
     int status = 0;
@@ -447,7 +447,6 @@ bool QvSNMPRequest::Write(bool readBack, const QString &varSelection, const QStr
         throwStatus(status);
     if (readBack)
         StoreReadBack(p.sent, &resp);
-    return false;
 }
 
 void QvSNMPRequest::SendAsync(Prepared &p, QvSNMPRequestCallback callback, void *data, bool readBack)

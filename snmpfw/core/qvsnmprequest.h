@@ -85,8 +85,8 @@ public:
     // Non-blocking read; throws only for failures found before the request leaves.
     void ReadAsync(QvSNMPRequestCallback callback, void *data, bool first);
     // Blocking write of the selected variables (positions separated by ","), with optional
-    // values in selection order; the list is restored afterwards. Returns false.
-    bool Write(bool readBack, const QString &varSelection = QString(), const QStringList *values = nullptr);
+    // values in selection order; the list is restored afterwards. Does nothing once closed.
+    void Write(bool readBack, const QString &varSelection = QString(), const QStringList *values = nullptr);
     void WriteAsync(QvSNMPRequestCallback callback, void *data, bool readBack,
                     const QString &varSelection = QString(), const QStringList *values = nullptr);
 

@@ -3,7 +3,6 @@
 #include <QList>
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 #ifndef KMV_VERSION

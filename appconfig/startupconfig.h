@@ -1,4 +1,4 @@
-// Start-up configuration of the device manager: the command-line switches the suite passes, the
+// Start-up configuration of the suite's programs: the command-line switches the suite passes, the
 // main window's text copies of the session parameters, the executable-folder rule and the
 // per-agent device configuration file. Plain functions over a parameter record, so that every
 // rule can be exercised without a window.
