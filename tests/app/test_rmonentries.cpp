@@ -46,18 +46,6 @@ const auto *const env = ::testing::AddGlobalTestEnvironment(new Environment);
 const QString RmonState = QStringLiteral("1.3.6.1.4.1.171.11.2.1.2.3.0");
 const char *const Entries[] = {"Statistics1Click", "History1Click", "AlarmEvent1Click"};
 
-bool WaitUntil(const std::function<bool()> &pred, int ms = 8000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!pred() && t.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(1);
-    }
-    QCoreApplication::processEvents();
-    return pred();
-}
-
 // Answers every box with answer(text) and keeps the texts.
 struct BoxAnswer {
     explicit BoxAnswer(std::function<QMessageBox::StandardButton(const QString &)> answer)

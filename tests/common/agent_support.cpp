@@ -1,8 +1,11 @@
 #include "agent_support.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -57,4 +60,16 @@ QString makeTempDir(const QString &prefix)
     dir.setAutoRemove(false);
     madeDirs().paths << dir.path();
     return dir.path();
+}
+
+bool WaitUntil(const std::function<bool()> &pred, int ms)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!pred() && t.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QThread::msleep(1);
+    }
+    QCoreApplication::processEvents();
+    return pred();
 }

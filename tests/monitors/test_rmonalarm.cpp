@@ -68,18 +68,6 @@ struct BoxAnswer {
     QvMessageHook previous;
 };
 
-bool WaitUntil(const std::function<bool()> &pred, int ms = 8000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!pred() && t.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(1);
-    }
-    QCoreApplication::processEvents();
-    return pred();
-}
-
 bool Settled(const QvWaitIndicator *wait)
 {
     return WaitUntil([wait] { return !wait->Waiting(); });

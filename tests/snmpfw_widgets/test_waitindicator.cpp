@@ -29,17 +29,6 @@
 
 namespace {
 
-bool waitUntil(const std::function<bool()> &pred, int ms)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!pred() && t.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(1);
-    }
-    return pred();
-}
-
 class ScalarBinding : public QvSNMPRequest2Controls {
 public:
     using QvSNMPRequest2Controls::QvSNMPRequest2Controls;
@@ -115,11 +104,11 @@ TEST_F(WaitIndicator, SaysItWaitsCountsAndKeepsTakingInput)
     QTest::keyClicks(w.typing, QStringLiteral("ab"));
     w.typing->setFocus();
     QCoreApplication::postEvent(w.typing, new QKeyEvent(QEvent::KeyPress, Qt::Key_C, Qt::NoModifier, "c"));
-    EXPECT_TRUE(waitUntil([&] { return w.typing->text() == QStringLiteral("abc"); }, 200));
-    EXPECT_TRUE(waitUntil([&] { return w.memo->toPlainText().endsWith(QvWaitIndicator::WaitingText(1, 2)); }, 1500));
+    EXPECT_TRUE(WaitUntil([&] { return w.typing->text() == QStringLiteral("abc"); }, 200));
+    EXPECT_TRUE(WaitUntil([&] { return w.memo->toPlainText().endsWith(QvWaitIndicator::WaitingText(1, 2)); }, 1500));
 
     // The time-out ends it: the waiting line gives way to the failure, and all is as before.
-    ASSERT_TRUE(waitUntil([&] { return !w.binding->Busy(); }, 4000));
+    ASSERT_TRUE(WaitUntil([&] { return !w.binding->Busy(); }, 4000));
     EXPECT_FALSE(w.memo->toPlainText().contains(QStringLiteral("Waiting for the switch")));
     EXPECT_TRUE(w.memo->toPlainText().contains(QvErrorText(QVC_TIMEOUT)));
     EXPECT_TRUE(w.refresh->isEnabled());
@@ -182,7 +171,7 @@ TEST_F(WaitIndicator, EveryTargetKindShowsAndDropsTheLine)
             EXPECT_FALSE(cancel->isHidden());
         }
         answer = true;  // the retry is answered
-        ASSERT_TRUE(waitUntil([&] { return !w.binding->Busy(); }, 4000)) << kind;
+        ASSERT_TRUE(WaitUntil([&] { return !w.binding->Busy(); }, 4000)) << kind;
         EXPECT_EQ(w.binding->rows, 1) << kind;
         EXPECT_FALSE(shown().contains(QStringLiteral("Waiting for the switch"))) << kind;
         EXPECT_TRUE(shown().contains(QvErrorText(0))) << kind << " " << shown().toStdString();
@@ -201,7 +190,7 @@ TEST_F(WaitIndicator, ClosingTheWindowCancels)
     w->binding->Refresh();
     ASSERT_EQ(w->binding->Request().pending, 1);
     w.reset();
-    EXPECT_TRUE(waitUntil([] { return QvSNMPAdapter::PendingCount() == 0; }, 3000));
+    EXPECT_TRUE(WaitUntil([] { return QvSNMPAdapter::PendingCount() == 0; }, 3000));
     EXPECT_EQ(ended, 0);
 }
 
@@ -240,7 +229,7 @@ TEST_F(WaitIndicator, ListKeepsItsLastRowsWhenTheSwitchDoesNotAnswer)
     binding->SetReportTarget(memo);
     const auto refresh = [&] {
         binding->Refresh();
-        return waitUntil([&] { return !binding->Busy(); }, 3000);
+        return WaitUntil([&] { return !binding->Busy(); }, 3000);
     };
     const QColor normal = lv->palette().color(QPalette::Active, QPalette::Text);
 

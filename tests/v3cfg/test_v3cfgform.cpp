@@ -24,15 +24,6 @@ namespace {
 
 KmvSimProcess *g_sim = nullptr;
 
-bool waitUntil(const std::function<bool()> &pred, int ms)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!pred() && t.elapsed() < ms)
-        QTest::qWait(10);
-    return pred();
-}
-
 void Session(bool v3)
 {
     QvSNMPSessionParams &p = SessionParams();
@@ -72,7 +63,7 @@ struct Form {
     {
         form.show();
         form.BT_RefreshClick();
-        EXPECT_TRUE(waitUntil([&] { return !form.Wait->Waiting(); }, 20000));
+        EXPECT_TRUE(WaitUntil([&] { return !form.Wait->Waiting(); }, 20000));
     }
     static TV3CfgStart Start()
     {
@@ -209,11 +200,11 @@ TEST_F(V3CfgForm, KeysInClearOnlyAfterAWarning)
     q.answer = QMessageBox::Yes;
     f.fillNewUser(QStringLiteral("clearuser"));
     f.form.BT_CreateClick();
-    ASSERT_TRUE(waitUntil([&] { return !f.form.Wait->Waiting(); }, 30000));
+    ASSERT_TRUE(WaitUntil([&] { return !f.form.Wait->Waiting(); }, 30000));
     EXPECT_TRUE(f.hasUser(QStringLiteral("clearuser"))) << f.report().toStdString();
     f.select(QStringLiteral("clearuser"));
     f.form.BT_DeleteClick();
-    ASSERT_TRUE(waitUntil([&] { return !f.form.Wait->Waiting(); }, 30000));
+    ASSERT_TRUE(WaitUntil([&] { return !f.form.Wait->Waiting(); }, 30000));
     EXPECT_FALSE(f.hasUser(QStringLiteral("clearuser"))) << f.report().toStdString();
 }
 
