@@ -2,10 +2,11 @@
 
 #include "qvsnmprequest2controls.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -30,15 +31,28 @@ QTextDocument *documentOf(QWidget *w)
 
 }  // namespace
 
-QvWaitIndicator::QvWaitIndicator(QWidget *window)
-    : QObject(window), m_window(window), m_clock(new QTimer(this)), m_escape(new QShortcut(window))
+QvWaitIndicator::QvWaitIndicator(QWidget *window) : QObject(window), m_window(window), m_clock(new QTimer(this))
 {
     m_clock->setInterval(1000);
     connect(m_clock, &QTimer::timeout, this, &QvWaitIndicator::ShowLine);
-    m_escape->setKey(QKeySequence(Qt::Key_Escape));
-    m_escape->setContext(Qt::WindowShortcut);
-    m_escape->setEnabled(false);
-    connect(m_escape, &QShortcut::activated, this, &QvWaitIndicator::CancelAll);
+}
+
+bool QvWaitIndicator::eventFilter(QObject *watched, QEvent *event)
+{
+    // Escape in the waiting window ends the wait: before a dialog would take it as Close, and
+    // whichever of the window's widgets has the focus.
+    if ((event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) && Waiting() && m_window) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier && widget
+            && widget->window() == m_window->window()) {
+            if (event->type() == QEvent::KeyPress)
+                CancelAll();
+            event->accept();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 QvWaitIndicator::~QvWaitIndicator()
@@ -208,7 +222,7 @@ void QvWaitIndicator::Started()
     }
     if (m_window)
         m_window->setCursor(Qt::BusyCursor);
-    m_escape->setEnabled(true);
+    qApp->installEventFilter(this);
     if (m_cancelButton)
         m_cancelButton->setVisible(true);
     m_clock->start();
@@ -218,7 +232,7 @@ void QvWaitIndicator::Started()
 void QvWaitIndicator::Stopped()
 {
     m_clock->stop();
-    m_escape->setEnabled(false);
+    qApp->removeEventFilter(this);
     if (m_cancelButton)
         m_cancelButton->setVisible(false);
     if (m_window)

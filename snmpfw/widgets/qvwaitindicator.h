@@ -15,7 +15,6 @@
 #include <functional>
 
 class QPushButton;
-class QShortcut;
 class QTimer;
 class QWidget;
 class QvSNMPRequest2Controls;
@@ -50,6 +49,8 @@ public:
 
     static QString WaitingText(int seconds, int limitSeconds);
 
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 signals:
     void WaitingChanged(bool waiting);
     void CancelledByUser();
@@ -72,7 +73,6 @@ private:
     QHash<int, Wait> m_waits;
     int m_nextToken = 1;
     QTimer *m_clock;
-    QShortcut *m_escape;
     QPointer<QPushButton> m_cancelButton;
     int m_memoBlock = -1;  // the memo's block holding the line
     QString m_shown;

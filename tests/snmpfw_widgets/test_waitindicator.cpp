@@ -11,6 +11,7 @@
 #include "table_agent.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -248,6 +249,37 @@ TEST_F(WaitIndicator, ListKeepsItsLastRowsWhenTheSwitchDoesNotAnswer)
     ASSERT_EQ(lv->topLevelItemCount(), 3);
     EXPECT_EQ(lv->topLevelItem(1)->text(1), QStringLiteral("z"));
     EXPECT_EQ(lv->topLevelItem(1)->foreground(1).style(), Qt::NoBrush) << "fresh rows are not greyed";
+}
+
+}  // namespace
+
+namespace {
+
+// In a dialog Escape ends the wait and leaves the dialog open (a dialog takes Escape as Close);
+// with nothing out it closes the dialog as ever.
+TEST_F(WaitIndicator, EscapeInADialogEndsTheWaitNotTheDialog)
+{
+    FakeUdpAgent agent(silence);
+    QDialog dialog;
+    auto *edit = new QLineEdit(&dialog);
+    auto *binding = new ScalarBinding(&dialog);
+    QvSNMPRequest &r = binding->Request();
+    r.agentAddress = QStringLiteral("127.0.0.1");
+    r.agentPort = agent.port();
+    r.version = 1;
+    r.readCommunity = QStringLiteral("public");
+    binding->Vars().AddVar(QStringLiteral("1.3.6.1.2.1.1.5"), QStringLiteral("sysName"), SYN_DISPLAYSTR, ACC_READONLY);
+    auto *wait = new QvWaitIndicator(edit);
+    wait->Watch(binding);
+    dialog.show();
+    edit->setFocus();
+    binding->Refresh();
+    ASSERT_TRUE(binding->Busy());
+    QTest::keyClick(edit, Qt::Key_Escape);
+    EXPECT_FALSE(binding->Busy());
+    EXPECT_TRUE(dialog.isVisible());
+    QTest::keyClick(edit, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
 }
 
 }  // namespace
