@@ -3,6 +3,7 @@
 #include "qvsnmpexception.h"
 #include "qvsnmpsession.h"
 #include "qvwaitindicator.h"
+#include "tlistviewfilter.h"
 #include "tmessagebox.h"
 
 #include <QApplication>
@@ -18,7 +19,7 @@
 #include <QSet>
 #include <QSplitter>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 const QString TV3CfgForm::Caption = QStringLiteral("SNMPv3 Configuration");
@@ -61,22 +62,35 @@ QComboBox *ChoiceCombo(const TProtocolChoice (&choices)[N], QWidget *parent)
     return c;
 }
 
-QTableWidget *Table(const QStringList &headers, QWidget *parent)
+// A report-style list, as the product's other lists.
+QTreeWidget *Table(const QStringList &headers, QWidget *parent)
 {
-    auto *t = new QTableWidget(0, int(headers.size()), parent);
-    t->setHorizontalHeaderLabels(headers);
+    auto *t = new QTreeWidget(parent);
+    t->setColumnCount(int(headers.size()));
+    t->setHeaderLabels(headers);
+    t->setRootIsDecorated(false);
+    t->setItemsExpandable(false);
+    t->setUniformRowHeights(true);
+    t->setAllColumnsShowFocus(true);
     t->setSelectionBehavior(QAbstractItemView::SelectRows);
     t->setSelectionMode(QAbstractItemView::SingleSelection);
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    t->verticalHeader()->hide();
-    t->horizontalHeader()->setStretchLastSection(true);
+    t->header()->setStretchLastSection(true);
     return t;
 }
 
-void SetRow(QTableWidget *t, int row, const QStringList &cells)
+QTreeWidgetItem *Row(const QStringList &cells)
 {
-    for (int c = 0; c < cells.size(); ++c)
-        t->setItem(row, c, new QTableWidgetItem(cells.at(c)));
+    return new QTreeWidgetItem(cells);
+}
+
+// All rows at once: one insertion for the filter and the sort to follow.
+void SetRows(QTreeWidget *t, const QList<QTreeWidgetItem *> &rows)
+{
+    t->clear();
+    t->addTopLevelItems(rows);
+    for (int c = 0; c < t->columnCount(); ++c)
+        t->resizeColumnToContents(c);
 }
 
 QLineEdit *PasswordEdit(QWidget *parent)
@@ -117,6 +131,8 @@ TV3CfgForm::TV3CfgForm(const TV3CfgStart &start, QWidget *parent) : QDialog(pare
                      usersBox);
     LV_Users->setObjectName(QStringLiteral("LV_Users"));
     usersLayout->addWidget(LV_Users);
+    // "name: ..." as the form calls it.
+    TListViewFilter::Attach(LV_Users)->SetAliases({{QStringLiteral("name"), 0}});
     upperRow->addWidget(usersBox, 3);
 
     auto *formBox = new QGroupBox(QStringLiteral("User"), upper);
@@ -178,6 +194,8 @@ TV3CfgForm::TV3CfgForm(const TV3CfgStart &start, QWidget *parent) : QDialog(pare
     PC_Vacm->addTab(LV_Groups, QStringLiteral("Groups"));
     PC_Vacm->addTab(LV_Access, QStringLiteral("Access"));
     PC_Vacm->addTab(LV_Views, QStringLiteral("Views"));
+    for (QTreeWidget *t : {LV_Groups, LV_Access, LV_Views})
+        TListViewFilter::Attach(t);
 
     MM_Report = new QPlainTextEdit(split);
     MM_Report->setObjectName(QStringLiteral("MM_Report"));
@@ -202,7 +220,7 @@ TV3CfgForm::TV3CfgForm(const TV3CfgStart &start, QWidget *parent) : QDialog(pare
     connect(BT_ChangePasswords, &QPushButton::clicked, this, [this] { BT_ChangePasswordsClick(); });
     connect(BT_Delete, &QPushButton::clicked, this, [this] { BT_DeleteClick(); });
     connect(BT_Close, &QPushButton::clicked, this, &QDialog::accept);
-    connect(LV_Users, &QTableWidget::itemSelectionChanged, this, [this] { LV_UsersSelectionChanged(); });
+    connect(LV_Users, &QTreeWidget::itemSelectionChanged, this, [this] { LV_UsersSelectionChanged(); });
 
     const QvSNMPSessionParams &p = SessionParams();
     const QString who = p.Security.Version == SNMP_VERSION_V3
@@ -324,7 +342,7 @@ void TV3CfgForm::Refresh(const QString &select)
 void TV3CfgForm::FillUsers()
 {
     const QSignalBlocker block(LV_Users);
-    LV_Users->setRowCount(int(m_users.size()));
+    QList<QTreeWidgetItem *> rows;
     const QString clone = CB_CloneFrom->currentText();
     const QString group = CB_Group->currentText();
     CB_CloneFrom->clear();
@@ -335,9 +353,8 @@ void TV3CfgForm::FillUsers()
         for (const TVacmMember &m : std::as_const(m_groups))
             if (m.model == SECMODEL_USM && m.securityName == u.name)
                 userGroup = m.group;
-        SetRow(LV_Users, i,
-               {u.name, ChoiceLabel(AuthProtocolChoices, u.authProtocol, u.authOid),
-                ChoiceLabel(PrivProtocolChoices, u.privProtocol, u.privOid), userGroup, u.status, u.storage});
+        rows << Row({u.name, ChoiceLabel(AuthProtocolChoices, u.authProtocol, u.authOid),
+                     ChoiceLabel(PrivProtocolChoices, u.privProtocol, u.privOid), userGroup, u.status, u.storage});
         CB_CloneFrom->addItem(u.name);
     }
     for (const TVacmMember &m : std::as_const(m_groups))
@@ -358,7 +375,7 @@ void TV3CfgForm::FillUsers()
         ED_ClonePrivPassword->setText(s.PrivPassword);
     }
     CB_Group->setCurrentText(group);
-    LV_Users->resizeColumnsToContents();
+    SetRows(LV_Users, rows);
 }
 
 void TV3CfgForm::FillVacm()
@@ -370,50 +387,44 @@ void TV3CfgForm::FillVacm()
         if (!user.isEmpty() && m.model == SECMODEL_USM && m.securityName == user)
             group = m.group;
     const bool all = user.isEmpty();
-    LV_Groups->setRowCount(0);
+    QList<QTreeWidgetItem *> groupRows, accessRows, viewRows;
     for (const TVacmMember &m : std::as_const(m_groups)) {
         if (!all && m.group != group)
             continue;
-        const int r = LV_Groups->rowCount();
-        LV_Groups->insertRow(r);
-        SetRow(LV_Groups, r, {QString::number(m.model), m.securityName, m.group, m.status, m.storage});
+        groupRows << Row({QString::number(m.model), m.securityName, m.group, m.status, m.storage});
     }
-    LV_Access->setRowCount(0);
     QSet<QString> views;
     for (const TVacmAccess &a : std::as_const(m_access)) {
         if (!all && a.group != group)
             continue;
         views << a.readView << a.writeView << a.notifyView;
-        const int r = LV_Access->rowCount();
-        LV_Access->insertRow(r);
-        SetRow(LV_Access, r, {a.group, a.contextPrefix, QString::number(a.model), a.level, a.match, a.readView,
-                              a.writeView, a.notifyView, a.status});
+        accessRows << Row({a.group, a.contextPrefix, QString::number(a.model), a.level, a.match, a.readView,
+                           a.writeView, a.notifyView, a.status});
     }
-    LV_Views->setRowCount(0);
     for (const TVacmView &v : std::as_const(m_views)) {
         if (!all && !views.contains(v.name))
             continue;
-        const int r = LV_Views->rowCount();
-        LV_Views->insertRow(r);
-        SetRow(LV_Views, r, {v.name, v.subtree, v.mask, v.type, v.status});
+        viewRows << Row({v.name, v.subtree, v.mask, v.type, v.status});
     }
     PC_Vacm->setTabText(1, all || group.isEmpty() ? QStringLiteral("Access")
                                                   : QStringLiteral("Access of \"%1\"").arg(group));
-    for (QTableWidget *t : {LV_Groups, LV_Access, LV_Views})
-        t->resizeColumnsToContents();
+    SetRows(LV_Groups, groupRows);
+    SetRows(LV_Access, accessRows);
+    SetRows(LV_Views, viewRows);
 }
 
 QString TV3CfgForm::SelectedUser() const
 {
-    const QList<QTableWidgetItem *> sel = LV_Users->selectedItems();
-    return sel.isEmpty() ? QString() : LV_Users->item(sel.first()->row(), 0)->text();
+    // A user the filter hides is not acted on.
+    const QList<QTreeWidgetItem *> sel = LV_Users->selectedItems();
+    return sel.isEmpty() ? QString() : sel.first()->text(0);
 }
 
 void TV3CfgForm::SelectUser(const QString &name)
 {
-    for (int r = 0; r < LV_Users->rowCount(); ++r) {
-        if (LV_Users->item(r, 0)->text() == name) {
-            LV_Users->selectRow(r);
+    for (int r = 0; r < LV_Users->topLevelItemCount(); ++r) {
+        if (QTreeWidgetItem *item = LV_Users->topLevelItem(r); item->text(0) == name) {
+            LV_Users->setCurrentItem(item);
             return;
         }
     }

@@ -17,7 +17,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QTableWidget;
+class QTreeWidget;
 class QTabWidget;
 class QvWaitIndicator;
 
@@ -30,11 +30,11 @@ public:
     static const QString Caption;
 
     QLabel *LB_Session;
-    QTableWidget *LV_Users;
+    QTreeWidget *LV_Users;
     QTabWidget *PC_Vacm;
-    QTableWidget *LV_Groups;
-    QTableWidget *LV_Access;
-    QTableWidget *LV_Views;
+    QTreeWidget *LV_Groups;
+    QTreeWidget *LV_Access;
+    QTreeWidget *LV_Views;
     QLineEdit *ED_Name;
     QComboBox *CB_AuthProtocol;
     QLineEdit *ED_AuthPassword;

@@ -9,6 +9,7 @@
 #include "qvmessage.h"
 #include "qvsnmpsession.h"
 #include "qvwaitindicator.h"
+#include "tlistviewfilter.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -16,7 +17,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTreeWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -75,16 +76,36 @@ struct Form {
     QString report() const { return form.MM_Report->toPlainText(); }
     bool hasUser(const QString &name) const
     {
-        for (int r = 0; r < form.LV_Users->rowCount(); ++r)
-            if (form.LV_Users->item(r, 0)->text() == name)
+        for (int r = 0; r < form.LV_Users->topLevelItemCount(); ++r)
+            if (form.LV_Users->topLevelItem(r)->text(0) == name)
                 return true;
         return false;
     }
     void select(const QString &name)
     {
-        for (int r = 0; r < form.LV_Users->rowCount(); ++r)
-            if (form.LV_Users->item(r, 0)->text() == name)
-                form.LV_Users->selectRow(r);
+        for (int r = 0; r < form.LV_Users->topLevelItemCount(); ++r)
+            if (form.LV_Users->topLevelItem(r)->text(0) == name)
+                form.LV_Users->setCurrentItem(form.LV_Users->topLevelItem(r));
+    }
+    // The users the list shows, top to bottom: column 0, or the whole row.
+    QStringList shown(int column = 0) const
+    {
+        QStringList out;
+        for (int r = 0; r < form.LV_Users->topLevelItemCount(); ++r) {
+            const QTreeWidgetItem *item = form.LV_Users->topLevelItem(r);
+            if (item->isHidden())
+                continue;
+            QStringList cells;
+            for (int c = 0; c < form.LV_Users->columnCount(); ++c)
+                cells << item->text(c);
+            out << (column < 0 ? cells.join(QLatin1Char('|')) : cells.at(column));
+        }
+        return out;
+    }
+    QString selected() const
+    {
+        const QList<QTreeWidgetItem *> sel = form.LV_Users->selectedItems();
+        return sel.isEmpty() ? QString() : sel.first()->text(0);
     }
     void fillNewUser(const QString &name)
     {
@@ -224,6 +245,82 @@ TEST_F(V3CfgForm, OwnUserRefusedBeforeTheQuestion)
     f.form.BT_DeleteClick();
     EXPECT_EQ(q.asked.size(), 1);
     EXPECT_TRUE(f.hasUser(QStringLiteral("SHA_User")));
+}
+
+TEST_F(V3CfgForm, UsersListFiltersSortsAndKeepsTheSelection)
+{
+    Form f;
+    TListViewFilter *filter = TListViewFilter::Of(f.form.LV_Users);
+    ASSERT_NE(filter, nullptr);
+    ASSERT_TRUE(f.hasUser(QStringLiteral("SHA_User"))) << f.report().toStdString();
+    const QStringList all = f.shown(-1);
+    const auto has = [](const QString &cell, const char *text) {
+        return cell.contains(QLatin1String(text), Qt::CaseInsensitive);
+    };
+    const struct {
+        const char *filter;
+        std::function<bool(const QStringList &cells)> keeps;  // User, Authentication, Privacy, ...
+    } rows[] = {
+        {"name: SHA", [&](const QStringList &c) { return has(c[0], "SHA"); }},
+        {"user: md5", [&](const QStringList &c) { return has(c[0], "md5"); }},
+        {"auth: SHA-256", [&](const QStringList &c) { return has(c[1], "SHA-256"); }},
+        {"priv: AES-256", [&](const QStringList &c) { return has(c[2], "AES-256"); }},
+        {"des", [&](const QStringList &c) { return std::any_of(c.begin(), c.end(), [&](auto &x) { return has(x, "des"); }); }},
+        {"", [](const QStringList &) { return true; }},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.filter);
+        filter->SetFilterText(QLatin1String(r.filter));
+        QStringList expected;
+        for (const QString &row : all)
+            if (r.keeps(row.split(QLatin1Char('|'))))
+                expected << row;
+        ASSERT_FALSE(expected.isEmpty());
+        EXPECT_EQ(f.shown(-1), expected);
+        EXPECT_EQ(filter->CountText(), expected.size() == all.size()
+                                           ? QString::number(all.size())
+                                           : QStringLiteral("%1/%2").arg(expected.size()).arg(all.size()));
+    }
+    filter->SetFilterText(QStringLiteral("name: SHA"));
+    EXPECT_TRUE(f.shown().contains(QStringLiteral("SHA_AES_User")));
+    EXPECT_FALSE(f.shown().contains(QStringLiteral("MD5_User")));
+    EXPECT_LT(f.shown().size(), all.size());
+
+    // A caption click sorts up, then down, then back to the order the switch gave.
+    filter->SetFilterText(QString());
+    const QStringList arrival = f.shown();
+    QStringList up = arrival;
+    std::sort(up.begin(), up.end(), [](const QString &a, const QString &b) {
+        return ListFilter::Compare(ListFilter::KeyOf(a), ListFilter::KeyOf(b)) < 0;
+    });
+    QStringList down(up.rbegin(), up.rend());
+    ASSERT_NE(up, arrival);
+    for (const QStringList &order : {up, down, arrival}) {
+        filter->HeaderClicked(0);
+        EXPECT_EQ(f.shown(), order);
+    }
+
+    // Sorted and filtered, a refresh keeps both and the selected user.
+    filter->HeaderClicked(0);
+    filter->SetFilterText(QStringLiteral("name: SHA"));
+    f.select(QStringLiteral("SHA_DES_User"));
+    ASSERT_EQ(f.selected(), QStringLiteral("SHA_DES_User"));
+    EXPECT_EQ(f.form.ED_Name->text(), QStringLiteral("SHA_DES_User"));
+    const QStringList before = f.shown();
+    f.form.BT_RefreshClick();
+    ASSERT_TRUE(WaitUntil([&] { return !f.form.Wait->Waiting(); }, 20000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.shown() == before; }, 2000)) << f.shown().join(' ').toStdString();
+    EXPECT_EQ(f.selected(), QStringLiteral("SHA_DES_User"));
+    EXPECT_EQ(f.form.ED_Name->text(), QStringLiteral("SHA_DES_User"));
+    EXPECT_EQ(filter->CountText(), QStringLiteral("%1/%2").arg(before.size()).arg(all.size()));
+
+    // The group's lists below have their own boxes and counts.
+    for (QTreeWidget *lv : {f.form.LV_Groups, f.form.LV_Access, f.form.LV_Views}) {
+        const TListViewFilter *own = TListViewFilter::Of(lv);
+        ASSERT_NE(own, nullptr);
+        EXPECT_GT(own->TotalCount(), 0);
+        EXPECT_EQ(own->TotalCount(), lv->topLevelItemCount());
+    }
 }
 
 } // namespace
