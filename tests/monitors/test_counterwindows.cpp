@@ -10,6 +10,7 @@
 #include "qvsnmperrors.h"
 #include "qvsnmprequest.h"
 #include "qvsnmpsession.h"
+#include "silent_window.h"
 #include "snmp_tools.h"
 #include "table_agent.h"
 #include "talarmform.h"
@@ -21,9 +22,6 @@
 #include "tportcounterform.h"
 #include "trmonstatisticsform.h"
 #include "tstpinfo.h"
-#include "tsummertimeform.h"
-#include "tmsgpanel.h"
-#include "tsnmppanel.h"
 #include "qvwaitindicator.h"
 #include "qvsnmprequest2controls.h"
 
@@ -515,21 +513,14 @@ TEST(SpanningTreeWindow, SetChecksBeforeWriting)
     }
 }
 
-// Every window on a silent switch: it opens at once with its first request out and says that it
-// waits; input to another window is handled meanwhile; Escape drops the request; its action sends
-// again and returns at once, its send control off while waiting; the time-out is then reported in
-// words; closing the window while it waits drops what is out.
+// Every monitor window on a silent switch waits without holding anything up (silent_window.h).
 TEST(SilentSwitch, EveryWindowWaitsWithoutHoldingAnythingUp)
 {
     KmvSimProcess sim({QStringLiteral("--silent")}, false);
     ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
     SessionTo session(sim.port(), 100);
-    using Binding = std::function<QvSNMPRequest2Controls *(QDialog *)>;
     using Said = std::function<QString(QDialog *)>;
     const Said statusBar = [](QDialog *w) { return Child<QLabel>(w, "StatusBar1Panel0")->text(); };
-    const Said strip = [](QDialog *w) {
-        return static_cast<TSummerTimeForm *>(w)->Panel()->Strip()->Memo->toPlainText();
-    };
     const auto counters = [](QDialog *w) -> QvSNMPRequest2Controls * {
         return static_cast<TCounterForm *>(w)->Binding();
     };
@@ -544,18 +535,8 @@ TEST(SilentSwitch, EveryWindowWaitsWithoutHoldingAnythingUp)
     const auto press = [](const char *button) {
         return [button](QDialog *w) { Child<QPushButton>(w, button)->click(); };
     };
-    struct Case {
-        const char *name;
-        std::function<QDialog *()> create;
-        Binding binding;
-        Said said;
-        const char *pause;  // pressed first, so that no tick sends on its own ("" none)
-        const char *send;   // the control that sends
-        std::function<void(QDialog *)> act;
-        QStringList words;  // said after the time-out besides its own words
-    };
     const QString noAnswer = NoAnswerText(QvErrorText(QVC_TIMEOUT));
-    const Case cases[] = {
+    const SilentWindowCase cases[] = {
         {"IP counters", [] { return new TIP_Counters(nullptr); }, counters, statusBar, "BT_Stop", "BT_Start",
          startAndTick, {}},
         {"ICMP counters", [] { return new TICMP_Counters(nullptr); }, counters, statusBar, "BT_Stop", "BT_Start",
@@ -574,74 +555,9 @@ TEST(SilentSwitch, EveryWindowWaitsWithoutHoldingAnythingUp)
         {"spanning tree", [] { return new TSTP_Info(nullptr); },
          [](QDialog *w) -> QvSNMPRequest2Controls * { return static_cast<TSTP_Info *>(w)->Binding(); }, statusBar,
          "", "BT_Get", press("BT_Get"), {"Get: "}},
-        {"summer time", [] { return new TSummerTimeForm(nullptr); },
-         [](QDialog *w) -> QvSNMPRequest2Controls * { return static_cast<TSummerTimeForm *>(w)->Binding(); }, strip,
-         "", "BT_Refresh", press("BT_Refresh"), {"Summer time: reading the status failed"}},
     };
-    QLineEdit other;
-    other.show();
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.name);
-        std::unique_ptr<QDialog> window(c.create());
-        window->show();
-        QApplication::setActiveWindow(window.get());
-        auto *wait = window->findChild<QvWaitIndicator *>();
-        ASSERT_NE(wait, nullptr);
-        QvSNMPRequest2Controls *binding = c.binding(window.get());
-        ASSERT_TRUE(wait->Waiting()) << "open with the first request still out";
-        ASSERT_TRUE(binding->Busy());
-        EXPECT_TRUE(c.said(window.get()).contains("Waiting for the switch")) << c.said(window.get()).toStdString();
-        if (*c.pause)
-            Child<QPushButton>(window.get(), c.pause)->click();
-
-        // Typing into another window is handled while the request is out.
-        other.clear();
-        QCoreApplication::postEvent(&other, new QKeyEvent(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x"));
-        EXPECT_TRUE(WaitFor([&] { return other.text() == "x"; }, 1000));
-        EXPECT_TRUE(wait->Waiting());
-
-        QTest::keyClick(window.get(), Qt::Key_Escape);
-        EXPECT_FALSE(wait->Waiting());
-        EXPECT_FALSE(binding->Busy());
-        EXPECT_TRUE(window->isVisible()) << "Escape drops the wait, not the window";
-        EXPECT_TRUE(c.said(window.get()).contains("Cancelled")) << c.said(window.get()).toStdString();
-
-        struct {
-            bool ended = false;
-            int code = 0;
-            QString said;
-            bool sendEnabled = false;
-        } outcome;
-        QPushButton *send = Child<QPushButton>(window.get(), c.send);
-        ASSERT_NE(send, nullptr);
-        ASSERT_TRUE(send->isEnabled());
-        QObject::connect(binding, &QvSNMPRequest2Controls::RefreshEnded, window.get(), [&](const QvSNMPError &e) {
-            if (outcome.ended)
-                return;
-            outcome = {true, e.code, c.said(window.get()), send->isEnabled()};
-        });
-        c.act(window.get());
-        EXPECT_TRUE(wait->Waiting()) << "the action returns with its request out";
-        EXPECT_FALSE(send->isEnabled());
-        EXPECT_TRUE(c.said(window.get()).contains("Waiting for the switch")) << c.said(window.get()).toStdString();
-        EXPECT_FALSE(c.said(window.get()).endsWith(QvErrorText(0)));
-        ASSERT_TRUE(WaitFor([&] { return outcome.ended; }, 15000));
-        EXPECT_EQ(outcome.code, QVC_TIMEOUT);
-        EXPECT_TRUE(outcome.said.contains(QvErrorText(QVC_TIMEOUT))) << outcome.said.toStdString();
-        EXPECT_FALSE(outcome.said.contains("Waiting for the switch")) << outcome.said.toStdString();
-        for (const QString &w : c.words)
-            EXPECT_TRUE(outcome.said.contains(w)) << outcome.said.toStdString();
-        EXPECT_TRUE(outcome.sendEnabled);
-
-        // Closed while waiting: nothing stays out.
-        if (!binding->Busy())
-            c.act(window.get());
-        ASSERT_TRUE(binding->Busy());
-        window->close();
-        EXPECT_FALSE(binding->Busy());
-        EXPECT_EQ(binding->Request().pending, 0);
-        EXPECT_FALSE(wait->Waiting());
-    }
+    for (const SilentWindowCase &c : cases)
+        ExpectWaitsOnSilentSwitch(c);
 }
 
 // A monitor window opens once: opening it again raises and activates the one open, and another

@@ -1,13 +1,14 @@
 // The summer-time window: which rows each mode shows and reads, the octet fields of the composite
 // rows against the simulated switch, the order and content of the two writes of Set Checked, and
 // an incomplete row that is not written; reads and writes run as chained steps, and a failed step
-// ends the chain and is named.
+// ends the chain and is named; on a silent switch it waits without holding anything up.
 #include "agent_support.h"
 #include "fake_udp_agent.h"
 #include "kmvsim_process.h"
 #include "mibenums.h"
 #include "qvsnmprequest.h"
 #include "qvsnmpsession.h"
+#include "silent_window.h"
 #include "tctrlbtnpanel.h"
 #include "teditspanel.h"
 #include "tmessagebox.h"
@@ -45,12 +46,12 @@ public:
 const auto *const env = ::testing::AddGlobalTestEnvironment(new Environment);
 
 struct SessionTo {
-    explicit SessionTo(quint16 port)
+    explicit SessionTo(quint16 port, int timeout = 50)
     {
         saved = SessionParams();
         SessionParams().Device.Address = QStringLiteral("127.0.0.1");
         SessionParams().Device.Port = port;
-        SessionParams().Timeout = 50;
+        SessionParams().Timeout = timeout;
     }
     ~SessionTo() { SessionParams() = saved; }
     QvSNMPSessionParams saved;
@@ -371,4 +372,17 @@ TEST(SummerTimeOnTheWire, AFailedWriteStepEndsTheChain)
         EXPECT_TRUE(strip.contains(c.said)) << strip.toStdString();
         EXPECT_FALSE(form.Binding()->Vars().Item(0).isInvalid()) << "the status is read again next time";
     }
+}
+
+TEST(SummerTimeOnTheWire, WaitsOnASilentSwitchWithoutHoldingAnythingUp)
+{
+    KmvSimProcess sim({QStringLiteral("--silent")}, false);
+    ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
+    SessionTo session(sim.port(), 100);
+    ExpectWaitsOnSilentSwitch({
+        "summer time", [] { return new TSummerTimeForm(nullptr); },
+        [](QDialog *w) -> QvSNMPRequest2Controls * { return static_cast<TSummerTimeForm *>(w)->Binding(); },
+        [](QDialog *w) { return static_cast<TSummerTimeForm *>(w)->Panel()->Strip()->Memo->toPlainText(); },
+        "", "BT_Refresh", [](QDialog *w) { w->findChild<QPushButton *>("BT_Refresh")->click(); },
+        {"Summer time: reading the status failed"}});
 }
