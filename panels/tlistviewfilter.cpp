@@ -348,7 +348,8 @@ private:
 
 }  // namespace
 
-TListViewFilter::TListViewFilter(QTreeWidget *listView, bool manualBar) : QObject(listView), m_listView(listView)
+TListViewFilter::TListViewFilter(QTreeWidget *listView, bool manualBar)
+    : QObject(listView), m_listView(listView), m_header(listView->header())
 {
     Filters().insert(this);
     connect(this, &QObject::destroyed, [this] { Filters().remove(this); });
@@ -429,7 +430,7 @@ TListViewFilter::TListViewFilter(QTreeWidget *listView, bool manualBar) : QObjec
     });
     connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this,
             [this](const QModelIndex &parent, int first, int last) {
-                if (m_busy || parent.isValid() || !m_listView)
+                if (m_busy || parent.isValid() || !ListAlive() || !m_listView)
                     return;
                 for (int r = first; r <= last; ++r) {
                     m_seq.remove(m_listView->topLevelItem(r));
@@ -444,7 +445,8 @@ TListViewFilter::TListViewFilter(QTreeWidget *listView, bool manualBar) : QObjec
     connect(model, &QAbstractItemModel::modelAboutToBeReset, this, [this] { m_seq.clear(); });
     connect(model, &QAbstractItemModel::modelReset, this, [this] {
         m_hidden = 0;
-        UpdateCount();
+        if (ListAlive())
+            UpdateCount();
     });
     connect(model, &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles) {
@@ -745,7 +747,7 @@ QString TListViewFilter::CountText() const
 void TListViewFilter::UpdateCount()
 {
     // The list's model resets while the list is destroyed, the box perhaps gone before it.
-    if (!m_count || !m_listView)
+    if (!m_count || !ListAlive() || !m_listView)
         return;
     const QString text = CountText();
     if (m_count->text() == text)

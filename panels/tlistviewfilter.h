@@ -134,6 +134,10 @@ private:
     QStringList Captions() const;
 
     QPointer<QTreeWidget> m_listView;
+    // Goes before the list's model when the list is destroyed: while the model resets on its
+    // way out, the list is half gone and must not be touched.
+    QPointer<QWidget> m_header;
+    bool ListAlive() const { return !m_header.isNull(); }
     QPointer<QWidget> m_bar;
     QPointer<QLineEdit> m_edit;
     QPointer<QLabel> m_count;

@@ -418,9 +418,12 @@ TEST_F(MainFormTest, SaveAndRebootTellTheirOutcome)
     auto notice = [&] { return form->NoticePanel->text(); };
     auto action = [&](const char *name) { return form->menuBar()->findChild<QAction *>(QString::fromLatin1(name)); };
 
+    // The notice may already say that the trap port is taken (by a test run beside this one).
+    const QString before = notice();
     g_answer = QMessageBox::No;
     action("SaveConfig")->trigger();
-    EXPECT_TRUE(notice().isEmpty()) << "nothing sent, nothing to tell";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(notice(), before) << "nothing sent, nothing to tell";
 
     g_answer = QMessageBox::Yes;
     action("SaveConfig")->trigger();
