@@ -15,7 +15,6 @@
 
 class QAction;
 class QDialog;
-class QEventLoop;
 class QLabel;
 class QMenu;
 class QStatusBar;

@@ -8,6 +8,7 @@
 #include "mibenums.h"
 #include "qvsnmprequest.h"
 #include "qvsnmpsession.h"
+#include "session_scope.h"
 #include "silent_window.h"
 #include "tctrlbtnpanel.h"
 #include "teditspanel.h"
@@ -44,18 +45,6 @@ public:
     void TearDown() override { FreeCatalogueLists(); }
 };
 const auto *const env = ::testing::AddGlobalTestEnvironment(new Environment);
-
-struct SessionTo {
-    explicit SessionTo(quint16 port, int timeout = 50)
-    {
-        saved = SessionParams();
-        SessionParams().Device.Address = QStringLiteral("127.0.0.1");
-        SessionParams().Device.Port = port;
-        SessionParams().Timeout = timeout;
-    }
-    ~SessionTo() { SessionParams() = saved; }
-    QvSNMPSessionParams saved;
-};
 
 bool WaitFor(const std::function<bool()> &done, int ms = 10000)
 {
@@ -131,7 +120,7 @@ TEST(SummerTimeAgainstSwitch, RowsPerMode)
 {
     KmvSimProcess sim;
     ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
-    SessionTo session(sim.port());
+    SessionScope session(sim.port());
     const struct {
         const char *name;
         int status;
@@ -160,7 +149,7 @@ TEST(SummerTimeAgainstSwitch, SetCheckedWritesTheFieldsOfTheMode)
 {
     KmvSimProcess sim;
     ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
-    SessionTo session(sim.port());
+    SessionScope session(sim.port());
     BoxAnswer box;
     TSummerTimeForm form(nullptr);
     ASSERT_TRUE(Settled(form));
@@ -296,7 +285,7 @@ TEST(SummerTimeOnTheWire, RefreshAndSetOrder)
         ScriptedSwitch sw;
         ASSERT_TRUE(sw.agent.ok());
         sw.values[Base + "1.0"] = FakeUdpAgent::integer(QString(c.mode) == "annual" ? 2 : QString(c.mode) == "disable" ? 0 : 1);
-        SessionTo session(sw.agent.port());
+        SessionScope session(sw.agent.port());
         BoxAnswer box;
         TSummerTimeForm form(nullptr);
         ASSERT_TRUE(Settled(form));
@@ -329,7 +318,7 @@ TEST(SummerTimeOnTheWire, SilentSwitchIsReportedAndTheWindowStays)
         return r;
     });
     ASSERT_TRUE(silent.ok());
-    SessionTo session(silent.port());
+    SessionScope session(silent.port());
     TSummerTimeForm form(nullptr);
     EXPECT_TRUE(form.Working()) << "the window opens with its first read out";
     EXPECT_EQ(VisibleRows(form), (QList<int>{0, 1, 2, 3})) << "the designed status stays in force";
@@ -359,7 +348,7 @@ TEST(SummerTimeOnTheWire, AFailedWriteStepEndsTheChain)
         SCOPED_TRACE(c.name);
         ScriptedSwitch sw(Base + c.refused);
         ASSERT_TRUE(sw.agent.ok());
-        SessionTo session(sw.agent.port());
+        SessionScope session(sw.agent.port());
         BoxAnswer box;
         TSummerTimeForm form(nullptr);
         ASSERT_TRUE(Settled(form));
@@ -378,7 +367,7 @@ TEST(SummerTimeOnTheWire, WaitsOnASilentSwitchWithoutHoldingAnythingUp)
 {
     KmvSimProcess sim({QStringLiteral("--silent")}, false);
     ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
-    SessionTo session(sim.port(), 100);
+    SessionScope session(sim.port(), 100);
     ExpectWaitsOnSilentSwitch({
         "summer time", [] { return new TSummerTimeForm(nullptr); },
         [](QDialog *w) -> QvSNMPRequest2Controls * { return static_cast<TSummerTimeForm *>(w)->Binding(); },

@@ -10,6 +10,7 @@
 #include "qvsnmperrors.h"
 #include "qvsnmprequest.h"
 #include "qvsnmpsession.h"
+#include "session_scope.h"
 #include "silent_window.h"
 #include "snmp_tools.h"
 #include "table_agent.h"
@@ -60,18 +61,6 @@ public:
     void TearDown() override { FreeCatalogueLists(); }
 };
 const auto *const env = ::testing::AddGlobalTestEnvironment(new Environment);
-
-struct SessionTo {
-    explicit SessionTo(quint16 port, int timeout = 100)
-    {
-        saved = SessionParams();
-        SessionParams().Device.Address = QStringLiteral("127.0.0.1");
-        SessionParams().Device.Port = port;
-        SessionParams().Timeout = timeout;
-    }
-    ~SessionTo() { SessionParams() = saved; }
-    QvSNMPSessionParams saved;
-};
 
 bool WaitFor(const std::function<bool()> &done, int ms = 20000)
 {
@@ -126,7 +115,7 @@ TEST(CounterWindows, RowsAndValuesAgreeWithTheAgent)
 {
     KmvSimProcess sim({QStringLiteral("--scenario"), QStringLiteral("static")});
     ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
-    SessionTo session(sim.port());
+    SessionScope session(sim.port(), 100);
     const CounterCase cases[] = {
         {"IP", [] { return new TIP_Counters(nullptr); }, IpCountersVars, "LV_IPCounterData", 10, false},
         {"ICMP", [] { return new TICMP_Counters(nullptr); }, IcmpCountersVars, "LV_ICMPCounterData", 26, true},
@@ -166,7 +155,7 @@ TEST(CounterWindows, IntervalResetPauseAndStart)
 {
     KmvSimProcess sim({QStringLiteral("--scenario"), QStringLiteral("static")});
     ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
-    SessionTo session(sim.port());
+    SessionScope session(sim.port(), 100);
     TIP_Counters form(nullptr);
     QTreeWidget *list = Child<QTreeWidget>(&form, "LV_IPCounterData");
     ASSERT_TRUE(WaitFor([&] { return !list->topLevelItem(0)->text(2).isEmpty(); }));
@@ -206,7 +195,7 @@ TEST(CounterWindows, InterfaceCountersFollowTheChosenInterface)
 {
     KmvSimProcess sim({QStringLiteral("--scenario"), QStringLiteral("static")});
     ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
-    SessionTo session(sim.port());
+    SessionScope session(sim.port(), 100);
     TIF_Counters form(nullptr);
     ASSERT_TRUE(WaitFor([&] { return form.ListState() != TPortCounterForm::PortList::Reading; }));
     ASSERT_EQ(form.ListState(), TPortCounterForm::PortList::Listed);
@@ -265,7 +254,7 @@ TEST(CounterWindows, BridgePortCounters)
 {
     KmvSimProcess sim({QStringLiteral("--scenario"), QStringLiteral("static")});
     ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
-    SessionTo session(sim.port());
+    SessionScope session(sim.port(), 100);
     TTpBridgePortInfo_Table form(nullptr);
     ASSERT_TRUE(WaitFor([&] { return form.ListState() != TPortCounterForm::PortList::Reading; }));
     ASSERT_EQ(form.ListState(), TPortCounterForm::PortList::Listed);
@@ -289,7 +278,7 @@ TEST(CounterWindows, SilentSwitchKeepsTheWindowLiveAndPollingResumes)
 {
     KmvSimProcess sim({QStringLiteral("--scenario"), QStringLiteral("static")});
     ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
-    SessionTo session(sim.port(), 50);
+    SessionScope session(sim.port(), 50);
     auto form = std::make_unique<TSNMP_Counters>(nullptr);
     form->show();
     ASSERT_TRUE(WaitFor([&] { return form->Monitor().UpdateCount() >= 2; }));
@@ -350,7 +339,7 @@ TEST(CounterWindows, NothingToListClosesButNoAnswerOffersARetry)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        SessionTo session(c.answers ? empty.port() : sim.port(), 20);
+        SessionScope session(c.answers ? empty.port() : sim.port(), 20);
         boxes.clear();
         const QString key = QString::fromLatin1(c.name);
         QPointer<QWidget> window = OpenMonitorWindow(nullptr, key, c.create);
@@ -401,7 +390,7 @@ TEST(CounterWindows, AListCutShortSaysSoUntilARefreshReadsItWhole)
     }
     agent.dropNextsFrom(entry + QStringLiteral("1.2"));
     ASSERT_TRUE(agent.ok());
-    SessionTo session(agent.port(), 20);
+    SessionScope session(agent.port(), 20);
     TIF_Counters form(nullptr);
     ASSERT_TRUE(WaitFor([&] { return form.ListState() != TPortCounterForm::PortList::Reading; }));
     EXPECT_EQ(form.ListState(), TPortCounterForm::PortList::Listed) << "the rows read are used";
@@ -426,7 +415,7 @@ TEST(RoutingWindow, ListsTheAgentsRoutes)
 {
     KmvSimProcess sim({QStringLiteral("--scenario"), QStringLiteral("static")});
     ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
-    SessionTo session(sim.port());
+    SessionScope session(sim.port(), 100);
     TIP_Routing form(nullptr);
     QTreeWidget *list = Child<QTreeWidget>(&form, "LV_IP_Routing");
     ASSERT_TRUE(WaitFor([&] { return !form.Binding()->Busy(); }));
@@ -465,7 +454,7 @@ TEST(SpanningTreeWindow, SetChecksBeforeWriting)
 {
     KmvSimProcess sim({QStringLiteral("--scenario"), QStringLiteral("static")});
     ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
-    SessionTo session(sim.port());
+    SessionScope session(sim.port(), 100);
     const auto agentValue = [](int item) {
         QvSNMPRequest r;
         r.LoadSessionParams();
@@ -518,7 +507,7 @@ TEST(SilentSwitch, EveryWindowWaitsWithoutHoldingAnythingUp)
 {
     KmvSimProcess sim({QStringLiteral("--silent")}, false);
     ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
-    SessionTo session(sim.port(), 100);
+    SessionScope session(sim.port(), 100);
     using Said = std::function<QString(QDialog *)>;
     const Said statusBar = [](QDialog *w) { return Child<QLabel>(w, "StatusBar1Panel0")->text(); };
     const auto counters = [](QDialog *w) -> QvSNMPRequest2Controls * {
@@ -566,7 +555,7 @@ TEST(MonitorWindows, OpenOnceAndLiveSideBySide)
 {
     KmvSimProcess sim({QStringLiteral("--scenario"), QStringLiteral("static")});
     ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
-    SessionTo session(sim.port());
+    SessionScope session(sim.port(), 100);
     const struct {
         const char *key;
         std::function<QDialog *()> create;
@@ -619,7 +608,7 @@ TEST(MonitorLists, OfferCopyAndExport)
 {
     KmvSimProcess sim({QStringLiteral("--scenario"), QStringLiteral("static")});
     ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
-    SessionTo session(sim.port(), 200);
+    SessionScope session(sim.port(), 200);
     using Caption = std::function<QString(QWidget *)>;
     const Caption title = [](QWidget *w) { return w->windowTitle(); };
     const auto ofPort = [](const char *label) {
@@ -736,7 +725,7 @@ TEST(CounterWindows, SilenceGreysTheValuesAndARebootIsNoWrap)
 {
     KmvSimProcess sim({QStringLiteral("--reboot-time"), QStringLiteral("300")});
     ASSERT_TRUE(sim.isRunning()) << sim.errorText().toStdString();
-    SessionTo session(sim.port(), 30);
+    SessionScope session(sim.port(), 30);
     TIP_Counters form(nullptr);
     QTreeWidget *list = Child<QTreeWidget>(&form, "LV_IPCounterData");
     QLabel *panel = Child<QLabel>(&form, "StatusBar1Freshness");
@@ -793,7 +782,7 @@ TEST(CounterWindows, InterfaceOctetsAre64BitUnderV2cWithBitRateAndUtilisation)
                           {"SNMPv2c: ifXTable's 64-bit counters", SNMP_VERSION_V2C, true}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        SessionTo session(sim.port());
+        SessionScope session(sim.port(), 100);
         SessionParams().Security.Version = c.version;
         TIF_Counters form(nullptr);
         ASSERT_TRUE(WaitFor([&] { return form.ListState() == TPortCounterForm::PortList::Listed; }));
@@ -827,7 +816,7 @@ TEST(CounterWindows, ASwitchWithoutIfXTableGets32BitCountersUnderV2c)
     agent.put(If + "5.1", TableAgent::counter(100000000));  // a Gauge32 in truth; read as a number
     for (int c = 10; c <= 20; ++c)
         agent.put(If + QString::number(c) + ".1", TableAgent::counter(quint32(1000 * c)));
-    SessionTo session(agent.port(), 30);
+    SessionScope session(agent.port(), 30);
     SessionParams().Security.Version = SNMP_VERSION_V2C;
     TIF_Counters form(nullptr);
     ASSERT_TRUE(WaitFor([&] { return form.ListState() == TPortCounterForm::PortList::Listed; }));
