@@ -5,20 +5,11 @@
 // resumes by itself once the agent answers.
 #pragma once
 
-#include "tmonitorparts.h"
+#include "tcounterpollform.h"
 
-#include <QDialog>
 #include <QStringList>
 
-#include <memory>
-
-class QComboBox;
-class QLabel;
-class QTimer;
-class QTreeWidget;
-class QvWaitIndicator;
 struct QvSNMPVarDesc;
-struct QvSNMPError;
 
 struct TCounterFormDesc {
     const char *objectName;    // "IP_Counters"
@@ -31,50 +22,22 @@ struct TCounterFormDesc {
 };
 
 // The window of the IP, ICMP, UDP and SNMP counters.
-class TCounterForm : public QDialog {
+class TCounterForm : public TCounterPollForm {
     Q_OBJECT
 public:
     TCounterForm(QWidget *owner, const TCounterFormDesc &desc);
-    ~TCounterForm() override;
 
-    void Timer1Timer();
-    void CB_IntervalChange();
-    void BT_ResetClick();
-    void BT_StartClick();
-    void BT_StopClick();
+    void BT_ResetClick() override;
     void Button1Click();
 
-    const TCounterMonitor &Monitor() const { return m_monitor; }
     QvSNMPRequest2Edits *Binding() const { return m_binding; }
-    QTimer *Timer() const { return m_timer; }
-    QvWaitIndicator *Wait() const { return m_wait; }
-    // Polls sent, answered or failed (for tests and benchmarks).
-    int PollsSent() const { return m_pollsSent; }
-    const TMonitorFreshness &Freshness() const { return *m_freshness; }
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
 
 private:
-    void Poll();
-    void PollDone();
-    void Report(const QString &text);
-    void Stop();
-    void PollFailed(const QvSNMPError &outcome);
+    void PollDone() override;
+    void ShowAnswer();
 
     TCounterFormDesc m_desc;
-    TCounterMonitor m_monitor;
-    TMonitorBinding *m_binding = nullptr;
-    QTreeWidget *m_hidden = nullptr;
-    QTreeWidget *m_display = nullptr;
-    QLabel *m_time = nullptr;
-    QComboBox *m_interval = nullptr;
-    QLabel *m_status = nullptr;
-    QTimer *m_timer = nullptr;
-    QvWaitIndicator *m_wait = nullptr;
-    std::unique_ptr<TMonitorFreshness> m_freshness;
     bool m_creationPoll = true;
-    int m_pollsSent = 0;
 };
 
 class TIP_Counters : public TCounterForm {

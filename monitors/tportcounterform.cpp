@@ -5,12 +5,10 @@
 #include "qvsnmpexception.h"
 #include "qvsnmpsession.h"
 #include "qvwaitindicator.h"
-#include "thelpviewer.h"
 #include "tlistviewfilter.h"
 #include "tmessagebox.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,27 +19,19 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-TPortCounterForm::TPortCounterForm(QWidget *owner, const TPortCounterFormDesc &desc) : QDialog(owner), m_desc(desc)
+TPortCounterForm::TPortCounterForm(QWidget *owner, const TPortCounterFormDesc &desc)
+    : TCounterPollForm(owner, desc.objectName, desc.caption,
+                       desc.highCapacity ? QStringLiteral("monitors.html#counters")
+                                         : QStringLiteral("monitors.html#bridge-ports")),
+      m_desc(desc)
 {
-    setObjectName(QString::fromLatin1(desc.objectName));
-    setWindowTitle(QString::fromLatin1(desc.caption));
     resize(desc.size);
-    InstallHelpKey(this, desc.highCapacity ? QStringLiteral("monitors.html#counters")
-                                           : QStringLiteral("monitors.html#bridge-ports"));
-
     // SNMPv1 has no Counter64.
     m_hc = desc.highCapacity && SessionParams().Security.Version != SNMP_VERSION_V1;
     MakeMonitor();
 
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-    auto *body = new QHBoxLayout;
-    body->setContentsMargins(6, 6, 6, 6);
-    outer->addLayout(body, 1);
-
     auto *left = new QVBoxLayout;
-    body->addLayout(left, 1);
+    m_body->addLayout(left, 1);
     m_ports = new QTreeWidget(this);
     m_ports->setObjectName(QString::fromLatin1(desc.portList));
     m_ports->setMaximumHeight(140);
@@ -74,24 +64,16 @@ TPortCounterForm::TPortCounterForm(QWidget *owner, const TPortCounterFormDesc &d
                                 desc.series);
     m_pages->addTab(m_chart, QString::fromLatin1(desc.chartPage));
 
-    auto *side = new QVBoxLayout;
-    body->addLayout(side);
-    side->addWidget(new QLabel(QStringLiteral("System Time:"), this));
-    m_time = MonitorStaticText(this, "ST_Time", TimeOfDayNow());
-    side->addWidget(m_time);
-    side->addWidget(new QLabel(QStringLiteral("Poll  Interval"), this));
-    m_interval = MonitorCombo(this, "CB_Interval", PollIntervalItems);
-    side->addWidget(m_interval);
+    BeginSidePanel(QStringLiteral("System Time:"));
     auto *countLabel = new QLabel(QStringLiteral("Count"), this);
-    side->addWidget(countLabel);
+    m_side->addWidget(countLabel);
     m_historyCount = MonitorCombo(this, "CB_HistoryCount", HistoryCountItems);
-    side->addWidget(m_historyCount);
+    m_side->addWidget(m_historyCount);
     m_u3d = new QCheckBox(QStringLiteral("3D Line"), this);
     m_u3d->setObjectName(QStringLiteral("CK_U3D"));
-    side->addWidget(m_u3d);
+    m_side->addWidget(m_u3d);
     for (QWidget *w : std::initializer_list<QWidget *>{countLabel, m_historyCount, m_u3d})
         w->setVisible(desc.chartControls);
-    side->addSpacing(12);
     QPushButton *reset = MonitorButton(this, "BT_Reset", "Reset");
     QPushButton *stop = MonitorButton(this, "BT_Stop", "Pause");
     QPushButton *start = MonitorButton(this, "BT_Start", "Start");
@@ -99,17 +81,12 @@ TPortCounterForm::TPortCounterForm(QWidget *owner, const TPortCounterFormDesc &d
     QPushButton *portSet = MonitorButton(this, desc.portSetButton, "Port Set");
     QPushButton *exit = MonitorButton(this, desc.exitButton, "Exit");
     portSet->hide();
-    for (QPushButton *b : {reset, stop, start, refresh, portSet, exit})
-        side->addWidget(b);
-    side->addStretch(1);
-    m_status = AddMonitorStatusBar(this, outer);
+    EndSidePanel({reset, stop, start, refresh, portSet, exit}, {reset, start, stop, exit});
     m_listStatus = AddListOutcomePanel(qobject_cast<QStatusBar *>(m_status->parentWidget()));
-    m_freshness = std::make_unique<TMonitorFreshness>(qobject_cast<QStatusBar *>(m_status->parentWidget()), m_display);
 
-    m_timer = new QTimer(this);
-    m_timer->setObjectName(QStringLiteral("Timer1"));
-    m_timer->setInterval(1000);
-
+    // The counters of the chosen port, polled.
+    m_binding->Vars().Assign(CounterVars());
+    m_binding->Vars().instanceSuffix = QStringLiteral("1");
     // The port list, walked at creation and by "Refresh".
     m_portBinding = new QvSNMPRequest2Edits(this);
     m_portBinding->Request().LoadSessionParams();
@@ -120,22 +97,10 @@ TPortCounterForm::TPortCounterForm(QWidget *owner, const TPortCounterFormDesc &d
     m_portBinding->BindText(0, m_stIndex);
     m_portBinding->BindText(1, m_stDescr);
     m_portBinding->SetReportTarget(m_status);
-    // The counters of the chosen port, polled.
-    m_binding = new TMonitorBinding(this);
-    m_binding->Request().LoadSessionParams();
-    m_binding->Vars().Assign(CounterVars());
-    m_binding->Vars().instanceSuffix = QStringLiteral("1");
-    m_binding->BindListView(m_hidden, false);
-    m_binding->SetReportTarget(m_status);
-    m_binding->afterRefresh = [this] { PollDone(); };
 
-    m_wait = new QvWaitIndicator(this);
-    m_wait->SetStatusTarget(m_status);
     m_wait->AddSendControl(refresh);
-    m_wait->AddSendControl(start);
     m_wait->AddSendControl(portSet);
     m_wait->Watch(m_portBinding);
-    m_wait->Watch(m_binding);
 
     connect(m_portBinding, &QvSNMPRequest2Controls::RefreshEnded, this, &TPortCounterForm::PortsRead);
     connect(m_portBinding, &QvSNMPRequest2Controls::Cancelled, this, [this] {
@@ -149,17 +114,10 @@ TPortCounterForm::TPortCounterForm(QWidget *owner, const TPortCounterFormDesc &d
             m_listState = PortList::NoAnswer;
         }
     });
-    connect(m_binding, &QvSNMPRequest2Controls::RefreshEnded, this, &TPortCounterForm::PollFailed);
-    connect(m_timer, &QTimer::timeout, this, &TPortCounterForm::Timer1Timer);
-    connect(m_interval, &QComboBox::currentIndexChanged, this, &TPortCounterForm::CB_IntervalChange);
     connect(m_historyCount, &QComboBox::currentIndexChanged, this, &TPortCounterForm::CB_HistoryCountChange);
     connect(m_u3d, &QCheckBox::clicked, this, &TPortCounterForm::CK_U3DClick);
-    connect(reset, &QPushButton::clicked, this, &TPortCounterForm::BT_ResetClick);
-    connect(start, &QPushButton::clicked, this, &TPortCounterForm::BT_StartClick);
-    connect(stop, &QPushButton::clicked, this, &TPortCounterForm::BT_StopClick);
     connect(refresh, &QPushButton::clicked, this, &TPortCounterForm::RefreshPortsClick);
     connect(portSet, &QPushButton::clicked, this, &TPortCounterForm::PortSetClick);
-    connect(exit, &QPushButton::clicked, this, &TPortCounterForm::ExitClick);
     // Connected after the binding's own handler, which has copied the row into ST_Index by then.
     connect(m_ports, &QTreeWidget::itemSelectionChanged, this, &TPortCounterForm::PortListClick);
 
@@ -176,23 +134,11 @@ TPortCounterForm::~TPortCounterForm()
 void TPortCounterForm::Stop()
 {
     // What is still out is dropped: late answers reach nothing.
-    m_stopped = true;
-    m_timer->stop();
-    if (m_binding) {
-        m_binding->afterRefresh = nullptr;
-        m_binding->Cancel();
-        m_binding->Request().alive = 0;
-    }
+    TCounterPollForm::Stop();
     if (m_portBinding) {
         m_portBinding->Cancel();
         m_portBinding->Request().alive = 0;
     }
-}
-
-void TPortCounterForm::closeEvent(QCloseEvent *event)
-{
-    Stop();
-    QDialog::closeEvent(event);
 }
 
 namespace {
@@ -248,12 +194,6 @@ void TPortCounterForm::MakeMonitor()
 
 QString TPortCounterForm::Instance() const { return m_binding->Vars().instanceSuffix; }
 
-void TPortCounterForm::Report(const QString &text)
-{
-    if (m_binding)
-        m_binding->Report(text);
-}
-
 void TPortCounterForm::ResetMonitor()
 {
     // Start over for the port shown in ST_Index, with the history count chosen.
@@ -279,17 +219,10 @@ void TPortCounterForm::ApplyInstance()
     m_pendingInstance.clear();
 }
 
-void TPortCounterForm::Poll()
+bool TPortCounterForm::ReadyToPoll() const
 {
     // Nothing to poll before a port is chosen; a tick that finds anything out lets it be.
-    if (m_listState != PortList::Listed || m_wait->Waiting() || m_binding->Busy())
-        return;
-    RunGuarded([this](const QString &t) { Report(t); }, [this] {
-        ApplyInstance();
-        ++m_pollsSent;
-        m_freshness->PollSent();
-        m_binding->Refresh();
-    });
+    return m_listState == PortList::Listed && !m_wait->Waiting();
 }
 
 void TPortCounterForm::PollDone()
@@ -334,37 +267,18 @@ void TPortCounterForm::FallBackTo32Bits()
     m_binding->Vars().Assign(CounterVars());
 }
 
-void TPortCounterForm::PollFailed(const QvSNMPError &outcome)
+bool TPortCounterForm::PollRefused(const QvSNMPError &outcome)
 {
-    if (outcome.code == 0 || m_stopped)
-        return;
     // An answer that refuses the ifXTable columns is no silence.
-    if (m_hc && outcome.code <= QVA_TOO_BIG && outcome.code >= QVA_INCONSISTENT_NAME) {
-        FallBackTo32Bits();
-        return;
-    }
-    RunGuarded([this](const QString &t) { Report(t); }, [this] { m_freshness->Failed(m_monitor->ValuesTime()); });
-}
-
-void TPortCounterForm::Timer1Timer()
-{
-    m_time->setText(TimeOfDayNow());
-    if (m_monitor->Running())
-        Poll();
-}
-
-void TPortCounterForm::CB_IntervalChange()
-{
-    const int ms = IntervalMsOf(m_interval);
-    m_timer->setInterval(ms);
-    m_monitor->SetIntervalMs(ms);
+    if (!m_hc || outcome.code > QVA_TOO_BIG || outcome.code < QVA_INCONSISTENT_NAME)
+        return false;
+    FallBackTo32Bits();
+    return true;
 }
 
 void TPortCounterForm::CB_HistoryCountChange() { ResetMonitor(); }
 void TPortCounterForm::CK_U3DClick() { m_chart->SetDepthLook(m_u3d->isChecked()); }
 void TPortCounterForm::BT_ResetClick() { ResetMonitor(); }
-void TPortCounterForm::BT_StartClick() { m_monitor->SetRunning(true); }
-void TPortCounterForm::BT_StopClick() { m_monitor->SetRunning(false); }
 void TPortCounterForm::ExitClick() { close(); }
 
 void TPortCounterForm::ReadPorts()

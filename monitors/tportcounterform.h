@@ -8,20 +8,15 @@
 #pragma once
 
 #include "tcounterchart.h"
-#include "tmonitorparts.h"
+#include "tcounterpollform.h"
 
-#include <QDialog>
 #include <QSize>
-
-#include <memory>
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QTabWidget;
-class QTimer;
 class QTreeWidget;
-class QvWaitIndicator;
 struct QvSNMPVarDesc;
 struct QvSNMPError;
 class QvSNMPVarList;
@@ -57,7 +52,7 @@ struct TPortCounterFormDesc {
     bool highCapacity = false;
 };
 
-class TPortCounterForm : public QDialog {
+class TPortCounterForm : public TCounterPollForm {
     Q_OBJECT
 public:
     TPortCounterForm(QWidget *owner, const TPortCounterFormDesc &desc);
@@ -69,34 +64,22 @@ public:
     enum class PortList { Reading, Listed, NoAnswer, Empty };
     PortList ListState() const { return m_listState; }
 
-    void Timer1Timer();
-    void CB_IntervalChange();
     void CB_HistoryCountChange();
     void CK_U3DClick();
-    void BT_ResetClick();
-    void BT_StartClick();
-    void BT_StopClick();
+    void BT_ResetClick() override;
     void RefreshPortsClick();
     void PortSetClick();
     void PortListClick();
     void ExitClick();
 
-    const TCounterMonitor &Monitor() const { return *m_monitor; }
     QvSNMPRequest2Edits *PortBinding() const { return m_portBinding; }
     QvSNMPRequest2Edits *CounterBinding() const { return m_binding; }
     // The port whose counters are polled.
     QString Instance() const;
     TCounterChart *Chart() const { return m_chart; }
     QTabWidget *Pages() const { return m_pages; }
-    QvWaitIndicator *Wait() const { return m_wait; }
-    // Polls sent (for tests).
-    int PollsSent() const { return m_pollsSent; }
     // Whether the 64-bit counters of ifXTable are read.
     bool HighCapacity() const { return m_hc; }
-    const TMonitorFreshness &Freshness() const { return *m_freshness; }
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     // Walks the port list; PortsRead follows. A failure after some rows leaves them listed and
@@ -111,38 +94,26 @@ private:
     void MakeMonitor();
     void FallBackTo32Bits();
     void ApplyInstance();
-    void Poll();
-    void PollDone();
-    void PollFailed(const QvSNMPError &outcome);
-    void Report(const QString &text);
-    void Stop();
+    bool ReadyToPoll() const override;
+    void BeforePoll() override { ApplyInstance(); }
+    void PollDone() override;
+    bool PollRefused(const QvSNMPError &outcome) override;
+    void Stop() override;
 
     TPortCounterFormDesc m_desc;
-    std::unique_ptr<TCounterMonitor> m_monitor;
     QvSNMPRequest2Edits *m_portBinding = nullptr;
-    TMonitorBinding *m_binding = nullptr;
     QTreeWidget *m_ports = nullptr;
-    QTreeWidget *m_hidden = nullptr;
-    QTreeWidget *m_display = nullptr;
     QLabel *m_stIndex = nullptr;
     QLabel *m_stDescr = nullptr;
-    QLabel *m_time = nullptr;
-    QComboBox *m_interval = nullptr;
     QComboBox *m_historyCount = nullptr;
     QCheckBox *m_u3d = nullptr;
     QTabWidget *m_pages = nullptr;
     TCounterChart *m_chart = nullptr;
-    QLabel *m_status = nullptr;
     QLabel *m_listStatus = nullptr;
-    QTimer *m_timer = nullptr;
-    QvWaitIndicator *m_wait = nullptr;
-    std::unique_ptr<TMonitorFreshness> m_freshness;
     QString m_pendingInstance;
     PortList m_listState = PortList::Reading;
     bool m_everListed = false;
-    bool m_stopped = false;
     bool m_hc = false;
-    int m_pollsSent = 0;
 };
 
 // "IF Counters": the interfaces of ifTable and their eleven counters.
