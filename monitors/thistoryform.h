@@ -3,30 +3,15 @@
 // and the dialog that adds and modifies entries.
 #pragma once
 
-#include "rmoncommon.h"
+#include "rmoncontrolwindow.h"
 
-#include <QDialog>
 #include <QList>
-#include <QPointer>
 #include <QStringList>
 
-#include <functional>
-#include <memory>
-
-class QBarSeries;
-class QChart;
-class QChartView;
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QStatusBar;
-class QTabWidget;
-class QTimer;
 class QTreeWidget;
-class QvSNMPRequest2Edits;
 class THistory_control;
 
 // The sample rows PlotHistory draws, newest first: the last H - 1 of rowCount rows, or all of them
@@ -42,7 +27,7 @@ struct THistoryPlot {
 };
 
 // Non-modal; every request is asynchronous, its wait shown in the status bar.
-class THistoryForm : public TRmonWindow {
+class THistoryForm : public TRmonControlWindow {
     Q_OBJECT
 public:
     explicit THistoryForm(QWidget *owner);
@@ -50,132 +35,61 @@ public:
 
     void StartProbe() override;
 
-    // Event handlers.
-    void LV_controlClick();
-    void LV_controlDblClick();
-    void BT_StartClick();
-    void BT_StopClick();
-    void BT_ResetClick();
-    void BT_RefreshClick();
+    void BT_StartClick() override;
+    void BT_StopClick() override;
+    void BT_ResetClick() override;
+    void BT_RefreshClick() override;
     void BT_ViewClick();
-    void BT_AddClick();
-    void BT_ModifyClick();
-    void BT_DeleteClick();
-    void Timer1Timer();
-    void CB_IntervalChange();
-    void CB_HistoryCountChange();
-    void CK_U3DClick();
-    void PageControl1Change();
+    void BT_DeleteClick() override;
+    void Timer1Timer() override;
+    void CB_IntervalChange() override;
+    void CB_HistoryCountChange() override;
+    void CK_U3DClick() override;
 
     // Redraws the three charts from the sample list.
     void PlotHistory();
     // What PlotHistory draws, from the rows of the sample list.
     THistoryPlot PlotData() const;
 
-    QvSNMPRequest2Edits *ControlBinding() const { return m_control; }
     QvSNMPRequest2Edits *SampleBinding() const { return m_samples; }
     int HistoryCount() const { return m_historyCount; }
     bool Running() const { return m_running; }
-    QString SelectedIndex() const { return m_selectedIndex; }
-    QString SelectedDataSource() const { return m_selectedSource; }
-    int Mode() const { return m_mode; }
-    QChart *Chart(int page) const;
     // The Add or Modify dialog while it is open.
-    THistory_control *Dialog() const { return m_dialog; }
+    THistory_control *Dialog() const;
 
-    // Controls, named as in the window's design.
-    QTreeWidget *LV_control = nullptr;
     QTreeWidget *LV_Table = nullptr;
-    QLineEdit *ED_Index = nullptr;
-    QLineEdit *Ed_Source = nullptr;
-    QComboBox *CB_Status = nullptr;
-    QComboBox *CB_Interval = nullptr;
-    QComboBox *CB_HistoryCount = nullptr;
-    QLabel *ST_Time = nullptr;
-    QLabel *ST_Owner = nullptr;
-    QLabel *ST_Index = nullptr;
-    QLabel *ST_DataSource = nullptr;
     QLabel *ST_IP = nullptr;
-    QCheckBox *CK_U3D = nullptr;
-    QCheckBox *CK_E3D = nullptr;
-    QCheckBox *CK_P3D = nullptr;
-    QPushButton *BT_Close = nullptr;
-    QPushButton *BT_Reset = nullptr;
-    QPushButton *BT_Start = nullptr;
-    QPushButton *BT_Stop = nullptr;
-    QPushButton *BT_Add = nullptr;
-    QPushButton *BT_Modify = nullptr;
-    QPushButton *BT_Delete = nullptr;
     QPushButton *BT_View = nullptr;
-    QPushButton *BT_Refresh = nullptr;
-    QTabWidget *PageControl1 = nullptr;
-    QChartView *CH_Utilization = nullptr;
-    QChartView *CH_Error = nullptr;
-    QChartView *CH_Packet = nullptr;
-    QStatusBar *StatusBar1 = nullptr;
-    QLabel *StatusPanel0 = nullptr;
-    QLabel *StatusPanel1 = nullptr;  // shown while the control list is cut short
-    QTimer *Timer1 = nullptr;
 
 private:
     void BuildControls();
     void FormCreate();
-    void SetRowButtons(bool enabled);
-    // Rebuilds the sample list for the selected entry and reads it.
-    void ReadSamples();
+    void ReadEntry() override;
     void WalkSamples();
-    void WalkControls(std::function<void()> then = {});
-    void ShowSelectedRow();
-    int SelectedRow() const;
-    void Report(const QString &text);
-    void RunDialog(int mode);
-    template <typename F>
-    void Guarded(F &&body);
+    QDialog *MakeDialog(int mode) override;
 
-    QvSNMPRequest2Edits *m_control = nullptr;
     QvSNMPRequest2Edits *m_samples = nullptr;
-    QPointer<THistory_control> m_dialog;
     bool m_running = true;
     int m_historyCount = 30;
-    int m_mode = 0;
-    QString m_selectedSource = QStringLiteral("1");
-    QString m_selectedIndex = QStringLiteral("1");
 };
 
-// The dialog that adds or modifies a history control entry. OK starts the three writes and
-// returns; the dialog closes when they succeed and stays with what was typed when one fails.
-class THistory_control : public QDialog {
+// The dialog that adds or modifies a history control entry.
+class THistory_control : public TRmonControlDialog {
     Q_OBJECT
 public:
     THistory_control(THistoryForm *form, int mode);
     ~THistory_control() override;
 
-    void BT_SetClick();
+    void BT_SetClick() override;
     void Button2Click();
 
-    QvSNMPRequest2Edits *Binding() const { return m_binding; }
-    QvWaitIndicator *Wait() const { return m_wait; }
     // Modify could not read the entry: the dialog closes.
     bool RmonReadFailed() const { return m_readFailed; }
 
-    QGroupBox *GroupBox1 = nullptr;
-    QLineEdit *ED_Index = nullptr;
     QLineEdit *ED_Datatsource = nullptr;
-    QLineEdit *ED_Owner = nullptr;
     QLineEdit *ED_Buckets = nullptr;
     QLineEdit *ED_Interval = nullptr;
-    QComboBox *CB_Status = nullptr;
-    QLineEdit *ED_Sub = nullptr;
-    QPushButton *BT_Set = nullptr;
-    QPushButton *Button2 = nullptr;
-    QLabel *ST_Status = nullptr;
 
 private:
-    void FormCreate();
-
-    QPointer<THistoryForm> m_form;
-    int m_mode;
-    QvSNMPRequest2Edits *m_binding = nullptr;
-    QvWaitIndicator *m_wait = nullptr;
     bool m_readFailed = false;
 };
