@@ -40,8 +40,17 @@ int TEventCenter::Restart()
     m_receiver->SetSender(QvSNMPNotificationReceiver::SessionSender());
     const QvNotifyListenParams &p = NotifyListenParams();
     const int st = m_receiver->Start(p.Address, p.Port);
-    if (st != 0 && m_hooks.notice)
-        m_hooks.notice(m_receiver->ErrorText(), true);
+    if (m_hooks.notice) {
+        // A failure stays shown until a later start succeeds; that start replaces it.
+        if (st != 0)
+            m_hooks.notice(m_receiver->ErrorText(), true);
+        else if (m_listenFailed)
+            m_hooks.notice(QStringLiteral("Notifications are received on UDP %1 (%2).")
+                               .arg(m_receiver->Port())
+                               .arg(p.Address),
+                           false);
+    }
+    m_listenFailed = st != 0;
     UpdateCount();
     return st;
 }

@@ -47,4 +47,5 @@ private:
     TEventLogModel *m_model;
     QLabel *m_count;
     QPointer<TEventLogForm> m_form;
+    bool m_listenFailed = false;
 };

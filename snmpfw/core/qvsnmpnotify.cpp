@@ -86,12 +86,13 @@ int QvSNMPNotificationReceiver::Start(const QString &address, quint16 port)
     if (st != 0) {
         if (st == LIBSTAT_INVALID_ADDRESS)
             m_error = QStringLiteral("Notifications are not received: \"%1\" is not a numeric address of this "
-                                     "computer; set one in SNMP Configuration")
+                                     "computer; set one in SNMP V3, SNMP Configure (or as NotifyAddress in the "
+                                     "device configuration file)")
                           .arg(address);
         else
             m_error = QStringLiteral("Notifications are not received: UDP port %1 on %2 cannot be opened%3. "
-                                     "Set a port above 1023 in SNMP Configuration and the switch's trap target "
-                                     "to it")
+                                     "Set a port above 1023 in SNMP V3, SNMP Configure (or as NotifyPort in the "
+                                     "device configuration file) and the switch's trap target to it")
                           .arg(port)
                           .arg(address, port < 1024 ? QStringLiteral(" (ports below 1024 need privileges)")
                                                     : QStringLiteral(" (in use?)"));

@@ -110,6 +110,14 @@ TEST(EventCenter, ReactionsCountAndClick)
     EXPECT_TRUE(second.notices.first().contains(QStringLiteral("above 1023")));
     EXPECT_TRUE(second.notices.first().contains(QStringLiteral("trap target")));
     EXPECT_FALSE(second.center->Receiver()->IsListening());
+    // A port set in the settings afterwards: the failure gives way, and only then is there a word.
+    NotifyListenParams() = {QStringLiteral("127.0.0.1"), 0};
+    ASSERT_EQ(second.center->Restart(), 0);
+    ASSERT_EQ(second.notices.size(), 2);
+    EXPECT_FALSE(second.lastHeld);
+    EXPECT_TRUE(second.notices.last().startsWith(QStringLiteral("Notifications are received on UDP")));
+    ASSERT_EQ(second.center->Restart(), 0);
+    EXPECT_EQ(second.notices.size(), 2);
     NotifyListenParams() = saved;
 }
 
