@@ -3,6 +3,7 @@
 #include "qvradiogroup.h"
 #include "qvsnmpnotify.h"
 #include "qvsnmpsession.h"
+#include "startupconfig.h"
 #include "tmessagebox.h"
 
 #include <QApplication>
@@ -276,7 +277,7 @@ QString TfrmConfigSNMP::ConfigFilePath() const
     const QString address = lblIP->text();
     if (!IsPlainHostText(address) || m_folder.isEmpty())
         return QString();
-    return QDir(m_folder).filePath(address + QStringLiteral(".cfg"));
+    return DeviceConfigPathFor(QDir(m_folder).filePath(address + QStringLiteral(".cfg")), TConfigUse::Write);
 }
 
 QString TfrmConfigSNMP::ConfigFileText() const

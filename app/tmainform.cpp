@@ -318,7 +318,7 @@ void TMainForm::ParseCommandLine()
 void TMainForm::LoadDeviceConfig(const QString &address)
 {
     QvSNMPSessionParams &p = SessionParams();
-    if (!ReadDeviceConfig(DeviceConfigPath(address, m_inEmsFolder, ExeDir()), p))
+    if (!ReadDeviceConfig(DeviceConfigPathFor(DeviceConfigPath(address, m_inEmsFolder, ExeDir()), TConfigUse::Read), p))
         return;
     // The communities and the address never come from the file, so their copies stay.
     const TSessionTexts fresh = SessionTexts(p);

@@ -4,9 +4,12 @@
 #include "qvsnmpexception.h"
 #include "qvsnmpnotify.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 #include <cerrno>
 #include <cstring>
@@ -277,6 +280,40 @@ QString DeviceConfigPath(const QString &address, bool inEmsFolder, const QString
         return QString();
     // The suite's value ends with a separator; the configuration lives beside its program folder.
     return NativePath(JoinPath(NativePath(suite), QStringLiteral("../Conf/MBF/") + name));
+}
+
+QString UserDeviceConfigFolder()
+{
+    QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (base.isEmpty())
+        base = QDir::homePath() + QStringLiteral("/.config");
+    return base + QStringLiteral("/kmv7040qx/devices");
+}
+
+QString DeviceConfigPathFor(const QString &path, TConfigUse use, bool folderWritable, const QString &userFolder)
+{
+    if (path.isEmpty() || folderWritable || userFolder.isEmpty())
+        return path;
+    const QString own = QDir(userFolder).filePath(QFileInfo(path).fileName());
+    if (use == TConfigUse::Write || QFileInfo(own).isFile())
+        return own;
+    return path;
+}
+
+QString DeviceConfigPathFor(const QString &path, TConfigUse use)
+{
+    if (path.isEmpty())
+        return path;
+    // A folder that is missing stays the file's place (writing there fails as it always did).
+    const QString folder = QFileInfo(path).absolutePath();
+    const bool writable =
+        !QFileInfo(folder).isDir() || ::access(QFile::encodeName(folder).constData(), W_OK) == 0;
+    const QString users = UserDeviceConfigFolder();
+    const QString chosen = DeviceConfigPathFor(path, use, writable, users);
+    // The user's own folder is made when a write first goes there, for its owner only.
+    if (chosen != path && !QFileInfo(users).isDir() && QDir().mkpath(users))
+        QFile::setPermissions(users, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    return chosen;
 }
 
 bool ReadDeviceConfig(const QString &path, QvSNMPSessionParams &params)

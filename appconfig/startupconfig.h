@@ -79,6 +79,21 @@ bool SuiteProgramFolder(QString *folder);
 // separator, which would name a file outside the configuration folder).
 QString DeviceConfigPath(const QString &address, bool inEmsFolder, const QString &exeDir);
 
+// Whether a device configuration file is wanted for reading or for writing.
+enum class TConfigUse { Read, Write };
+// The folder where a user keeps own device configuration files: "kmv7040qx/devices" in the user's
+// configuration folder ($XDG_CONFIG_HOME, else ~/.config).
+QString UserDeviceConfigFolder();
+// The device configuration file at path as this user can use it. Where the user may write to the
+// folder of path (a suite laid out by hand), that is path itself. An installed program folder
+// belongs to root: there the user's own copy in userFolder is written, and read once it exists;
+// until then reads take path. "" stays "".
+QString DeviceConfigPathFor(const QString &path, TConfigUse use, bool folderWritable, const QString &userFolder);
+// The same, with the folder's writability as the system tells it (a missing folder counts as
+// writable: the file stays there) and UserDeviceConfigFolder(), which a write sent there makes
+// (owner only).
+QString DeviceConfigPathFor(const QString &path, TConfigUse use);
+
 // Overlays the eleven keys of the file on params; false (params untouched) when the file does not
 // exist. A missing key or a value that is no number yields the key's default.
 bool ReadDeviceConfig(const QString &path, QvSNMPSessionParams &params);

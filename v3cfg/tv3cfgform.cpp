@@ -2,6 +2,7 @@
 
 #include "qvsnmpexception.h"
 #include "qvsnmpsession.h"
+#include "startupconfig.h"
 #include "qvwaitindicator.h"
 #include "tlistviewfilter.h"
 #include "tmessagebox.h"
@@ -516,12 +517,13 @@ void TV3CfgForm::BT_UseClick()
         const TDeviceConfigEntries e =
             UserConfigEntries(m_start.address, SessionParams().Device.Port, c.name, c.level, c.authProtocol,
                               c.authPassword, c.privProtocol, c.privPassword);
-        if (!WriteDeviceConfigFile(m_start.configPath, DeviceConfigFileText(e))) {
-            Report(QStringLiteral("Use: cannot write %1.").arg(m_start.configPath));
+        const QString path = DeviceConfigPathFor(m_start.configPath, TConfigUse::Write);
+        if (!WriteDeviceConfigFile(path, DeviceConfigFileText(e))) {
+            Report(QStringLiteral("Use: cannot write %1.").arg(path));
             return;
         }
         Report(QStringLiteral("Use: %1 now holds \"%2\"; the device manager polls with it when this tool closes.")
-                   .arg(m_start.configPath, c.name));
+                   .arg(path, c.name));
     });
 }
 

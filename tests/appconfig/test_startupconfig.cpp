@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
 #include <gtest/gtest.h>
@@ -289,6 +290,45 @@ TEST_F(ConfigLocation, EmsFolderAndSuiteSetting)
         s.remove(SuitePathKey);
     }
     EXPECT_EQ(DeviceConfigPath("10.1.1.1", false, exeDir), QString());
+}
+
+// An installed program folder is root's: a user reads and writes an own copy of the file instead,
+// and reads the program folder's until there is one.
+TEST_F(ConfigLocation, UsersOwnCopyWhereTheProgramFolderIsNotTheirs)
+{
+    const QString shared = QStringLiteral("/usr/lib/suite/quorvane_ems/10.1.1.1.cfg");
+    const QString users = m_dir + QStringLiteral("/devices");
+    const QString own = users + QStringLiteral("/10.1.1.1.cfg");
+    const struct {
+        bool writable, ownExists;
+        TConfigUse use;
+        QString expected;
+    } cases[] = {
+        {true, false, TConfigUse::Read, shared},  {true, true, TConfigUse::Write, shared},
+        {false, false, TConfigUse::Read, shared}, {false, false, TConfigUse::Write, own},
+        {false, true, TConfigUse::Read, own},     {false, true, TConfigUse::Write, own},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.writable << c.ownExists << int(c.use));
+        QDir(users).removeRecursively();
+        if (c.ownExists) {
+            ASSERT_TRUE(QDir().mkpath(users));
+            QFile f(own);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        }
+        EXPECT_EQ(DeviceConfigPathFor(shared, c.use, c.writable, users), c.expected);
+    }
+    EXPECT_EQ(DeviceConfigPathFor(QString(), TConfigUse::Write, false, users), QString());
+
+    // With the system's own answers: a folder the user can write, and a missing one, stay the
+    // file's place; the user's folder has a fixed name in the user's configuration folder.
+    const QString inOwnFolder = m_dir + QStringLiteral("/10.1.1.2.cfg");
+    const QString missing = m_dir + QStringLiteral("/missing/10.1.1.3.cfg");
+    for (const TConfigUse use : {TConfigUse::Read, TConfigUse::Write}) {
+        EXPECT_EQ(DeviceConfigPathFor(inOwnFolder, use), inOwnFolder);
+        EXPECT_EQ(DeviceConfigPathFor(missing, use), missing);
+    }
+    EXPECT_TRUE(UserDeviceConfigFolder().endsWith(QStringLiteral("/kmv7040qx/devices")));
 }
 
 } // namespace
