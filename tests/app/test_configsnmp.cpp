@@ -1,6 +1,7 @@
 // The SNMP settings dialog and the about box: version choice and its fields, the checks before
 // saving, the file text and where it goes, VersionChanged.
 #include "agent_support.h"
+#include "box_answer.h"
 #include "taboutform.h"
 #include "tfrmconfigsnmp.h"
 #include "qvsnmpnotify.h"
@@ -21,19 +22,6 @@
 void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
-
-struct BoxAnswer {
-    BoxAnswer()
-    {
-        previous = QvSetMessageHook([this](QWidget *, const QString &text, const QString &, QMessageBox::StandardButtons) {
-            asked << text;
-            return QMessageBox::Ok;
-        });
-    }
-    ~BoxAnswer() { QvSetMessageHook(previous); }
-    QStringList asked;
-    QvMessageHook previous;
-};
 
 QMap<QString, QString> Keys(const QString &text)
 {

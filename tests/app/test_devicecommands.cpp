@@ -2,6 +2,7 @@
 // confirmation and SET on the wire, the configuration tool's start and wait, the RMON entries'
 // wiring, and the settings dialog's file read back by start-up.
 #include "agent_support.h"
+#include "box_answer.h"
 #include "devicecommands.h"
 #include "fake_udp_agent.h"
 #include "qvsnmpnotify.h"
@@ -58,23 +59,6 @@ TSessionTexts Texts(const char *version, const char *securityName = "SHA_User")
     t.SecurityModel = "3";
     return t;
 }
-
-// Answers every message box with a fixed button and records what was asked.
-struct BoxAnswer {
-    explicit BoxAnswer(QMessageBox::StandardButton answer)
-    {
-        previous = QvSetMessageHook([this, answer](QWidget *, const QString &text, const QString &caption,
-                                                    QMessageBox::StandardButtons) {
-            asked << text;
-            captions << caption;
-            return answer;
-        });
-    }
-    ~BoxAnswer() { QvSetMessageHook(previous); }
-    QStringList asked;
-    QStringList captions;
-    QvMessageHook previous;
-};
 
 }  // namespace
 

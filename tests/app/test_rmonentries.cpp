@@ -3,6 +3,7 @@
 // and goes; with the switch silent each says that it waits, keeps taking input, and a time-out,
 // Escape or closing ends the wait - a time-out named as such, with an offer to try again.
 #include "agent_support.h"
+#include "box_answer.h"
 #include "kmvsim_process.h"
 #include "mibenums.h"
 #include "qvsnmperrors.h"
@@ -45,21 +46,6 @@ const auto *const env = ::testing::AddGlobalTestEnvironment(new Environment);
 
 const QString RmonState = QStringLiteral("1.3.6.1.4.1.171.11.2.1.2.3.0");
 const char *const Entries[] = {"Statistics1Click", "History1Click", "AlarmEvent1Click"};
-
-// Answers every box with answer(text) and keeps the texts.
-struct BoxAnswer {
-    explicit BoxAnswer(std::function<QMessageBox::StandardButton(const QString &)> answer)
-    {
-        previous = QvSetMessageHook([this, answer](QWidget *, const QString &text, const QString &,
-                                                    QMessageBox::StandardButtons) {
-            asked << text;
-            return answer(text);
-        });
-    }
-    ~BoxAnswer() { QvSetMessageHook(previous); }
-    QStringList asked;
-    QvMessageHook previous;
-};
 
 QList<TRmonWindow *> OpenWindows()
 {

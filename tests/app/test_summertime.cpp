@@ -3,6 +3,7 @@
 // an incomplete row that is not written; reads and writes run as chained steps, and a failed step
 // ends the chain and is named; on a silent switch it waits without holding anything up.
 #include "agent_support.h"
+#include "box_answer.h"
 #include "fake_udp_agent.h"
 #include "kmvsim_process.h"
 #include "mibenums.h"
@@ -59,19 +60,6 @@ bool Settled(const TSummerTimeForm &form)
 {
     return WaitFor([&] { return !form.Working() && !form.Binding()->Busy(); });
 }
-
-struct BoxAnswer {
-    BoxAnswer()
-    {
-        previous = QvSetMessageHook([this](QWidget *, const QString &text, const QString &, QMessageBox::StandardButtons) {
-            asked << text;
-            return QMessageBox::Ok;
-        });
-    }
-    ~BoxAnswer() { QvSetMessageHook(previous); }
-    QStringList asked;
-    QvMessageHook previous;
-};
 
 QStringList PartTexts(const TSummerTimeForm &form, int row)
 {

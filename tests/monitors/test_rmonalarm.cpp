@@ -2,6 +2,7 @@
 // Delete on the wire, every check of the dialog, a failing write reported as such, and the three
 // lists against an independent walk of the simulated switch.
 #include "agent_support.h"
+#include "box_answer.h"
 #include "kmvsim_process.h"
 #include "mibenums.h"
 #include "qvsnmprequest2controls.h"
@@ -54,19 +55,6 @@ const QString Alarm = QStringLiteral("1.3.6.1.2.1.16.3.1.1.");
 const QString Event = QStringLiteral("1.3.6.1.2.1.16.9.1.1.");
 const QString Log = QStringLiteral("1.3.6.1.2.1.16.9.2.1.");
 const QString Stats = QStringLiteral("1.3.6.1.2.1.16.1.1.1.");
-
-struct BoxAnswer {
-    BoxAnswer()
-    {
-        previous = QvSetMessageHook([this](QWidget *, const QString &text, const QString &, QMessageBox::StandardButtons) {
-            asked << text;
-            return QMessageBox::Ok;
-        });
-    }
-    ~BoxAnswer() { QvSetMessageHook(previous); }
-    QStringList asked;
-    QvMessageHook previous;
-};
 
 bool Settled(const QvWaitIndicator *wait)
 {

@@ -2,6 +2,7 @@
 // the simulated switch (samples of the chosen entry's own index), the three SETs of Add and Modify
 // and the single SET of Delete on the wire, and the dialog's checks.
 #include "agent_support.h"
+#include "box_answer.h"
 #include "kmvsim_process.h"
 #include "mibenums.h"
 #include "qvsnmprequest2controls.h"
@@ -48,20 +49,6 @@ const auto *const env = ::testing::AddGlobalTestEnvironment(new Environment);
 
 const QString Control = QStringLiteral("1.3.6.1.2.1.16.2.1.1.");
 const QString Samples = QStringLiteral("1.3.6.1.2.1.16.2.2.1.");
-
-struct BoxAnswer {
-    explicit BoxAnswer(QMessageBox::StandardButton answer = QMessageBox::Ok)
-    {
-        previous = QvSetMessageHook([this, answer](QWidget *, const QString &text, const QString &,
-                                                    QMessageBox::StandardButtons) {
-            asked << text;
-            return answer;
-        });
-    }
-    ~BoxAnswer() { QvSetMessageHook(previous); }
-    QStringList asked;
-    QvMessageHook previous;
-};
 
 bool Settled(const QvWaitIndicator *wait)
 {

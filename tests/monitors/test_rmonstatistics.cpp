@@ -2,6 +2,7 @@
 // display and rate charts, the SETs of Add, Modify and Delete on the wire, the dialog's checks, and
 // the control list and counters against an independent walk of the simulated switch.
 #include "agent_support.h"
+#include "box_answer.h"
 #include "kmvsim_process.h"
 #include "mibenums.h"
 #include "qvsnmperrors.h"
@@ -49,19 +50,6 @@ public:
 const auto *const env = ::testing::AddGlobalTestEnvironment(new Environment);
 
 const QString Stats = QStringLiteral("1.3.6.1.2.1.16.1.1.1.");
-
-struct BoxAnswer {
-    BoxAnswer()
-    {
-        previous = QvSetMessageHook([this](QWidget *, const QString &text, const QString &, QMessageBox::StandardButtons) {
-            asked << text;
-            return QMessageBox::Ok;
-        });
-    }
-    ~BoxAnswer() { QvSetMessageHook(previous); }
-    QStringList asked;
-    QvMessageHook previous;
-};
 
 // Nothing of the window (or dialog) is out any more.
 bool Settled(const QvWaitIndicator *wait)
