@@ -150,3 +150,11 @@ QLabel *AddStatusPanel(QStatusBar *bar, int width);
 void ShowCellTips(QTreeWidget *list);
 // A list view with the given object name.
 QTreeWidget *MakeListView(QWidget *parent, const QString &name);
+// w with the given object name, hidden: a control a binding fills that the user does not see.
+template <typename W>
+W *Hidden(W *w, const QString &name)
+{
+    w->setObjectName(name);
+    w->hide();
+    return w;
+}

@@ -37,14 +37,9 @@ void TRmonControlWindow::BuildControlList()
     LV_control = MakeListView(this, QStringLiteral("LV_control"));
     LV_control->setMaximumHeight(140);
     LV_control->setItemDelegateForColumn(m_desc.sourceColumn, new TDisplayDelegate(&IfIndexText, LV_control));
-    auto hidden = [this](auto *w, const QString &name) {
-        w->setObjectName(name);
-        w->hide();
-        return w;
-    };
-    ED_Index = hidden(new QLineEdit(this), QStringLiteral("ED_Index"));
-    Ed_Source = hidden(new QLineEdit(this), QStringLiteral("Ed_Source"));
-    CB_Status = hidden(new QComboBox(this), QStringLiteral("CB_Status"));
+    ED_Index = Hidden(new QLineEdit(this), QStringLiteral("ED_Index"));
+    Ed_Source = Hidden(new QLineEdit(this), QStringLiteral("Ed_Source"));
+    CB_Status = Hidden(new QComboBox(this), QStringLiteral("CB_Status"));
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
 }
@@ -301,12 +296,8 @@ QLineEdit *TRmonControlDialog::AddSourceEdit(const QString &caption, const QStri
 
 void TRmonControlDialog::FinishControls()
 {
-    CB_Status = new QComboBox(this);
-    CB_Status->setObjectName(QStringLiteral("CB_Status"));
-    CB_Status->hide();
-    ED_Sub = new QLineEdit(this);
-    ED_Sub->setObjectName(QStringLiteral("ED_Sub"));
-    ED_Sub->hide();
+    CB_Status = Hidden(new QComboBox(this), QStringLiteral("CB_Status"));
+    ED_Sub = Hidden(new QLineEdit(this), QStringLiteral("ED_Sub"));
     BT_Set = new QPushButton(QStringLiteral("Ok"), this);
     BT_Set->setObjectName(QStringLiteral("BT_Set"));
     Button2 = new QPushButton(QStringLiteral("Cancel"), this);

@@ -154,23 +154,18 @@ void TAlarmForm::BuildControls()
     LV_Alarm->setItemDelegateForColumn(AV_Variable, new TDisplayDelegate(&VariableDisplay, LV_Alarm));
     for (QTreeWidget *list : {LV_Alarm, LV_Event, LV_Log})
         ShowCellTips(list);
-    auto hidden = [&](auto *w, const QString &name) {
-        w->setObjectName(name);
-        w->hide();
-        return w;
-    };
-    ED_Index = hidden(new QLineEdit(alarmPage), QStringLiteral("ED_Index"));
-    ED_RIndex = hidden(new QLineEdit(alarmPage), QStringLiteral("ED_RIndex"));
-    ED_FIndex = hidden(new QLineEdit(alarmPage), QStringLiteral("ED_FIndex"));
-    CB_AStatus = hidden(new QComboBox(alarmPage), QStringLiteral("CB_AStatus"));
-    CB_RStatus = hidden(new QComboBox(alarmPage), QStringLiteral("CB_RStatus"));
+    ED_Index = Hidden(new QLineEdit(alarmPage), QStringLiteral("ED_Index"));
+    ED_RIndex = Hidden(new QLineEdit(alarmPage), QStringLiteral("ED_RIndex"));
+    ED_FIndex = Hidden(new QLineEdit(alarmPage), QStringLiteral("ED_FIndex"));
+    CB_AStatus = Hidden(new QComboBox(alarmPage), QStringLiteral("CB_AStatus"));
+    CB_RStatus = Hidden(new QComboBox(alarmPage), QStringLiteral("CB_RStatus"));
 
     auto *side = new QVBoxLayout;
     side->addWidget(new QLabel(QStringLiteral("System Time:"), this));
     ST_Time = new QLabel(this);
     ST_Time->setObjectName(QStringLiteral("ST_Time"));
     side->addWidget(ST_Time);
-    ST_Event = hidden(new QLabel(this), QStringLiteral("ST_Event"));
+    ST_Event = Hidden(new QLabel(this), QStringLiteral("ST_Event"));
     auto button = [&](QPushButton *&b, const QString &name, const QString &caption) {
         b = new QPushButton(caption, this);
         b->setObjectName(name);

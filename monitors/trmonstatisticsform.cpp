@@ -73,8 +73,7 @@ void TRMONStatisticsForm::BuildControls()
     setWindowTitle(QStringLiteral("RMON : Statistics  Form"));
     resize(680, 540);
     BuildControlList();
-    LV_Chart = MakeListView(this, QStringLiteral("LV_Chart"));
-    LV_Chart->hide();
+    LV_Chart = Hidden(MakeListView(this, QStringLiteral("LV_Chart")), QStringLiteral("LV_Chart"));
 
     QWidget *table = BuildRmonTablePage(QStringLiteral("TS_Table"), ST_Owner, ST_Index, ST_DataSource, LV_Static,
                                         QStringLiteral("LV_Static"));
@@ -327,9 +326,7 @@ TStatistics_control::TStatistics_control(TRMONStatisticsForm *form, int mode)
     ED_DataSource = AddSourceEdit(QStringLiteral("Data Source"), QStringLiteral("ifIndex ."), "ED_DataSource");
     ED_Owner = AddEdit(QStringLiteral("Owner"), "ED_Owner");
     FinishControls();
-    DoneBtn = new QPushButton(QStringLiteral("Done"), this);
-    DoneBtn->setObjectName(QStringLiteral("DoneBtn"));
-    DoneBtn->hide();
+    DoneBtn = Hidden(new QPushButton(QStringLiteral("Done"), this), QStringLiteral("DoneBtn"));
     connect(DoneBtn, &QPushButton::clicked, this, &QDialog::accept);
     Bind(RmonStatsControlEditVars, "Statistics Control", {{"%u", ED_Index}, {"%s", ED_Sub}, {"%s", ED_Owner}});
     if (mode == RDM_Modify)
