@@ -318,7 +318,8 @@ void TMainForm::ParseCommandLine()
 void TMainForm::LoadDeviceConfig(const QString &address)
 {
     QvSNMPSessionParams &p = SessionParams();
-    if (!ReadDeviceConfig(DeviceConfigPathFor(DeviceConfigPath(address, m_inEmsFolder, ExeDir()), TConfigUse::Read), p))
+    const QString path = DeviceConfigPath(address, m_inEmsFolder, ExeDir());
+    if (!ReadDeviceConfig(DeviceConfigPathFor(path, TConfigUse::Read), p))
         return;
     // The communities and the address never come from the file, so their copies stay.
     const TSessionTexts fresh = SessionTexts(p);

@@ -63,7 +63,8 @@ TModuleStart PrepareModule(const QStringList &arguments, const QString &exePath,
         return start;
     QvSNMPSessionParams file = p;
     const QString exeDir = QFileInfo(NativePath(exePath)).absolutePath();
-    if (!ReadDeviceConfig(DeviceConfigPathFor(DeviceConfigPath(p.Device.Address, InEmsFolder(exePath), exeDir), TConfigUse::Read), file))
+    const QString path = DeviceConfigPath(p.Device.Address, InEmsFolder(exePath), exeDir);
+    if (!ReadDeviceConfig(DeviceConfigPathFor(path, TConfigUse::Read), file))
         return start;
     if (file.Security.Version == 3 && !versionGiven) {
         // Only the file knows the SNMPv3 user; the address and communities stay the command line's.

@@ -2,8 +2,8 @@
 
 #include "qvsnmpexception.h"
 #include "qvsnmpsession.h"
-#include "startupconfig.h"
 #include "qvwaitindicator.h"
+#include "startupconfig.h"
 #include "tlistviewfilter.h"
 #include "tmessagebox.h"
 

@@ -27,8 +27,8 @@ TV3CfgStart ApplyToolArguments(const QStringList &arguments, QvSNMPSessionParams
         return start;
     // The device manager decides its folder rule from its own executable's path: a file in the folder.
     const QString exeInFolder = JoinPath(start.programFolder, QStringLiteral("kmv7040qx"));
-    start.configPath = DeviceConfigPathFor(DeviceConfigPath(start.address, InEmsFolder(exeInFolder), start.programFolder),
-                                           TConfigUse::Read);
+    const QString path = DeviceConfigPath(start.address, InEmsFolder(exeInFolder), start.programFolder);
+    start.configPath = DeviceConfigPathFor(path, TConfigUse::Read);
     start.configRead = ReadDeviceConfig(start.configPath, params);
     return start;
 }
