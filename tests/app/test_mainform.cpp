@@ -51,14 +51,6 @@ struct Box {
 QList<Box> g_boxes;
 QMessageBox::StandardButton g_answer = QMessageBox::Yes;
 
-bool WaitFor(const std::function<bool()> &done, int ms)
-{
-    QDeadlineTimer deadline(ms);
-    while (!done() && !deadline.hasExpired())
-        QTest::qWait(20);
-    return done();
-}
-
 class MainFormTest : public ::testing::Test {
 public:
     static void SetUpTestSuite()

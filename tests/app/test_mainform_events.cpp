@@ -30,14 +30,6 @@
 
 namespace {
 
-bool WaitFor(const std::function<bool()> &done, int ms)
-{
-    QDeadlineTimer deadline(ms);
-    while (!done() && !deadline.hasExpired())
-        QTest::qWait(20);
-    return done();
-}
-
 } // namespace
 
 TEST(MainFormEvents, SwitchNotificationsReachPanelLogAndStatusBar)

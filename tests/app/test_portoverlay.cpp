@@ -31,14 +31,6 @@
 
 namespace {
 
-bool WaitFor(const std::function<bool()> &done, int ms)
-{
-    QDeadlineTimer deadline(ms);
-    while (!done() && !deadline.hasExpired())
-        QTest::qWait(20);
-    return done();
-}
-
 class PortOverlayTest : public ::testing::Test {
 public:
     static void SetUpTestSuite()

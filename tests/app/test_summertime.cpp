@@ -47,14 +47,6 @@ public:
 };
 const auto *const env = ::testing::AddGlobalTestEnvironment(new Environment);
 
-bool WaitFor(const std::function<bool()> &done, int ms = 10000)
-{
-    QDeadlineTimer deadline(ms);
-    while (!done() && !deadline.hasExpired())
-        QTest::qWait(10);
-    return done();
-}
-
 // The window once its read or write chain has ended.
 bool Settled(const TSummerTimeForm &form)
 {

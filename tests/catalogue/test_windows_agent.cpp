@@ -46,18 +46,6 @@ namespace {
 
 constexpr int kWaitMs = 15000;
 
-bool WaitFor(const std::function<bool()> &done, int ms = kWaitMs)
-{
-    QDeadlineTimer deadline(ms);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(1);
-    }
-    return true;
-}
-
 QString StripText(QvSNMPRequest2Edits *binding)
 {
     auto *memo = qobject_cast<QPlainTextEdit *>(binding->ReportTarget());
@@ -67,10 +55,10 @@ QString StripText(QvSNMPRequest2Edits *binding)
 // Waits for the binding's next report line after `before` lines.
 bool WaitForReport(QvSNMPRequest2Edits *binding, int before)
 {
-    return WaitFor([&] {
+    return WaitUntil([&] {
         const QString text = StripText(binding);
         return !binding->Busy() && !text.isEmpty() && text.count('\n') + 1 > before;
-    });
+    }, kWaitMs);
 }
 
 int ReportLines(QvSNMPRequest2Edits *binding)
@@ -356,7 +344,7 @@ TEST_F(WindowsAgent, VlanAddSendsCreateAndGoDeleteSendsDestroy)
     EXPECT_EQ(VlanNames().value(QStringLiteral("77")), QStringLiteral("lab77"));
 
     // The list shows the new row after the Add dialog's refresh; delete it from there.
-    ASSERT_TRUE(WaitFor([&] { return !list->Binding()->Busy(); }));
+    ASSERT_TRUE(WaitUntil([&] { return !list->Binding()->Busy(); }, kWaitMs));
     QTreeWidget *lv = list->ListPanel->ListView;
     QTreeWidgetItem *row = nullptr;
     for (int i = 0; i < lv->topLevelItemCount(); ++i)
@@ -528,7 +516,7 @@ TEST_F(WindowsAgent, TrunkIndexWritableOnlyBetweenDialogs)
     // Edit of the switch's trunk 1: the index is not "0", so not writable during the Edit;
     // the type row is read-only in the dialog.
     QTreeWidget *lv = list->ListPanel->ListView;
-    ASSERT_TRUE(WaitFor([&] { return !list->Binding()->Busy() && lv->topLevelItemCount() > 0; }));
+    ASSERT_TRUE(WaitUntil([&] { return !list->Binding()->Busy() && lv->topLevelItemCount() > 0; }, kWaitMs));
     lv->setCurrentItem(lv->topLevelItem(0));
     ASSERT_NE(vars.Item(0).valueText, QStringLiteral("0"));
     InDialog(list, [&] { list->EditClick(); }, [&](QDialog *) {
@@ -542,7 +530,7 @@ TEST_F(WindowsAgent, TrunkIndexWritableOnlyBetweenDialogs)
     EXPECT_FALSE(list->EditsPanel->editLock);
 
     // A row whose index text is "0" keeps the bit during its Edit.
-    ASSERT_TRUE(WaitFor([&] { return !list->Binding()->Busy(); }));
+    ASSERT_TRUE(WaitUntil([&] { return !list->Binding()->Busy(); }, kWaitMs));
     lv->setCurrentItem(lv->topLevelItem(0));
     lv->topLevelItem(0)->setText(0, QStringLiteral("0"));
     list->Binding()->CopySelectedRow();

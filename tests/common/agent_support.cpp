@@ -1,10 +1,12 @@
 #include "agent_support.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QThread>
 
 #include <arpa/inet.h>
@@ -72,4 +74,12 @@ bool WaitUntil(const std::function<bool()> &pred, int ms)
     }
     QCoreApplication::processEvents();
     return pred();
+}
+
+bool WaitFor(const std::function<bool()> &done, int ms)
+{
+    QDeadlineTimer deadline(ms);
+    while (!done() && !deadline.hasExpired())
+        QTest::qWait(20);
+    return done();
 }

@@ -12,3 +12,5 @@ quint16 freeUdpPort();
 QString makeTempDir(const QString &prefix);
 // Runs the event loop until pred holds or ms have passed, then once more; returns pred().
 bool WaitUntil(const std::function<bool()> &pred, int ms = 8000);
+// The same for windows: waits in QTest::qWait steps, which also delete what was deleted later.
+bool WaitFor(const std::function<bool()> &done, int ms = 20000);

@@ -46,18 +46,6 @@
 
 namespace {
 
-bool WaitFor(const std::function<bool()> &done, int ms = 30000)
-{
-    QDeadlineTimer deadline(ms);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(1);
-    }
-    return true;
-}
-
 // The rows of a blocking GET-NEXT walk of a window's table, each as its value texts joined by "|".
 QStringList WalkedRows(const TPanelDef &panel)
 {
@@ -294,7 +282,7 @@ TEST_F(Modules, EveryTargetWindowShowsTheAgentsRows)
                 ASSERT_NE(binding, nullptr);
                 auto *strip = qobject_cast<QPlainTextEdit *>(binding->ReportTarget());
                 ASSERT_NE(strip, nullptr);
-                ASSERT_TRUE(WaitFor([&] { return !binding->Busy() && !strip->toPlainText().isEmpty(); }));
+                ASSERT_TRUE(WaitUntil([&] { return !binding->Busy() && !strip->toPlainText().isEmpty(); }, 30000));
                 EXPECT_TRUE(strip->toPlainText().contains(QStringLiteral("Ok!"))) << strip->toPlainText().toStdString();
                 if (def.panels[k].kind != PK_LIST)
                     continue;
@@ -339,9 +327,9 @@ TEST_F(Modules, RefreshDuringAWalkStartsItAfresh)
         ASSERT_NE(list, nullptr);
         QTreeWidget *view = list->ListPanel->ListView;
         // The window starts its walk once it is on screen.
-        ASSERT_TRUE(WaitFor([&] { return binding->Busy(); }));
+        ASSERT_TRUE(WaitUntil([&] { return binding->Busy(); }, 30000));
         for (int restart = 0; restart < 2; ++restart) {
-            ASSERT_TRUE(WaitFor([&] { return view->topLevelItemCount() >= 20 || !binding->Busy(); }));
+            ASSERT_TRUE(WaitUntil([&] { return view->topLevelItemCount() >= 20 || !binding->Busy(); }, 30000));
             ASSERT_TRUE(binding->Busy()) << "the walk ended before it could be interrupted: "
                                          << view->topLevelItemCount() << " rows, "
                                          << list->Strip()->Memo->toPlainText().toStdString();
@@ -350,7 +338,7 @@ TEST_F(Modules, RefreshDuringAWalkStartsItAfresh)
             EXPECT_EQ(binding->RowCount(), 0) << "Refresh did not restart the walk";
             EXPECT_TRUE(binding->Busy());
         }
-        ASSERT_TRUE(WaitFor([&] { return !binding->Busy(); }, 60000));
+        ASSERT_TRUE(WaitUntil([&] { return !binding->Busy(); }, 60000));
         // Whatever the dropped walks still had on their way arrives within this time.
         QDeadlineTimer settle(300);
         while (!settle.hasExpired())
@@ -445,7 +433,7 @@ TEST_F(Modules, FaultyAgentsNeverLookLikeAnEmptyTable)
             QvSNMPRequest2Edits *binding = form->BindingAt(0);
             auto *strip = qobject_cast<QPlainTextEdit *>(binding->ReportTarget());
             ASSERT_NE(strip, nullptr);
-            ASSERT_TRUE(WaitFor([&] { return !binding->Busy() && !strip->toPlainText().isEmpty(); }, 20000));
+            ASSERT_TRUE(WaitUntil([&] { return !binding->Busy() && !strip->toPlainText().isEmpty(); }, 20000));
             const QString shown = strip->toPlainText();
             EXPECT_FALSE(shown.contains(QStringLiteral("Ok!"))) << shown.toStdString();
             EXPECT_TRUE(shown.contains(QvErrorText(c.code))) << shown.toStdString();
@@ -479,7 +467,7 @@ TEST_F(Modules, MenuEntryStartsTheModuleWithItsCommandLine)
     auto *entry = form.menuBar()->findChild<QAction *>(QStringLiteral("LsdbInfo1"));
     ASSERT_NE(entry, nullptr);
     entry->trigger();
-    ASSERT_TRUE(WaitFor([&] { return QFile(record).size() > 0; }, 10000));
+    ASSERT_TRUE(WaitUntil([&] { return QFile(record).size() > 0; }, 10000));
     QFile f(record);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QStringList launched = QString::fromLatin1(f.readAll()).split(u'\n', Qt::SkipEmptyParts);
@@ -520,11 +508,11 @@ TEST(ModuleProgram, PasswordsAreWipedFromTheProcessList)
     ASSERT_TRUE(module.waitForStarted(30000));
     const QString procFile = QStringLiteral("/proc/%1/cmdline").arg(module.processId());
     QByteArray seen;
-    const bool wiped = WaitFor([&] {
+    const bool wiped = WaitUntil([&] {
         QFile f(procFile);
         seen = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
         return seen.contains("/TLayer3_OSPF") && !seen.contains("hunter2");
-    });
+    }, 30000);
     EXPECT_EQ(module.state(), QProcess::Running) << "the module ended early";
     module.kill();
     module.waitForFinished(30000);
@@ -568,7 +556,7 @@ TEST(ModuleProgram, LaunchedModuleHasNoSecretOnItsCommandLine)
     ASSERT_GT(pid, 0);
     const QString procFile = QStringLiteral("/proc/%1/cmdline").arg(pid);
     QList<QByteArray> seen;
-    const bool asked = WaitFor([&] {
+    const bool asked = WaitUntil([&] {
         QFile f(procFile);
         if (f.open(QIODevice::ReadOnly))
             seen << f.readAll();

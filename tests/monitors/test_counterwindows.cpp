@@ -62,14 +62,6 @@ public:
 };
 const auto *const env = ::testing::AddGlobalTestEnvironment(new Environment);
 
-bool WaitFor(const std::function<bool()> &done, int ms = 20000)
-{
-    QDeadlineTimer deadline(ms);
-    while (!done() && !deadline.hasExpired())
-        QTest::qWait(20);
-    return done();
-}
-
 // The agent's values of a descriptor table as one GET, outside any window.
 QList<quint64> ReadCounters(const QvSNMPVarDesc *table, const QString &instance = QString(), int first = 0)
 {

@@ -24,17 +24,6 @@ const QvOid kLinkUp{1, 3, 6, 1, 6, 3, 1, 1, 5, 4};
 const QvOid kAuthFailure{1, 3, 6, 1, 6, 3, 1, 1, 5, 5};
 const QvOid kRisingAlarm{1, 3, 6, 1, 2, 1, 16, 0, 1};
 
-bool pumpUntil(const std::function<bool()> &pred, int ms)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!pred() && t.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(1);
-    }
-    return pred();
-}
-
 // kmvsim started with the event loop turning, so that an inform session's engine probe at its
 // start is answered.
 struct Sim {
@@ -52,7 +41,7 @@ struct Sim {
                                   QStringLiteral("--state"), state, QStringLiteral("--scenario"),
                                   QStringLiteral("static"), QStringLiteral("--reboot-time"), QStringLiteral("300")}
                           + extra);
-        return pumpUntil([&] {
+        return WaitUntil([&] {
             output += process.readAll();
             return output.contains("kmvsim: listening") || process.state() == QProcess::NotRunning;
         }, 20000) && output.contains("kmvsim: listening");
@@ -78,7 +67,7 @@ int tool(const QString &name, const Sim &sim, const QString &community, const QS
                               QStringLiteral("/dev/null"), QStringLiteral("-m"), QString(), QStringLiteral("-t"),
                               QStringLiteral("1"), QStringLiteral("-r"), QStringLiteral("0"),
                               QStringLiteral("127.0.0.1:%1").arg(sim.port)} + rest);
-    if (!pumpUntil([&] { return p.state() == QProcess::NotRunning; }, 15000)) {
+    if (!WaitUntil([&] { return p.state() == QProcess::NotRunning; }, 15000)) {
         p.kill();
         p.waitForFinished(2000);
         return -1;
@@ -166,23 +155,23 @@ TEST(SimNotifications, EveryKindReachesTheReceiver)
         if (c.v3 && !c.inform) {
             // The coldStart came before the switch's engine ID was known: refused and counted;
             // the engine ID is learnt by discovery.
-            EXPECT_TRUE(pumpUntil([&] { return !rx.SwitchEngineId().isEmpty(); }, 5000));
+            EXPECT_TRUE(WaitUntil([&] { return !rx.SwitchEngineId().isEmpty(); }, 5000));
         } else {
-            EXPECT_TRUE(pumpUntil([&] { return countOf(got, kColdStart) >= 1; }, 5000));
+            EXPECT_TRUE(WaitUntil([&] { return countOf(got, kColdStart) >= 1; }, 5000));
         }
 
         // A port whose link traps are disabled stays quiet; another port's link goes down and up.
         ASSERT_EQ(setInt(sim, QStringLiteral("1.3.6.1.2.1.31.1.1.1.14.3"), 2), 0);
         ASSERT_EQ(setInt(sim, QStringLiteral("1.3.6.1.2.1.2.2.1.7.3"), 2), 0);
         ASSERT_EQ(setInt(sim, QStringLiteral("1.3.6.1.2.1.2.2.1.7.2"), 2), 0);
-        EXPECT_TRUE(pumpUntil([&] { return countOf(got, kLinkDown, 2) == 1; }, 5000));
+        EXPECT_TRUE(WaitUntil([&] { return countOf(got, kLinkDown, 2) == 1; }, 5000));
         ASSERT_EQ(setInt(sim, QStringLiteral("1.3.6.1.2.1.2.2.1.7.2"), 1), 0);
-        EXPECT_TRUE(pumpUntil([&] { return countOf(got, kLinkUp, 2) == 1; }, 5000));
+        EXPECT_TRUE(WaitUntil([&] { return countOf(got, kLinkUp, 2) == 1; }, 5000));
         EXPECT_EQ(countOf(got, kLinkDown, 3), 0);
 
         // A request with a wrong community.
         EXPECT_NE(tool(QStringLiteral("snmpget"), sim, QStringLiteral("nosuch"), {QStringLiteral("1.3.6.1.2.1.1.3.0")}), 0);
-        EXPECT_TRUE(pumpUntil([&] { return countOf(got, kAuthFailure) == 1; }, 5000));
+        EXPECT_TRUE(WaitUntil([&] { return countOf(got, kAuthFailure) == 1; }, 5000));
 
         if (c.full) {
             // Event 5 of type snmp-trap (3); alarm 5 on port 1's packets rises over 1.
@@ -196,7 +185,7 @@ TEST(SimNotifications, EveryKindReachesTheReceiver)
                             al + "7.5", "i", "1", al + "8.5", "i", "0", al + "9.5", "i", "5", al + "10.5", "i", "0"}),
                       0);
             ASSERT_EQ(setInt(sim, al + "12.5", 1), 0);
-            ASSERT_TRUE(pumpUntil([&] { return countOf(got, kRisingAlarm) >= 1; }, 8000));
+            ASSERT_TRUE(WaitUntil([&] { return countOf(got, kRisingAlarm) >= 1; }, 8000));
             for (const QvSNMPNotification &n : got)
                 if (n.trapOid == kRisingAlarm) {
                     ASSERT_GE(n.vbs.size(), 5);
@@ -206,11 +195,11 @@ TEST(SimNotifications, EveryKindReachesTheReceiver)
                 }
             // A reboot write: warmStart once the switch is back.
             EXPECT_EQ(setInt(sim, QStringLiteral("1.3.6.1.4.1.171.12.1.2.3.0"), 3), 0);
-            EXPECT_TRUE(pumpUntil([&] { return countOf(got, kWarmStart) == 1; }, 8000));
+            EXPECT_TRUE(WaitUntil([&] { return countOf(got, kWarmStart) == 1; }, 8000));
         }
 
         // Informs are answered: nothing comes twice.
-        pumpUntil([] { return false; }, c.inform ? 2500 : 200);
+        WaitUntil([] { return false; }, c.inform ? 2500 : 200);
         for (const QvSNMPNotification &n : got) {
             EXPECT_EQ(n.version, c.version);
             EXPECT_EQ(n.inform, c.inform);
@@ -285,6 +274,6 @@ TEST(SimNotifications, TableTargetsReceive)
                     n.arg(5) + implied("mgrn"), "i", "4"}),
               0);
     ASSERT_EQ(setInt(sim, QStringLiteral("1.3.6.1.2.1.2.2.1.7.4"), 2), 0);
-    EXPECT_TRUE(pumpUntil([&] { return countOf(got, kLinkDown, 4) == 1; }, 5000));
+    EXPECT_TRUE(WaitUntil([&] { return countOf(got, kLinkDown, 4) == 1; }, 5000));
     EXPECT_EQ(rx.IgnoredCount(), 0u);
 }

@@ -33,18 +33,6 @@ inline void openTestSession()
     OpenGlobalSession(engineTestDir());
 }
 
-// Runs the event loop until pred holds or ms have passed; returns pred().
-inline bool waitFor(const std::function<bool()> &pred, int ms = 5000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!pred() && t.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(1);
-    }
-    return pred();
-}
-
 struct SecuritySetup {
     const char *name;
     qint8 version;

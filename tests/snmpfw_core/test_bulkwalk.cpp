@@ -46,7 +46,7 @@ struct Walk {
         rows.clear();
         done = false;
         request.ReadAsync(&Walk::Step, this, true);
-        return waitFor([this] { return done; }, ms);
+        return WaitUntil([this] { return done; }, ms);
     }
 };
 

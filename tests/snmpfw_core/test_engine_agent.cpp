@@ -71,7 +71,7 @@ QvSNMPError awaitOutcome(const std::function<void(QvSNMPRequestCallback, void *)
     Outcomes out;
     std::pair<Outcomes *, int> tag{&out, 0};
     send(&Outcomes::callback, &tag);
-    if (!waitFor([&] { return !out.list.isEmpty(); }, ms)) {
+    if (!WaitUntil([&] { return !out.list.isEmpty(); }, ms)) {
         ADD_FAILURE() << "no completion";
         return {};
     }
@@ -272,7 +272,7 @@ TEST_F(EngineAgent, TableWalkDecodesRowsAndEndsWithNotDone)
         }
     };
     a.ReadAsync(walker, &w, true);
-    ASSERT_TRUE(waitFor([&] { return w.done; }, 10000));
+    ASSERT_TRUE(WaitUntil([&] { return w.done; }, 10000));
     EXPECT_EQ(w.code, 0);
     EXPECT_EQ(w.rows, rows);
 }
@@ -468,7 +468,7 @@ TEST_F(EngineAgent, V3DiscoveryDoesNotBlockAnAsynchronousSend)
     // well below the 600 ms that a discovery waiting for its time-out and retry would take
     EXPECT_LT(t.elapsed(), 400);
     EXPECT_EQ(r.pending, 1);
-    ASSERT_TRUE(waitFor([&] { return !out.list.isEmpty(); }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return !out.list.isEmpty(); }, 5000));
     EXPECT_EQ(out.list[0].e.code, -405);
     EXPECT_GE(t.elapsed(), 500);
 
@@ -495,7 +495,7 @@ TEST_F(EngineAgent, V3DiscoveryDoesNotBlockAnAsynchronousSend)
     discovering.ReadAsync(&Outcomes::callback, &bothTag, true);
     EXPECT_EQ(codeOf([&] { blocking.Read(true); }), 0);
     expectSystemGroup(blocking.vars);
-    ASSERT_TRUE(waitFor([&] { return !both.list.isEmpty(); }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return !both.list.isEmpty(); }, 5000));
     EXPECT_EQ(both.list[0].e.code, 0) << both.list[0].e.text.toStdString();
 }
 
@@ -513,7 +513,7 @@ TEST_F(EngineAgent, AsynchronousCompletionOrderAndPending)
             r.ReadAsync(&Outcomes::callback, &tags[k], true);
         }
         EXPECT_EQ(r.pending, 5);
-        ASSERT_TRUE(waitFor([&] { return out.list.size() == 5; }));
+        ASSERT_TRUE(WaitUntil([&] { return out.list.size() == 5; }));
         for (int k = 0; k < 5; ++k) {
             EXPECT_EQ(out.list[k].tag, k);
             EXPECT_EQ(out.list[k].e.code, 0);
@@ -535,7 +535,7 @@ TEST_F(EngineAgent, DestructionWithAnAnswerOnItsWay)
     delete r;
     EXPECT_LT(t.elapsed(), 1000);
     // The answer still arrives and is dropped by the engine.
-    EXPECT_TRUE(waitFor([] { return QvSNMPAdapter::PendingCount() == 0; }, 5000));
+    EXPECT_TRUE(WaitUntil([] { return QvSNMPAdapter::PendingCount() == 0; }, 5000));
     EXPECT_TRUE(out.list.isEmpty());
 }
 
@@ -584,6 +584,6 @@ TEST_F(EngineAgent, Md5DesSessionsAfterAnAsynchronousDiscovery)
     std::pair<Outcomes *, int> bothTag{&both, 0};
     discovering.ReadAsync(&Outcomes::callback, &bothTag, true);
     EXPECT_EQ(codeOf([&] { blocking.Read(true); }), 0);
-    ASSERT_TRUE(waitFor([&] { return !both.list.isEmpty(); }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return !both.list.isEmpty(); }, 5000));
     EXPECT_EQ(both.list[0].e.code, 0) << both.list[0].e.text.toStdString();
 }

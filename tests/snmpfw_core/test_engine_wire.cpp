@@ -287,7 +287,7 @@ TEST_F(EngineWire, AsyncWalkOverALoopingAgentReportsIt)
     tableOfTwoColumns(r);
     AsyncWalk w(&r);
     r.ReadAsync(&AsyncWalk::next, &w, true);
-    ASSERT_TRUE(waitFor([&] { return w.done; }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return w.done; }, 5000));
     EXPECT_EQ(w.rows, 2);
     EXPECT_EQ(w.last.code, -530);
     EXPECT_TRUE(w.last.text.contains(QLatin1String("OID not increasing"))) << w.last.text.toStdString();
@@ -369,7 +369,7 @@ QStringList walkRows(QvSNMPRequest &r, const WalkPath &path, QvSNMPError *end)
     } c{&r, {}, {}};
     if (path.async) {
         r.ReadAsync(&Collect::next, &c, true);
-        if (!waitFor([&] { return c.done; }, 10000))
+        if (!WaitUntil([&] { return c.done; }, 10000))
             c.end.code = 1;  // no ending at all
     } else {
         try {
@@ -527,7 +527,7 @@ TEST_F(EngineWire, BrokenRowsAreRefused)
             if (async) {
                 AsyncWalk w(&r);
                 r.ReadAsync(&AsyncWalk::next, &w, true);
-                ASSERT_TRUE(waitFor([&] { return w.done || w.calls >= 50; }, 10000)) << c.fault;
+                ASSERT_TRUE(WaitUntil([&] { return w.done || w.calls >= 50; }, 10000)) << c.fault;
                 rows = w.rows;
                 last = w.last;
             } else {
@@ -589,7 +589,7 @@ TEST_F(EngineWire, V1NoSuchNameEndsAContinuedWalkButFailsAFirstRead)
     std::pair<Outcomes *, int> tag{&out, 1};
     ASSERT_TRUE(r.Read(true));
     r.ReadAsync(&Outcomes::callback, &tag, false);
-    ASSERT_TRUE(waitFor([&] { return out.list.size() == 1; }));
+    ASSERT_TRUE(WaitUntil([&] { return out.list.size() == 1; }));
     EXPECT_EQ(out.list[0].e.code, 0);
     EXPECT_EQ(out.list[0].e.text, QStringLiteral("Ok!"));
     EXPECT_EQ(out.list[0].e.finished, 1);
@@ -689,7 +689,7 @@ TEST_F(EngineWire, SilentAgentTimesOut)
     std::pair<Outcomes *, int> tag{&out, 1};
     r.ReadAsync(&Outcomes::callback, &tag, true);
     EXPECT_EQ(r.pending, 1);
-    ASSERT_TRUE(waitFor([&] { return !out.list.isEmpty(); }));
+    ASSERT_TRUE(WaitUntil([&] { return !out.list.isEmpty(); }));
     EXPECT_EQ(out.list[0].e.code, -405);
     EXPECT_EQ(out.list[0].e.finished, 1);
     EXPECT_EQ(out.list[0].e.agentAddress, QStringLiteral("127.0.0.1"));
@@ -701,7 +701,7 @@ TEST_F(EngineWire, SilentAgentTimesOut)
     r.vars.Item(0).valueText = QStringLiteral("5");
     EXPECT_EQ(throwCode([&] { r.Write(false); }), -534);
     r.WriteAsync(&Outcomes::callback, &tag, false);
-    ASSERT_TRUE(waitFor([&] { return out.list.size() == 2; }));
+    ASSERT_TRUE(WaitUntil([&] { return out.list.size() == 2; }));
     EXPECT_EQ(out.list[1].e.code, -534);
     EXPECT_TRUE(out.list[1].e.text.contains(QLatin1String("may have been applied")));
 }
@@ -722,7 +722,7 @@ TEST_F(EngineWire, CompletionsArriveInOrderAndPendingCounts)
     EXPECT_EQ(a.pending, 2);
     EXPECT_EQ(b.pending, 1);
     EXPECT_TRUE(out.list.isEmpty()) << "a completion ran inside the send";
-    ASSERT_TRUE(waitFor([&] { return out.list.size() == 3; }));
+    ASSERT_TRUE(WaitUntil([&] { return out.list.size() == 3; }));
     EXPECT_EQ(out.list[0].tag, 1);
     EXPECT_EQ(out.list[1].tag, 2);
     EXPECT_EQ(out.list[2].tag, 3);
@@ -766,7 +766,7 @@ TEST_F(EngineWire, DestructionAndCancelDropOutstandingSendsAtOnce)
         }
         // The retransmissions are answered; the answers are dropped.
         answer = true;
-        ASSERT_TRUE(waitFor([] { return QvSNMPAdapter::PendingCount() == 0; }, 8000));
+        ASSERT_TRUE(WaitUntil([] { return QvSNMPAdapter::PendingCount() == 0; }, 8000));
         EXPECT_TRUE(out.list.isEmpty());
     }
 }
@@ -790,7 +790,7 @@ TEST_F(EngineWire, PumpWakesOnlyForTimeOutsAndAnswers)
     waited.start();
     const quint64 roundsBefore = pump->Rounds();
     r.ReadAsync(&Outcomes::callback, &tag, true);
-    ASSERT_TRUE(waitFor([&] { return !out.list.isEmpty(); }, 3000));
+    ASSERT_TRUE(WaitUntil([&] { return !out.list.isEmpty(); }, 3000));
     EXPECT_GE(waited.elapsed(), 550);  // two sends of 300 ms each
     EXPECT_EQ(out.list.first().e.code, QVC_TIMEOUT);
     EXPECT_LE(pump->Rounds() - roundsBefore, 8u) << "rounds during a 600 ms wait";
@@ -889,7 +889,7 @@ TEST_F(EngineWire, ReadableSocketIsServedWithoutTheTimer)
     Outcomes out;
     std::pair<Outcomes *, int> tag{&out, 1};
     r.ReadAsync(&Outcomes::callback, &tag, true);
-    const bool arrived = waitFor([&] { return !out.list.isEmpty(); }, 2000);
+    const bool arrived = WaitUntil([&] { return !out.list.isEmpty(); }, 2000);
     pump->Start();
     ASSERT_TRUE(arrived);
     EXPECT_EQ(out.list[0].e.code, 0);
@@ -912,7 +912,7 @@ TEST_F(EngineWire, PumpRefusesReentry)
             p->reentered = SessionParams().EventProcessor->ProcessPendingEvents();
         },
         &probe, true);
-    ASSERT_TRUE(waitFor([&] { return probe.ran; }));
+    ASSERT_TRUE(WaitUntil([&] { return probe.ran; }));
     EXPECT_FALSE(probe.reentered);
 }
 

@@ -43,7 +43,7 @@ int runTool(const QString &tool, const QStringList &args, QString *errors)
     p.start(tool, QStringList{QStringLiteral("-M"), QStringLiteral("/dev/null"), QStringLiteral("-m"), QString()} + args);
     if (!p.waitForStarted(5000))
         return -1;
-    if (!waitFor([&] { return p.state() == QProcess::NotRunning; }, 20000)) {
+    if (!WaitUntil([&] { return p.state() == QProcess::NotRunning; }, 20000)) {
         p.kill();
         p.waitForFinished(2000);
         return -2;
@@ -121,7 +121,7 @@ TEST(NotificationReceiver, KindsAndSenders)
         QString errors;
         const int exit = runTool(QString::fromLatin1(k.tool), k.args + QStringList{dest} + k.body, &errors);
         EXPECT_EQ(exit == 0, k.toolSucceeds) << "exit " << exit << ": " << errors.toStdString();
-        waitFor([&] { return !got.isEmpty() || rx.IgnoredCount() > 0; }, 3000);
+        WaitUntil([&] { return !got.isEmpty() || rx.IgnoredCount() > 0; }, 3000);
         if (k.accepted) {
             ASSERT_EQ(got.size(), 1);
             const QvSNMPNotification &n = got.first();
