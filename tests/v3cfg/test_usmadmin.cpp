@@ -5,9 +5,9 @@
 #include "qvsnmperrors.h"
 
 #include "agent_support.h"
-#include "kmvsim_process.h"
 #include "mibenums.h"
 #include "qvsnmpsession.h"
+#include "v3cfg_support.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,14 +22,14 @@ const QString AuthPass = QStringLiteral("kmvauth7040");
 const QString PrivPass = QStringLiteral("kmvpriv7040");
 const QString Group = QStringLiteral("grpSHA_AES_User");
 
-KmvSimProcess *g_sim = nullptr;
+SuiteSwitch g_switch;
 
 // The tool's session: the switch's SHA/AES user, short time-outs.
 void AdminSession()
 {
     QvSNMPSessionParams &p = SessionParams();
-    p.Device.Address = g_sim->address();
-    p.Device.Port = g_sim->port();
+    p.Device.Address = g_switch.sim->address();
+    p.Device.Port = g_switch.sim->port();
     p.Security.Version = SNMP_VERSION_V3;
     p.Security.SecurityModel = SECMODEL_USM;
     p.Security.SecurityLevel = SECLEVEL_AUTH_PRIV;
@@ -101,30 +101,15 @@ bool HasUser(TUsmAdmin &admin, const QString &name, QString *status = nullptr)
 
 class UsmAdmin : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        s_home = makeTempDir(QStringLiteral("usmadmin"));
-        s_oldCwd = QDir::currentPath();
-        QDir::setCurrent(s_home);  // the engine-boots file lives in the working folder
-        BuildCatalogueLists();
-        OpenGlobalSession(QString());
-        g_sim = new KmvSimProcess({QStringLiteral("--scenario"), QStringLiteral("static")});
-    }
-    static void TearDownTestSuite()
-    {
-        delete g_sim;
-        g_sim = nullptr;
-        QDir::setCurrent(s_oldCwd);
-        QDir(s_home).removeRecursively();
-    }
+    static void SetUpTestSuite() { g_switch.Start(QStringLiteral("usmadmin")); }
+    static void TearDownTestSuite() { g_switch.Stop(); }
     void SetUp() override
     {
-        ASSERT_TRUE(g_sim && g_sim->isRunning()) << (g_sim ? g_sim->errorText().toStdString() : "");
+        KmvSimProcess *sim = g_switch.sim;
+        ASSERT_TRUE(sim && sim->isRunning()) << (sim ? sim->errorText().toStdString() : "");
         AdminSession();
     }
-    static QString s_home, s_oldCwd;
 };
-QString UsmAdmin::s_home, UsmAdmin::s_oldCwd;
 
 TEST_F(UsmAdmin, EveryProtocolPairCreatedUsedRekeyedAndDeleted)
 {
@@ -269,11 +254,11 @@ TEST_F(UsmAdmin, TimeOutInTheMiddleOfACreationIsReportedWithWhatIsLeft)
     Tables(admin);  // the engine ID is known before the switch goes silent
     admin.BeforeStep = [](const QString &step) {
         if (step == QLatin1String("priv key"))
-            g_sim->stopAnswering();
+            g_switch.sim->stopAnswering();
     };
     const TUsmOutcome o = Create(admin, q);
     admin.BeforeStep = nullptr;
-    g_sim->resumeAnswering();
+    g_switch.sim->resumeAnswering();
     EXPECT_FALSE(o.ok);
     // A write without answer may have been applied.
     EXPECT_EQ(o.code, QVE_SET_UNKNOWN);
@@ -354,7 +339,7 @@ TEST_F(UsmAdmin, CreatedUserSurvivesARestartOfTheSwitch)
     q.clonePrivPassword = PrivPass;
     q.group = Group;
     ASSERT_TRUE(Create(admin, q).ok);
-    ASSERT_TRUE(g_sim->restart());
+    ASSERT_TRUE(g_switch.sim->restart());
     const TUsmOutcome o = Try(admin, q.user);
     EXPECT_TRUE(o.ok) << o.Report().toStdString();
     TUsmAdmin fresh;
@@ -363,7 +348,7 @@ TEST_F(UsmAdmin, CreatedUserSurvivesARestartOfTheSwitch)
         grouped |= m.securityName == q.user.name && m.group == Group;
     EXPECT_TRUE(grouped);
     EXPECT_TRUE(Delete(fresh, q.user.name).ok);
-    ASSERT_TRUE(g_sim->restart());
+    ASSERT_TRUE(g_switch.sim->restart());
     EXPECT_EQ(Try(fresh, q.user).code, -304) << "a deleted user came back";
 }
 
@@ -464,7 +449,7 @@ TEST(UsmAdminLossy, CreateSurvivesALossyLink)
         KmvSimProcess lossy({QStringLiteral("--scenario"), QStringLiteral("static"), QStringLiteral("--drop"),
                              QStringLiteral("30")});
         ASSERT_TRUE(lossy.isRunning()) << lossy.errorText().toStdString();
-        KmvSimProcess *const saved = std::exchange(g_sim, &lossy);
+        KmvSimProcess *const saved = std::exchange(g_switch.sim, &lossy);
         AdminSession();
         SessionParams().Timeout = 30;
         SessionParams().Retries = 2;
@@ -484,7 +469,7 @@ TEST(UsmAdminLossy, CreateSurvivesALossyLink)
             }
             EXPECT_TRUE(works.ok) << works.Report().toStdString();
         }
-        g_sim = saved;
+        g_switch.sim = saved;
     }
     QDir::setCurrent(oldCwd);
     QDir(home).removeRecursively();

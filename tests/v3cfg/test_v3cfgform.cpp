@@ -4,12 +4,12 @@
 #include "tv3cfgform.h"
 
 #include "agent_support.h"
-#include "kmvsim_process.h"
 #include "mibenums.h"
 #include "qvmessage.h"
 #include "qvsnmpsession.h"
 #include "qvwaitindicator.h"
 #include "tlistviewfilter.h"
+#include "v3cfg_support.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -23,13 +23,13 @@
 
 namespace {
 
-KmvSimProcess *g_sim = nullptr;
+SuiteSwitch g_switch;
 
 void Session(bool v3)
 {
     QvSNMPSessionParams &p = SessionParams();
-    p.Device.Address = g_sim->address();
-    p.Device.Port = g_sim->port();
+    p.Device.Address = g_switch.sim->address();
+    p.Device.Port = g_switch.sim->port();
     p.Timeout = 50;
     p.Retries = 1;
     p.Security.Version = v3 ? SNMP_VERSION_V3 : SNMP_VERSION_V2C;
@@ -69,7 +69,7 @@ struct Form {
     static TV3CfgStart Start()
     {
         TV3CfgStart s;
-        s.address = g_sim->address();
+        s.address = g_switch.sim->address();
         s.programFolder = QDir::tempPath();
         return s;
     }
@@ -122,31 +122,15 @@ struct Form {
 
 class V3CfgForm : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        s_home = makeTempDir(QStringLiteral("v3cfgform"));
-        s_oldCwd = QDir::currentPath();
-        QDir::setCurrent(s_home);
-        BuildCatalogueLists();
-        OpenGlobalSession(QString());
-        g_sim = new KmvSimProcess({QStringLiteral("--scenario"), QStringLiteral("static")});
-    }
-    static void TearDownTestSuite()
-    {
-        delete g_sim;
-        g_sim = nullptr;
-        QDir::setCurrent(s_oldCwd);
-        QDir(s_home).removeRecursively();
-    }
+    static void SetUpTestSuite() { g_switch.Start(QStringLiteral("v3cfgform")); }
+    static void TearDownTestSuite() { g_switch.Stop(); }
     void SetUp() override
     {
-        ASSERT_TRUE(g_sim && g_sim->isRunning());
-        g_sim->resumeAnswering();
+        ASSERT_TRUE(g_switch.sim && g_switch.sim->isRunning());
+        g_switch.sim->resumeAnswering();
         Session(true);
     }
-    static QString s_home, s_oldCwd;
 };
-QString V3CfgForm::s_home, V3CfgForm::s_oldCwd;
 
 TEST_F(V3CfgForm, WaitsVisiblyHandlesInputAndEndsOnEscapeOrClose)
 {
@@ -154,7 +138,7 @@ TEST_F(V3CfgForm, WaitsVisiblyHandlesInputAndEndsOnEscapeOrClose)
         SCOPED_TRACE(end);
         Form f;
         ASSERT_TRUE(f.hasUser(QStringLiteral("SHA_AES_User"))) << f.report().toStdString();
-        g_sim->stopAnswering();
+        g_switch.sim->stopAnswering();
         f.form.BT_RefreshClick();
         // The click returned at once and the window waits visibly.
         ASSERT_TRUE(f.form.Wait->Waiting());
@@ -177,7 +161,7 @@ TEST_F(V3CfgForm, WaitsVisiblyHandlesInputAndEndsOnEscapeOrClose)
         EXPECT_TRUE(f.form.BT_Refresh->isEnabled());
         EXPECT_TRUE(f.report().contains(QStringLiteral("Cancelled")));
         const QString before = f.report();
-        g_sim->resumeAnswering();
+        g_switch.sim->resumeAnswering();
         // Past the time-out with its retries: no late outcome reaches the window.
         QTest::qWait(TUsmAdmin::WaitLimitMs() * TUsmAdmin::StepAttempts + 300);
         EXPECT_EQ(f.report(), before);
