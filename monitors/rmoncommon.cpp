@@ -301,6 +301,12 @@ void TellLater(QWidget *owner, const QString &text, std::function<void()> after)
         Qt::QueuedConnection);
 }
 
+bool ConfirmRmonDelete(QWidget *owner, const QString &question)
+{
+    return QvMessageBox(owner, question, QStringLiteral("Delete this entry"), QMessageBox::Ok | QMessageBox::Cancel)
+           == QMessageBox::Ok;
+}
+
 void OpenRmonDialog(QDialog *dialog, std::function<void(int)> finished)
 {
     dialog->setAttribute(Qt::WA_DeleteOnClose);

@@ -69,6 +69,8 @@ void RefreshThen(QvSNMPRequest2Controls *binding, std::function<void(const QvSNM
 // read and the outcome. The walk goes with context; deleting the object returned cancels it.
 QObject *WalkRmonIndexes(const QvSNMPVarDesc *table, QObject *context,
                          std::function<void(const QList<quint32> &used, const QvSNMPError &outcome)> done);
+// Asks "Delete this entry" with question; true when the user agrees.
+bool ConfirmRmonDelete(QWidget *owner, const QString &question = QStringLiteral("Are you sure?"));
 // Shows a message box once the current signal is over, then runs after (not when owner is gone).
 void TellLater(QWidget *owner, const QString &text, std::function<void()> after = {});
 // Opens a dialog of an RMON window, modal to that window only, without waiting for it; finished

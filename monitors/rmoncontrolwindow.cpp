@@ -239,13 +239,6 @@ void TRmonControlWindow::BT_ModifyClick()
     RunDialog(RDM_Modify);
 }
 
-bool TRmonControlWindow::ConfirmDelete()
-{
-    return QvMessageBox(this, QStringLiteral("Are you sure?"), QStringLiteral("Delete this entry"),
-                        QMessageBox::Ok | QMessageBox::Cancel)
-           == QMessageBox::Ok;
-}
-
 void TRmonControlWindow::InvalidateSelected(std::function<void(const QvSNMPError &)> done)
 {
     m_mode = RDM_Delete;

@@ -120,8 +120,6 @@ protected:
     void RunDialog(int mode);
     virtual QDialog *MakeDialog(int mode) = 0;
     virtual void DialogFinished(int) {}
-    // The delete question; true when the user agrees.
-    bool ConfirmDelete();
     // Writes "invalid" to the chosen entry; the list binding is a list again when done runs.
     void InvalidateSelected(std::function<void(const QvSNMPError &outcome)> done);
     // Escape ended a delete; the list binding is a list again.

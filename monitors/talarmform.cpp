@@ -421,8 +421,7 @@ void TAlarmForm::DeleteAlarm(std::function<void()> then)
     question += QLatin1Char('?');
     for (int k = 0; k < kept.size(); ++k)
         question += QStringLiteral("\nEvent %1 stays: alarm %2 uses it.").arg(kept[k], keptFor[k]);
-    if (QvMessageBox(this, question, QStringLiteral("Delete this entry"), QMessageBox::Ok | QMessageBox::Cancel)
-        != QMessageBox::Ok) {
+    if (!ConfirmRmonDelete(this, question)) {
         then();
         return;
     }
@@ -461,10 +460,7 @@ void TAlarmForm::DeleteAlarm(std::function<void()> then)
 
 void TAlarmForm::DeleteEvent(std::function<void()> then)
 {
-    if (LV_Event->selectedItems().isEmpty()
-        || QvMessageBox(this, QStringLiteral("Are you sure?"), QStringLiteral("Delete this entry"),
-                        QMessageBox::Ok | QMessageBox::Cancel)
-               != QMessageBox::Ok) {
+    if (LV_Event->selectedItems().isEmpty() || !ConfirmRmonDelete(this)) {
         then();
         return;
     }

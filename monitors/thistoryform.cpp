@@ -245,7 +245,7 @@ QDialog *THistoryForm::MakeDialog(int mode)
 
 void THistoryForm::BT_DeleteClick()
 {
-    if (SelectedRow() < 0 || Wait()->Waiting() || !ConfirmDelete())
+    if (SelectedRow() < 0 || Wait()->Waiting() || !ConfirmRmonDelete(this))
         return;
     // The list is read again only when the entry went.
     InvalidateSelected([this](const QvSNMPError &outcome) {

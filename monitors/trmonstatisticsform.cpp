@@ -298,7 +298,7 @@ void TRMONStatisticsForm::BT_DeleteClick()
     if (Wait()->Waiting())
         return;
     Timer1->stop();
-    if (SelectedRow() < 0 || !ConfirmDelete()) {
+    if (SelectedRow() < 0 || !ConfirmRmonDelete(this)) {
         Timer1->start();
         return;
     }
